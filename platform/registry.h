@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Reading the machine-wide registry, where the game's installers leave their entries.
+namespace platform {
+
+inline constexpr std::uint32_t reg_sz = 1;
+inline constexpr std::uint32_t reg_expand_sz = 2;
+inline constexpr std::uint32_t reg_binary = 3;
+inline constexpr std::uint32_t reg_dword = 4;
+inline constexpr std::uint32_t reg_multi_sz = 7;
+
+// A value as RegQueryValueExA hands it out: its type and its bytes. String types are in the
+// system's 8-bit encoding with their terminating NUL as stored.
+struct RegistryValue {
+    std::uint32_t type = 0;
+    std::vector<unsigned char> data;
+};
+
+enum class RegistryRoot { local_machine };
+
+// Opens the key under the root with the access mask 0x2003F and reads the value into a buffer of
+// buffer_size bytes. Nothing when the key cannot be opened, the value is missing, or its data
+// does not fit the buffer. 32-bit installers wrote their keys into the 32-bit view, so that view
+// is read first and the native one after it.
+std::optional<RegistryValue> query_registry_value(RegistryRoot root, const std::string& key_path,
+                                                  const std::string& value_name,
+                                                  std::size_t buffer_size);
+
+} // namespace platform
