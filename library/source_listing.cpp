@@ -1,0 +1,53 @@
+#include "library/source_listing.h"
+
+#include "platform/file_system.h"
+
+#include <cctype>
+
+namespace library {
+
+bool matches_pattern(const std::string& name, const std::string& pattern) {
+    // Greedy matching with one point to return to after the last star.
+    std::size_t n = 0, p = 0, star = std::string::npos, resume = 0;
+    const auto same = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
+    };
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || same(pattern[p], name[n]))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = n;
+        } else if (star != std::string::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+std::vector<std::string> source_subfolders(const std::string& folder) {
+    std::vector<std::string> names;
+    for (auto& entry : platform::list_folder(folder)) {
+        if (entry.is_folder && !entry.is_hidden)
+            names.push_back(std::move(entry.name));
+    }
+    return names;
+}
+
+std::vector<std::string> source_files(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    for (auto& entry : platform::list_folder(folder)) {
+        if (!entry.is_folder && !entry.is_hidden && matches_pattern(entry.name, pattern))
+            names.push_back(std::move(entry.name));
+    }
+    return names;
+}
+
+} // namespace library
