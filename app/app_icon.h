@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// Tessary's icon: a stack of three tiles, drawn rather than shipped as an image file.
+QIcon app_icon();
