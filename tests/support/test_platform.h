@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+// What differs between the platforms when tests set up their files and registry.
+
+// Writes a hidden file into the folder and gives back its name: on Linux a name beginning with
+// a dot, on Windows one with the hidden attribute.
+std::string write_hidden_file(const std::filesystem::path& folder, const std::string& name);
+
+// Registry values written where the platform's registry reader looks for them: the system.reg of
+// the Wine prefix on Linux, the machine-wide registry itself on Windows. Keys are relative to
+// HKEY_LOCAL_MACHINE; everything written is removed again.
+class TestRegistry {
+public:
+    enum class View { wow32, native }; // the 32-bit installers' view, or the machine's own
+
+    TestRegistry();
+    ~TestRegistry();
+    TestRegistry(const TestRegistry&) = delete;
+    TestRegistry& operator=(const TestRegistry&) = delete;
+
+    // A string value of type REG_SZ, REG_EXPAND_SZ or REG_MULTI_SZ, stored with or without its
+    // terminating NUL.
+    void set_text(const std::string& key, const std::string& name, const std::string& text,
+                  std::uint32_t type = 1, bool with_nul = true, View view = View::wow32);
+    void set_dword(const std::string& key, const std::string& name, std::uint32_t value,
+                   View view = View::wow32);
+
+    // Removes every value written.
+    void clear();
+
+private:
+    struct Value {
+        std::uint32_t type;
+        std::vector<unsigned char> bytes; // as stored: strings in UTF-16
+    };
+    void set(const std::string& key, const std::string& name, Value value, View view);
+
+    std::map<std::string, std::map<std::string, Value>> keys_; // Linux only
+    std::vector<std::string> created_;                         // Windows only
+};

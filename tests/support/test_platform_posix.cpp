@@ -1,0 +1,89 @@
+#include "test_platform.h"
+
+#include "platform/wine_prefix.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+std::string file_key(const std::string& key, TestRegistry::View view) {
+    std::string path = key;
+    if (view == TestRegistry::View::wow32)
+        path.insert(path.find('\\') + 1, "Wow6432Node\\");
+    std::string escaped;
+    for (const char c : path) {
+        if (c == '\\')
+            escaped += "\\\\";
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+} // namespace
+
+std::string write_hidden_file(const std::filesystem::path& folder, const std::string& name) {
+    std::ofstream(folder / ("." + name)) << "hidden";
+    return "." + name;
+}
+
+TestRegistry::TestRegistry() {
+    set({}, {}, {}, View::native); // writes a registry file without keys
+}
+
+TestRegistry::~TestRegistry() {
+    std::error_code ignored;
+    std::filesystem::remove(platform::wine_prefix() + "/system.reg", ignored);
+}
+
+void TestRegistry::set_text(const std::string& key, const std::string& name,
+                            const std::string& text, std::uint32_t type, bool with_nul, View view) {
+    // Wine keeps strings in UTF-16; the tests' texts are ASCII.
+    Value value{type, {}};
+    for (const char c : text) {
+        value.bytes.push_back(static_cast<unsigned char>(c));
+        value.bytes.push_back(0);
+    }
+    if (with_nul)
+        value.bytes.insert(value.bytes.end(), {0, 0});
+    set(key, name, std::move(value), view);
+}
+
+void TestRegistry::set_dword(const std::string& key, const std::string& name, std::uint32_t value,
+                             View view) {
+    set(key, name,
+        {4,
+         {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+          static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)}},
+        view);
+}
+
+void TestRegistry::clear() {
+    keys_.clear();
+    set({}, {}, {}, View::native);
+}
+
+void TestRegistry::set(const std::string& key, const std::string& name, Value value, View view) {
+    if (!key.empty())
+        keys_[file_key(key, view)][name] = std::move(value);
+
+    std::filesystem::create_directories(platform::wine_prefix());
+    std::ofstream file(platform::wine_prefix() + "/system.reg", std::ios::binary);
+    file << "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n#arch=win64\n";
+    for (const auto& [path, values] : keys_) {
+        file << "\n[" << path << "] 1796483848\n#time=1dd84cbbd4fa780\n";
+        for (const auto& [value_name, stored] : values) {
+            char type[16];
+            std::snprintf(type, sizeof type, "%x", static_cast<unsigned>(stored.type));
+            file << '"' << value_name << "\"=hex(" << type << "):";
+            for (std::size_t i = 0; i < stored.bytes.size(); ++i) {
+                char byte[4];
+                std::snprintf(byte, sizeof byte, "%02x", stored.bytes[i]);
+                file << (i ? "," : "") << byte;
+            }
+            file << '\n';
+        }
+    }
+}

@@ -1,0 +1,81 @@
+#include "app/frmAbout.h"
+#include "app/mi_rme.h"
+#include "ui_world.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace fs = std::filesystem;
+
+class HelpWindowsTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theReadmeIsShownAsPlainText() {
+        UiWorld world;
+        TestWorld::write(world.program / "readme.txt", "{\\rtf1 <b>Bold</b>}\r\nsecond line\r\n");
+        const auto main_window = world.start();
+        auto* window = UiWorld::open<mi_rme>(main_window->mi_readme);
+        QCOMPARE(window->rtext1->toPlainText(),
+                 QStringLiteral("{\\rtf1 <b>Bold</b>}\nsecond line"));
+        QVERIFY(window->rtext1->isReadOnly());
+        window->btn_close->click();
+        QVERIFY(main_window->isVisible());
+
+        fs::remove(world.program / "readme.txt");
+        window = UiWorld::open<mi_rme>(main_window->mi_readme);
+        QVERIFY(window->rtext1->toPlainText().startsWith(
+            "readme.txt could not be read from the program folder: "));
+    }
+
+    void theAboutWindowShowsTheVersionAndAnswersEscape() {
+        UiWorld world;
+        const auto main_window = world.start();
+        auto* window = UiWorld::open<frmAbout>(main_window->mi_about);
+        QCOMPARE(window->windowTitle(), QStringLiteral("About Tessary"));
+        QCOMPARE(window->lblTitle->text(), QStringLiteral("Tessary"));
+        QCOMPARE(window->lblVersion->text(), QStringLiteral("Version " TESSARY_PROJECT_VERSION));
+        QCOMPARE(version_text(1, 5, 12), QStringLiteral("Version 1.5.12"));
+        QVERIFY(!window->picIcon->pixmap().isNull());
+        UiWorld::save_screenshot(window, "frmAbout");
+
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(main_window->isVisible());
+        window = UiWorld::open<frmAbout>(main_window->mi_about);
+        QTest::keyClick(window, Qt::Key_Return);
+        QVERIFY(main_window->isVisible());
+    }
+
+    void systemInformationStartsWhereTheRegistrySays() {
+        UiWorld world;
+        const auto main_window = world.start();
+        auto* window = UiWorld::open<frmAbout>(main_window->mi_about);
+        window->cmdSysInfo->click();
+        const auto unavailable = std::vector<std::string>{"System Information Is Unavailable At "
+                                                          "This Time"};
+        QCOMPARE(world.messages, unavailable);
+
+        const auto marker = world.root / "started";
+        const auto tool = world.root / "Info Tools" / "MSINFO32.EXE";
+        TestWorld::write(tool, "#!/bin/sh\ntouch '" + marker.string() + "'\n");
+        fs::permissions(tool, fs::perms::owner_all, fs::perm_options::add);
+        world.registry.set_text("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
+                                tool.parent_path().string(), 1, true, TestRegistry::View::native);
+        world.messages.clear();
+        window->cmdSysInfo->click();
+        QTRY_VERIFY(fs::exists(marker));
+        QVERIFY(world.messages.empty());
+
+        // The first entry wins, even when its program is not there.
+        world.registry.set_text("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                                (world.root / "missing.exe").string(), 1, true,
+                                TestRegistry::View::native);
+        window->cmdSysInfo->click();
+        QCOMPARE(world.messages, unavailable);
+    }
+};
+
+QTEST_MAIN(HelpWindowsTest)
+#include "help_windows_test.moc"

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/mi_main.h"
+#include "test_world.h"
+
+#include <QApplication>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+// A test world in which Tessary's windows run: the settings store in its own folder, and every
+// message box recorded in `messages` instead of shown.
+class UiWorld : public TestWorld {
+public:
+    UiWorld();
+    ~UiWorld();
+
+    // Starts Tessary as the executable does.
+    std::unique_ptr<mi_main> start();
+
+    // Chooses a menu command of the main window and gives back the window it opened.
+    template <typename Window> static Window* open(QAction* command) {
+        command->trigger();
+        return top_level<Window>();
+    }
+
+    // The open window of that class, if any.
+    template <typename Window> static Window* top_level() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<Window*>(widget))
+                return window;
+        }
+        return nullptr;
+    }
+
+    std::string setting(const std::string& section, const std::string& key) const;
+
+    // Saves a picture of the window where the build keeps them, for a person to look at.
+    static void save_screenshot(QWidget* window, const QString& name);
+};
+
+// Deletes the windows that closed themselves.
+void process_deferred_deletes();
