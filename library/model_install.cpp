@@ -11,8 +11,10 @@ std::vector<std::string> list_models(const std::string& folder) {
     const auto entries = platform::list_folder(folder);
     std::vector<std::string> models;
     models.reserve(entries.size());
-    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
-        models.push_back(entry->name);
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        if (!entry->is_system)
+            models.push_back(entry->name);
+    }
     return models;
 }
 

@@ -9,8 +9,8 @@
 // Installing a library model over the game's files.
 namespace library {
 
-// The entries of a player type's or weapon's library folder, model folders and anything else
-// alike, in the reverse of the platform's listing order.
+// The entries of a player type's or weapon's library folder, model folders, files and hidden
+// entries alike (system entries aside), in the reverse of the platform's listing order.
 std::vector<std::string> list_models(const std::string& folder);
 
 // Replaces the game's file of the player type with the model's file. True when installed; the

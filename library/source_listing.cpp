@@ -35,7 +35,7 @@ bool matches_pattern(const std::string& name, const std::string& pattern) {
 std::vector<std::string> source_subfolders(const std::string& folder) {
     std::vector<std::string> names;
     for (auto& entry : platform::list_folder(folder)) {
-        if (entry.is_folder && !entry.is_hidden)
+        if (entry.is_folder && !entry.is_hidden && !entry.is_system)
             names.push_back(std::move(entry.name));
     }
     return names;
@@ -44,7 +44,8 @@ std::vector<std::string> source_subfolders(const std::string& folder) {
 std::vector<std::string> source_files(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> names;
     for (auto& entry : platform::list_folder(folder)) {
-        if (!entry.is_folder && !entry.is_hidden && matches_pattern(entry.name, pattern))
+        if (!entry.is_folder && !entry.is_hidden && !entry.is_system &&
+            matches_pattern(entry.name, pattern))
             names.push_back(std::move(entry.name));
     }
     return names;

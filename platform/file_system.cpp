@@ -43,7 +43,7 @@ void detail::sort_listing(std::vector<FolderEntry>& entries) {
 
 std::optional<std::string> first_ordinary_file(const std::string& folder) {
     for (auto& entry : list_folder(folder)) {
-        if (!entry.is_folder && !entry.is_hidden)
+        if (!entry.is_folder && !entry.is_hidden && !entry.is_system)
             return std::move(entry.name);
     }
     return std::nullopt;

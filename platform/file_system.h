@@ -30,7 +30,8 @@ std::optional<std::string> first_ordinary_file(const std::string& folder);
 struct FolderEntry {
     std::string name;
     bool is_folder = false;
-    bool is_hidden = false; // hidden or a system entry
+    bool is_hidden = false;
+    bool is_system = false; // a file of the system's own, which the lists of models leave out
 };
 
 // A folder's entries, folders and hidden ones included, without "." and "..", in the platform's

@@ -195,7 +195,7 @@ std::vector<FolderEntry> list_folder(const std::string& folder) {
             is_folder =
                 fstatat(dirfd(dir.get()), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
         }
-        entries.push_back({std::string(name), is_folder, is_hidden_name(name)});
+        entries.push_back({std::string(name), is_folder, is_hidden_name(name), false});
     }
     detail::sort_listing(entries);
     return entries;
