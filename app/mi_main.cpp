@@ -98,6 +98,8 @@ template <typename Window> void mi_main::open(QPointer<Window>& window) {
     if (!window) {
         window = new Window;
         connect(window, &ChildWindow::unloaded, this, &QWidget::show);
+        // A closed window is gone, even before its deletion has come round.
+        connect(window, &ChildWindow::unloaded, this, [&window] { window = nullptr; });
     }
     window->show();
     window->activateWindow();

@@ -19,7 +19,7 @@ TEST(FileSystem, ListingIsInNameOrderWithoutRegardToCaseAndKeepsEverything) {
         names.push_back(entry.name);
     // Letters compare as capitals, so "_" sorts after them, as on the home platform.
     auto expected = std::vector<std::string>{"a", "Ab", "A_x", "b"};
-    expected.insert(hidden.front() == '.' ? expected.begin() : expected.end() - 1, hidden);
+    expected.insert(hidden.front() == '.' ? expected.begin() : expected.end(), hidden);
     EXPECT_EQ(names, expected);
     for (const auto& entry : entries) {
         EXPECT_EQ(entry.is_folder, entry.name != "a" && entry.name != hidden) << entry.name;
@@ -32,7 +32,7 @@ TEST(FileSystem, OnlyOrdinaryFilesCount) {
     TestWorld world;
     const auto folder = world.root / "model";
     fs::create_directories(folder / "sub");
-    write_hidden_file(folder, "gign.mdl");
+    write_hidden_file(folder, "a.mdl");
     EXPECT_FALSE(platform::first_ordinary_file(folder.string()));
     EXPECT_FALSE(platform::first_ordinary_file((world.root / "missing").string()));
     EXPECT_FALSE(platform::is_ordinary_file((folder / "sub").string()));
@@ -40,6 +40,8 @@ TEST(FileSystem, OnlyOrdinaryFilesCount) {
     TestWorld::write(folder / "z.mdl", "z");
     TestWorld::write(folder / "gign.mdl", "gign");
     EXPECT_EQ(platform::first_ordinary_file(folder.string()), "gign.mdl");
+    EXPECT_FALSE(platform::is_ordinary_file(
+        (folder / platform::list_folder(folder.string())[0].name).string()));
     EXPECT_TRUE(platform::is_ordinary_file((folder / "z.mdl").string()));
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
 
 namespace fs = std::filesystem;
@@ -85,19 +86,19 @@ TEST(PosixPlatform, CommandLinesSplitAsOnTheHomePlatform) {
     EXPECT_EQ(platform::split_command_line("missing program", exists).program, "missing");
 }
 
-TEST(PosixPlatform, RunAndWaitHandsAQuotedPathOverAsOneArgument) {
+TEST(PosixPlatform, AWindowsViewerRunsThroughWineWithWindowsPaths) {
     TestWorld world;
-    const auto log = world.root / "arguments.txt";
-    write_recording_program(world.program / "mdl.exe", log);
-    TestWorld::write(world.root / "My Models" / "gign.mdl", "model");
+    fs::create_directories(world.root / "prefix" / "dosdevices");
+    fs::create_directory_symlink(world.root / "drive_c", world.root / "prefix/dosdevices/c:");
+    TestWorld::write(world.root / "drive_c" / "Models" / "blue one.mdl", "model");
+    TestWorld::write(world.program / "mdl.exe", "MZ, as every Windows program begins");
+    const auto log = world.root / "wine.log";
+    write_recording_program(world.root / "bin" / "wine", log);
+    set_environment("PATH", (world.root / "bin").string() + ":" + std::getenv("PATH"));
 
-    // The program folder holds a blank, and the viewer's path is not quoted.
-    platform::RunAndWait(world.program_folder() + "\\mdl.exe \"" + world.root.string() +
-                         "\\My Models\\gign.mdl\"");
-    EXPECT_EQ(TestWorld::read(log), (world.root / "My Models" / "gign.mdl").string() + "\n");
-
-    platform::RunAndWait(world.program_folder() + "\\missing.exe \"x\""); // returns at once
-    EXPECT_FALSE(platform::start_program(world.program_folder() + "\\missing.exe"));
+    platform::RunAndWait(world.program_folder() + "\\mdl.exe \"C:\\models\\Blue One.mdl\"");
+    EXPECT_EQ(TestWorld::read(log),
+              (world.program / "mdl.exe").string() + "\nC:\\Models\\blue one.mdl\n");
 }
 
 TEST(PosixPlatform, ACopyThatFailsPartWayKeepsTheGameFile) {

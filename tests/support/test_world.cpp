@@ -11,8 +11,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 void set_environment(const char* name, const std::string& value) {
 #ifdef _WIN32
     _putenv_s(name, value.c_str());
@@ -20,6 +18,8 @@ void set_environment(const char* name, const std::string& value) {
     setenv(name, value.c_str(), 1);
 #endif
 }
+
+namespace {
 
 // A fresh folder for the world. On Linux its Wine prefix holds the registry the world writes.
 fs::path fresh_world_folder() {

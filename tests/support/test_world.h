@@ -44,6 +44,8 @@ public:
     std::filesystem::path library_file(const std::string& relative) const; // under models
 };
 
+void set_environment(const char* name, const std::string& value);
+
 // The 27 weapon names and the 9 player types that Tessary is delivered with.
 const std::vector<std::string>& delivered_weapons();
 const std::vector<std::string>& delivered_player_types();

@@ -125,7 +125,7 @@ private slots:
         auto* window = world.open_at_downloads<import_weapon>(world.main_window->mi_import_weapon);
         UiWorld::save_screenshot(window, "import_weapon");
         QCOMPARE(rows(window->browser->File1),
-                 (QStringList{"v.mdl", "V_AK47.mdl", "v_ak47.mdl", "v_ak47_r.mdl", "vxak47.mdl"}));
+                 (QStringList{"v.mdl", "vxak47.mdl", "V_AK47.mdl", "v_ak47.mdl", "v_ak47_r.mdl"}));
 
         import_as(window, "v_ak47.mdl", "Gold");
         QCOMPARE(window->lbl_confirm->text(), QStringLiteral("Gold imported"));

@@ -9,6 +9,9 @@
 
 #include <memory>
 
+// Deletes the windows that closed themselves.
+void process_deferred_deletes();
+
 // A test world in which Tessary's windows run: the settings store in its own folder, and every
 // message box recorded in `messages` instead of shown.
 class UiWorld : public TestWorld {
@@ -21,6 +24,7 @@ public:
 
     // Chooses a menu command of the main window and gives back the window it opened.
     template <typename Window> static Window* open(QAction* command) {
+        process_deferred_deletes(); // as the event loop would have done before the user got here
         command->trigger();
         return top_level<Window>();
     }
@@ -39,6 +43,3 @@ public:
     // Saves a picture of the window where the build keeps them, for a person to look at.
     static void save_screenshot(QWidget* window, const QString& name);
 };
-
-// Deletes the windows that closed themselves.
-void process_deferred_deletes();

@@ -1,0 +1,65 @@
+#include "test_platform.h"
+
+#include <windows.h>
+
+#include <fstream>
+
+namespace {
+
+REGSAM view_flag(TestRegistry::View view) {
+    return view == TestRegistry::View::wow32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+}
+
+} // namespace
+
+std::string write_hidden_file(const std::filesystem::path& folder, const std::string& name) {
+    const auto path = folder / name;
+    std::ofstream(path) << "hidden";
+    SetFileAttributesA(path.string().c_str(), FILE_ATTRIBUTE_HIDDEN);
+    return name;
+}
+
+TestRegistry::TestRegistry() {
+    clear();
+}
+
+TestRegistry::~TestRegistry() {
+    clear();
+}
+
+void TestRegistry::set_text(const std::string& key, const std::string& name,
+                            const std::string& text, std::uint32_t type, bool with_nul, View view) {
+    Value value{type, std::vector<unsigned char>(text.begin(), text.end())};
+    if (with_nul)
+        value.bytes.push_back(0);
+    set(key, name, std::move(value), view);
+}
+
+void TestRegistry::set_dword(const std::string& key, const std::string& name, std::uint32_t value,
+                             View view) {
+    set(key, name,
+        {4,
+         {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+          static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)}},
+        view);
+}
+
+// The registry functions take the text as it is, and store strings as the system does.
+void TestRegistry::set(const std::string& key, const std::string& name, Value value, View view) {
+    HKEY handle = nullptr;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0,
+                    KEY_ALL_ACCESS | view_flag(view), nullptr, &handle, nullptr);
+    RegSetValueExA(handle, name.empty() ? nullptr : name.c_str(), 0, value.type, value.bytes.data(),
+                   static_cast<DWORD>(value.bytes.size()));
+    RegCloseKey(handle);
+}
+
+// The game's and the tests' keys are removed in both views, whoever wrote them.
+void TestRegistry::clear() {
+    for (const char* key : {"SOFTWARE\\Sierra OnLine\\Setup\\CSTRIKE", "SOFTWARE\\Valve\\Half-Life",
+                            "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+                            "SOFTWARE\\Microsoft\\Shared Tools Location", "SOFTWARE\\Missing"}) {
+        for (const View view : {View::wow32, View::native})
+            RegDeleteKeyExA(HKEY_LOCAL_MACHINE, key, view_flag(view), 0);
+    }
+}
