@@ -7,9 +7,7 @@ namespace fs = std::filesystem;
 
 TEST(Process, RunAndWaitHandsAQuotedPathWithBlanksOverAsOneArgument) {
     TestWorld world;
-    const auto log = world.root / "arguments.log";
-    set_environment("TESSARY_ARGUMENTS_LOG", log.string());
-    fs::copy_file(TESSARY_RECORDER, world.program / "mdl.exe");
+    const auto log = world.install_recording_viewer();
     const auto model = world.root / "My Models" / "gign.mdl";
     TestWorld::write(model, "model");
 

@@ -70,34 +70,12 @@ TEST(WineRegistry, ReadsEveryKindOfValueWineWrote) {
     EXPECT_TRUE(is_value(look_up(text, fixture_key, "Number"), 4, "\x78\x56\x34\x12"sv));
     EXPECT_TRUE(is_value(look_up(text, fixture_key, "Quote"), 1, "say \"hi\" \\\\ back\0"sv));
     EXPECT_FALSE(look_up(text, fixture_key, "Missing"));
-
-    // The link's own value is handed out as stored; the link is not followed.
-    const auto link = look_up(text, "Software\\Wow6432Node\\Wine\\Ports", "SymbolicLinkValue");
-    ASSERT_TRUE(link);
-    EXPECT_EQ(link->type, 6u);
-    EXPECT_EQ(link->data.size(),
-              2 * std::string_view("\\REGISTRY\\MACHINE\\Software\\Wine\\Ports").size());
-
-    const std::vector<std::string> keys{"SOFTWARE\\WOW6432NODE\\valve\\half-life",
-                                        "Software\\Nowhere", "software\\valve\\HALF-LIFE"};
-    const auto paths = look_up_wine_registry(text, keys, "installpath");
-    ASSERT_EQ(paths.values.size(), 3u);
-    EXPECT_TRUE(is_value(paths.values[0], 1, "C:\\Games\\Half Life\0"sv));
-    EXPECT_FALSE(paths.values[1]);
-    EXPECT_TRUE(is_value(paths.values[2], 1, "C:\\Games\\Half Life\0"sv));
 }
 
-TEST(WineRegistry, HeaderArchAndLineEnds) {
-    const std::string_view text = "WINE REGISTRY Version 2\n"
-                                  ";; comment\n"
-                                  "\n"
-                                  "#arch=win32\n"
-                                  "\n"
-                                  "[A\\\\B] 1796483848\n"
-                                  "#time=1dd84cbbd4fa780\n"
-                                  "#class=\"x\"\n"
-                                  "\"Name\"=\"lf\"\n"
-                                  "#arch=win64\n";
+TEST(WineRegistry, OnlyARegistryFileIsRead) {
+    const std::string_view text = "WINE REGISTRY Version 2\n;; comment\n\n#arch=win32\n\n"
+                                  "[A\\\\B] 1796483848\n#time=1dd84cbbd4fa780\n"
+                                  "\"Name\"=\"lf\"\n#arch=win64\n";
     for (const std::string& variant : {std::string(text), with_crlf(text)}) {
         const auto result =
             look_up_wine_registry(variant, std::vector<std::string>{"A\\B"}, "Name");
@@ -105,96 +83,52 @@ TEST(WineRegistry, HeaderArchAndLineEnds) {
         EXPECT_FALSE(result.win64) << "#arch after the first key does not count";
         EXPECT_TRUE(is_value(result.values.at(0), 1, "lf\0"sv));
     }
-
     for (const std::string_view bad :
          {""sv, "WINE REGISTRY Version 1\n[A\\\\B]\n\"Name\"=\"x\"\n"sv,
-          " WINE REGISTRY Version 2\n[A\\\\B]\n\"Name\"=\"x\"\n"sv,
           "REGEDIT4\n[A\\\\B]\n\"Name\"=\"x\"\n"sv}) {
-        const auto result =
-            look_up_wine_registry(bad, std::vector<std::string>{"A\\B", "C"}, "Name");
+        const auto result = look_up_wine_registry(bad, std::vector<std::string>{"A\\B"}, "Name");
         EXPECT_FALSE(result.readable);
-        ASSERT_EQ(result.values.size(), 2u);
-        EXPECT_FALSE(result.values[0] || result.values[1]);
+        EXPECT_FALSE(result.values.at(0));
     }
 }
 
-TEST(WineRegistry, FindsKeysWhereverAndHoweverTheyAreWritten) {
+TEST(WineRegistry, FindsKeysHoweverTheyAreWritten) {
     const std::string text = "WINE REGISTRY Version 2\n"
-                             "#arch=win64\n"
-                             "[First]\n"
-                             "\"V\"=\"first\"\n"
-                             "[Caf\\xe9\\\\Men\\374] 1\n"
-                             "\"V\"=\"escaped key\"\n"
-                             "[Raw \xC3\x89t\xC3\xA9\\\\Sub\\]Key]\n"
-                             "\"v\"=\"raw key\"\n"
-                             "[Last\\\\Later\\\\Deeper]\n"
-                             "\"V\"=\"child\"\n"
-                             "[Last\\\\Later] 1796483848\n"
-                             "@=\"default\"\n"
-                             "\"V\"=\"later\"\n"
-                             "[First]\n"
-                             "\"V\"=\"first again\"\n";
-    const std::vector<std::string> keys{"last\\later", "CAF\xC3\x89\\mEN\xC3\x9C",
-                                        "raw \xC3\xA9T\xC3\x89\\sub]key", "first", "last\\later"};
+                             "[First]\n\"V\"=\"first\"\n"
+                             "[Caf\\xe9\\\\Men\\374] 1\n\"V\"=\"escaped key\"\n"
+                             "[Last\\\\Later\\\\Deeper]\n\"V\"=\"child\"\n"
+                             "[Last\\\\Later] 1796483848\n@=\"default\"\n\"V\"=\"later\"\n"
+                             "[First]\n\"V\"=\"first again\"\n";
+    const std::vector<std::string> keys{"last\\later", "CAF\xC3\x89\\mEN\xC3\x9C", "first"};
     const auto result = look_up_wine_registry(text, keys, "v");
-    EXPECT_TRUE(result.win64);
-    ASSERT_EQ(result.values.size(), keys.size());
-    EXPECT_TRUE(is_value(result.values[0], 1, "later\0"sv));
-    EXPECT_TRUE(is_value(result.values[1], 1, "escaped key\0"sv));
-    EXPECT_TRUE(is_value(result.values[2], 1, "raw key\0"sv));
-    EXPECT_TRUE(is_value(result.values[3], 1, "first again\0"sv)) << "the last occurrence wins";
-    EXPECT_TRUE(is_value(result.values[4], 1, "later\0"sv));
-
+    EXPECT_TRUE(is_value(result.values.at(0), 1, "later\0"sv));
+    EXPECT_TRUE(is_value(result.values.at(1), 1, "escaped key\0"sv));
+    EXPECT_TRUE(is_value(result.values.at(2), 1, "first again\0"sv)) << "the last one wins";
     EXPECT_TRUE(is_value(look_up(text, "Last\\Later", ""), 1, "default\0"sv));
     EXPECT_FALSE(look_up(text, "Last", "V")) << "a parent key is not the key";
-    EXPECT_FALSE(look_up(text, "Later", "V"));
 }
 
-TEST(WineRegistry, DecodesStringEscapesAndUtf8) {
-    const std::string text = "WINE REGISTRY Version 2\n"
-                             "[K]\n"
-                             "\"C\"=\"\\a\\b\\e\\f\\n\\r\\t\\v\"\n"
-                             "\"Octal\"=\"\\101\\0102\\7\\0\"\n"
-                             "\"Hex\"=\"\\x41\\x00e9\\xd83d\\xde00!\\x4142\"\n"
-                             "\"Lone\"=\"a\\xd800b\\xdc00\"\n"
-                             "\"Raw\"=\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\"\n"
-                             "\"Na\\x006de\"=str:\"named by escape\"\n"
-                             "\"Expand\"=str(2):\"%PATH%\"\n"
-                             "\"Multi\"=str(7):\"a\\0\\0b\\0\"\n";
-    EXPECT_TRUE(is_value(look_up(text, "K", "C"), 1, "\a\b\x1b\f\n\r\t\v\0"sv));
-    EXPECT_TRUE(is_value(look_up(text, "K", "Octal"), 1, "A\b2\a\0\0"sv));
-    EXPECT_TRUE(
-        is_value(look_up(text, "K", "Hex"), 1, "A\xC3\xA9\xF0\x9F\x98\x80!\xE4\x85\x82\0"sv));
-    EXPECT_TRUE(is_value(look_up(text, "K", "Lone"), 1, "a?b?\0"sv));
-    EXPECT_TRUE(is_value(look_up(text, "K", "Raw"), 1, "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\0"sv));
-    EXPECT_TRUE(is_value(look_up(text, "K", "NAME"), 1, "named by escape\0"sv));
-    EXPECT_TRUE(is_value(look_up(text, "K", "Expand"), 2, "%PATH%\0"sv));
+TEST(WineRegistry, DecodesEscapesAndHexData) {
+    const std::string text =
+        "WINE REGISTRY Version 2\r\n"
+        "[K]\r\n"
+        "\"C\"=\"\\a\\e\\n\\t\\101\\0102\\x41\\x00e9\\xd83d\\xde00\xC3\xA9\"\r\n"
+        "\"Na\\x006de\"=str(2):\"%PATH%\"\r\n"
+        "\"Multi\"=str(7):\"a\\0\\0b\\0\"\r\n"
+        "\"Sz\"=hex(1):61,00,62,00\r\n"
+        "\"Odd\"=hex(1):61,00,62\r\n"
+        "\"Long\"=hex:01,02,\\\r\n"
+        "  03,04,\\\r\n"
+        "  05\r\n"
+        "\"After\"=dword:0000002a\r\n";
+    EXPECT_TRUE(is_value(look_up(text, "K", "C"), 1,
+                         "\a\x1b\n\tA\b2A\xC3\xA9\xF0\x9F\x98\x80\xC3\xA9\0"sv));
+    EXPECT_TRUE(is_value(look_up(text, "K", "NAME"), 2, "%PATH%\0"sv));
     EXPECT_TRUE(is_value(look_up(text, "K", "Multi"), 7, "a\0\0b\0\0"sv));
-}
-
-TEST(WineRegistry, ReadsHexDataAcrossLines) {
-    const std::string text = "WINE REGISTRY Version 2\r\n"
-                             "[K]\r\n"
-                             "\"Sz\"=hex(1):61,00,62,00\r\n"
-                             "\"Expand\"=hex(2):25,00,e9,00,00,00\r\n"
-                             "\"Multi\"=hex(7):61,00,00,00,3d,d8,00,de,00,00,00,00\r\n"
-                             "\"Odd\"=hex(1):61,00,62\r\n"
-                             "\"Long\"=hex:01,02,\\\r\n"
-                             "  03,04,\\\r\n"
-                             "  05\r\n"
-                             "\"After\"=dword:0000002a\r\n"
-                             "\"Empty\"=hex:\r\n"
-                             "\"Qword\"=hex(b):01,00,00,00,00,00,00,80\r\n"
-                             "\"DwordAsHex\"=hex(4):ff,00,00,00\r\n";
     EXPECT_TRUE(is_value(look_up(text, "K", "Sz"), 1, "ab"sv)) << "no NUL is added";
-    EXPECT_TRUE(is_value(look_up(text, "K", "Expand"), 2, "%\xC3\xA9\0"sv));
-    EXPECT_TRUE(is_value(look_up(text, "K", "Multi"), 7, "a\0\xF0\x9F\x98\x80\0\0"sv));
-    EXPECT_TRUE(is_value(look_up(text, "K", "Odd"), 1, "ab"sv)) << "odd byte kept as is";
+    EXPECT_TRUE(is_value(look_up(text, "K", "Odd"), 1, "ab"sv)) << "the odd byte is kept";
     EXPECT_TRUE(is_value(look_up(text, "K", "Long"), 3, "\1\2\3\4\5"sv));
     EXPECT_TRUE(is_value(look_up(text, "K", "After"), 4, "\x2a\0\0\0"sv));
-    EXPECT_TRUE(is_value(look_up(text, "K", "Empty"), 3, ""sv));
-    EXPECT_TRUE(is_value(look_up(text, "K", "Qword"), 11, "\1\0\0\0\0\0\0\x80"sv));
-    EXPECT_TRUE(is_value(look_up(text, "K", "DwordAsHex"), 4, "\xff\0\0\0"sv));
 }
 
 TEST(WineRegistry, IgnoresMalformedLinesWithoutGuessing) {
@@ -203,23 +137,11 @@ TEST(WineRegistry, IgnoresMalformedLinesWithoutGuessing) {
                              "[K]\n"
                              "\"Good1\"=\"one\"\n"
                              "\"Unterminated\"=\"abc\n"
-                             "\"Unterminated name=\"abc\"\n"
                              "\"BadEscape\"=\"a\\qb\"\n"
-                             "\"BadHexEscape\"=\"\\xg\"\n"
-                             "\"BadOctal\"=\"\\400\"\n"
-                             "\"EndsInBackslash\"=\"abc\\\n"
-                             "\"BadUtf8\"=\"\xC3(\"\n"
                              "\"BadHex\"=hex:01,0g,02\n"
-                             "\"ThreeDigits\"=hex:123\n"
-                             "\"BadType\"=hex(zz):01\n"
                              "\"ShortDword\"=dword:1234\n"
-                             "\"LongDword\"=dword:123456789\n"
-                             "\"NotDword\"=dword:1234567x\n"
                              "\"Trailing\"=\"abc\" junk\n"
-                             "\"NoEquals\" \"abc\"\n"
-                             "\"UnknownForm\"=str(4):\"abc\"\n"
-                             "\"NoData\"=\n"
-                             "\"BrokenContinuation\"=hex:01,\\\n"
+                             "\"Broken\"=hex:01,\\\n"
                              "  zz\n"
                              "\"Good2\"=\"two\"\n"
                              "\"CutOff\"=hex:01,\\\n"
@@ -227,23 +149,14 @@ TEST(WineRegistry, IgnoresMalformedLinesWithoutGuessing) {
                              "\"Good3\"=\"three\"\n"
                              "garbage line\n"
                              "[Unclosed\\\\Key\n"
-                             "\"Good1\"=\"must not land in K\"\n"
-                             "\"EofContinuation\"=hex:01,\\";
-    for (const char* name : {"Orphan",       "Unterminated",   "BadEscape",
-                             "BadHexEscape", "BadOctal",       "EndsInBackslash",
-                             "BadUtf8",      "BadHex",         "ThreeDigits",
-                             "BadType",      "ShortDword",     "LongDword",
-                             "NotDword",     "Trailing",       "NoEquals",
-                             "UnknownForm",  "NoData",         "BrokenContinuation",
-                             "CutOff",       "EofContinuation"}) {
-        const std::vector<std::string> keys{"K", "L", "Unclosed\\Key", ""};
-        const auto result = look_up_wine_registry(text, keys, name);
-        for (const auto& value : result.values)
-            EXPECT_FALSE(value) << name;
+                             "\"Good1\"=\"must not land in K\"\n";
+    for (const char* name : {"Orphan", "Unterminated", "BadEscape", "BadHex", "ShortDword",
+                             "Trailing", "Broken", "CutOff"}) {
+        const auto result = look_up_wine_registry(text, std::vector<std::string>{"K", "L"}, name);
+        EXPECT_FALSE(result.values[0] || result.values[1]) << name;
     }
     EXPECT_TRUE(is_value(look_up(text, "K", "Good1"), 1, "one\0"sv));
     EXPECT_TRUE(is_value(look_up(text, "K", "Good2"), 1, "two\0"sv));
     EXPECT_TRUE(is_value(look_up(text, "L", "Good3"), 1, "three\0"sv))
-        << "a key line that interrupts a continuation is still a key";
-    EXPECT_FALSE(look_up(text, "Unclosed\\Key", "Good1"));
+        << "a key line that cuts a continuation short is still a key";
 }

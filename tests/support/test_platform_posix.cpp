@@ -51,15 +51,6 @@ void TestRegistry::set_text(const std::string& key, const std::string& name,
     set(key, name, std::move(value), view);
 }
 
-void TestRegistry::set_dword(const std::string& key, const std::string& name, std::uint32_t value,
-                             View view) {
-    set(key, name,
-        {4,
-         {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-          static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)}},
-        view);
-}
-
 void TestRegistry::clear() {
     keys_.clear();
     set({}, {}, {}, View::native);

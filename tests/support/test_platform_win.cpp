@@ -35,15 +35,6 @@ void TestRegistry::set_text(const std::string& key, const std::string& name,
     set(key, name, std::move(value), view);
 }
 
-void TestRegistry::set_dword(const std::string& key, const std::string& name, std::uint32_t value,
-                             View view) {
-    set(key, name,
-        {4,
-         {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-          static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)}},
-        view);
-}
-
 // The registry functions take the text as it is, and store strings as the system does.
 void TestRegistry::set(const std::string& key, const std::string& name, Value value, View view) {
     HKEY handle = nullptr;

@@ -97,6 +97,13 @@ void TestWorld::make_library() {
     library::create_library_tree();
 }
 
+fs::path TestWorld::install_recording_viewer() const {
+    const auto log = root / "viewer.log";
+    set_environment("TESSARY_ARGUMENTS_LOG", log.string());
+    fs::copy_file(TESSARY_RECORDER, program / "mdl.exe");
+    return log;
+}
+
 fs::path TestWorld::game_file(const std::string& relative) const {
     return game / "cstrike" / "models" / fs::path(relative).make_preferred();
 }

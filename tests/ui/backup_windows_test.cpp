@@ -15,13 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QStringList rows(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}
-
 struct BackupWorld : UiWorld {
     BackupWorld() {
         register_game();
@@ -99,9 +92,7 @@ private slots:
         QCOMPARE(list->currentItem()->text(), QStringLiteral("B"));
 
         // The set's folders are models of every type too.
-        const int gign = window->cmb_model_type->findText("gign");
-        window->cmb_model_type->setCurrentIndex(gign);
-        emit window->cmb_model_type->activated(gign);
+        pick_type(window, "gign");
         QCOMPARE(rows(window->lst_models), (QStringList{"B", "A"}));
     }
 

@@ -31,13 +31,6 @@ void import_as(ImportWindow* window, const QString& file, const QString& model_n
     window->btn_import->click();
 }
 
-QStringList rows(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text().trimmed());
-    return texts;
-}
-
 // A library, a registered game, and a download folder to import from.
 struct ImportWorld : UiWorld {
     ImportWorld() {

@@ -14,26 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QStringList rows(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}
-
-void pick_type(InstallWindow* window, const QString& type) {
-    const int index = window->cmb_model_type->findText(type);
-    QVERIFY2(index >= 0, qPrintable(type));
-    window->cmb_model_type->setCurrentIndex(index);
-    emit window->cmb_model_type->activated(index);
-}
-
-void pick_model(InstallWindow* window, const QString& model) {
-    const auto found = window->lst_models->findItems(model, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(model));
-    window->lst_models->setCurrentItem(found.first());
-}
-
 // A game and a library with a few models in it.
 struct InstallWorld : UiWorld {
     InstallWorld() {
@@ -44,14 +24,10 @@ struct InstallWorld : UiWorld {
             write(library_file(std::string("player/gign/") + model + "/gign.mdl"), model);
         write(library_file("player/hostage/blue/hostage.mdl"), "blue hostage");
         write(library_file("player/scientist/blue/scientist.mdl"), "blue scientist");
-        write(library_file("weapon/ak47/Full/v_ak47.mdl"), "full v");
-        write(library_file("weapon/ak47/Full/v_ak47_r.mdl"), "full r");
-        write(library_file("weapon/ak47/Full/w_ak47.mdl"), "full w");
-        write(library_file("weapon/ak47/Full/p_ak47.mdl"), "full p");
-        write(library_file("weapon/ak47/WP/w_ak47.mdl"), "wp w");
-        write(library_file("weapon/ak47/WP/p_ak47.mdl"), "wp p");
-        write(library_file("weapon/ak47/Right/v_ak47_r.mdl"), "right r");
-        write(library_file("weapon/ak47/loose.mdl"), "a file, not a model");
+        for (const auto* file :
+             {"Full/v_ak47.mdl", "Full/v_ak47_r.mdl", "Full/w_ak47.mdl", "Full/p_ak47.mdl",
+              "WP/w_ak47.mdl", "WP/p_ak47.mdl", "Right/v_ak47_r.mdl", "loose.mdl"})
+            write(library_file(std::string("weapon/ak47/") + file), file);
     }
     std::unique_ptr<mi_main> main_window;
 };
@@ -88,7 +64,7 @@ private slots:
         QVERIFY(world.messages.empty());
     }
 
-    void nothingHappensWithoutAModelOrAGame() {
+    void nothingIsInstalledWithoutAModelFolderOrAGame() {
         InstallWorld world;
         auto* player = UiWorld::open<install_player>(world.main_window->mi_install_player);
         player->btn_install->click();
@@ -101,27 +77,22 @@ private slots:
                                            "No model selected",
                                            "Please select a model before clicking install."}));
 
+        // A row that is a file, not a model folder, has no model file to install.
+        world.messages.clear();
+        world.write(world.library_file("player/gign/stray.mdl"), "stray");
+        pick_type(player, "gign");
+        pick_model(player, "stray.mdl");
+        player->btn_install->click();
+        QCOMPARE(world.messages.size(), std::size_t{1});
+        QVERIFY(world.messages[0].find("is missing") != std::string::npos);
+
         world.messages.clear();
         world.registry.clear();
-        pick_type(player, "gign");
         pick_model(player, "a");
         player->btn_install->click();
         QCOMPARE(world.messages, std::vector<std::string>{"RegKey not found!!"});
         QCOMPARE(TestWorld::read(world.game_file("player/gign/gign.mdl")), "game gign");
         QVERIFY(player->lbl_confirm->text().isEmpty());
-    }
-
-    void aRowThatIsNoModelFolderLeavesTheGameFileAlone() {
-        InstallWorld world;
-        world.write(world.library_file("player/gign/stray.mdl"), "stray");
-        auto* window = UiWorld::open<install_player>(world.main_window->mi_install_player);
-        pick_type(window, "gign");
-        pick_model(window, "stray.mdl");
-        window->btn_install->click();
-        QCOMPARE(world.messages.size(), std::size_t{1});
-        QVERIFY(world.messages[0].find("is missing") != std::string::npos);
-        QCOMPARE(TestWorld::read(world.game_file("player/gign/gign.mdl")), "game gign");
-        QVERIFY(window->lbl_confirm->text().isEmpty());
     }
 
     void theWeaponCheckBoxesShowWhatAModelHolds() {
@@ -161,8 +132,8 @@ private slots:
         window->chk_pmodel->setChecked(true);
         window->chk_lmodel->setCheckState(Qt::PartiallyChecked); // greyed does not count
         window->btn_install->click();
-        QCOMPARE(TestWorld::read(world.game_file("v_ak47_r.mdl")), "full r");
-        QCOMPARE(TestWorld::read(world.game_file("p_ak47.mdl")), "full p");
+        QCOMPARE(TestWorld::read(world.game_file("v_ak47_r.mdl")), "Full/v_ak47_r.mdl");
+        QCOMPARE(TestWorld::read(world.game_file("p_ak47.mdl")), "Full/p_ak47.mdl");
         QCOMPARE(TestWorld::read(world.game_file("v_ak47.mdl")), "game v_ak47.mdl");
         QCOMPARE(TestWorld::read(world.game_file("w_ak47.mdl")), "game w_ak47.mdl");
 
@@ -177,10 +148,7 @@ private slots:
 
     void theWeaponPreviewShowsTheLeftModelElseTheRight() {
         InstallWorld world;
-        const auto log = world.root / "viewer.log";
-        TestWorld::write(world.program / "mdl.exe",
-                         "#!/bin/sh\necho \"$1\" >> '" + log.string() + "'\n");
-        fs::permissions(world.program / "mdl.exe", fs::perms::owner_all, fs::perm_options::add);
+        const auto log = world.install_recording_viewer();
         auto* window = UiWorld::open<install_weapon>(world.main_window->mi_install_weapon);
         window->cmd_preview->click();
         QCOMPARE(world.messages, std::vector<std::string>{"No file selected."});

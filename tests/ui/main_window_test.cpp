@@ -72,27 +72,25 @@ private slots:
     void theMenuBarHoldsEveryCommand() {
         UiWorld world;
         const auto main_window = world.start();
-        const std::pair<const char*, const char*> items[] = {{"MI_File", "&File"},
-                                                             {"mi_exit", "E&xit"},
-                                                             {"mi_model", "&Model"},
-                                                             {"mi_backup", "&Backup"},
-                                                             {"mi_import", "&Import"},
-                                                             {"mi_import_player", "&Player"},
-                                                             {"mi_import_weapon", "&Weapon"},
-                                                             {"mi_model_install", "I&nstall"},
-                                                             {"mi_install_player", "Player Model"},
-                                                             {"mi_install_weapon", "Weapon Model"},
-                                                             {"mi_help", "&Help"},
-                                                             {"mi_readme", "&Readme"},
-                                                             {"mi_about", "&About"}};
-        for (const auto& [name, caption] : items) {
-            const auto* action = main_window->findChild<QAction*>(name);
-            QVERIFY2(action, name);
-            QCOMPARE(action->text(), QString::fromLatin1(caption));
+        const QStringList items{"MI_File:&File",
+                                "mi_exit:E&xit",
+                                "mi_model:&Model",
+                                "mi_backup:&Backup",
+                                "mi_import:&Import",
+                                "mi_import_player:&Player",
+                                "mi_import_weapon:&Weapon",
+                                "mi_model_install:I&nstall",
+                                "mi_install_player:Player Model",
+                                "mi_install_weapon:Weapon Model",
+                                "mi_help:&Help",
+                                "mi_readme:&Readme",
+                                "mi_about:&About"};
+        for (const QString& item : items) {
+            const auto* action = main_window->findChild<QAction*>(item.section(':', 0, 0));
+            QVERIFY2(action, qPrintable(item));
+            QCOMPARE(action->text(), item.section(':', 1));
         }
-        const auto menus = main_window->menuBar()->actions();
-        QCOMPARE(menus.size(), 3);
-        QCOMPARE(menus[1]->menu()->actions().size(), 3); // Backup, Import, Install
+        QCOMPARE(main_window->menuBar()->actions().size(), 3);
     }
 
     void eachCommandOpensOneWindowAndItsCloseBoxBringsTheMainWindowBack() {

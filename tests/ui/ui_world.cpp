@@ -5,11 +5,14 @@
 #include "library/application.h"
 #include "platform/settings_store.h"
 #include "windows/child_window.h"
+#include "windows/install_window.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QPixmap>
+#include <QtTest>
 
 UiWorld::UiWorld() {
     platform::set_settings_folder((root / "settings").string());
@@ -43,4 +46,24 @@ void UiWorld::save_screenshot(QWidget* window, const QString& name) {
 
 void process_deferred_deletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList rows(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+void pick_type(InstallWindow* window, const QString& type) {
+    const int index = window->cmb_model_type->findText(type);
+    QVERIFY2(index >= 0, qPrintable(type));
+    window->cmb_model_type->setCurrentIndex(index);
+    emit window->cmb_model_type->activated(index);
+}
+
+void pick_model(InstallWindow* window, const QString& model) {
+    const auto found = window->lst_models->findItems(model, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), qPrintable(model));
+    window->lst_models->setCurrentItem(found.first());
 }

@@ -4,13 +4,24 @@
 #include "test_world.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
 
 // Deletes the windows that closed themselves.
 void process_deferred_deletes();
+
+// The texts of a list's rows, top to bottom.
+QStringList rows(const QListWidget* list);
+
+class InstallWindow;
+
+// Picks an entry of an install window's type list, or a row of its model list, as a click does.
+void pick_type(InstallWindow* window, const QString& type);
+void pick_model(InstallWindow* window, const QString& model);
 
 // A test world in which Tessary's windows run: the settings store in its own folder, and every
 // message box recorded in `messages` instead of shown.
