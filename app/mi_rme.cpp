@@ -14,6 +14,7 @@ mi_rme::mi_rme()
     rtext1->setObjectName(QStringLiteral("rtext1"));
     btn_close->setObjectName(QStringLiteral("btn_close"));
     rtext1->setReadOnly(true);
+    rtext1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // lines wrap at the edge
     geometry::place(rtext1, 0, 0, 7095, 5175);
     geometry::place(btn_close, 3000, 5280, 1215, 495);
     setTabOrder(btn_close, rtext1);

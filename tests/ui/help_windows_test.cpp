@@ -15,9 +15,15 @@ class HelpWindowsTest final : public QObject {
 private slots:
     void theReadmeIsShownAsPlainText() {
         UiWorld world;
-        TestWorld::write(world.program / "readme.txt", "{\\rtf1 <b>Bold</b>}\r\nsecond line\r\n");
+        fs::copy_file(TESSARY_DATA_DIR "/readme.txt", world.program / "readme.txt");
         const auto main_window = world.start();
         auto* window = UiWorld::open<mi_rme>(main_window->mi_readme);
+        QVERIFY(window->rtext1->toPlainText().startsWith("TESSARY\n=======\n"));
+        UiWorld::save_screenshot(window, "mi_rme");
+        window->close();
+
+        TestWorld::write(world.program / "readme.txt", "{\\rtf1 <b>Bold</b>}\r\nsecond line\r\n");
+        window = UiWorld::open<mi_rme>(main_window->mi_readme);
         QCOMPARE(window->rtext1->toPlainText(),
                  QStringLiteral("{\\rtf1 <b>Bold</b>}\nsecond line"));
         QVERIFY(window->rtext1->isReadOnly());
