@@ -65,7 +65,7 @@ frmAbout::frmAbout()
     geometry::place(Line1, 90, 2445, 5654 - 90, 30);
     geometry::place(cmdOK, 4245, 2625, 1260, 345);
     geometry::place(cmdSysInfo, 4260, 3075, 1245, 345);
-    setTabOrder(cmdOK, cmdSysInfo);
+    geometry::set_tab_order({cmdOK, cmdSysInfo});
     cmdOK->setDefault(true);
     cmdOK->setFocus();
 

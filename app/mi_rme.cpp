@@ -17,7 +17,7 @@ mi_rme::mi_rme()
     rtext1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // lines wrap at the edge
     geometry::place(rtext1, 0, 0, 7095, 5175);
     geometry::place(btn_close, 3000, 5280, 1215, 495);
-    setTabOrder(btn_close, rtext1);
+    geometry::set_tab_order({btn_close, rtext1});
     btn_close->setFocus();
 
     connect(btn_close, &QPushButton::clicked, this, &mi_rme::btn_close_Click);

@@ -434,7 +434,7 @@ void write_large_registry(const fs::path& file, std::size_t size) {
     std::ofstream(file, std::ios::binary) << text;
 }
 
-void game_directory_row(const World& w) {
+Row game_directory_row(const World& w) {
     const fs::path prefix = w.root / "large-prefix";
     fs::create_directories(prefix);
     write_large_registry(prefix / "system.reg", 5 << 20);
@@ -449,8 +449,12 @@ void game_directory_row(const World& w) {
     ms.erase(ms.begin());
     setenv("WINEPREFIX", sample_prefix.c_str(), 1);
     const double lookup = median(ms);
-    table.push_back({"game directory from a 5 MB system.reg", lookup, std::nullopt, "-", "<= 20 ms",
-                     lookup <= 20});
+    return {"game directory from a 5 MB system.reg",
+            lookup,
+            std::nullopt,
+            "-",
+            "<= 20 ms",
+            lookup <= 20};
 }
 
 // The child of the start-up rows: Tessary as its executable starts, until the main window is on
@@ -483,12 +487,15 @@ int main(int argc, char** argv) {
 
     const World world = make_world();
     QApplication application(argc, argv);
+    // The lookup comes first: the big allocations of the rows after it leave the heap grown, which
+    // hides most of what reading a large file costs a process that has just started.
+    const Row lookup = game_directory_row(world);
     weapon_backup_row(world);
     restore_rows(world);
     single_file_rows(world);
     model_list_row(world);
     start_up_rows(world);
-    game_directory_row(world);
+    table.push_back(lookup);
     print_table();
 
     fs::remove_all(world.root);

@@ -12,4 +12,13 @@ void set_client_size(QWidget* window, int width, int height) {
     window->setFixedSize(pixels(width), pixels(height));
 }
 
+void set_tab_order(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 } // namespace geometry

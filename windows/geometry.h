@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 class QWidget;
 
 // Window layouts are given in twips, relative to a window's client area, at 15 twips to the
@@ -21,5 +23,8 @@ void place(QWidget* control, int left, int top, int width, int height);
 
 // Gives a window a fixed client area of the given size in twips.
 void set_client_size(QWidget* window, int width, int height);
+
+// Sets the order in which Tab moves through the controls.
+void set_tab_order(std::initializer_list<QWidget*> controls);
 
 } // namespace geometry

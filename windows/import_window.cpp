@@ -39,12 +39,8 @@ ImportWindow::ImportWindow(const Design& design)
     geometry::place(lbl_confirm, confirm.x(), confirm.y(), confirm.width(), confirm.height());
     geometry::place(browser->cmd_preview, 3480, 2760, 1215, 495);
 
-    setTabOrder(player_comment, btn_ok);
-    setTabOrder(btn_ok, btn_import);
-    setTabOrder(btn_import, browser->File1);
-    setTabOrder(browser->File1, browser->Dir1);
-    setTabOrder(browser->Dir1, browser->Drive1);
-    setTabOrder(browser->Drive1, browser->cmd_preview);
+    geometry::set_tab_order({player_comment, btn_ok, btn_import, browser->File1, browser->Dir1,
+                             browser->Drive1, browser->cmd_preview});
 
     connect(btn_ok, &QPushButton::clicked, this, &ImportWindow::btn_ok_Click);
 }

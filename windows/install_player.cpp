@@ -35,13 +35,8 @@ install_player::install_player()
     geometry::place(restore->btn_installbackup, 3480, 3240, 1215, 495);
     geometry::place(cmd_preview, 1920, 1440, 1215, 495);
 
-    setTabOrder(btn_install, btn_ok);
-    setTabOrder(btn_ok, cmb_model_type);
-    setTabOrder(cmb_model_type, lst_models);
-    setTabOrder(lst_models, restore->show_button);
-    setTabOrder(restore->show_button, restore->lst_backup);
-    setTabOrder(restore->lst_backup, restore->btn_installbackup);
-    setTabOrder(restore->btn_installbackup, cmd_preview);
+    geometry::set_tab_order({btn_install, btn_ok, cmb_model_type, lst_models, restore->show_button,
+                             restore->lst_backup, restore->btn_installbackup, cmd_preview});
 
     connect(cmb_model_type, &QComboBox::activated, this, &install_player::cmb_model_type_Click);
     connect(cmd_preview, &QPushButton::clicked, this, &install_player::cmd_preview_Click);

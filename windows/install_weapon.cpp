@@ -48,17 +48,9 @@ install_weapon::install_weapon()
     geometry::place(restore->show_button, 2400, 3720, 1275, 495);
     geometry::place(cmd_preview, 2400, 1920, 1215, 495);
 
-    setTabOrder(btn_install, btn_ok);
-    setTabOrder(btn_ok, cmb_model_type);
-    setTabOrder(cmb_model_type, lst_models);
-    setTabOrder(lst_models, chk_lmodel);
-    setTabOrder(chk_lmodel, chk_rmodel);
-    setTabOrder(chk_rmodel, chk_wmodel);
-    setTabOrder(chk_wmodel, chk_pmodel);
-    setTabOrder(chk_pmodel, restore->lst_backup);
-    setTabOrder(restore->lst_backup, restore->btn_installbackup);
-    setTabOrder(restore->btn_installbackup, restore->show_button);
-    setTabOrder(restore->show_button, cmd_preview);
+    geometry::set_tab_order({btn_install, btn_ok, cmb_model_type, lst_models, chk_lmodel,
+                             chk_rmodel, chk_wmodel, chk_pmodel, restore->lst_backup,
+                             restore->btn_installbackup, restore->show_button, cmd_preview});
 
     connect(cmb_model_type, &QComboBox::activated, this, &install_weapon::cmb_model_type_Click);
     connect(lst_models, &QListWidget::itemSelectionChanged, this,

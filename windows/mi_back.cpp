@@ -29,9 +29,7 @@ mi_back::mi_back()
     geometry::place(btn_ok, 1440, 960, 1215, 495);
     geometry::place(lbl_confirm, 120, 1560, 2415, 495);
 
-    setTabOrder(backup_name, btn_backup);
-    setTabOrder(btn_backup, cmb_model_type);
-    setTabOrder(cmb_model_type, btn_ok);
+    geometry::set_tab_order({backup_name, btn_backup, cmb_model_type, btn_ok});
 
     connect(btn_backup, &QPushButton::clicked, this, &mi_back::btn_backup_Click);
     connect(btn_ok, &QPushButton::clicked, this, &mi_back::btn_ok_Click);
