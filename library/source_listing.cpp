@@ -6,6 +6,9 @@
 
 namespace library {
 
+namespace {
+
+// A name matches a wildcard pattern ("*" and "?"), without regard to case.
 bool matches_pattern(const std::string& name, const std::string& pattern) {
     // Greedy matching with one point to return to after the last star.
     std::size_t n = 0, p = 0, star = std::string::npos, resume = 0;
@@ -31,6 +34,8 @@ bool matches_pattern(const std::string& name, const std::string& pattern) {
         ++p;
     return p == pattern.size();
 }
+
+} // namespace
 
 std::vector<std::string> source_subfolders(const std::string& folder) {
     std::vector<std::string> names;

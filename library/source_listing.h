@@ -13,7 +13,4 @@ std::vector<std::string> source_subfolders(const std::string& folder);
 // regard to case, in listing order.
 std::vector<std::string> source_files(const std::string& folder, const std::string& pattern);
 
-// A name matches a wildcard pattern, without regard to case.
-bool matches_pattern(const std::string& name, const std::string& pattern);
-
 } // namespace library
