@@ -21,20 +21,14 @@ TEST(LibraryTree, IsBuiltFromBothNameListsPlusHostageAndScientist) {
     world.make_library();
     EXPECT_TRUE(world.messages.empty());
 
-    std::vector<std::string> players, weapons;
-    for (const auto& entry : fs::directory_iterator(world.library_file("player")))
-        players.push_back(entry.path().filename().string());
-    for (const auto& entry : fs::directory_iterator(world.library_file("weapon")))
-        weapons.push_back(entry.path().filename().string());
-    auto expected_players = delivered_player_types();
-    expected_players.insert(expected_players.end(), {"hostage", "scientist"});
-    std::sort(players.begin(), players.end());
-    std::sort(expected_players.begin(), expected_players.end());
-    std::sort(weapons.begin(), weapons.end());
-    auto expected_weapons = delivered_weapons();
-    std::sort(expected_weapons.begin(), expected_weapons.end());
-    EXPECT_EQ(players, expected_players);
-    EXPECT_EQ(weapons, expected_weapons);
+    const auto sorted = [](std::vector<std::string> names) {
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    auto players = delivered_player_types();
+    players.insert(players.end(), {"hostage", "scientist"});
+    EXPECT_EQ(TestWorld::names_in(world.library_file("player")), sorted(players));
+    EXPECT_EQ(TestWorld::names_in(world.library_file("weapon")), sorted(delivered_weapons()));
 }
 
 TEST(LibraryTree, OnlyTheFirst27And9LinesAreNames) {

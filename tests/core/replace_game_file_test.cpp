@@ -5,17 +5,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::vector<std::string> names_in(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    return names;
-}
-
-} // namespace
-
 TEST(ReplaceGameFile, TheTargetBecomesACopyOfTheSourceAndNothingElseIsLeft) {
     TestWorld world;
     TestWorld::write(world.root / "library" / "gign.mdl", std::string(100000, 'L'));
@@ -24,7 +13,7 @@ TEST(ReplaceGameFile, TheTargetBecomesACopyOfTheSourceAndNothingElseIsLeft) {
                                            world.game_file("gign.mdl").string())
                     .ok());
     EXPECT_EQ(TestWorld::read(world.game_file("gign.mdl")), std::string(100000, 'L'));
-    EXPECT_EQ(names_in(world.game_file("")), std::vector<std::string>{"gign.mdl"});
+    EXPECT_EQ(TestWorld::names_in(world.game_file("")), std::vector<std::string>{"gign.mdl"});
 
     // A game file that is not there yet is simply created.
     EXPECT_TRUE(library::replace_game_file((world.root / "library" / "gign.mdl").string(),

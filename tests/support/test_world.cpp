@@ -4,6 +4,7 @@
 #include "platform/message.h"
 #include "platform/program_folder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -75,6 +76,14 @@ void TestWorld::write(const fs::path& file, const std::string& content) {
 std::string TestWorld::read(const fs::path& file) {
     std::ifstream stream(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> TestWorld::names_in(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void TestWorld::register_game() {

@@ -30,6 +30,9 @@ public:
     static void write(const std::filesystem::path& file, const std::string& content);
     static std::string read(const std::filesystem::path& file);
 
+    // The names in a folder, sorted.
+    static std::vector<std::string> names_in(const std::filesystem::path& folder);
+
     // Points the game's first registry entry at the game folder.
     void register_game();
 
