@@ -1,6 +1,7 @@
 #include "app/message_box.h"
 
 #include "library/application.h"
+#include "windows/text.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,8 +17,8 @@ void show(const std::string& text) {
         recording->push_back(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(library::app_title),
-                    QString::fromLocal8Bit(text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(library::app_title), qtext(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -88,7 +88,7 @@ void create_player_set(const std::string& set_name, const StatusReport& status) 
             return;
     }
     status("Player model backup complete.");
-    (void)ok_or_report(append_set_name(program + "\\pbackup.txt", set_name));
+    (void)ok_or_report(append_set_name(player_set_list(), set_name));
 }
 
 void create_weapon_set(const std::string& set_name, const StatusReport& status) {
@@ -128,7 +128,7 @@ void create_weapon_set(const std::string& set_name, const StatusReport& status) 
                 return;
         }
     }
-    if (ok_or_report(append_set_name(program + "\\wbackup.txt", set_name)))
+    if (ok_or_report(append_set_name(weapon_set_list(), set_name)))
         status("Weapon model backup complete.");
 }
 

@@ -2,8 +2,17 @@
 
 #include "platform/file_system.h"
 #include "platform/message.h"
+#include "platform/program_folder.h"
 
 namespace library {
+
+std::string player_set_list() {
+    return platform::program_folder() + "\\pbackup.txt";
+}
+
+std::string weapon_set_list() {
+    return platform::program_folder() + "\\wbackup.txt";
+}
 
 Result append_set_name(const std::string& set_list, const std::string& set_name) {
     if (const auto error = platform::append_line(set_list, set_name))

@@ -9,6 +9,10 @@
 // in the order the sets were made.
 namespace library {
 
+// Where the player and the weapon set lists lie: in the program folder.
+std::string player_set_list();
+std::string weapon_set_list();
+
 // Appends the name and CR LF, creating the file when it is missing.
 Result append_set_name(const std::string& set_list, const std::string& set_name);
 

@@ -4,6 +4,7 @@
 #include "library/model_install.h"
 #include "library/preview.h"
 #include "library/restore_sets.h"
+#include "library/set_lists.h"
 #include "platform/message.h"
 #include "platform/program_folder.h"
 #include "windows/geometry.h"
@@ -16,8 +17,8 @@
 
 install_player::install_player()
     : InstallWindow("install_player", tr("Install Player Model"), 3240, 3765,
-                    {"btn_showbackup", "pbackup.txt", 3330, 5130, library::restore_player_set,
-                     [](const QString& set_name) {
+                    {"btn_showbackup", library::player_set_list, 3330, 5130,
+                     library::restore_player_set, [](const QString& set_name) {
                          return QObject::tr("Backup ") + set_name + QObject::tr(" installed");
                      }}) {
     for (const auto& type : library::player_model_types)

@@ -5,6 +5,7 @@
 #include "library/name_lists.h"
 #include "library/preview.h"
 #include "library/restore_sets.h"
+#include "library/set_lists.h"
 #include "platform/message.h"
 #include "platform/program_folder.h"
 #include "windows/geometry.h"
@@ -22,7 +23,8 @@ using library::WeaponKind;
 
 install_weapon::install_weapon()
     : InstallWindow("install_weapon", tr("Install Weapon Model"), 3705, 4275,
-                    {"btn_showinstall", "wbackup.txt", 3795, 5595, library::restore_weapon_set,
+                    {"btn_showinstall", library::weapon_set_list, 3795, 5595,
+                     library::restore_weapon_set,
                      [](const QString&) { return QObject::tr("Backup install complete"); }}),
       chk_lmodel(new QCheckBox(tr("Install Left Model"), this)),
       chk_rmodel(new QCheckBox(tr("Install Right Model"), this)),

@@ -1,7 +1,6 @@
 #include "windows/restore_controls.h"
 
 #include "library/set_lists.h"
-#include "platform/program_folder.h"
 #include "windows/slide_window.h"
 #include "windows/text.h"
 
@@ -24,8 +23,7 @@ void RestoreControls::show_sets() {
     slide_window_width(window, design.narrow_width, design.wide_width, SlideDirection::open);
     lst_backup->clear();
     QStringList names;
-    for (const auto& name :
-         library::read_set_names(platform::program_folder() + "\\" + design.set_list_name))
+    for (const auto& name : library::read_set_names(design.set_list()))
         names.append(qtext(name));
     lst_backup->addItems(names);
 }

@@ -19,7 +19,7 @@ class RestoreControls final : public QObject {
 public:
     struct Design {
         const char* show_button_name;
-        std::string set_list_name; // in the program folder
+        std::string (*set_list)(); // the path of the set list
         int narrow_width;          // outer widths in twips
         int wide_width;
         // Puts the set back; true when every file was put back.
