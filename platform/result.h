@@ -1,0 +1,70 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+// The one shape in which the core answers: the value an operation produced, when it got to its
+// end, and the texts it has for the user, in the order they are to be shown. The core never shows
+// a text itself; the windows show what comes back.
+namespace platform {
+
+using Messages = std::vector<std::string>;
+
+// The value of an operation that hands back nothing but its success.
+struct Done {};
+
+// A failure on its way up: the texts that tell the user why. It converts to a failed result of
+// whatever type the caller returns.
+struct Failure {
+    Messages messages;
+};
+
+inline Failure fail(std::string message) {
+    return Failure{{std::move(message)}};
+}
+
+template <typename T = Done> class [[nodiscard]] Result {
+public:
+    Result() requires std::is_same_v<T, Done> : value_(Done{}) {}
+    Result(T value) : value_(std::move(value)) {}
+    Result(Failure failure) : messages_(std::move(failure.messages)) {}
+
+    bool ok() const { return value_.has_value(); }
+    explicit operator bool() const { return ok(); }
+
+    // Only for a result that is ok.
+    T& value() & { return *value_; }
+    const T& value() const& { return *value_; }
+    T&& value() && { return std::move(*value_); }
+    T& operator*() & { return *value_; }
+    const T& operator*() const& { return *value_; }
+    T* operator->() { return &*value_; }
+    const T* operator->() const { return &*value_; }
+
+    const Messages& messages() const { return messages_; }
+
+    // Adds a text for the user after those the result holds; the outcome stays as it is.
+    Result& tell(std::string message) & {
+        messages_.push_back(std::move(message));
+        return *this;
+    }
+    Result&& tell(std::string message) && { return std::move(tell(std::move(message))); }
+
+    // Puts the texts of an earlier step before the result's own.
+    template <typename U> Result& after(const Result<U>& earlier) & {
+        messages_.insert(messages_.begin(), earlier.messages().begin(), earlier.messages().end());
+        return *this;
+    }
+
+    // The failure of a result that is not ok, to hand up as a result of another type.
+    Failure failure() && { return Failure{std::move(messages_)}; }
+
+private:
+    std::optional<T> value_;
+    Messages messages_;
+};
+
+} // namespace platform
