@@ -1,5 +1,5 @@
 #include "app/app_icon.h"
-#include "app/mi_main.h"
+#include "app/main_window.h"
 #include "app/startup.h"
 #include "library/application.h"
 

@@ -1,8 +1,6 @@
 #include "app/startup.h"
 
-#include "app/message_box.h"
-#include "app/mi_main.h"
-#include "platform/message.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -21,10 +19,9 @@ void use_window_font() {
 
 } // namespace
 
-std::unique_ptr<mi_main> start_tessary() {
+std::unique_ptr<MainWindow> start_tessary() {
     use_window_font();
-    platform::install_message_function(message_box::show);
-    auto window = std::make_unique<mi_main>();
+    auto window = std::make_unique<MainWindow>();
     if (const QScreen* screen = QApplication::primaryScreen()) {
         QRect frame = window->frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -5,8 +5,7 @@
 //   tessary_bench --start-up <program folder> <settings>     Tessary started to its main window
 
 #include "app/app_icon.h"
-#include "app/message_box.h"
-#include "app/mi_main.h"
+#include "app/main_window.h"
 #include "app/startup.h"
 #include "library/application.h"
 #include "library/backup_sets.h"
@@ -15,11 +14,10 @@
 #include "library/model_import.h"
 #include "library/model_install.h"
 #include "library/name_lists.h"
-#include "library/restore_sets.h"
-#include "platform/message.h"
 #include "platform/program_folder.h"
-#include "platform/settings_store.h"
-#include "windows/install_player.h"
+#include "windows/message_box.h"
+#include "windows/player_install_window.h"
+#include "windows/settings_store.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -206,11 +204,9 @@ World make_world() {
         setenv(name, (world.root / "home").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (world.root / "runtime").c_str(), 1);
     setenv("WINEPREFIX", prefix.c_str(), 1);
-    platform::set_program_folder(world.program.string());
-    platform::set_settings_folder((world.root / "settings").string());
-    platform::install_message_function(
-        [](const std::string& text) { check(false, "Tessary showed: " + text); });
-    library::create_library_tree();
+    platform::set_program_folder(platform::Path(world.program.string()));
+    SettingsStore::move_to((world.root / "settings").string());
+    check(library::create_library_tree().ok(), "the library tree was not made");
     return world;
 }
 
@@ -222,8 +218,7 @@ std::size_t files_under(const fs::path& folder) {
 // Each weapon with the names of its files that the sample game holds.
 std::vector<std::pair<std::string, std::vector<std::string>>> game_weapon_files(const World& w) {
     std::vector<std::pair<std::string, std::vector<std::string>>> weapons;
-    (void)library::load_weapon_names(library::weapon_names);
-    for (const auto& weapon : library::weapon_names) {
+    for (const auto& weapon : *library::complete_name_list(library::ModelKind::weapon)) {
         std::vector<std::string> files;
         for (const auto& file : {"v_" + weapon + ".mdl", "v_" + weapon + "_r.mdl",
                                  "w_" + weapon + ".mdl", "p_" + weapon + ".mdl"}) {
@@ -265,7 +260,7 @@ void weapon_backup_row(const World& w) {
     };
     bool completed = false;
     const auto backup = [&] {
-        library::create_weapon_set(set_name, [&](const std::string&) { completed = true; });
+        completed = library::create_backup_set(library::ModelKind::weapon, set_name).ok();
     };
     const auto m = compare(prepare, backup, [&] { sh(script); });
     std::size_t game_files = 0;
@@ -285,17 +280,21 @@ void restore_rows(const World& w) {
             script += word((w.program / "models/weapon" / weapon / set_name / file).string());
         script += word(w.game_models.string() + "/");
     }
-    const auto restore = [] { check(library::restore_weapon_set(set_name), "weapon restore"); };
+    const auto restore = [] {
+        check(library::restore_backup_set(library::ModelKind::weapon, set_name).ok(),
+              "weapon restore");
+    };
     ratio_row("weapon restore", compare(sync, restore, [&] { sh(script); }), 1.3, "cp");
 
-    library::create_player_set(set_name, [](const std::string&) {});
+    check(library::create_backup_set(library::ModelKind::player, set_name).ok(), "player backup");
     script = "true";
-    for (const auto& type : library::player_set_types()) {
+    for (const auto& type : *library::set_names(library::ModelKind::player)) {
         const auto set_file = w.program / "models/player" / type / set_name / (type + ".mdl");
         script += " && cp" + word(set_file.string()) + word(game_player_file(w, type).string());
     }
     const auto restore_players = [] {
-        check(library::restore_player_set(set_name), "player restore");
+        check(library::restore_backup_set(library::ModelKind::player, set_name).ok(),
+              "player restore");
     };
     ratio_row("player restore (11 files)", compare(sync, restore_players, [&] { sh(script); }), 1.3,
               "cp");
@@ -308,7 +307,9 @@ void single_file_rows(const World& w) {
     const std::vector<std::string> copy_over{"cp", set_file.string(),
                                              game_player_file(w, "gign").string()};
     const auto install = [] {
-        check(library::install_player_model("gign", set_name), "player install");
+        check(
+            library::install_model(library::ModelKind::player, "gign", set_name, {"gign.mdl"}).ok(),
+            "player install");
     };
     ratio_row("player install (1 file)", compare(sync, install, [&] { spawn_and_wait(copy_over); }),
               1.3, "cp");
@@ -321,10 +322,11 @@ void single_file_rows(const World& w) {
         fs::remove(w.plain / "gign.mdl");
         sync();
     };
+    SettingsStore settings;
     const auto import = [&] {
-        const auto outcome =
-            library::import_player_model({w.imports.string(), "gign.mdl", "imported"});
-        check(outcome.confirmed, "player import");
+        const auto imported = library::import_player_model(
+            {platform::Path(w.imports.string()), "gign.mdl", "imported"}, settings);
+        check(imported && imported->confirmed, "player import");
     };
     ratio_row("player import (1 file)", compare(prepare, import, [&] { spawn_and_wait(copy_in); }),
               1.3, "cp");
@@ -338,12 +340,14 @@ void model_list_row(const World& w) {
     for (int n = 0; n < model_count - present; ++n)
         check(mkdir((folder / ("model " + std::to_string(n))).c_str(), 0777) == 0, "mkdir");
 
-    auto* window = new install_player; // deletes itself when closed
+    auto* window = new PlayerInstallWindow; // deletes itself when closed
     window->show();
-    const auto pick = [window](const char* type) {
-        const int index = window->cmb_model_type->findText(QString::fromLatin1(type));
-        window->cmb_model_type->setCurrentIndex(index);
-        emit window->cmb_model_type->activated(index);
+    auto* types = window->findChild<QComboBox*>(QStringLiteral("cmb_model_type"));
+    auto* models = window->findChild<QListWidget*>(QStringLiteral("lst_models"));
+    const auto pick = [types](const char* type) {
+        const int index = types->findText(QString::fromLatin1(type));
+        types->setCurrentIndex(index);
+        emit types->activated(index);
     };
     // An empty list to start from; the timing takes in the events the refill leaves behind.
     const auto prepare = [&] {
@@ -355,7 +359,7 @@ void model_list_row(const World& w) {
         QCoreApplication::processEvents();
     };
     const auto m = compare(prepare, refill, [&] { spawn_and_wait({"ls", "-U", folder.string()}); });
-    check(window->lst_models->count() == model_count, "the model list is incomplete");
+    check(models->count() == model_count, "the model list is incomplete");
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ratio_row("model list of 20,000 folders", m, 50, "ls -U");
@@ -443,7 +447,7 @@ Row game_directory_row(const World& w) {
     std::vector<double> ms;
     for (int run = 0; run <= timed_runs; ++run) {
         std::string directory;
-        ms.push_back(milliseconds_of([&] { directory = library::GetGameDirectory(); }));
+        ms.push_back(milliseconds_of([&] { directory = library::game_directory()->text(); }));
         check(directory == "C:\\Games\\Sample Game", "wrong game directory: " + directory);
     }
     ms.erase(ms.begin());
@@ -463,8 +467,8 @@ int start_up(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(library::app_title));
     QApplication::setWindowIcon(app_icon());
-    platform::set_program_folder(argv[2]);
-    platform::set_settings_folder(argv[3]);
+    platform::set_program_folder(platform::Path(argv[2]));
+    SettingsStore::move_to(argv[3]);
     std::vector<std::string> messages;
     message_box::record_instead(&messages);
     const auto window = start_tessary();

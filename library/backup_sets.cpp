@@ -3,133 +3,144 @@
 #include "library/file_steps.h"
 #include "library/folder_names.h"
 #include "library/game_directory.h"
-#include "library/game_paths.h"
+#include "library/game_files.h"
 #include "library/name_lists.h"
 #include "library/set_lists.h"
 #include "platform/file_system.h"
-#include "platform/message.h"
-#include "platform/program_folder.h"
-
-#include <vector>
 
 namespace library {
 
 namespace {
 
-// Reports what is wrong with a set name; true when it can name the set's folders.
-bool usable_set_name(const std::string& set_name) {
-    if (set_name.empty()) {
-        platform::show_message("Please type in a name for the backup.");
-        return false;
-    }
-    if (!folder_name_problem(set_name).empty()) {
-        platform::show_message(folder_name_rule);
-        return false;
-    }
-    return true;
+Result<> check_set_name(const std::string& set_name) {
+    if (set_name.empty())
+        return fail("Please type in a name for the backup.");
+    if (!folder_name_problem(set_name).empty())
+        return fail(folder_name_rule);
+    return {};
 }
 
-// The game file of each player type is looked for before anything is made, so that a backup
-// never stops half-way for want of one.
-bool player_game_files_readable(const std::string& game_directory,
-                                const std::vector<std::string>& types) {
-    for (const auto& type : types) {
-        const auto game_file = game_player_model_path(game_directory, type);
-        if (!platform::is_ordinary_file(game_file)) {
-            platform::show_message("The game file " + platform::native_path(game_file) +
-                                   " is missing, so no backup was made.");
-            return false;
-        }
-        if (const auto error = platform::check_readable(game_file)) {
-            platform::show_message("The game file " + platform::native_path(game_file) +
-                                   " cannot be read (" + error.message() +
-                                   "), so no backup was made.");
-            return false;
-        }
-    }
-    return true;
+// A set name is taken where a set folder holds a model already: a player type's model file, or
+// any ordinary file of a weapon's (a weapon model holds any of its four files).
+bool set_folder_taken(ModelKind kind, const std::string& name, const std::string& set_name) {
+    if (kind == ModelKind::player)
+        return platform::is_ordinary_file(model_file(kind, name, set_name, name + ".mdl"));
+    return platform::first_ordinary_file(model_folder(kind, name, set_name)).has_value();
 }
 
-// A set folder left empty by a stopped backup is used as it is.
-Result set_folder_ready(const std::string& folder) {
-    return platform::exists(folder) ? Result::success() : make_folder(folder);
+Result<> check_set_folders(ModelKind kind, const Names& names, const std::string& set_name) {
+    for (const auto& name : names) {
+        if (set_folder_taken(kind, name, set_name))
+            return fail("That name already exists.");
+    }
+    for (const auto& name : names) {
+        const auto folder = model_folder(kind, name, set_name);
+        if (platform::exists(folder) && !platform::is_folder(folder))
+            return fail(platform::native_path(folder) +
+                        " is a file where the backup needs a folder, so no backup was made.");
+    }
+    return {};
+}
+
+// What the backup will need of the game, looked for before anything is made.
+Result<> check_game(ModelKind kind, const Names& names, const Path& game_directory) {
+    const auto models = game_model_folder(game_directory);
+    if (!platform::is_folder(models))
+        return fail("The game's model folder " + platform::native_path(models) +
+                    " does not exist, so no backup was made.");
+    if (!facts(kind).model_holds_every_file)
+        return {};
+    for (const auto& name : names) {
+        for (const auto& file : model_files(kind, name)) {
+            const auto game = game_file(game_directory, kind, name, file);
+            if (!platform::is_ordinary_file(game))
+                return fail("The game file " + platform::native_path(game) +
+                            " is missing, so no backup was made.");
+            if (const auto error = platform::check_readable(game))
+                return fail("The game file " + platform::native_path(game) + " cannot be read (" +
+                            error.message() + "), so no backup was made.");
+        }
+    }
+    return {};
 }
 
 } // namespace
 
-void create_player_set(const std::string& set_name, const StatusReport& status) {
-    if (const auto load = load_player_types(); !load.complete()) {
-        platform::show_message(load.problem);
-        return;
-    }
-    if (!usable_set_name(set_name))
-        return;
-
-    const auto& program = platform::program_folder();
-    const auto types = player_set_types();
-    for (const auto& type : types) {
-        if (platform::is_ordinary_file(library_player_model_path(program, type, set_name))) {
-            platform::show_message("That name already exists.");
-            return;
-        }
-    }
+Result<> create_backup_set(ModelKind kind, const std::string& set_name) {
+    const auto names = set_names(kind);
+    if (!names)
+        return Failure{names.messages()};
+    if (auto checked = check_set_name(set_name); !checked)
+        return checked;
+    if (auto checked = check_set_folders(kind, *names, set_name); !checked)
+        return checked;
     const auto first_lookup = game_directory_for_operation();
-    if (!first_lookup || !player_game_files_readable(*first_lookup, types))
-        return;
+    if (!first_lookup)
+        return Failure{first_lookup.messages()};
+    if (auto checked = check_game(kind, *names, *first_lookup); !checked)
+        return checked;
 
-    for (const auto& type : types) {
-        const auto game_directory = game_directory_for_operation();
-        if (!game_directory)
-            return;
-        const auto set_folder = library_player_type_folder(program, type) + "\\" + set_name;
-        if (!ok_or_report(set_folder_ready(set_folder)) ||
-            !ok_or_report(copy_whole_file(game_player_model_path(*game_directory, type),
-                                          library_player_model_path(program, type, set_name))))
-            return;
+    Undo undo;
+    for (const auto& name : *names) {
+        const auto folder = model_folder(kind, name, set_name);
+        if (platform::exists(folder))
+            continue; // left empty by an earlier backup or import, and used as it is
+        if (auto made = make_folder(folder, undo); !made)
+            return made;
     }
-    status("Player model backup complete.");
-    (void)ok_or_report(append_set_name(player_set_list(), set_name));
-}
-
-void create_weapon_set(const std::string& set_name, const StatusReport& status) {
-    if (const auto load = load_weapon_names(weapon_names); !load.complete()) {
-        platform::show_message(load.problem);
-        return;
-    }
-    if (!usable_set_name(set_name))
-        return;
-
-    const auto& program = platform::program_folder();
-    for (const auto& weapon : weapon_names) {
-        if (platform::first_ordinary_file(library_weapon_folder(program, weapon) + "\\" + set_name +
-                                          "\\")) {
-            platform::show_message("That name already exists.");
-            return;
-        }
-    }
-    if (!game_directory_for_operation())
-        return;
-
-    for (const auto& weapon : weapon_names) {
-        if (!ok_or_report(
-                set_folder_ready(library_weapon_folder(program, weapon) + "\\" + set_name)))
-            return;
-    }
-    for (const auto& weapon : weapon_names) {
-        for (const auto kind :
-             {WeaponKind::left, WeaponKind::right, WeaponKind::p, WeaponKind::w}) {
+    for (const auto& name : *names) {
+        for (const auto& file : model_files(kind, name)) {
             const auto game_directory = game_directory_for_operation();
             if (!game_directory)
-                return;
-            const auto game_file = game_weapon_model_path(*game_directory, weapon, kind);
-            if (platform::is_ordinary_file(game_file) &&
-                !ok_or_report(copy_whole_file(
-                    game_file, library_weapon_model_path(program, weapon, set_name, kind))))
-                return;
+                return Failure{game_directory.messages()};
+            const auto game = game_file(*game_directory, kind, name, file);
+            if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(game))
+                continue;
+            if (auto copied = copy_whole_file(game, model_file(kind, name, set_name, file), undo);
+                !copied)
+                return copied;
         }
     }
-    if (ok_or_report(append_set_name(weapon_set_list(), set_name)))
-        status("Weapon model backup complete.");
+    if (auto listed = append_set_name(kind, set_name); !listed)
+        return listed;
+    undo.keep();
+    return {};
+}
+
+Result<> restore_backup_set(ModelKind kind, const std::string& set_name) {
+    // The weapon restore reads its list before it looks at the selection, the player restore
+    // after it.
+    auto names = kind == ModelKind::weapon ? set_names(kind) : Result<Names>(Names{});
+    if (names && set_name.empty())
+        return fail("Please select a backup set before clicking install.");
+    if (names && kind == ModelKind::player)
+        names = set_names(kind);
+    if (!names)
+        return Failure{names.messages()};
+
+    const bool every_file = facts(kind).model_holds_every_file;
+    if (every_file) {
+        for (const auto& name : *names) {
+            for (const auto& file : model_files(kind, name)) {
+                const auto set_file = model_file(kind, name, set_name, file);
+                if (!platform::is_ordinary_file(set_file))
+                    return fail("The backup set \"" + set_name + "\" has lost its file " +
+                                platform::native_path(set_file) + ", so nothing was restored.");
+            }
+        }
+    }
+    std::vector<Replacement> replacements;
+    for (const auto& name : *names) {
+        for (const auto& file : model_files(kind, name)) {
+            const auto game_directory = game_directory_for_operation();
+            if (!game_directory)
+                return Failure{game_directory.messages()};
+            const auto set_file = model_file(kind, name, set_name, file);
+            if (every_file || platform::is_ordinary_file(set_file))
+                replacements.push_back({set_file, game_file(*game_directory, kind, name, file)});
+        }
+    }
+    return replace_game_files(replacements);
 }
 
 } // namespace library

@@ -1,22 +1,20 @@
 #pragma once
 
-#include <functional>
+#include "library/model_kinds.h"
+
 #include <string>
 
-// Backup sets: the game's current player or weapon model files, copied into model folders of
-// the library tree named by the set name, which is then added to a set list.
+// Backup sets: the game's current player or weapon model files, copied into model folders of the
+// library named by the set name, which is then added to the kind's set list.
 namespace library {
 
-// Shows a progress or completion text in the calling window.
-using StatusReport = std::function<void(const std::string& text)>;
+// Copies the game's files of every player type (hostage and scientist too) or every weapon into
+// a set folder of each, then adds the name to the set list: all or nothing. Every check comes
+// before anything is made, and a failure on the way removes everything the backup made.
+Result<> create_backup_set(ModelKind kind, const std::string& set_name);
 
-// Copies the game files of the nine player types, hostage and scientist into the set, then
-// appends its name to pbackup.txt. Every check comes before anything is created; a failure is
-// reported to the user and stops the backup with no name appended.
-void create_player_set(const std::string& set_name, const StatusReport& status);
-
-// Creates a set folder for each of the 27 weapons, copies into them whichever of each weapon's
-// four game files exist, then appends the set name to wbackup.txt.
-void create_weapon_set(const std::string& set_name, const StatusReport& status);
+// Puts the set's files back over the game's own, all or nothing. A player set must hold all its
+// files; a weapon set puts back what it holds and leaves the game's other files alone.
+Result<> restore_backup_set(ModelKind kind, const std::string& set_name);
 
 } // namespace library

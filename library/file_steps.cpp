@@ -4,18 +4,20 @@
 
 namespace library {
 
-Result make_folder(const std::string& folder) {
+Result<> make_folder(const Path& folder, Undo& undo) {
     if (const auto error = platform::create_folder(folder))
-        return Result::failure("The folder " + platform::native_path(folder) +
-                               " could not be created: " + error.message() + ".");
-    return Result::success();
+        return fail("The folder " + platform::native_path(folder) +
+                    " could not be created: " + error.message() + ".");
+    undo.made_folder(folder);
+    return {};
 }
 
-Result copy_whole_file(const std::string& from, const std::string& to) {
+Result<> copy_whole_file(const Path& from, const Path& to, Undo& undo) {
     if (const auto error = platform::copy_file(from, to))
-        return Result::failure(platform::native_path(from) + " could not be copied to " +
-                               platform::native_path(to) + ": " + error.message() + ".");
-    return Result::success();
+        return fail(platform::native_path(from) + " could not be copied to " +
+                    platform::native_path(to) + ": " + error.message() + ".");
+    undo.made_file(to);
+    return {};
 }
 
 } // namespace library

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "library/result.h"
+#include "library/undo.h"
 
-#include <string>
-
-// The steps that put files into the library, worded for the user when they fail.
+// The steps that put files into the library, worded for the user when they fail. What a step
+// makes is listed for undoing.
 namespace library {
 
 // Creates one folder level.
-Result make_folder(const std::string& folder);
+Result<> make_folder(const Path& folder, Undo& undo);
 
 // Copies a file whole to a name that must not exist yet.
-Result copy_whole_file(const std::string& from, const std::string& to);
+Result<> copy_whole_file(const Path& from, const Path& to, Undo& undo);
 
 } // namespace library

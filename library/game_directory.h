@@ -1,31 +1,28 @@
 #pragma once
 
+#include "library/result.h"
 #include "platform/registry.h"
 
 #include <optional>
 #include <string>
 
 // Where the game is installed, read from the registry entries its installers write. Nothing is
-// cached: every operation reads it afresh, once for every game file it touches.
+// kept between lookups: every operation reads it afresh, once for every game file it touches.
 namespace library {
-
-struct KeyValue {
-    bool found = false;
-    std::string text;
-};
 
 // Reads one registry value the way the game's entries are read: into a 1024-byte buffer, a
 // REG_SZ as its text (without a stored NUL), a REG_DWORD as its decimal number, any other type
-// found but empty.
-KeyValue GetKeyValue(platform::RegistryRoot root, const std::string& key_path,
-                     const std::string& value_name);
+// found but empty. Nothing when the value cannot be read.
+std::optional<std::string> read_registry_text(platform::RegistryRoot root,
+                                              const std::string& key_path,
+                                              const std::string& value_name);
 
-// The game directory from the first of the game's two entries that can be read; after the
-// message "RegKey not found!!" an empty text when neither can.
-std::string GetGameDirectory();
+// The game directory from the first of the game's two entries that can be read, as stored (an
+// entry of another type than text gives an empty one); "RegKey not found!!" when neither can.
+Result<Path> game_directory();
 
-// The game directory for an operation that is about to touch the game's files, or nothing when
-// there is none; the user has then been told, and the operation ends without touching anything.
-std::optional<std::string> game_directory_for_operation();
+// The game directory for an operation that is about to touch the game's files: an entry that
+// names no folder ends the operation too.
+Result<Path> game_directory_for_operation();
 
 } // namespace library

@@ -1,40 +1,71 @@
 #include "library/library_tree.h"
 
+#include "library/file_steps.h"
+#include "library/model_kinds.h"
 #include "library/name_lists.h"
 #include "platform/file_system.h"
-#include "platform/message.h"
 #include "platform/program_folder.h"
-
-#include <string>
-#include <vector>
 
 namespace library {
 
-void create_library_tree() {
-    if (const auto problem = check_name_lists(); !problem.empty()) {
-        platform::show_message(problem +
-                               " The model library was not created; mend the file and start "
-                               "Tessary again.");
-        return;
+namespace {
+
+constexpr char not_created[] =
+    " The model library was not created; mend the file and start Tessary again.";
+
+// A tree of empty folders left by a start that was killed while it made the library.
+Result<> remove_folder_tree(const Path& folder) {
+    for (const auto& entry : platform::list_folder(folder)) {
+        if (!entry.is_folder)
+            return fail(platform::native_path(folder / entry.name) +
+                        " is in the way of the new model library; move it away and start "
+                        "Tessary again.");
+        if (auto removed = remove_folder_tree(folder / entry.name); !removed)
+            return removed;
+    }
+    if (const auto error = platform::remove_empty_folder(folder))
+        return fail(platform::native_path(folder) + " could not be removed: " + error.message() +
+                    ".");
+    return {};
+}
+
+} // namespace
+
+Result<> create_library_tree() {
+    const auto names = library_names();
+    if (!names)
+        return fail(names.messages().front() + not_created);
+
+    const auto models = platform::program_folder() / "models";
+    const auto staged = platform::staged_path(models);
+    if (platform::exists(staged)) {
+        if (auto removed = remove_folder_tree(staged); !removed)
+            return removed;
     }
 
-    const auto& program = platform::program_folder();
-    std::vector<std::string> folders{program + "\\models", program + "\\models\\player",
-                                     program + "\\models\\weapon"};
-    for (const auto& weapon : weapon_names)
-        folders.push_back(program + "\\models\\weapon\\" + weapon);
-    for (const auto& type : player_types)
-        folders.push_back(program + "\\models\\player\\" + type);
-    folders.push_back(program + "\\models\\player\\hostage");
-    folders.push_back(program + "\\models\\player\\scientist");
-
+    Undo undo;
+    std::vector<Path> folders{staged, staged / "player", staged / "weapon"};
+    for (const auto& weapon : names->weapons)
+        folders.push_back(staged / "weapon" / weapon);
+    for (const auto& type : names->player_types)
+        folders.push_back(staged / "player" / type);
     for (const auto& folder : folders) {
-        if (const auto error = platform::create_folder(folder)) {
-            platform::show_message("The folder " + platform::native_path(folder) +
-                                   " could not be created: " + error.message() + ".");
-            return;
-        }
+        if (auto made = make_folder(folder, undo); !made)
+            return made;
     }
+    if (const auto error = platform::rename_file(staged, models))
+        return fail("The model library could not be put in place as " +
+                    platform::native_path(models) + ": " + error.message() + ".");
+    undo.keep();
+    return {};
+}
+
+Result<> start_up(Settings& settings) {
+    if (settings.read("settings", "install path").value_or("").empty())
+        settings.write("settings", "install path", platform::program_folder().text());
+    if (platform::exists(platform::program_folder() / "models"))
+        return {};
+    return create_library_tree();
 }
 
 } // namespace library

@@ -2,13 +2,9 @@
 
 #include "library/file_steps.h"
 #include "library/folder_names.h"
-#include "library/game_paths.h"
 #include "platform/file_system.h"
-#include "platform/message.h"
-#include "platform/program_folder.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace library {
 
@@ -17,73 +13,47 @@ namespace {
 constexpr char invalid_model_name[] =
     "Inavaild model name. The name of the model must match those that CS currently uses";
 
-// The picked file and model name are tested first, in this order; the game name is tested by
-// the caller between the two of them.
-bool picked_file_given(const ImportRequest& request) {
-    if (request.picked_file.empty()) {
-        platform::show_message("Please select a file before clicking import");
-        return false;
-    }
-    return true;
+// The picked file and the model name are tested first, in this order; the game's name for the
+// picked file after them.
+Result<> check_request(const ImportRequest& request) {
+    if (request.picked_file.empty())
+        return fail("Please select a file before clicking import");
+    if (request.model_name.empty())
+        return fail("Please enter a name for the model");
+    return {};
 }
 
-bool model_name_given(const ImportRequest& request) {
-    if (request.model_name.empty()) {
-        platform::show_message("Please enter a name for the model");
-        return false;
+// Copies the files of the player type or weapon that lie in the source folder into a new model
+// folder, under their own names.
+Result<Imported> import_files(ModelKind kind, const std::string& name,
+                              const std::vector<std::string>& files, const ImportRequest& request,
+                              Settings& settings) {
+    if (!folder_name_problem(request.model_name).empty())
+        return fail(folder_name_rule);
+    const auto folder = model_folder(kind, name, request.model_name);
+    if (platform::first_ordinary_file(folder))
+        return fail("That name already exists.");
+
+    Undo undo;
+    if (!platform::exists(folder)) {
+        if (auto made = make_folder(folder, undo); !made)
+            return Failure{made.messages()};
     }
-    return true;
+    bool copied_any = false;
+    for (const auto& file : files) {
+        const auto source = request.source_folder / file;
+        if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(source))
+            continue;
+        if (auto copied = copy_whole_file(source, folder / file, undo); !copied)
+            return Failure{copied.messages()};
+        copied_any = true;
+    }
+    // A weapon none of whose files lay beside the picked one leaves no empty model behind.
+    if (copied_any)
+        undo.keep();
+    settings.write("lastpath", facts(kind).last_folder_key, request.source_folder.text());
+    return Imported{platform::is_ordinary_file(folder / request.picked_file)};
 }
-
-// The model name can name a folder, and that folder does not hold a model yet.
-bool model_folder_free(const ImportRequest& request, const std::string& model_folder) {
-    if (!folder_name_problem(request.model_name).empty()) {
-        platform::show_message(folder_name_rule);
-        return false;
-    }
-    if (platform::first_ordinary_file(model_folder)) {
-        platform::show_message("That name already exists.");
-        return false;
-    }
-    return true;
-}
-
-// A model folder being filled: on failure, what this import made is removed again.
-class ModelFolder {
-public:
-    explicit ModelFolder(std::string path) : path_(std::move(path)) {}
-
-    Result open() {
-        if (platform::exists(path_))
-            return Result::success(); // left empty by an earlier failure; used as it is
-        auto made = make_folder(path_);
-        created_ = made.ok();
-        return made;
-    }
-
-    Result copy_in(const std::string& source, const std::string& file_name) {
-        auto copied = copy_whole_file(source, path_ + file_name);
-        if (copied.ok())
-            files_.push_back(path_ + file_name);
-        return copied;
-    }
-
-    bool empty() const { return files_.empty(); }
-
-    void remove_what_was_made() {
-        for (const auto& file : files_)
-            (void)platform::delete_file(file);
-        files_.clear();
-        if (created_)
-            (void)platform::remove_empty_folder(path_);
-        created_ = false;
-    }
-
-private:
-    std::string path_; // ends in a backslash
-    bool created_ = false;
-    std::vector<std::string> files_;
-};
 
 } // namespace
 
@@ -99,70 +69,29 @@ std::optional<std::string> weapon_name_from_file(const std::string& picked_file)
     return name;
 }
 
-ImportOutcome import_player_model(const ImportRequest& request) {
-    if (!picked_file_given(request))
-        return {};
-    const std::string type = request.picked_file.substr(
-        0, request.picked_file.size() - std::min<std::size_t>(4, request.picked_file.size()));
-    if (!model_name_given(request))
-        return {};
-    if (std::find(player_model_types.begin(), player_model_types.end(), type) ==
-        player_model_types.end()) {
-        platform::show_message(invalid_model_name);
-        return {};
-    }
-
-    const auto model_folder = library_player_type_folder(platform::program_folder(), type) + "\\" +
-                              request.model_name + "\\";
-    if (!model_folder_free(request, model_folder))
-        return {};
-    ModelFolder folder(model_folder);
-    auto copied = folder.open();
-    if (copied.ok())
-        copied =
-            folder.copy_in(request.source_folder + "\\" + request.picked_file, request.picked_file);
-    if (!ok_or_report(copied)) {
-        folder.remove_what_was_made();
-        return {};
-    }
-    return {true, true};
+Result<Imported> import_player_model(const ImportRequest& request, Settings& settings) {
+    if (auto checked = check_request(request); !checked)
+        return Failure{checked.messages()};
+    const auto& picked = request.picked_file;
+    const std::string type =
+        picked.substr(0, picked.size() - std::min<std::size_t>(4, picked.size()));
+    if (std::find(player_types.begin(), player_types.end(), type) == player_types.end())
+        return fail(invalid_model_name);
+    // The picked file is copied under its own name, gign.MDL as gign.MDL.
+    return import_files(ModelKind::player, type, {picked}, request, settings);
 }
 
-ImportOutcome import_weapon_model(const ImportRequest& request) {
-    if (!picked_file_given(request))
-        return {};
+Result<Imported> import_weapon_model(const ImportRequest& request, const Names& weapon_names,
+                                     Settings& settings) {
+    if (auto checked = check_request(request); !checked)
+        return Failure{checked.messages()};
     const auto weapon = weapon_name_from_file(request.picked_file);
-    if (!model_name_given(request))
-        return {};
-    const auto& names = window_weapon_names;
     if (!weapon || weapon->empty() ||
-        std::find(names.begin(), names.end(), *weapon) == names.end()) {
-        platform::show_message(invalid_model_name);
-        return {};
-    }
-
-    const auto model_folder = library_weapon_folder(platform::program_folder(), *weapon) + "\\" +
-                              request.model_name + "\\";
-    if (!model_folder_free(request, model_folder))
-        return {};
-    ModelFolder folder(model_folder);
-    auto copied = folder.open();
-    for (const auto kind : {WeaponKind::left, WeaponKind::w, WeaponKind::p, WeaponKind::right}) {
-        const auto file_name = weapon_file_name(*weapon, kind);
-        const auto source = request.source_folder + "\\" + file_name;
-        if (copied.ok() && platform::is_ordinary_file(source))
-            copied = folder.copy_in(source, file_name);
-    }
-    if (!ok_or_report(copied)) {
-        folder.remove_what_was_made();
-        return {};
-    }
-    if (folder.empty()) {
-        // Nothing of the weapon lay beside the picked file: no empty model is left behind.
-        folder.remove_what_was_made();
-        return {true, false};
-    }
-    return {true, platform::is_ordinary_file(model_folder + request.picked_file)};
+        std::find(weapon_names.begin(), weapon_names.end(), *weapon) == weapon_names.end())
+        return fail(invalid_model_name);
+    // Each file is looked for without regard to case and copied under its own name.
+    return import_files(ModelKind::weapon, *weapon, model_files(ModelKind::weapon, *weapon),
+                        request, settings);
 }
 
 } // namespace library

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/name_lists.h"
+#include "library/settings.h"
 
 #include <optional>
 #include <string>
@@ -10,23 +11,24 @@
 namespace library {
 
 struct ImportRequest {
-    std::string source_folder; // the folder the file was picked in
-    std::string picked_file;   // the picked file's name, empty when none is picked
+    Path source_folder;      // the folder the file was picked in
+    std::string picked_file; // the picked file's name, empty when none is picked
     std::string model_name;
 };
 
-struct ImportOutcome {
-    bool copied = false;    // the copy step was done: the source folder is worth remembering
+struct Imported {
     bool confirmed = false; // the picked file now stands in the model folder
 };
 
 // Copies the picked player model (its name must be a player type's file name) into a new model
-// folder. Refusals and failures are reported to the user; a failed import leaves nothing behind.
-ImportOutcome import_player_model(const ImportRequest& request);
+// folder, and remembers the source folder for the window's next opening. A refused or failed
+// import writes nothing and leaves nothing behind.
+Result<Imported> import_player_model(const ImportRequest& request, Settings& settings);
 
 // Copies whichever of a weapon's four files lie beside the picked v_ file into a new model
-// folder; the weapon is checked against the weapon windows' table.
-ImportOutcome import_weapon_model(const ImportRequest& request);
+// folder; the weapon must be one of weapon_names.
+Result<Imported> import_weapon_model(const ImportRequest& request, const Names& weapon_names,
+                                     Settings& settings);
 
 // The weapon a picked file name stands for: v_ak47.mdl and v_ak47_r.mdl both give ak47. Nothing
 // when the name is too short to hold one.

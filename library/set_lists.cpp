@@ -1,32 +1,43 @@
 #include "library/set_lists.h"
 
 #include "platform/file_system.h"
-#include "platform/message.h"
-#include "platform/program_folder.h"
+
+#include <limits>
 
 namespace library {
 
-std::string player_set_list() {
-    return platform::program_folder() + "\\pbackup.txt";
+namespace {
+
+// A list of a million sets is still far smaller.
+constexpr std::size_t largest_set_list = 64 * 1024 * 1024;
+
+Result<std::string> read_list(const Path& list) {
+    std::string text;
+    if (!platform::exists(list))
+        return text;
+    if (const auto error = platform::read_file(list, largest_set_list, text))
+        return fail(platform::native_path(list) + " could not be read: " + error.message() + ".");
+    return text;
 }
 
-std::string weapon_set_list() {
-    return platform::program_folder() + "\\wbackup.txt";
+} // namespace
+
+Result<Names> read_set_names(ModelKind kind) {
+    const auto text = read_list(program_file(facts(kind).set_list));
+    if (!text)
+        return Failure{text.messages()};
+    return platform::split_lines(*text, std::numeric_limits<std::size_t>::max());
 }
 
-Result append_set_name(const std::string& set_list, const std::string& set_name) {
-    if (const auto error = platform::append_line(set_list, set_name))
-        return Result::failure("The name \"" + set_name + "\" could not be added to " +
-                               platform::native_path(set_list) + ": " + error.message() + ".");
-    return Result::success();
-}
-
-std::vector<std::string> read_set_names(const std::string& set_list) {
-    auto read = platform::read_lines(set_list);
-    if (read.error && platform::exists(set_list))
-        platform::show_message(platform::native_path(set_list) +
-                               " could not be read: " + read.error.message() + ".");
-    return std::move(read.lines);
+Result<> append_set_name(ModelKind kind, const std::string& set_name) {
+    const auto list = program_file(facts(kind).set_list);
+    auto text = read_list(list);
+    if (!text)
+        return std::move(text).failure();
+    if (const auto error = platform::write_file(list, *text + set_name + "\r\n"))
+        return fail("The name \"" + set_name + "\" could not be added to " +
+                    platform::native_path(list) + ": " + error.message() + ".");
+    return {};
 }
 
 } // namespace library

@@ -2,27 +2,25 @@
 
 #include "library/game_directory.h"
 #include "platform/file_system.h"
-#include "platform/message.h"
 #include "platform/process.h"
 
 namespace library {
 
-void StartSysInfo() {
+Result<> start_system_information() {
     using platform::RegistryRoot;
     bool started = false;
-    if (const auto path = GetKeyValue(RegistryRoot::local_machine,
-                                      "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH");
-        path.found) {
-        started = platform::start_program(path.text);
+    if (const auto path = read_registry_text(RegistryRoot::local_machine,
+                                             "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH")) {
+        started = platform::start_program(*path);
     } else if (const auto folder =
-                   GetKeyValue(RegistryRoot::local_machine,
-                               "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO");
-               folder.found) {
-        const auto program = folder.text + "\\MSINFO32.EXE";
-        started = platform::exists(program) && platform::start_program(program);
+                   read_registry_text(RegistryRoot::local_machine,
+                                      "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO")) {
+        const auto program = Path(*folder) / "MSINFO32.EXE";
+        started = platform::exists(program) && platform::start_program(program.text());
     }
     if (!started)
-        platform::show_message("System Information Is Unavailable At This Time");
+        return fail("System Information Is Unavailable At This Time");
+    return {};
 }
 
 } // namespace library

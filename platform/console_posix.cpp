@@ -4,7 +4,7 @@
 // from, if any.
 namespace platform {
 
-bool set_up_console(const std::string&) {
+Result<bool> set_up_console() {
     return false;
 }
 

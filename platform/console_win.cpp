@@ -1,11 +1,6 @@
 #include "platform/console.h"
 
-#include "platform/message.h"
-
 #include <windows.h>
-
-#include <algorithm>
-#include <cctype>
 
 namespace platform {
 
@@ -13,21 +8,15 @@ namespace {
 HANDLE stdout_handle = nullptr;
 }
 
-bool set_up_console(const std::string& title) {
-    if (!AllocConsole()) {
-        show_message("Couldn't allocate console");
-        return false;
-    }
+Result<bool> set_up_console() {
+    if (!AllocConsole())
+        return fail("Couldn't allocate console");
     stdout_handle = GetStdHandle(STD_OUTPUT_HANDLE);
     if (!stdout_handle || stdout_handle == INVALID_HANDLE_VALUE) {
         stdout_handle = nullptr;
-        show_message("Couldn't allocate STDOUT");
-        return false;
+        return fail("Couldn't allocate STDOUT");
     }
-    std::string window_name = title;
-    std::transform(window_name.begin(), window_name.end(), window_name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    ShowWindow(FindWindowA("tty", window_name.c_str()), SW_HIDE);
+    ShowWindow(GetConsoleWindow(), SW_HIDE);
     return true;
 }
 

@@ -2,28 +2,37 @@
 #include "platform/file_system_detail.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <memory>
 
 namespace platform {
 
 namespace {
 
-std::error_code last_errno() {
-    return {errno, std::generic_category()};
-}
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
 unsigned char upper(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
 
+class FileErrors final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "Tessary files"; }
+    std::string message(int error) const override {
+        return error == 1 ? "it is not an ordinary file" : "it is larger than Tessary reads";
+    }
+};
+
+const FileErrors& file_errors() {
+    static const FileErrors category;
+    return category;
+}
+
 } // namespace
+
+std::error_code detail::not_a_file() {
+    return {1, file_errors()};
+}
+
+std::error_code detail::too_large() {
+    return {2, file_errors()};
+}
 
 void detail::sort_listing(std::vector<FolderEntry>& entries) {
     const auto before = [](const FolderEntry& a, const FolderEntry& b) {
@@ -41,7 +50,14 @@ void detail::sort_listing(std::vector<FolderEntry>& entries) {
     std::sort(entries.begin(), entries.end(), before);
 }
 
-std::optional<std::string> first_ordinary_file(const std::string& folder) {
+Path staged_path(const Path& target) {
+    const auto name = target.file_name();
+    const auto& text = target.text();
+    return Path(text.substr(0, text.size() - name.size()) + '.' + std::string(name) +
+                ".tessary-new");
+}
+
+std::optional<std::string> first_ordinary_file(const Path& folder) {
     for (auto& entry : list_folder(folder)) {
         if (!entry.is_folder && !entry.is_hidden && !entry.is_system)
             return std::move(entry.name);
@@ -49,46 +65,21 @@ std::optional<std::string> first_ordinary_file(const std::string& folder) {
     return std::nullopt;
 }
 
-TextLines read_lines(const std::string& path, std::size_t max_lines) {
-    TextLines result;
-    const File file(std::fopen(native_path(path).c_str(), "rb"));
-    if (!file) {
-        result.error = last_errno();
-        return result;
-    }
-    std::string text;
-    char buffer[64 * 1024];
-    while (const auto count = std::fread(buffer, 1, sizeof buffer, file.get()))
-        text.append(buffer, count);
-    if (std::ferror(file.get())) {
-        result.error = last_errno();
-        return result;
-    }
-
+std::vector<std::string> split_lines(std::string_view text, std::size_t max_lines) {
+    std::vector<std::string> lines;
     std::size_t start = 0;
-    while (start < text.size() && result.lines.size() < max_lines) {
+    while (start < text.size() && lines.size() < max_lines) {
         const auto cr = text.find('\r', start);
-        if (cr == std::string::npos) {
-            result.lines.push_back(text.substr(start));
+        if (cr == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
             break;
         }
-        result.lines.push_back(text.substr(start, cr - start));
+        lines.emplace_back(text.substr(start, cr - start));
         start = cr + 1;
         if (start < text.size() && text[start] == '\n')
             ++start;
     }
-    return result;
-}
-
-std::error_code append_line(const std::string& path, const std::string& text) {
-    const File file(std::fopen(native_path(path).c_str(), "ab"));
-    if (!file)
-        return last_errno();
-    const std::string line = text + "\r\n";
-    if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size() ||
-        std::fflush(file.get()) != 0)
-        return last_errno();
-    return {};
+    return lines;
 }
 
 } // namespace platform

@@ -1,31 +1,37 @@
 #pragma once
 
+#include "platform/path.h"
+
 #include <cstddef>
-#include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
-// The file-system operations Tessary needs. Every path here is the system's own: built by
-// concatenation with backslashes (and drive letters), held in the system's 8-bit encoding.
-// This layer is the one place that turns such a path into a native one, and it looks names up
-// without regard to case, as the system's home platform does.
+// The file-system operations Tessary needs, on paths in the system's own form. This layer is the
+// one place that turns such a path into a native one, and it looks names up without regard to
+// case, as the system's home platform does.
 namespace platform {
 
 // The native form of a path. On Linux every backslash becomes a slash, a drive letter maps into
 // the Wine prefix, and each missing name is matched without regard to case.
-std::string native_path(const std::string& path);
+std::string native_path(const Path& path);
 
 // A file or a folder of that name exists.
-bool exists(const std::string& path);
+bool exists(const Path& path);
+
+bool is_folder(const Path& path);
+
+// A folder whose entries can be listed.
+bool is_listable_folder(const Path& path);
 
 // An ordinary file: not a folder, neither hidden nor a system file.
-bool is_ordinary_file(const std::string& path);
+bool is_ordinary_file(const Path& path);
 
 // The name of the first ordinary file of a folder, in listing order; nothing when the folder is
 // missing or holds none.
-std::optional<std::string> first_ordinary_file(const std::string& folder);
+std::optional<std::string> first_ordinary_file(const Path& folder);
 
 struct FolderEntry {
     std::string name;
@@ -36,37 +42,53 @@ struct FolderEntry {
 
 // A folder's entries, folders and hidden ones included, without "." and "..", in the platform's
 // listing order: by name without regard to case. A missing folder lists nothing.
-std::vector<FolderEntry> list_folder(const std::string& folder);
+std::vector<FolderEntry> list_folder(const Path& folder);
 
 // Creates one folder level; its parent must exist.
-std::error_code create_folder(const std::string& path);
+std::error_code create_folder(const Path& path);
 
 // Removes a folder that is empty.
-std::error_code remove_empty_folder(const std::string& path);
+std::error_code remove_empty_folder(const Path& path);
 
-// Copies a file whole. It never overwrites: an existing target is an error. A copy that fails
-// part-way leaves no target behind.
-std::error_code copy_file(const std::string& from, const std::string& to);
+// Copies a file whole to a name that must not exist yet. The copy is staged beside the target
+// first, so a copy that fails, or a program killed part-way, leaves no target behind. The copy is
+// an ordinary writable file, whatever the source is.
+std::error_code copy_file(const Path& from, const Path& to);
 
-std::error_code delete_file(const std::string& path);
+// The hidden name beside a file or folder under which its new content is made, in the same folder
+// so that it can take the target's place by a rename.
+Path staged_path(const Path& target);
 
-// Renames a file within the file system; the new name must not exist.
-std::error_code rename_file(const std::string& from, const std::string& to);
+// A copy staged beside its target, under a hidden name, ready to take the target's place: a
+// stale one left by a killed run is removed first. A copy that fails leaves nothing staged.
+std::error_code stage_copy(const Path& from, const Path& target);
+
+// Puts the staged copy in place of the target in one step, so that the target is at every moment
+// either the old file or the new one, whole. A read-only target is replaced all the same.
+std::error_code put_staged_in_place(const Path& target);
+
+// Removes the staged copy of the target, if there is one.
+void discard_staged(const Path& target);
+
+std::error_code delete_file(const Path& path);
+
+// Renames a file or folder within its file system; the new name must not exist.
+std::error_code rename_file(const Path& from, const Path& to);
 
 // Opens a file for reading and closes it again: an error when it cannot be read.
-std::error_code check_readable(const std::string& path);
+std::error_code check_readable(const Path& path);
 
-struct TextLines {
-    std::vector<std::string> lines;
-    std::error_code error; // the file could not be read; lines is then empty
-};
+// Reads a whole ordinary file of at most max_size bytes into content. Anything else where the
+// file should be (a folder, a device, a pipe, a larger file) is an error, never a hang.
+std::error_code read_file(const Path& path, std::size_t max_size, std::string& content);
 
-// Reads up to max_lines lines of a text file. A line ends at CR LF or at a lone CR, never at a
-// lone LF; the end is not part of the line, and a last line without an end is still a line.
-TextLines read_lines(const std::string& path,
-                     std::size_t max_lines = std::numeric_limits<std::size_t>::max());
+// Writes a whole file in one step: the content goes beside it first and then takes its place, so
+// the file is either as it was or holds the whole new content. A file that may not be written to
+// (read-only) is left as it is.
+std::error_code write_file(const Path& path, std::string_view content);
 
-// Appends the text and CR LF to a text file, creating the file when it is missing.
-std::error_code append_line(const std::string& path, const std::string& text);
+// A text split into lines: a line ends at CR LF or at a lone CR, never at a lone LF; the end is
+// not part of the line, and a last line without an end is still a line. At most max_lines.
+std::vector<std::string> split_lines(std::string_view text, std::size_t max_lines);
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/file_system.h"
 
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -11,8 +12,9 @@ namespace platform::detail {
 // home platform's file systems return it (letters compare as capitals, so "_" sorts after them).
 void sort_listing(std::vector<FolderEntry>& entries);
 
-// Windows only: the next copy writes part of its target and then fails with the error, as one
-// that runs out of disk space does. Tests use it where no real failure can be arranged.
-void fail_next_copy_part_way(std::error_code error);
+// The errors of files that are not what Tessary reads: something other than an ordinary file
+// where one should be, or a file larger than Tessary reads.
+std::error_code not_a_file();
+std::error_code too_large();
 
 } // namespace platform::detail

@@ -1,23 +1,34 @@
 #include "platform/file_system.h"
 #include "platform/file_system_detail.h"
+#include "platform/utf8.h"
 #include "platform/wine_prefix.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cwctype>
 #include <memory>
 #include <string_view>
 #include <utility>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
+
+// A file-size limit is an error to report, like a full disk, rather than a signal that kills
+// Tessary in the middle of a copy.
+const bool size_limit_reported = [] {
+    std::signal(SIGXFSZ, SIG_IGN);
+    return true;
+}();
 
 std::error_code last_errno() {
     return {errno, std::generic_category()};
@@ -28,10 +39,32 @@ bool present(const std::string& native) {
     return stat(native.c_str(), &info) == 0;
 }
 
+// Names compare as the home platform's file systems compare them: letter case folded over the
+// whole of Unicode for UTF-8 names, byte by byte where a name is not UTF-8.
+wint_t folded(char32_t code_point) {
+    static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+    if (code_point < 0x80 || !unicode)
+        return static_cast<wint_t>(std::tolower(static_cast<int>(code_point)));
+    return towlower_l(static_cast<wint_t>(code_point), unicode);
+}
+
 bool same_ignoring_case(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        char32_t x = 0, y = 0;
+        const auto i_before = i, j_before = j;
+        const bool x_text = decode_utf8(a, i, x);
+        const bool y_text = decode_utf8(b, j, y);
+        if (!x_text || !y_text) {
+            if (x_text != y_text || a[i_before] != b[j_before])
+                return false;
+            i = i_before + 1;
+            j = j_before + 1;
+        } else if (folded(x) != folded(y)) {
+            return false;
+        }
+    }
+    return i == a.size() && j == b.size();
 }
 
 struct DirCloser {
@@ -88,15 +121,6 @@ std::string resolve_case(const std::string& path) {
     return resolved;
 }
 
-std::string file_name_of(const std::string& native) {
-    auto end = native.find_last_not_of('/');
-    if (end == std::string::npos)
-        return {};
-    const auto slash = native.rfind('/', end);
-    return native.substr(slash == std::string::npos ? 0 : slash + 1,
-                         end - (slash == std::string::npos ? 0 : slash + 1) + 1);
-}
-
 bool is_hidden_name(std::string_view name) {
     return !name.empty() && name.front() == '.';
 }
@@ -105,7 +129,10 @@ class Fd {
 public:
     explicit Fd(int fd) : fd_(fd) {}
     Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
+    Fd& operator=(Fd&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        return *this;
+    }
     ~Fd() {
         if (fd_ >= 0)
             ::close(fd_);
@@ -154,10 +181,54 @@ std::error_code copy_contents(int in, int out) {
     }
 }
 
+// Opens a file for reading without ever blocking on a pipe or device, and only when it is an
+// ordinary file.
+std::error_code open_ordinary_file(const Path& path, Fd& file, struct stat& info) {
+    file = Fd(::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0)
+        return last_errno();
+    if (fstat(file.get(), &info) != 0)
+        return last_errno();
+    if (S_ISDIR(info.st_mode))
+        return std::make_error_code(std::errc::is_a_directory);
+    if (!S_ISREG(info.st_mode))
+        return detail::not_a_file();
+    return {};
+}
+
+// Writes a new staged file for the target, from whatever fill writes into it; on any failure
+// nothing is left staged.
+template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) {
+    const auto staged = native_path(staged_path(target));
+    ::unlink(staged.c_str()); // left by a run that was killed
+    Fd out(::open(staged.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (out.get() < 0)
+        return last_errno();
+    auto error = fill(out.get());
+    if (::close(out.release()) != 0 && !error)
+        error = last_errno();
+    if (error)
+        ::unlink(staged.c_str());
+    return error;
+}
+
+std::error_code write_all(int out, std::string_view content) {
+    while (!content.empty()) {
+        const auto written = ::write(out, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return last_errno();
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return {};
+}
+
 } // namespace
 
-std::string native_path(const std::string& path) {
-    std::string native = path;
+std::string native_path(const Path& path) {
+    std::string native = path.text();
     std::replace(native.begin(), native.end(), '\\', '/');
     const bool drive = native.size() >= 2 && std::isalpha(static_cast<unsigned char>(native[0])) &&
                        native[1] == ':' && (native.size() == 2 || native[2] == '/');
@@ -168,21 +239,29 @@ std::string native_path(const std::string& path) {
     return resolve_case(native);
 }
 
-bool exists(const std::string& path) {
+bool exists(const Path& path) {
     return present(native_path(path));
 }
 
-bool is_ordinary_file(const std::string& path) {
+bool is_folder(const Path& path) {
+    struct stat info;
+    return stat(native_path(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool is_listable_folder(const Path& path) {
+    return Dir(opendir(native_path(path).c_str())) != nullptr;
+}
+
+bool is_ordinary_file(const Path& path) {
     const auto native = native_path(path);
     struct stat info;
     return stat(native.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-           !is_hidden_name(file_name_of(native));
+           !is_hidden_name(Path(native).file_name());
 }
 
-std::vector<FolderEntry> list_folder(const std::string& folder) {
+std::vector<FolderEntry> list_folder(const Path& folder) {
     std::vector<FolderEntry> entries;
-    const auto native = native_path(folder);
-    const Dir dir(opendir(native.c_str()));
+    const Dir dir(opendir(native_path(folder).c_str()));
     if (!dir)
         return entries;
     while (const dirent* entry = readdir(dir.get())) {
@@ -201,41 +280,49 @@ std::vector<FolderEntry> list_folder(const std::string& folder) {
     return entries;
 }
 
-std::error_code create_folder(const std::string& path) {
+std::error_code create_folder(const Path& path) {
     return ::mkdir(native_path(path).c_str(), 0777) == 0 ? std::error_code{} : last_errno();
 }
 
-std::error_code remove_empty_folder(const std::string& path) {
+std::error_code remove_empty_folder(const Path& path) {
     return ::rmdir(native_path(path).c_str()) == 0 ? std::error_code{} : last_errno();
 }
 
-std::error_code copy_file(const std::string& from, const std::string& to) {
-    const Fd in(::open(native_path(from).c_str(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0)
-        return last_errno();
+std::error_code stage_copy(const Path& from, const Path& target) {
+    Fd in(-1);
     struct stat info;
-    if (fstat(in.get(), &info) != 0)
-        return last_errno();
-    if (S_ISDIR(info.st_mode))
-        return std::make_error_code(std::errc::is_a_directory);
-
-    const auto target = native_path(to);
-    Fd out(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (out.get() < 0)
-        return last_errno();
-    auto error = copy_contents(in.get(), out.get());
-    if (::close(out.release()) != 0 && !error)
-        error = last_errno();
-    if (error)
-        ::unlink(target.c_str());
-    return error;
+    if (auto error = open_ordinary_file(from, in, info))
+        return error;
+    return stage(target, [&in](int out) { return copy_contents(in.get(), out); });
 }
 
-std::error_code delete_file(const std::string& path) {
+std::error_code copy_file(const Path& from, const Path& to) {
+    if (exists(to))
+        return std::make_error_code(std::errc::file_exists);
+    if (auto error = stage_copy(from, to))
+        return error;
+    if (auto error = rename_file(staged_path(to), to)) {
+        discard_staged(to);
+        return error;
+    }
+    return {};
+}
+
+std::error_code put_staged_in_place(const Path& target) {
+    const auto staged = native_path(staged_path(target));
+    return ::rename(staged.c_str(), native_path(target).c_str()) == 0 ? std::error_code{}
+                                                                      : last_errno();
+}
+
+void discard_staged(const Path& target) {
+    ::unlink(native_path(staged_path(target)).c_str());
+}
+
+std::error_code delete_file(const Path& path) {
     return ::unlink(native_path(path).c_str()) == 0 ? std::error_code{} : last_errno();
 }
 
-std::error_code rename_file(const std::string& from, const std::string& to) {
+std::error_code rename_file(const Path& from, const Path& to) {
     const auto source = native_path(from);
     const auto target = native_path(to);
     if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
@@ -249,9 +336,57 @@ std::error_code rename_file(const std::string& from, const std::string& to) {
     return {};
 }
 
-std::error_code check_readable(const std::string& path) {
-    const Fd file(::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC));
-    return file.get() < 0 ? last_errno() : std::error_code{};
+std::error_code check_readable(const Path& path) {
+    Fd file(-1);
+    struct stat info;
+    return open_ordinary_file(path, file, info);
+}
+
+std::error_code read_file(const Path& path, std::size_t max_size, std::string& content) {
+    content.clear();
+    Fd file(-1);
+    struct stat info;
+    if (auto error = open_ordinary_file(path, file, info))
+        return error;
+    if (static_cast<std::size_t>(info.st_size) > max_size)
+        return detail::too_large();
+    content.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t got = 0;
+    // The file may change while it is read: whatever it holds then, no more than max_size.
+    for (;;) {
+        if (got == content.size()) {
+            if (content.size() > max_size)
+                return detail::too_large();
+            content.resize(std::min(content.size() * 2 + 4096, max_size + 1));
+        }
+        const auto count = ::read(file.get(), content.data() + got, content.size() - got);
+        if (count == 0)
+            break;
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return last_errno();
+        }
+        got += static_cast<std::size_t>(count);
+    }
+    content.resize(got);
+    if (got > max_size)
+        return detail::too_large();
+    return {};
+}
+
+std::error_code write_file(const Path& path, std::string_view content) {
+    const auto native = native_path(path);
+    if (::access(native.c_str(), F_OK) == 0 &&
+        ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0)
+        return last_errno();
+    if (auto error = stage(path, [content](int out) { return write_all(out, content); }))
+        return error;
+    if (auto error = put_staged_in_place(path)) {
+        discard_staged(path);
+        return error;
+    }
+    return {};
 }
 
 } // namespace platform

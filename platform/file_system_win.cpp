@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <memory>
 #include <utility>
 
 // Windows is the system's home: its paths are used as they stand, through the 8-bit functions.
@@ -18,45 +20,129 @@ std::error_code unless(BOOL succeeded) {
     return succeeded ? std::error_code{} : last_error();
 }
 
-std::error_code next_copy_fault;
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() {
+        if (valid())
+            CloseHandle(handle_);
+    }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    HANDLE release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
+    void reset(HANDLE handle) {
+        if (valid())
+            CloseHandle(handle_);
+        handle_ = handle;
+    }
 
-// Starts the target as a copy would, and stops with the planned error.
-BOOL copy_part_way(const std::string& to) {
-    const HANDLE file = CreateFileA(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return FALSE;
-    DWORD written = 0;
-    WriteFile(file, "part", 4, &written, nullptr);
-    CloseHandle(file);
-    SetLastError(static_cast<DWORD>(std::exchange(next_copy_fault, {}).value()));
-    return FALSE;
+private:
+    HANDLE handle_;
+};
+
+// Opens a file for reading only when it is an ordinary file on a disk: a folder, a device or a
+// pipe is refused before anything is read from it.
+std::error_code open_ordinary_file(const Path& path, Handle& file) {
+    const DWORD attributes = GetFileAttributesA(path.text().c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return last_error();
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return std::make_error_code(std::errc::is_a_directory);
+    Handle opened(CreateFileA(path.text().c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!opened.valid())
+        return last_error();
+    if (GetFileType(opened.get()) != FILE_TYPE_DISK)
+        return detail::not_a_file();
+    file.reset(opened.release());
+    return {};
+}
+
+// Writes a new staged file for the target, hidden while it is written, from whatever fill writes
+// into it; on any failure nothing is left staged.
+template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) {
+    const std::string staged = staged_path(target).text();
+    SetFileAttributesA(staged.c_str(), FILE_ATTRIBUTE_NORMAL); // left by a run that was killed
+    DeleteFileA(staged.c_str());
+    Handle out(CreateFileA(staged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_HIDDEN, nullptr));
+    if (!out.valid())
+        return last_error();
+    auto error = fill(out.get());
+    if (!CloseHandle(out.release()) && !error)
+        error = last_error();
+    if (error)
+        DeleteFileA(staged.c_str());
+    return error;
+}
+
+std::error_code write_all(HANDLE out, const char* data, std::size_t size) {
+    while (size > 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1 << 30));
+        DWORD written = 0;
+        if (!WriteFile(out, data, chunk, &written, nullptr))
+            return last_error();
+        data += written;
+        size -= written;
+    }
+    return {};
+}
+
+std::error_code copy_contents(HANDLE in, HANDLE out) {
+    constexpr DWORD buffer_size = 1 << 20;
+    const auto buffer = std::make_unique<char[]>(buffer_size);
+    for (;;) {
+        DWORD count = 0;
+        if (!ReadFile(in, buffer.get(), buffer_size, &count, nullptr))
+            return last_error();
+        if (count == 0)
+            return {};
+        if (auto error = write_all(out, buffer.get(), count))
+            return error;
+    }
 }
 
 } // namespace
 
-std::string native_path(const std::string& path) {
-    return path;
+std::string native_path(const Path& path) {
+    return path.text();
 }
 
-bool exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+bool exists(const Path& path) {
+    return GetFileAttributesA(path.text().c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool is_ordinary_file(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+bool is_folder(const Path& path) {
+    const DWORD attributes = GetFileAttributesA(path.text().c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool is_listable_folder(const Path& path) {
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((path.text() + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(search);
+    return true;
+}
+
+bool is_ordinary_file(const Path& path) {
+    const DWORD attributes = GetFileAttributesA(path.text().c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
            !(attributes &
              (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
-std::vector<FolderEntry> list_folder(const std::string& folder) {
+std::vector<FolderEntry> list_folder(const Path& folder) {
     std::vector<FolderEntry> entries;
-    const bool ends_in_separator =
-        !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+    const auto& text = folder.text();
+    const bool ends_in_separator = !text.empty() && (text.back() == '\\' || text.back() == '/');
     WIN32_FIND_DATAA found;
     const HANDLE search =
-        FindFirstFileA((folder + (ends_in_separator ? "*" : "\\*")).c_str(), &found);
+        FindFirstFileA((text + (ends_in_separator ? "*" : "\\*")).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return entries;
     do {
@@ -73,45 +159,101 @@ std::vector<FolderEntry> list_folder(const std::string& folder) {
     return entries;
 }
 
-std::error_code create_folder(const std::string& path) {
-    return unless(CreateDirectoryA(path.c_str(), nullptr));
+std::error_code create_folder(const Path& path) {
+    return unless(CreateDirectoryA(path.text().c_str(), nullptr));
 }
 
-std::error_code remove_empty_folder(const std::string& path) {
-    return unless(RemoveDirectoryA(path.c_str()));
+std::error_code remove_empty_folder(const Path& path) {
+    return unless(RemoveDirectoryA(path.text().c_str()));
 }
 
-void detail::fail_next_copy_part_way(std::error_code error) {
-    next_copy_fault = error;
+std::error_code stage_copy(const Path& from, const Path& target) {
+    Handle in(INVALID_HANDLE_VALUE);
+    if (auto error = open_ordinary_file(from, in))
+        return error;
+    return stage(target, [&in](HANDLE out) { return copy_contents(in.get(), out); });
 }
 
-std::error_code copy_file(const std::string& from, const std::string& to) {
-    const BOOL copied =
-        next_copy_fault ? copy_part_way(to) : CopyFileA(from.c_str(), to.c_str(), TRUE);
-    if (copied)
-        return {};
-    const auto error = last_error();
-    // The copy was refused an existing target, which stays; anything else may have left a part.
-    if (error.value() != ERROR_FILE_EXISTS && error.value() != ERROR_ALREADY_EXISTS)
-        DeleteFileA(to.c_str());
+std::error_code copy_file(const Path& from, const Path& to) {
+    if (exists(to))
+        return {ERROR_FILE_EXISTS, std::system_category()};
+    if (auto error = stage_copy(from, to))
+        return error;
+    const std::string staged = staged_path(to).text();
+    auto error = unless(SetFileAttributesA(staged.c_str(), FILE_ATTRIBUTE_NORMAL));
+    if (!error)
+        error = unless(MoveFileExA(staged.c_str(), to.text().c_str(), 0));
+    if (error)
+        discard_staged(to);
     return error;
 }
 
-std::error_code delete_file(const std::string& path) {
-    return unless(DeleteFileA(path.c_str()));
+std::error_code put_staged_in_place(const Path& target) {
+    const std::string staged = staged_path(target).text();
+    if (auto error = unless(SetFileAttributesA(staged.c_str(), FILE_ATTRIBUTE_NORMAL)))
+        return error;
+    // Windows refuses to replace a read-only file; the game's own may be one.
+    const DWORD attributes = GetFileAttributesA(target.text().c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesA(target.text().c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    return unless(MoveFileExA(staged.c_str(), target.text().c_str(), MOVEFILE_REPLACE_EXISTING));
 }
 
-std::error_code rename_file(const std::string& from, const std::string& to) {
-    return unless(MoveFileExA(from.c_str(), to.c_str(), 0));
+void discard_staged(const Path& target) {
+    const std::string staged = staged_path(target).text();
+    SetFileAttributesA(staged.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(staged.c_str());
 }
 
-std::error_code check_readable(const std::string& path) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+std::error_code delete_file(const Path& path) {
+    return unless(DeleteFileA(path.text().c_str()));
+}
+
+std::error_code rename_file(const Path& from, const Path& to) {
+    return unless(MoveFileExA(from.text().c_str(), to.text().c_str(), 0));
+}
+
+std::error_code check_readable(const Path& path) {
+    Handle file(INVALID_HANDLE_VALUE);
+    return open_ordinary_file(path, file);
+}
+
+std::error_code read_file(const Path& path, std::size_t max_size, std::string& content) {
+    content.clear();
+    Handle file(INVALID_HANDLE_VALUE);
+    if (auto error = open_ordinary_file(path, file))
+        return error;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.get(), &size))
         return last_error();
-    CloseHandle(file);
+    if (static_cast<unsigned long long>(size.QuadPart) > max_size)
+        return detail::too_large();
+    content.resize(static_cast<std::size_t>(size.QuadPart));
+    std::size_t got = 0;
+    while (got < content.size()) {
+        DWORD count = 0;
+        if (!ReadFile(file.get(), content.data() + got, static_cast<DWORD>(content.size() - got),
+                      &count, nullptr))
+            return last_error();
+        if (count == 0)
+            break;
+        got += count;
+    }
+    content.resize(got);
+    return {};
+}
+
+std::error_code write_file(const Path& path, std::string_view content) {
+    const DWORD attributes = GetFileAttributesA(path.text().c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return {ERROR_ACCESS_DENIED, std::system_category()};
+    if (auto error = stage(
+            path, [content](HANDLE out) { return write_all(out, content.data(), content.size()); }))
+        return error;
+    if (auto error = put_staged_in_place(path)) {
+        discard_staged(path);
+        return error;
+    }
     return {};
 }
 

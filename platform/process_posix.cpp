@@ -63,9 +63,10 @@ bool looks_like_path(const std::string& argument) {
 // The native argument vector for a command line: paths turned native, and a Windows program
 // run through Wine with its paths in the form Wine gives them.
 std::vector<std::string> native_command(const std::string& command_line) {
-    const auto command = split_command_line(
-        command_line, [](const std::string& path) { return is_native_file(native_path(path)); });
-    const auto program = native_path(command.program);
+    const auto command = split_command_line(command_line, [](const std::string& path) {
+        return is_native_file(native_path(Path(path)));
+    });
+    const auto program = native_path(Path(command.program));
 
     std::vector<std::string> argv;
     const auto wine = is_windows_program(program) ? find_on_path("wine") : std::nullopt;
@@ -76,9 +77,9 @@ std::vector<std::string> native_command(const std::string& command_line) {
         if (!looks_like_path(argument))
             argv.push_back(argument);
         else if (wine)
-            argv.push_back(windows_path_in_prefix(native_path(argument)));
+            argv.push_back(windows_path_in_prefix(native_path(Path(argument))));
         else
-            argv.push_back(native_path(argument));
+            argv.push_back(native_path(Path(argument)));
     }
     return argv;
 }
@@ -93,7 +94,7 @@ std::vector<char*> pointers_to(std::vector<std::string>& argv) {
 
 } // namespace
 
-void RunAndWait(const std::string& command_line) {
+void run_and_wait(const std::string& command_line) {
     auto argv = native_command(command_line);
     auto pointers = pointers_to(argv);
     pid_t child = 0;

@@ -17,7 +17,7 @@ std::vector<char> writable(const std::string& command_line) {
 
 } // namespace
 
-void RunAndWait(const std::string& command_line) {
+void run_and_wait(const std::string& command_line) {
     // No console of its own is asked for and the handles are inherited, so a console viewer
     // writes to the hidden console of the window that started it. A start that failed leaves no
     // handle, and the wait on it returns at once.

@@ -8,20 +8,20 @@ namespace platform {
 std::string executable_folder(); // per platform
 
 namespace {
-std::optional<std::string>& chosen_folder() {
-    static std::optional<std::string> folder;
+std::optional<Path>& chosen_folder() {
+    static std::optional<Path> folder;
     return folder;
 }
 } // namespace
 
-const std::string& program_folder() {
+const Path& program_folder() {
     auto& folder = chosen_folder();
     if (!folder)
-        folder = executable_folder();
+        folder = Path(executable_folder());
     return *folder;
 }
 
-void set_program_folder(std::string folder) {
+void set_program_folder(Path folder) {
     chosen_folder() = std::move(folder);
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <string>
+#include "platform/path.h"
 
 namespace platform {
 
 // The folder that holds the executable, as the platform reports it, without a trailing
-// separator. The program's own files are addressed by appending pieces such as "\models".
-const std::string& program_folder();
+// separator. The program's own files are addressed from it: its "models", its name lists.
+const Path& program_folder();
 
 // Points the program folder elsewhere; tests use it to work in a temporary folder.
-void set_program_folder(std::string folder);
+void set_program_folder(Path folder);
 
 } // namespace platform

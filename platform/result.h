@@ -35,12 +35,14 @@ public:
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
 
-    // Only for a result that is ok.
+    // Only for a result that is ok. A result about to go hands its value over, so that nothing
+    // refers into it once it is gone.
     T& value() & { return *value_; }
     const T& value() const& { return *value_; }
-    T&& value() && { return std::move(*value_); }
+    T value() && { return std::move(*value_); }
     T& operator*() & { return *value_; }
     const T& operator*() const& { return *value_; }
+    T operator*() && { return std::move(*value_); }
     T* operator->() { return &*value_; }
     const T* operator->() const { return &*value_; }
 

@@ -1,5 +1,7 @@
 #include "platform/wine_registry.h"
 
+#include "platform/utf8.h"
+
 #include <cstddef>
 
 namespace platform {
@@ -76,41 +78,6 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };
-
-// Decodes the UTF-8 sequence at s[i] and moves i past it. Invalid sequences are refused rather
-// than replaced, so a damaged line can never produce a plausible-looking name.
-bool decode_utf8(std::string_view s, std::size_t& i, char32_t& cp) {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    std::size_t extra = 0;
-    char32_t min = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1;
-        cp = lead & 0x1F;
-        min = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2;
-        cp = lead & 0x0F;
-        min = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3;
-        cp = lead & 0x07;
-        min = 0x10000;
-    } else {
-        return false;
-    }
-    if (s.size() - i <= extra)
-        return false;
-    for (std::size_t k = 1; k <= extra; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80)
-            return false;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return false;
-    i += extra + 1;
-    return true;
-}
 
 // Hands a code point to `emit` as UTF-16 units; false when `emit` wants no more.
 template <typename Emit> bool emit_code_point(char32_t cp, Emit& emit) {

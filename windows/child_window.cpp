@@ -1,8 +1,8 @@
 #include "windows/child_window.h"
 
-#include "library/application.h"
-#include "platform/console.h"
+#include "library/viewer.h"
 #include "windows/geometry.h"
+#include "windows/message_box.h"
 
 #include <QCloseEvent>
 
@@ -17,15 +17,21 @@ ChildWindow::ChildWindow(const char* object_name, const QString& caption, int cl
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+    before_closing();
     emit unloaded();
     event->accept();
 }
 
-void ChildWindow::set_up_console() {
-    if (platform::set_up_console(library::app_title)) {
+void ChildWindow::hold_console() {
+    const auto console = library::hold_console();
+    message_box::show(console.messages());
+    if (console && *console) {
         // The console took the focus as it appeared; the window takes it back at once.
         show();
         update();
     }
+}
+
+void ChildWindow::release_console() {
+    library::release_console();
 }

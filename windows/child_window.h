@@ -20,8 +20,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     // The window's own work as it closes, before the main window comes back.
-    virtual void Form_Unload() {}
+    virtual void before_closing() {}
 
-    // For the windows with a Preview button: the console they hold while open.
-    void set_up_console();
+    // For the windows with a Preview button: the console they hold while open, given up again
+    // as they close.
+    void hold_console();
+    void release_console();
 };

@@ -12,7 +12,7 @@ void set_client_size(QWidget* window, int width, int height) {
     window->setFixedSize(pixels(width), pixels(height));
 }
 
-void set_tab_order(std::initializer_list<QWidget*> controls) {
+void set_tab_order(const QList<QWidget*>& controls) {
     QWidget* previous = nullptr;
     for (QWidget* control : controls) {
         if (previous)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <initializer_list>
+#include <QList>
 
 class QWidget;
 
@@ -25,6 +25,6 @@ void place(QWidget* control, int left, int top, int width, int height);
 void set_client_size(QWidget* window, int width, int height);
 
 // Sets the order in which Tab moves through the controls.
-void set_tab_order(std::initializer_list<QWidget*> controls);
+void set_tab_order(const QList<QWidget*>& controls);
 
 } // namespace geometry

@@ -1,65 +1,53 @@
 #include "windows/import_window.h"
 
-#include "platform/console.h"
+#include "windows/controls.h"
 #include "windows/geometry.h"
+#include "windows/message_box.h"
 #include "windows/source_browser.h"
 #include "windows/text.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
-ImportWindow::ImportWindow(const Design& design)
+ImportWindow::ImportWindow(const Design& design, library::Settings& settings)
     : ChildWindow(design.name, design.caption, design.client_width, design.client_height),
-      player_comment(new QLineEdit(this)), btn_ok(new QPushButton(tr("&Ok"), this)),
-      btn_import(new QPushButton(tr("&Import"), this)),
-      Label1(new QLabel(design.instructions, this)), lbl_confirm(new QLabel(this)) {
-    lbl_confirm->setObjectName(QStringLiteral("lbl_confirm"));
-    browser = new SourceBrowser(this, lbl_confirm, design.pattern, design.settings_key);
+      model_name_(named(new QLineEdit(this), "player_comment")),
+      confirmation_(wrapping(named(new QLabel(this), "lbl_confirm"))),
+      browser_(new SourceBrowser(this, confirmation_, design.kind, settings)), settings_(settings) {
+    auto* ok = named(new QPushButton(tr("&Ok"), this), "btn_ok");
+    auto* import = named(new QPushButton(tr("&Import"), this), "btn_import");
+    auto* instructions = wrapping(named(new QLabel(design.instructions, this), "Label1"));
 
-    player_comment->setObjectName(QStringLiteral("player_comment"));
-    btn_ok->setObjectName(QStringLiteral("btn_ok"));
-    btn_import->setObjectName(QStringLiteral("btn_import"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lbl_confirm->setWordWrap(true);
-    lbl_confirm->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    geometry::place(model_name_, 0, 0, 4695, 405);
+    geometry::place(ok, 3480, 3720, 1215, 495);
+    geometry::place(import, 2160, 2760, 1215, 495);
+    geometry::place(instructions, 0, 480, 4695, 495);
+    const QRect& confirmation = design.confirmation;
+    geometry::place(confirmation_, confirmation.x(), confirmation.y(), confirmation.width(),
+                    confirmation.height());
+    QList<QWidget*> tab_order{model_name_, ok, import};
+    tab_order.append(browser_->controls_in_tab_order());
+    geometry::set_tab_order(tab_order);
 
-    geometry::place(player_comment, 0, 0, 4695, 405);
-    geometry::place(btn_ok, 3480, 3720, 1215, 495);
-    geometry::place(btn_import, 2160, 2760, 1215, 495);
-    geometry::place(browser->File1, 2160, 1080, 2535, 1650);
-    geometry::place(browser->Dir1, 0, 1080, 2055, 2565);
-    geometry::place(browser->Drive1, 2160, 3360, 2535, 315);
-    geometry::place(Label1, 0, 480, 4695, 495);
-    const QRect& confirm = design.confirm_twips;
-    geometry::place(lbl_confirm, confirm.x(), confirm.y(), confirm.width(), confirm.height());
-    geometry::place(browser->cmd_preview, 3480, 2760, 1215, 495);
-
-    geometry::set_tab_order({player_comment, btn_ok, btn_import, browser->File1, browser->Dir1,
-                             browser->Drive1, browser->cmd_preview});
-
-    connect(btn_ok, &QPushButton::clicked, this, &ImportWindow::btn_ok_Click);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    connect(import, &QPushButton::clicked, this, &ImportWindow::import_picked_file);
 }
 
-library::ImportRequest ImportWindow::request() const {
-    return {browser->source_folder(), browser->picked_file(), local_text(player_comment->text())};
+void ImportWindow::open_first_folder() {
+    browser_->open_first_folder();
 }
 
-void ImportWindow::report(const library::ImportOutcome& outcome) {
-    if (outcome.confirmed)
-        lbl_confirm->setText(player_comment->text() + tr(" imported"));
-    if (outcome.copied)
-        browser->store_last_folder();
+void ImportWindow::import_picked_file() {
+    confirmation_->clear();
+    const auto imported = import(
+        {browser_->source_folder(), browser_->picked_file(), local_text(model_name_->text())},
+        settings_);
+    message_box::show(imported.messages());
+    if (imported && imported->confirmed)
+        confirmation_->setText(model_name_->text() + tr(" imported"));
 }
 
-void ImportWindow::btn_ok_Click() {
-    close();
-}
-
-void ImportWindow::Form_Unload() {
-    platform::release_console();
+void ImportWindow::before_closing() {
+    release_console();
 }

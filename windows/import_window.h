@@ -7,21 +7,12 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class SourceBrowser;
 
 // What the two import windows share: a model name, a source browser, an Import button and the
 // confirmation, laid out alike.
 class ImportWindow : public ChildWindow {
     Q_OBJECT
-
-public:
-    QLineEdit* player_comment;
-    QPushButton* btn_ok;
-    QPushButton* btn_import;
-    SourceBrowser* browser; // Drive1, Dir1, File1 and cmd_preview
-    QLabel* Label1;
-    QLabel* lbl_confirm;
 
 protected:
     struct Design {
@@ -30,18 +21,24 @@ protected:
         int client_width;
         int client_height;
         QString instructions;
-        QRect confirm_twips;
-        QString pattern;
-        const char* settings_key;
+        QRect confirmation; // in twips
+        library::ModelKind kind;
     };
-    explicit ImportWindow(const Design& design);
+    ImportWindow(const Design& design, library::Settings& settings);
 
-    // The import as the window's controls ask for it.
-    library::ImportRequest request() const;
+    // Sets the window up as it opens: the console, then what the kind needs, then the folder.
+    void open_first_folder();
 
-    // Shows the confirmation, and remembers the source folder once the copy step was done.
-    void report(const library::ImportOutcome& outcome);
+    // The import itself, as the window's kind of model is imported.
+    virtual library::Result<library::Imported> import(const library::ImportRequest& request,
+                                                      library::Settings& settings) = 0;
 
-    void btn_ok_Click();
-    void Form_Unload() override;
+private:
+    void import_picked_file();
+    void before_closing() override;
+
+    QLineEdit* model_name_;
+    QLabel* confirmation_;
+    SourceBrowser* browser_;
+    library::Settings& settings_;
 };

@@ -10,32 +10,38 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-// What the two install windows share: a model type list, the list of its models, Install,
-// Preview and Ok buttons, the confirmation, and the restore controls beyond the right edge.
+// What the two install windows share: a list of player types or weapons, the list of the picked
+// one's models, Install, Preview and Ok buttons, the confirmation, and the restore controls
+// beyond the right edge. Each window places the controls itself.
 class InstallWindow : public ChildWindow {
     Q_OBJECT
-
-public:
-    QPushButton* btn_install;
-    QPushButton* btn_ok;
-    QLabel* Label1;
-    QComboBox* cmb_model_type;
-    QListWidget* lst_models;
-    QLabel* lbl_confirm;
-    QPushButton* cmd_preview;
-    RestoreControls* restore; // lst_backup, btn_installbackup and the Install Backup button
 
 protected:
     InstallWindow(const char* name, const QString& caption, int client_width, int client_height,
                   RestoreControls::Design restore_design);
 
-    // The picked model type or weapon, and the picked model: empty when none is picked.
+    struct Controls {
+        QPushButton* install;
+        QPushButton* ok;
+        QLabel* instructions;
+        QComboBox* model_types;
+        QListWidget* models;
+        QLabel* confirmation;
+        QPushButton* preview;
+        RestoreControls* restore;
+    };
+    const Controls& controls() const { return controls_; }
+
+    // The picked player type or weapon, and the picked model: empty when none is picked.
     std::string model_type() const;
     std::string model_name() const;
 
-    // Lists the entries of a library folder, last listed first.
-    void fill_models(const std::string& folder);
+    // Lists the models of the picked player type or weapon, last listed first.
+    void list_models();
 
-    void btn_ok_Click();
-    void Form_Unload() override;
+private:
+    void before_closing() override;
+
+    library::ModelKind kind_;
+    Controls controls_;
 };

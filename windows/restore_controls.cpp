@@ -1,6 +1,8 @@
 #include "windows/restore_controls.h"
 
+#include "library/backup_sets.h"
 #include "library/set_lists.h"
+#include "windows/message_box.h"
 #include "windows/slide_window.h"
 #include "windows/text.h"
 
@@ -8,31 +10,39 @@
 #include <QListWidget>
 #include <QPushButton>
 
-RestoreControls::RestoreControls(QWidget* window, QLabel* lbl_confirm, Design design)
-    : QObject(window), show_button(new QPushButton(tr("Install Backup"), window)),
-      lst_backup(new QListWidget(window)),
-      btn_installbackup(new QPushButton(tr("Install"), window)), window(window),
-      lbl_confirm(lbl_confirm), design(std::move(design)) {
-    show_button->setObjectName(QString::fromLatin1(this->design.show_button_name));
-    lst_backup->setObjectName(QStringLiteral("lst_backup"));
-    btn_installbackup->setObjectName(QStringLiteral("btn_installbackup"));
-    lst_backup->setSelectionMode(QAbstractItemView::SingleSelection);
+RestoreControls::RestoreControls(QWidget* window, QLabel* confirmation, Design design)
+    : QObject(window), show_button_(new QPushButton(tr("Install Backup"), window)),
+      sets_(new QListWidget(window)), install_(new QPushButton(tr("Install"), window)),
+      window_(window), confirmation_(confirmation), design_(design) {
+    show_button_->setObjectName(QString::fromLatin1(design_.show_button_name));
+    sets_->setObjectName(QStringLiteral("lst_backup"));
+    install_->setObjectName(QStringLiteral("btn_installbackup"));
+    sets_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    connect(show_button_, &QPushButton::clicked, this, &RestoreControls::show_sets);
+    connect(install_, &QPushButton::clicked, this, &RestoreControls::install_selected_set);
 }
 
 void RestoreControls::show_sets() {
-    slide_window_width(window, design.narrow_width, design.wide_width, SlideDirection::open);
-    lst_backup->clear();
-    QStringList names;
-    for (const auto& name : library::read_set_names(design.set_list()))
-        names.append(qtext(name));
-    lst_backup->addItems(names);
+    slide_window_width(window_, design_.narrow_width, design_.wide_width, SlideDirection::open);
+    sets_->clear();
+    const auto names = library::read_set_names(design_.kind);
+    message_box::show(names.messages());
+    if (!names)
+        return;
+    QStringList rows;
+    for (const auto& name : *names)
+        rows.append(qtext(name));
+    sets_->addItems(rows);
 }
 
 void RestoreControls::install_selected_set() {
-    const auto selected = lst_backup->selectedItems();
+    const auto selected = sets_->selectedItems();
     const QString set_name = selected.isEmpty() ? QString() : selected.first()->text();
-    if (!design.restore(local_text(set_name)))
+    const auto restored = library::restore_backup_set(design_.kind, local_text(set_name));
+    message_box::show(restored.messages());
+    if (!restored)
         return;
-    lbl_confirm->setText(design.confirmation(set_name));
-    slide_window_width(window, design.wide_width, design.narrow_width, SlideDirection::shut);
+    confirmation_->setText(design_.confirmation(set_name));
+    slide_window_width(window_, design_.wide_width, design_.narrow_width, SlideDirection::shut);
 }

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "library/model_kinds.h"
+
 #include <QObject>
 #include <QString>
-
-#include <functional>
-#include <string>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QWidget;
 
-// The controls of an install window that put a backup set back into the game. They lie beyond
+// The controls of an install window that put a backup set back into the game: an Install Backup
+// button, the list of the kind's sets and its Install button. The list and its button lie beyond
 // the window's right edge until the window slides open to show them.
 class RestoreControls final : public QObject {
     Q_OBJECT
@@ -19,28 +19,29 @@ class RestoreControls final : public QObject {
 public:
     struct Design {
         const char* show_button_name;
-        std::string (*set_list)(); // the path of the set list
-        int narrow_width;          // outer widths in twips
+        library::ModelKind kind;
+        int narrow_width; // outer widths in twips
         int wide_width;
-        // Puts the set back; true when every file was put back.
-        std::function<bool(const std::string& set_name)> restore;
-        std::function<QString(const QString& set_name)> confirmation;
+        QString (*confirmation)(const QString& set_name);
     };
 
-    RestoreControls(QWidget* window, QLabel* lbl_confirm, Design design);
+    RestoreControls(QWidget* window, QLabel* confirmation, Design design);
 
-    QPushButton* show_button; // "Install Backup"
-    QListWidget* lst_backup;
-    QPushButton* btn_installbackup;
+    QPushButton* show_button() const { return show_button_; }
+    QListWidget* set_list() const { return sets_; }
+    QPushButton* install_button() const { return install_; }
 
+private:
     // Slides the window open and lists the sets afresh.
     void show_sets();
 
     // Puts the selected set back, confirms it and slides the window shut.
     void install_selected_set();
 
-private:
-    QWidget* window;
-    QLabel* lbl_confirm;
-    Design design;
+    QPushButton* show_button_;
+    QListWidget* sets_;
+    QPushButton* install_;
+    QWidget* window_;
+    QLabel* confirmation_;
+    Design design_;
 };

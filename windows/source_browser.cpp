@@ -1,12 +1,10 @@
 #include "windows/source_browser.h"
 
-#include "library/application.h"
-#include "library/game_directory.h"
-#include "library/preview.h"
-#include "library/source_listing.h"
-#include "platform/file_system.h"
-#include "platform/message.h"
-#include "platform/settings_store.h"
+#include "library/source_folders.h"
+#include "library/viewer.h"
+#include "windows/controls.h"
+#include "windows/geometry.h"
+#include "windows/message_box.h"
 #include "windows/text.h"
 
 #include <QApplication>
@@ -40,33 +38,35 @@ QString volume_text(const QStorageInfo& volume) {
 
 } // namespace
 
-SourceBrowser::SourceBrowser(QWidget* window, QLabel* lbl_confirm, QString pattern,
-                             std::string settings_key)
-    : QObject(window), Drive1(new QComboBox(window)), Dir1(new QListWidget(window)),
-      File1(new QListWidget(window)), cmd_preview(new QPushButton(tr("&Preview"), window)),
-      lbl_confirm(lbl_confirm), pattern(std::move(pattern)), settings_key(std::move(settings_key)) {
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    File1->setObjectName(QStringLiteral("File1"));
-    cmd_preview->setObjectName(QStringLiteral("cmd_preview"));
-    File1->setSelectionMode(QAbstractItemView::SingleSelection);
-    Dir1->setSelectionMode(QAbstractItemView::SingleSelection);
+SourceBrowser::SourceBrowser(QWidget* window, QLabel* confirmation, library::ModelKind kind,
+                             const library::Settings& settings)
+    : QObject(window), drives_(named(new QComboBox(window), "Drive1")),
+      folders_(named(new QListWidget(window), "Dir1")),
+      files_(named(new QListWidget(window), "File1")),
+      preview_(named(new QPushButton(tr("&Preview"), window), "cmd_preview")),
+      confirmation_(confirmation), kind_(kind), settings_(settings) {
+    geometry::place(drives_, 2160, 3360, 2535, 315);
+    geometry::place(folders_, 0, 1080, 2055, 2565);
+    geometry::place(files_, 2160, 1080, 2535, 1650);
+    geometry::place(preview_, 3480, 2760, 1215, 495);
+    files_->setSelectionMode(QAbstractItemView::SingleSelection);
+    folders_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    connect(Drive1, &QComboBox::activated, this, &SourceBrowser::Drive1_Change);
-    connect(Dir1, &QListWidget::itemActivated, this,
+    connect(drives_, &QComboBox::activated, this, &SourceBrowser::change_drive);
+    connect(folders_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { set_folder(item->data(path_role).toString()); });
-    connect(File1, &QListWidget::itemSelectionChanged, this, &SourceBrowser::File1_Click);
-    connect(cmd_preview, &QPushButton::clicked, this, &SourceBrowser::cmd_preview_Click);
+    // Every click on a file clears the confirmation, the selected file's too; so does picking
+    // one with the keys.
+    connect(files_, &QListWidget::itemClicked, confirmation_, &QLabel::clear);
+    connect(files_, &QListWidget::currentRowChanged, confirmation_, &QLabel::clear);
+    connect(preview_, &QPushButton::clicked, this, &SourceBrowser::preview_picked_file);
     fill_drives();
 }
 
-void SourceBrowser::open_initial_folder() {
-    const auto stored =
-        platform::read_setting(library::app_title, "lastpath", settings_key, std::string());
-    if (set_folder(qtext(stored)))
-        return;
-    const auto game_directory = library::GetGameDirectory();
-    if (!game_directory.empty() && set_folder(qtext(platform::native_path(game_directory))))
+void SourceBrowser::open_first_folder() {
+    const auto first = library::first_source_folder(kind_, settings_);
+    message_box::show(first.messages());
+    if (!first->empty() && set_folder(qtext(first->text())))
         return;
     set_folder(QDir::homePath());
 }
@@ -75,14 +75,14 @@ bool SourceBrowser::set_folder(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isDir() || !QDir(path).isReadable())
         return false;
-    folder = QDir::cleanPath(info.absoluteFilePath());
+    folder_ = QDir::cleanPath(info.absoluteFilePath());
 
     // As a classic folder list: the ancestors from the root down, the folder itself open, then
     // its subfolders one step further in.
-    const QSignalBlocker blocker(Dir1);
-    Dir1->clear();
+    const QSignalBlocker blocker(folders_);
+    folders_->clear();
     QStringList chain;
-    for (QDir dir(folder);;) {
+    for (QDir dir(folder_);;) {
         chain.prepend(dir.absolutePath());
         if (!dir.cdUp())
             break;
@@ -93,76 +93,74 @@ bool SourceBrowser::set_folder(const QString& path) {
     for (const QString& ancestor : chain) {
         const QString name = QDir(ancestor).isRoot() ? QDir::toNativeSeparators(ancestor)
                                                      : QFileInfo(ancestor).fileName();
-        auto* item = new QListWidgetItem(open_icon, QString(depth++ * 2, ' ') + name, Dir1);
+        auto* item = new QListWidgetItem(open_icon, QString(depth++ * 2, ' ') + name, folders_);
         item->setData(path_role, ancestor);
     }
-    Dir1->setCurrentRow(Dir1->count() - 1);
-    for (const auto& name : library::source_subfolders(local_text(folder))) {
-        auto* item = new QListWidgetItem(closed_icon, QString(depth * 2, ' ') + qtext(name), Dir1);
-        item->setData(path_role, QDir(folder).filePath(qtext(name)));
+    folders_->setCurrentRow(folders_->count() - 1);
+    for (const auto& name : library::source_subfolders(source_folder())) {
+        auto* item =
+            new QListWidgetItem(closed_icon, QString(depth * 2, ' ') + qtext(name), folders_);
+        item->setData(path_role, QDir(folder_).filePath(qtext(name)));
     }
-    Dir1_Change();
+    list_files();
     show_drive_of_folder();
     return true;
 }
 
-std::string SourceBrowser::source_folder() const {
-    return local_text(QDir::toNativeSeparators(folder));
+library::Path SourceBrowser::source_folder() const {
+    return library::Path(local_text(QDir::toNativeSeparators(folder_)));
 }
 
 std::string SourceBrowser::picked_file() const {
-    const auto selected = File1->selectedItems();
+    const auto selected = files_->selectedItems();
     return selected.isEmpty() ? std::string() : local_text(selected.first()->text());
 }
 
-void SourceBrowser::store_last_folder() const {
-    platform::write_setting(library::app_title, "lastpath", settings_key, source_folder());
+QList<QWidget*> SourceBrowser::controls_in_tab_order() const {
+    return {files_, folders_, drives_, preview_};
 }
 
-void SourceBrowser::Drive1_Change() {
+void SourceBrowser::change_drive() {
     // The folder list stays where it is when it is on the chosen drive already.
-    const QString root = Drive1->currentData(path_role).toString();
-    if (QStorageInfo(folder).rootPath() == root && set_folder(folder))
+    const QString root = drives_->currentData(path_role).toString();
+    if (QStorageInfo(folder_).rootPath() == root && set_folder(folder_))
         return;
     if (!set_folder(root))
         show_drive_of_folder(); // a drive that is not ready: back to the folder's own
 }
 
-void SourceBrowser::Dir1_Change() {
-    const QSignalBlocker blocker(File1);
-    File1->clear();
-    for (const auto& name : library::source_files(local_text(folder), local_text(pattern)))
-        File1->addItem(qtext(name));
+void SourceBrowser::list_files() {
+    const QSignalBlocker blocker(files_);
+    files_->clear();
+    for (const auto& name :
+         library::source_files(source_folder(), library::facts(kind_).import_pattern))
+        files_->addItem(qtext(name));
 }
 
-void SourceBrowser::File1_Click() {
-    lbl_confirm->clear();
-}
-
-void SourceBrowser::cmd_preview_Click() {
+void SourceBrowser::preview_picked_file() {
     const auto file = picked_file();
     if (file.empty()) {
-        platform::show_message("No file selected.");
+        message_box::show("No file selected.");
         return;
     }
-    library::preview_model(source_folder() + "\\" + file);
+    library::preview_model(source_folder() / file);
 }
 
 void SourceBrowser::fill_drives() {
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (is_real_volume(volume))
-            Drive1->addItem(volume_text(volume), volume.rootPath());
+            drives_->addItem(volume_text(volume), volume.rootPath());
     }
 }
 
 void SourceBrowser::show_drive_of_folder() {
-    const QStorageInfo volume(folder);
-    int index = Drive1->findData(volume.rootPath(), path_role);
+    const QStorageInfo volume(folder_);
+    int index = drives_->findData(volume.rootPath(), path_role);
     if (index < 0) {
         // The folder lies on a volume that is not listed (a temporary file system, say).
-        Drive1->addItem(volume_text(volume), volume.rootPath());
-        index = Drive1->count() - 1;
+        drives_->addItem(volume_text(volume), volume.rootPath());
+        index = drives_->count() - 1;
     }
-    const QSignalBlocker blocker(Drive1);
-    Drive1->setCurrentIndex(index);
+    const QSignalBlocker blocker(drives_);
+    drives_->setCurrentIndex(index);
 }

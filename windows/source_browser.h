@@ -1,5 +1,9 @@
 #pragma once
 
+#include "library/model_kinds.h"
+#include "library/settings.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -18,38 +22,35 @@ class SourceBrowser final : public QObject {
     Q_OBJECT
 
 public:
-    // The controls are made children of the window, which places them. The folder of the last
-    // import is remembered under the settings key.
-    SourceBrowser(QWidget* window, QLabel* lbl_confirm, QString pattern, std::string settings_key);
+    // The controls are made children of the window, at the place both import windows give them;
+    // the file list shows the kind's files. A click into the file list clears the confirmation.
+    SourceBrowser(QWidget* window, QLabel* confirmation, library::ModelKind kind,
+                  const library::Settings& settings);
 
-    QComboBox* Drive1;
-    QListWidget* Dir1;
-    QListWidget* File1;
-    QPushButton* cmd_preview;
+    // Opens at the folder of the kind's last import, else at the game directory, else at home.
+    void open_first_folder();
 
-    // Opens at the folder of the last import, else at the game directory, else at home.
-    void open_initial_folder();
-
-    // Makes the folder current; false, with nothing changed, when it cannot be listed.
-    bool set_folder(const QString& folder);
-
-    std::string source_folder() const;
+    library::Path source_folder() const;
     std::string picked_file() const; // empty when no file is picked
 
-    // Remembers the current folder for the window's next opening.
-    void store_last_folder() const;
+    QList<QWidget*> controls_in_tab_order() const;
 
 private:
-    void Drive1_Change();
-    void Dir1_Change();
-    void File1_Click();
-    void cmd_preview_Click();
+    // Makes the folder current; false, with nothing changed, when it cannot be listed.
+    bool set_folder(const QString& folder);
+    void change_drive();
+    void list_files();
+    void preview_picked_file();
 
     void fill_drives();
     void show_drive_of_folder();
 
-    QLabel* lbl_confirm;
-    QString pattern;
-    std::string settings_key;
-    QString folder;
+    QComboBox* drives_;
+    QListWidget* folders_;
+    QListWidget* files_;
+    QPushButton* preview_;
+    QLabel* confirmation_;
+    library::ModelKind kind_;
+    const library::Settings& settings_;
+    QString folder_;
 };

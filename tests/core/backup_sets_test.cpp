@@ -1,34 +1,27 @@
 #include "library/backup_sets.h"
-#include "library/restore_sets.h"
+#include "library/model_install.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
+using library::ModelKind;
 
 namespace {
 
-// A world with a game and a library, where backups report their status into `status`.
+// A world with a game and a library.
 struct BackupWorld : TestWorld {
     BackupWorld() {
         register_game();
         make_game_files();
         make_library();
     }
-
-    void back_up_players(const std::string& name) {
-        library::create_player_set(name,
-                                   [this](const std::string& text) { status.push_back(text); });
-    }
-    void back_up_weapons(const std::string& name) {
-        library::create_weapon_set(name,
-                                   [this](const std::string& text) { status.push_back(text); });
-    }
-
-    std::vector<std::string> status;
 };
 
-const std::string no_set = "Please select a backup set before clicking install.";
+// What a backup or restore told the user: nothing when it succeeded.
+std::string said(const platform::Result<>& result) {
+    return result ? "" : result.messages().at(0);
+}
 
 } // namespace
 
@@ -38,12 +31,9 @@ TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
     for (const auto* file : {"v_c4.mdl", "v_c4_r.mdl", "w_c4.mdl", "p_c4.mdl"})
         fs::remove(world.game_file(file));
 
-    world.back_up_weapons("A");
-    world.back_up_weapons("B");
-    EXPECT_TRUE(world.messages.empty());
-    EXPECT_EQ(world.status, (std::vector<std::string>(2, "Weapon model backup complete.")));
+    EXPECT_EQ(said(library::create_backup_set(ModelKind::weapon, "A")), "");
+    EXPECT_EQ(said(library::create_backup_set(ModelKind::weapon, "B")), "");
     EXPECT_EQ(TestWorld::read(world.program / "wbackup.txt"), "A\r\nB\r\n");
-
     for (const auto& weapon : delivered_weapons())
         EXPECT_TRUE(fs::is_directory(world.library_file("weapon/" + weapon + "/B"))) << weapon;
     EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/A/v_ak47_r.mdl")),
@@ -52,66 +42,58 @@ TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
     EXPECT_FALSE(fs::exists(world.library_file("weapon/awp/A/v_awp_r.mdl")));
     EXPECT_TRUE(fs::is_empty(world.library_file("weapon/c4/A")));
 
-    world.back_up_weapons("A");
-    EXPECT_EQ(world.messages, std::vector<std::string>{"That name already exists."});
+    EXPECT_EQ(said(library::create_backup_set(ModelKind::weapon, "A")),
+              "That name already exists.");
     EXPECT_EQ(TestWorld::read(world.program / "wbackup.txt"), "A\r\nB\r\n");
 }
 
 TEST(BackupSets, PlayerNamesAreCheckedAgainstEveryPlayerModel) {
     BackupWorld world;
-    world.back_up_players("Mine");
-    EXPECT_EQ(world.status, std::vector<std::string>{"Player model backup complete."});
+    EXPECT_EQ(said(library::create_backup_set(ModelKind::player, "Mine")), "");
     EXPECT_EQ(TestWorld::read(world.library_file("player/hostage/Mine/hostage.mdl")),
               "game hostage");
     EXPECT_EQ(TestWorld::read(world.library_file("player/vip/Mine/vip.mdl")), "game vip");
 
     TestWorld::write(world.library_file("player/scientist/Imported/scientist.mdl"), "model");
     TestWorld::write(world.library_file("weapon/ak47/Gold/v_ak47.mdl"), "model");
-    for (const auto* taken : {"Mine", "Imported"}) {
-        world.messages.clear();
-        world.back_up_players(taken);
-        EXPECT_EQ(world.messages, std::vector<std::string>{"That name already exists."});
-    }
-    EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "Mine\r\n");
-
-    world.messages.clear();
-    world.back_up_players("Gold"); // a weapon model's name is free for players
-    EXPECT_TRUE(world.messages.empty());
+    for (const auto* taken : {"Mine", "Imported"})
+        EXPECT_EQ(said(library::create_backup_set(ModelKind::player, taken)),
+                  "That name already exists.");
+    EXPECT_EQ(said(library::create_backup_set(ModelKind::player, "Gold")), ""); // a weapon's name
     EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "Mine\r\nGold\r\n");
 }
 
-TEST(BackupSets, ARefusedBackupCreatesNothing) {
+TEST(BackupSets, ARefusedBackupChangesNothing) {
     BackupWorld world;
     fs::remove(world.game_file("player/leet/leet.mdl"));
-    world.back_up_players("Half");
-    ASSERT_EQ(world.messages.size(), 1u);
-    EXPECT_NE(world.messages[0].find("leet.mdl"), std::string::npos);
+    TestWorld::write(world.library_file("weapon/m3/File"), "a file where a set folder goes");
+    const auto before = world.snapshot();
+    EXPECT_NE(said(library::create_backup_set(ModelKind::player, "Half")).find("leet.mdl"),
+              std::string::npos);
+    EXPECT_NE(said(library::create_backup_set(ModelKind::weapon, "File")).find("is a file"),
+              std::string::npos);
+    for (const auto* name : {"", "a:b", " "})
+        EXPECT_NE(said(library::create_backup_set(ModelKind::weapon, name)), "") << name;
 
-    world.messages.clear();
-    world.back_up_weapons("");
-    world.back_up_weapons("a:b");
-    world.back_up_weapons(" ");
-    EXPECT_EQ(world.messages.size(), 3u);
+    // A game without its model folder.
+    fs::rename(world.game / "cstrike", world.root / "elsewhere");
+    EXPECT_NE(said(library::create_backup_set(ModelKind::weapon, "NoGame")).find("does not exist"),
+              std::string::npos);
+    fs::rename(world.root / "elsewhere", world.game / "cstrike");
 
-    world.messages.clear();
-    world.registry.set_text("SOFTWARE\\Sierra OnLine\\Setup\\CSTRIKE", "Directory", "", 7);
+    world.registry.clear();
+    EXPECT_EQ(said(library::create_backup_set(ModelKind::weapon, "NoEntry")), "RegKey not found!!");
     fs::remove(world.program / "weapon.txt");
-    world.back_up_weapons("NoList");
+    EXPECT_NE(said(library::create_backup_set(ModelKind::weapon, "NoList")).find("weapon.txt"),
+              std::string::npos);
     TestWorld::write(world.program / "weapon.txt", TestWorld::read(TESSARY_DATA_DIR "/weapon.txt"));
-    world.back_up_weapons("NoGame");
-    EXPECT_EQ(world.messages.size(), 2u);
-
-    EXPECT_TRUE(fs::is_empty(world.library_file("player/sas")));
-    EXPECT_TRUE(fs::is_empty(world.library_file("weapon/ak47")));
-    EXPECT_FALSE(fs::exists(world.program / "pbackup.txt"));
-    EXPECT_FALSE(fs::exists(world.program / "wbackup.txt"));
-    EXPECT_TRUE(world.status.empty());
+    EXPECT_EQ(world.snapshot(), before);
 }
 
 TEST(RestoreSets, ARestoreGivesBackEveryGameFileByteForByte) {
     BackupWorld world;
-    world.back_up_players("Before");
-    world.back_up_weapons("Before");
+    ASSERT_TRUE(library::create_backup_set(ModelKind::player, "Before"));
+    ASSERT_TRUE(library::create_backup_set(ModelKind::weapon, "Before"));
 
     // The game changes after the backup, and gains a right model its backup never had.
     for (const auto& entry : fs::recursive_directory_iterator(world.game))
@@ -119,30 +101,32 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileByteForByte) {
             TestWorld::write(entry.path(), "installed since");
     fs::remove(world.library_file("weapon/m3/Before/v_m3_r.mdl"));
 
-    EXPECT_TRUE(library::restore_player_set("Before"));
-    EXPECT_TRUE(library::restore_weapon_set("Before"));
-    EXPECT_TRUE(world.messages.empty());
+    EXPECT_EQ(said(library::restore_backup_set(ModelKind::player, "Before")), "");
+    EXPECT_EQ(said(library::restore_backup_set(ModelKind::weapon, "Before")), "");
     EXPECT_EQ(TestWorld::read(world.game_file("player/gign/gign.mdl")), "game gign");
     EXPECT_EQ(TestWorld::read(world.game_file("scientist.mdl")), "game scientist");
     EXPECT_EQ(TestWorld::read(world.game_file("p_xm1014.mdl")), "game p_xm1014.mdl");
     EXPECT_EQ(TestWorld::read(world.game_file("v_m3_r.mdl")), "installed since");
     EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "Before\r\n");
-    EXPECT_TRUE(fs::exists(world.library_file("player/gign/Before/gign.mdl")));
 }
 
-TEST(RestoreSets, ARefusedRestoreTouchesNoGameFile) {
+TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
     BackupWorld world;
-    world.back_up_players("Set");
+    ASSERT_TRUE(library::create_backup_set(ModelKind::player, "Set"));
     TestWorld::write(world.game_file("player/sas/sas.mdl"), "current");
     fs::remove(world.library_file("player/scientist/Set/scientist.mdl"));
+    TestWorld::write(world.library_file("weapon/ak47/Half/v_ak47.mdl"), "half");
+    const auto before = world.snapshot();
 
-    EXPECT_FALSE(library::restore_player_set(""));
-    EXPECT_FALSE(library::restore_weapon_set(""));
-    EXPECT_EQ(world.messages, (std::vector<std::string>{no_set, no_set}));
-
-    world.messages.clear();
-    EXPECT_FALSE(library::restore_player_set("Set"));
-    ASSERT_EQ(world.messages.size(), 1u);
-    EXPECT_NE(world.messages[0].find("scientist.mdl"), std::string::npos);
-    EXPECT_EQ(TestWorld::read(world.game_file("player/sas/sas.mdl")), "current");
+    const std::string no_set = "Please select a backup set before clicking install.";
+    EXPECT_EQ(said(library::restore_backup_set(ModelKind::player, "")), no_set);
+    EXPECT_EQ(said(library::restore_backup_set(ModelKind::weapon, "")), no_set);
+    EXPECT_NE(said(library::restore_backup_set(ModelKind::player, "Set")).find("scientist.mdl"),
+              std::string::npos);
+    // Of two ticked files, the one the model lacks stops both.
+    EXPECT_NE(said(library::install_model(ModelKind::weapon, "ak47", "Half",
+                                          {"v_ak47.mdl", "v_ak47_r.mdl"}))
+                  .find("is missing"),
+              std::string::npos);
+    EXPECT_EQ(world.snapshot(), before);
 }

@@ -13,67 +13,78 @@ TEST(FileSystem, ListingIsInNameOrderWithoutRegardToCaseAndKeepsEverything) {
     TestWorld::write(folder / "a", "file");
     const auto hidden = write_hidden_file(folder, "secret");
 
-    const auto entries = platform::list_folder(folder.string());
+    const auto entries = platform::list_folder(system_path(folder));
     std::vector<std::string> names;
-    for (const auto& entry : entries)
+    for (const auto& entry : entries) {
         names.push_back(entry.name);
+        EXPECT_EQ(entry.is_folder, entry.name != "a" && entry.name != hidden) << entry.name;
+        EXPECT_EQ(entry.is_hidden, entry.name == hidden) << entry.name;
+    }
     // Letters compare as capitals, so "_" sorts after them, as on the home platform.
     auto expected = std::vector<std::string>{"a", "Ab", "A_x", "b"};
     expected.insert(hidden.front() == '.' ? expected.begin() : expected.end(), hidden);
     EXPECT_EQ(names, expected);
-    for (const auto& entry : entries) {
-        EXPECT_EQ(entry.is_folder, entry.name != "a" && entry.name != hidden) << entry.name;
-        EXPECT_EQ(entry.is_hidden, entry.name == hidden) << entry.name;
-    }
-    EXPECT_TRUE(platform::list_folder((folder / "missing").string()).empty());
-}
+    EXPECT_TRUE(platform::list_folder(system_path(folder / "missing")).empty());
 
-TEST(FileSystem, OnlyOrdinaryFilesCount) {
-    TestWorld world;
-    const auto folder = world.root / "model";
-    fs::create_directories(folder / "sub");
-    write_hidden_file(folder, "a.mdl");
-    EXPECT_FALSE(platform::first_ordinary_file(folder.string()));
-    EXPECT_FALSE(platform::first_ordinary_file((world.root / "missing").string()));
-    EXPECT_FALSE(platform::is_ordinary_file((folder / "sub").string()));
-
-    TestWorld::write(folder / "z.mdl", "z");
-    TestWorld::write(folder / "gign.mdl", "gign");
-    EXPECT_EQ(platform::first_ordinary_file(folder.string()), "gign.mdl");
-    EXPECT_FALSE(platform::is_ordinary_file(
-        (folder / platform::list_folder(folder.string())[0].name).string()));
-    EXPECT_TRUE(platform::is_ordinary_file((folder / "z.mdl").string()));
+    EXPECT_EQ(platform::first_ordinary_file(system_path(folder)), "a");
+    EXPECT_FALSE(platform::is_ordinary_file(system_path(folder / hidden)));
+    EXPECT_FALSE(platform::is_ordinary_file(system_path(folder / "b")));
+    EXPECT_FALSE(platform::first_ordinary_file(system_path(folder / "b")));
 }
 
 TEST(FileSystem, NamesAreLookedUpWithoutRegardToCase) {
     TestWorld world;
     TestWorld::write(world.root / "Source" / "W_AK47.MDL", "w model");
-    const auto spelt_otherwise = world.root.string() + "\\source\\w_ak47.mdl";
+    const auto spelt_otherwise = system_path(world.root) / "source" / "w_ak47.mdl";
     EXPECT_TRUE(platform::is_ordinary_file(spelt_otherwise));
 
-    const auto copy = world.root.string() + "\\copy.mdl";
+    const auto copy = system_path(world.root) / "copy.mdl";
     EXPECT_FALSE(platform::copy_file(spelt_otherwise, copy));
     EXPECT_EQ(TestWorld::read(world.root / "copy.mdl"), "w model");
     // A name that differs only in case is the same file: it is never overwritten.
-    EXPECT_TRUE(platform::copy_file(spelt_otherwise, world.root.string() + "\\COPY.mdl"));
-    EXPECT_TRUE(platform::create_folder(world.root.string() + "\\SOURCE"));
+    EXPECT_TRUE(platform::copy_file(spelt_otherwise, system_path(world.root) / "COPY.mdl"));
+    EXPECT_TRUE(platform::create_folder(system_path(world.root) / "SOURCE"));
 }
 
-TEST(FileSystem, CopiesAreWholeAndNeverOverwrite) {
+TEST(FileSystem, ACopyIsWholeAndAFailedOneTouchesNothingItDidNotMake) {
     TestWorld world;
     std::string big(3 * 1024 * 1024 + 17, '\0');
     for (std::size_t i = 0; i < big.size(); ++i)
         big[i] = static_cast<char>(i * 7 + i / 4096);
     TestWorld::write(world.root / "big.mdl", big);
     TestWorld::write(world.root / "kept.mdl", "kept");
-    const auto from = (world.root / "big.mdl").string();
+    const auto from = system_path(world.root / "big.mdl");
 
-    EXPECT_FALSE(platform::copy_file(from, (world.root / "copy.mdl").string()));
+    EXPECT_FALSE(platform::copy_file(from, system_path(world.root / "copy.mdl")));
     EXPECT_EQ(TestWorld::read(world.root / "copy.mdl"), big);
-    EXPECT_TRUE(platform::copy_file(from, (world.root / "kept.mdl").string()));
-    EXPECT_EQ(TestWorld::read(world.root / "kept.mdl"), "kept");
-    EXPECT_TRUE(platform::copy_file(from, (world.root / "no folder" / "x.mdl").string()));
-    EXPECT_TRUE(platform::copy_file((world.root / "none.mdl").string(),
-                                    (world.root / "none copy.mdl").string()));
-    EXPECT_FALSE(fs::exists(world.root / "none copy.mdl"));
+    const auto before = world.snapshot();
+    EXPECT_TRUE(platform::copy_file(from, system_path(world.root / "kept.mdl")));
+    EXPECT_TRUE(platform::copy_file(from, system_path(world.root / "no folder" / "x.mdl")));
+    EXPECT_TRUE(platform::copy_file(system_path(world.root / "none.mdl"),
+                                    system_path(world.root / "kept.mdl")));
+    EXPECT_TRUE(platform::copy_file(system_path(world.root), system_path(world.root / "x.mdl")));
+    EXPECT_EQ(world.snapshot(), before);
+}
+
+TEST(FileSystem, OnlyOrdinaryFilesOfALimitedSizeAreRead) {
+    TestWorld world;
+    TestWorld::write(world.root / "list.txt", "0123456789");
+    std::string content;
+    EXPECT_FALSE(platform::read_file(system_path(world.root / "list.txt"), 10, content));
+    EXPECT_EQ(content, "0123456789");
+    EXPECT_TRUE(platform::read_file(system_path(world.root / "list.txt"), 9, content));
+    EXPECT_TRUE(platform::read_file(system_path(world.root), 100, content));
+    EXPECT_TRUE(platform::read_file(system_path(world.root / "missing"), 100, content));
+}
+
+TEST(FileSystem, AFileIsWrittenWholeInOneStepAndAStaleStagedCopyGoes) {
+    TestWorld world;
+    const auto list = world.program / "pbackup.txt";
+    TestWorld::write(list, "old\r\n");
+    // A run killed while it wrote left its staged copy behind.
+    TestWorld::write(platform::native_path(platform::staged_path(system_path(list))), "part");
+    EXPECT_FALSE(platform::write_file(system_path(list), "old\r\nnew\r\n"));
+    EXPECT_EQ(TestWorld::names_in(world.program),
+              (std::vector<std::string>{"pbackup.txt", "player.txt", "weapon.txt"}));
+    EXPECT_EQ(TestWorld::read(list), "old\r\nnew\r\n");
 }

@@ -10,75 +10,58 @@ constexpr char valve[] = "SOFTWARE\\Valve\\Half-Life";
 constexpr std::uint32_t reg_expand_sz = 2;
 using View = TestRegistry::View;
 
-library::KeyValue read_value(const char* key, const char* name) {
-    return library::GetKeyValue(platform::RegistryRoot::local_machine, key, name);
+std::optional<std::string> read_value(const char* key, const char* name) {
+    return library::read_registry_text(platform::RegistryRoot::local_machine, key, name);
+}
+
+std::string directory() {
+    const auto found = library::game_directory();
+    return found ? found->text() : "<" + found.messages().at(0) + ">";
 }
 
 } // namespace
 
-TEST(GameDirectory, TheFirstReadableEntryWins) {
+TEST(GameDirectory, TheFirstReadableEntryWinsAndAChangeIsSeenAtOnce) {
     TestWorld world;
+    EXPECT_EQ(directory(), "<RegKey not found!!>");
     world.registry.set_text(valve, "InstallPath", "C:\\Valve");
-    EXPECT_EQ(library::GetGameDirectory(), "C:\\Valve");
-
+    EXPECT_EQ(directory(), "C:\\Valve");
     world.registry.set_text(sierra, "Directory", "C:\\Sierra");
-    EXPECT_EQ(library::GetGameDirectory(), "C:\\Sierra");
+    EXPECT_EQ(directory(), "C:\\Sierra");
 
-    // Found, though not text: empty, and the second entry is not tried.
+    // Found, though not text: empty, and the second entry is not tried; an operation ends there.
     world.registry.set_text(sierra, "Directory", "C:\\Expand", reg_expand_sz);
-    EXPECT_EQ(library::GetGameDirectory(), "");
-    EXPECT_TRUE(world.messages.empty());
-}
-
-TEST(GameDirectory, NeitherEntryGivesTheMessageEveryTime) {
-    TestWorld world;
-    EXPECT_EQ(library::GetGameDirectory(), "");
-    EXPECT_EQ(library::GetGameDirectory(), "");
-    EXPECT_EQ(world.messages, (std::vector<std::string>(2, "RegKey not found!!")));
-
-    // An operation ends there, without a second message.
-    world.messages.clear();
-    EXPECT_FALSE(library::game_directory_for_operation());
-    EXPECT_EQ(world.messages, std::vector<std::string>{"RegKey not found!!"});
-}
-
-TEST(GameDirectory, AnEntryThatNamesNoFolderEndsAnOperation) {
-    TestWorld world;
-    world.registry.set_text(sierra, "Directory", "C:\\Expand", reg_expand_sz);
-    EXPECT_FALSE(library::game_directory_for_operation());
-    ASSERT_EQ(world.messages.size(), 1u);
-    EXPECT_NE(world.messages[0].find("names no game folder"), std::string::npos);
-
-    world.register_game();
-    EXPECT_EQ(library::game_directory_for_operation(), world.game_directory());
+    EXPECT_EQ(directory(), "");
+    const auto for_operation = library::game_directory_for_operation();
+    ASSERT_FALSE(for_operation);
+    EXPECT_NE(for_operation.messages().at(0).find("names no game folder"), std::string::npos);
 }
 
 TEST(GameDirectory, ValuesReadAsTheGameEntriesAre) {
     TestWorld world;
     world.registry.set_text(valve, "WithNul", "C:\\Games");
     world.registry.set_text(valve, "WithoutNul", "C:\\Games", 1, false);
-    EXPECT_EQ(read_value(valve, "WithNul").text, "C:\\Games");
-    EXPECT_EQ(read_value(valve, "withoutnul").text, "C:\\Games");
+    EXPECT_EQ(read_value(valve, "WithNul"), "C:\\Games");
+    EXPECT_EQ(read_value(valve, "withoutnul"), "C:\\Games");
 
     // The buffer holds 1024 bytes, the terminating NUL included.
     world.registry.set_text(valve, "Fits", std::string(1023, 'x'));
     world.registry.set_text(valve, "TooLong", std::string(1024, 'x'));
-    EXPECT_EQ(read_value(valve, "Fits").text, std::string(1023, 'x'));
-    EXPECT_FALSE(read_value(valve, "TooLong").found);
+    EXPECT_EQ(read_value(valve, "Fits"), std::string(1023, 'x'));
+    EXPECT_FALSE(read_value(valve, "TooLong"));
 
     world.registry.set_dword(valve, "Number", 0x12345678);
-    EXPECT_EQ(read_value(valve, "Number").text, "305419896");
+    EXPECT_EQ(read_value(valve, "Number"), "305419896");
     world.registry.set_text(valve, "Empty", "");
-    EXPECT_TRUE(read_value(valve, "Empty").found);
-    EXPECT_EQ(read_value(valve, "Empty").text, "");
-    EXPECT_FALSE(read_value(valve, "Missing").found);
-    EXPECT_FALSE(read_value("SOFTWARE\\Missing", "Missing").found);
+    EXPECT_EQ(read_value(valve, "Empty"), "");
+    EXPECT_FALSE(read_value(valve, "Missing"));
+    EXPECT_FALSE(read_value("SOFTWARE\\Missing", "Missing"));
 }
 
 TEST(GameDirectory, TheInstallersViewComesBeforeTheMachinesOwn) {
     TestWorld world;
     world.registry.set_text(valve, "InstallPath", "C:\\Native", 1, true, View::native);
-    EXPECT_EQ(library::GetGameDirectory(), "C:\\Native");
+    EXPECT_EQ(directory(), "C:\\Native");
     world.registry.set_text(valve, "InstallPath", "C:\\Installer", 1, true, View::wow32);
-    EXPECT_EQ(library::GetGameDirectory(), "C:\\Installer");
+    EXPECT_EQ(directory(), "C:\\Installer");
 }

@@ -1,9 +1,11 @@
+#include "library/library_tree.h"
 #include "library/name_lists.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
+using library::ModelKind;
 
 namespace {
 
@@ -14,40 +16,51 @@ std::string lines(int count, const std::string& stem) {
     return text;
 }
 
+std::vector<std::string> sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 } // namespace
 
-TEST(LibraryTree, IsBuiltFromBothNameListsPlusHostageAndScientist) {
+TEST(LibraryTree, AFirstStartRecordsTheFolderAndBuildsTheTreeFromBothLists) {
     TestWorld world;
-    world.make_library();
-    EXPECT_TRUE(world.messages.empty());
-
-    const auto sorted = [](std::vector<std::string> names) {
-        std::sort(names.begin(), names.end());
-        return names;
-    };
+    EXPECT_TRUE(library::start_up(world.settings));
+    EXPECT_EQ(world.settings.read("settings", "install path"), world.program.string());
     auto players = delivered_player_types();
     players.insert(players.end(), {"hostage", "scientist"});
     EXPECT_EQ(TestWorld::names_in(world.library_file("player")), sorted(players));
     EXPECT_EQ(TestWorld::names_in(world.library_file("weapon")), sorted(delivered_weapons()));
+    EXPECT_EQ(TestWorld::names_in(world.program),
+              (std::vector<std::string>{"models", "player.txt", "weapon.txt"}));
+
+    // A later start keeps the recorded folder, and an existing tree is never read or rebuilt.
+    world.settings.write("settings", "install path", "elsewhere");
+    fs::remove(world.library_file("weapon/ak47"));
+    fs::remove(world.program / "weapon.txt");
+    EXPECT_TRUE(library::start_up(world.settings));
+    EXPECT_EQ(world.settings.read("settings", "install path"), "elsewhere");
+    EXPECT_FALSE(fs::exists(world.library_file("weapon/ak47")));
 }
 
 TEST(LibraryTree, OnlyTheFirst27And9LinesAreNames) {
     TestWorld world;
     TestWorld::write(world.program / "weapon.txt", lines(40, "w"));
     TestWorld::write(world.program / "player.txt", lines(11, "p") + "extra");
-    EXPECT_EQ(library::load_weapon_names(library::weapon_names).count, 27u);
-    EXPECT_EQ(library::weapon_names.back(), "w27");
-    EXPECT_TRUE(library::load_player_types().complete());
-    EXPECT_EQ(library::player_types.back(), "p9");
+    EXPECT_EQ(library::complete_name_list(ModelKind::weapon)->back(), "w27");
+    EXPECT_EQ(library::complete_name_list(ModelKind::player)->back(), "p9");
 
+    // A short list hands out what it holds, and says why it falls short.
     TestWorld::write(world.program / "weapon.txt", lines(5, "w"));
-    const auto short_load = library::load_weapon_names(library::weapon_names);
-    EXPECT_EQ(short_load.count, 5u);
-    EXPECT_EQ(library::weapon_names[5], ""); // a load overwrites every entry
-    EXPECT_NE(short_load.problem.find("weapon.txt"), std::string::npos);
+    const auto short_list = library::read_name_list(ModelKind::weapon);
+    EXPECT_EQ(short_list->size(), 5u);
+    EXPECT_EQ(short_list.messages(),
+              std::vector<std::string>{
+                  "weapon.txt in the program folder holds 5 lines, but Tessary needs 27."});
+    EXPECT_FALSE(library::complete_name_list(ModelKind::weapon));
 }
 
-TEST(LibraryTree, ABadNameListCreatesNothingAndNamesTheFileAndLine) {
+TEST(LibraryTree, ABadNameListCreatesNothingAndSaysWhatIsWrong) {
     const struct {
         const char* file;
         std::string content; // empty: the file is missing
@@ -55,11 +68,16 @@ TEST(LibraryTree, ABadNameListCreatesNothingAndNamesTheFileAndLine) {
     } cases[] = {
         {"weapon.txt", "", "weapon.txt could not be read"},
         {"player.txt", lines(8, "p"), "player.txt in the program folder holds 8 lines"},
+        {"player.txt", "one line", "holds 1 line, but"},
+        {"weapon.txt", "ak47\nawp\n", "ends its lines with LF alone"},
         {"player.txt", "sas\r\n\r\n" + lines(7, "p"), "Line 2 of player.txt"},
         {"player.txt", "sas\r\nSAS\r\n" + lines(7, "p"), "repeats line 1"},
         {"player.txt", "a/b\r\n" + lines(8, "p"), "Line 1 of player.txt"},
         {"weapon.txt", "..\r\n" + lines(26, "w"), "Line 1 of weapon.txt"},
         {"weapon.txt", lines(26, "w") + "dot.", "Line 27 of weapon.txt"},
+        {"weapon.txt", std::string(300, 'w') + "\r\n" + lines(26, "w"), "longer than 255 bytes"},
+        {"weapon.txt", "aux.mdl\r\n" + lines(26, "w"), "a device"},
+        {"player.txt", lines(8, "p") + "COM7", "a device"},
         {"player.txt", lines(8, "p") + "hostage", "Line 9 of player.txt"},
     };
     for (const auto& [file, content, said] : cases) {
@@ -68,9 +86,9 @@ TEST(LibraryTree, ABadNameListCreatesNothingAndNamesTheFileAndLine) {
             fs::remove(world.program / file);
         else
             TestWorld::write(world.program / file, content);
-        world.make_library();
-        EXPECT_FALSE(fs::exists(world.program / "models")) << said;
-        ASSERT_EQ(world.messages.size(), 1u) << said;
-        EXPECT_NE(world.messages[0].find(said), std::string::npos) << world.messages[0];
+        const auto made = library::create_library_tree();
+        ASSERT_FALSE(made) << said;
+        EXPECT_NE(made.messages().at(0).find(said), std::string::npos) << made.messages().at(0);
+        EXPECT_EQ(TestWorld::names_in(world.program).size(), content.empty() ? 1u : 2u) << said;
     }
 }

@@ -1,7 +1,6 @@
 // How Linux stands in for the home platform: drive letters in the Wine prefix, its registry
-// file, the home platform's command lines, and a copy that fails part-way.
+// file, the home platform's command lines, and Windows viewers run through Wine.
 #include "library/game_directory.h"
-#include "library/replace_game_file.h"
 #include "platform/command_line.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
@@ -9,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
-#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -34,27 +31,39 @@ TEST(PosixPlatform, DriveLettersLeadIntoTheWinePrefixWithoutRegardToCase) {
     fs::create_directory_symlink(world.root / "drive_c", world.root / "prefix/dosdevices/c:");
     TestWorld::write(world.root / "drive_c" / "Games" / "Half Life" / "hl.exe", "game");
 
-    EXPECT_EQ(platform::native_path("c:\\GAMES\\half life\\HL.EXE"),
+    EXPECT_EQ(platform::native_path(platform::Path("c:\\GAMES\\half life\\HL.EXE")),
               (world.root / "prefix/dosdevices/c:/Games/Half Life/hl.exe").string());
-    EXPECT_TRUE(platform::is_ordinary_file("C:\\games\\Half Life\\hl.exe"));
-    EXPECT_EQ(platform::native_path("/already/native\\mixed"), "/already/native/mixed");
+    EXPECT_TRUE(platform::is_ordinary_file(platform::Path("C:\\games\\Half Life\\hl.exe")));
+    EXPECT_EQ(platform::native_path(platform::Path("/already/native\\mixed")),
+              "/already/native/mixed");
+
+    // Case is folded in every alphabet: GÄME\МОД.MDL names gäme\мод.mdl.
+    TestWorld::write(world.root / "g\xC3\xA4me" / "\xD0\xBC\xD0\xBE\xD0\xB4.mdl", "unicode");
+    EXPECT_TRUE(platform::is_ordinary_file(system_path(world.root) / "G\xC3\x84ME" /
+                                           "\xD0\x9C\xD0\x9E\xD0\x94.MDL"));
 }
 
-TEST(PosixPlatform, TheWineWrittenRegistryIsRead) {
+TEST(PosixPlatform, TheWineWrittenRegistryIsReadAndAChangeIsSeenAtOnce) {
     TestWorld world;
-    fs::copy_file(fs::path(TESSARY_FIXTURES_DIR) / "wine-system.reg",
-                  world.root / "prefix" / "system.reg", fs::copy_options::overwrite_existing);
+    const auto registry = world.root / "prefix" / "system.reg";
+    fs::copy_file(fs::path(TESSARY_FIXTURES_DIR) / "wine-system.reg", registry,
+                  fs::copy_options::overwrite_existing);
     // The game's first entry there is an expandable string: found, but no text.
-    EXPECT_EQ(library::GetGameDirectory(), "");
-    EXPECT_TRUE(world.messages.empty());
-    EXPECT_EQ(library::GetKeyValue(platform::RegistryRoot::local_machine,
-                                   "SOFTWARE\\Tessary Fixture", "number")
-                  .text,
+    EXPECT_EQ(library::game_directory()->text(), "");
+    EXPECT_EQ(library::read_registry_text(platform::RegistryRoot::local_machine,
+                                          "SOFTWARE\\Tessary Fixture", "number"),
               "305419896");
 
-    TestWorld::write(world.root / "prefix" / "system.reg", "not a registry\n[Software\\\\Valve]");
-    EXPECT_EQ(library::GetGameDirectory(), "");
-    EXPECT_EQ(world.messages, std::vector<std::string>{"RegKey not found!!"});
+    // The same size and second, another content: still seen.
+    auto text = TestWorld::read(registry);
+    text.replace(text.find("\"Directory\""), 11, "\"Elsewhere\"");
+    const auto modified = fs::last_write_time(registry);
+    TestWorld::write(registry, text);
+    fs::last_write_time(registry, modified);
+    EXPECT_EQ(library::game_directory()->text(), "C:\\Games\\Half Life");
+
+    TestWorld::write(registry, "not a registry\n[Software\\\\Valve]");
+    EXPECT_EQ(library::game_directory().messages(), std::vector<std::string>{"RegKey not found!!"});
 }
 
 TEST(PosixPlatform, CommandLinesSplitAsOnTheHomePlatform) {
@@ -87,31 +96,7 @@ TEST(PosixPlatform, AWindowsViewerRunsThroughWineWithWindowsPaths) {
     write_recording_program(world.root / "bin" / "wine", log);
     set_environment("PATH", (world.root / "bin").string() + ":" + std::getenv("PATH"));
 
-    platform::RunAndWait(world.program_folder() + "\\mdl.exe \"C:\\models\\Blue One.mdl\"");
+    platform::run_and_wait(world.program.string() + "\\mdl.exe \"C:\\models\\Blue One.mdl\"");
     EXPECT_EQ(TestWorld::read(log),
               (world.program / "mdl.exe").string() + "\nC:\\Models\\blue one.mdl\n");
-}
-
-TEST(PosixPlatform, ACopyThatFailsPartWayKeepsTheGameFile) {
-    TestWorld world;
-    TestWorld::write(world.root / "library.mdl", std::string(64 * 1024, 'L'));
-    TestWorld::write(world.game_file("gign.mdl"), "original");
-
-    // Files may not grow beyond 4 KB for a moment, so the copy fails after its first bytes.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto result = library::replace_game_file((world.root / "library.mdl").string(),
-                                                   world.game_file("gign.mdl").string());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, old_handler);
-
-    EXPECT_FALSE(result.ok());
-    EXPECT_NE(result.message().find("gign.mdl"), std::string::npos) << result.message();
-    EXPECT_EQ(TestWorld::read(world.game_file("gign.mdl")), "original");
-    EXPECT_EQ(std::distance(fs::directory_iterator(world.game_file("")), fs::directory_iterator()),
-              1);
 }

@@ -1,7 +1,7 @@
-// What only Windows has: attributes that hide a file from the lists, and files held open.
-#include "library/replace_game_file.h"
+// What only Windows has: attributes that hide a file or make it read-only, and the console.
+#include "library/model_install.h"
+#include "platform/console.h"
 #include "platform/file_system.h"
-#include "platform/file_system_detail.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -9,32 +9,44 @@
 #include <windows.h>
 
 namespace fs = std::filesystem;
+using library::ModelKind;
 
 TEST(WindowsPlatform, SystemFilesAreNeitherModelsNorOrdinaryFiles) {
     TestWorld world;
     const auto folder = world.root / "type";
     TestWorld::write(folder / "desktop.ini", "system");
     SetFileAttributesA((folder / "desktop.ini").string().c_str(), FILE_ATTRIBUTE_SYSTEM);
-    const auto entries = platform::list_folder(folder.string());
+    const auto entries = platform::list_folder(system_path(folder));
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_TRUE(entries[0].is_system);
-    EXPECT_FALSE(platform::is_ordinary_file((folder / "desktop.ini").string()));
-    EXPECT_FALSE(platform::first_ordinary_file(folder.string()));
+    EXPECT_FALSE(platform::is_ordinary_file(system_path(folder / "desktop.ini")));
 }
 
-TEST(WindowsPlatform, ACopyThatFailsPartWayKeepsTheGameFile) {
+TEST(WindowsPlatform, AReadOnlyGameFileIsReplacedAndCopiesAreWritable) {
     TestWorld world;
-    TestWorld::write(world.root / "library.mdl", std::string(64 * 1024, 'L'));
-    TestWorld::write(world.game_file("gign.mdl"), "original");
+    world.register_game();
+    world.make_library();
+    const auto model = world.library_file("player/gign/Blue/gign.mdl");
+    TestWorld::write(model, "blue");
+    TestWorld::write(world.game_file("player/gign/gign.mdl"), "game");
+    make_read_only(model); // imported from read-only media
+    make_read_only(world.game_file("player/gign/gign.mdl"));
 
-    // The disk fills up during the copy.
-    platform::detail::fail_next_copy_part_way({ERROR_DISK_FULL, std::system_category()});
-    const auto result = library::replace_game_file((world.root / "library.mdl").string(),
-                                                   world.game_file("gign.mdl").string());
+    EXPECT_TRUE(library::install_model(ModelKind::player, "gign", "Blue", {"gign.mdl"}));
+    EXPECT_EQ(TestWorld::read(world.game_file("player/gign/gign.mdl")), "blue");
+    EXPECT_EQ(TestWorld::names_in(world.game_file("player/gign")),
+              std::vector<std::string>{"gign.mdl"});
+    const DWORD attributes =
+        GetFileAttributesA(world.game_file("player/gign/gign.mdl").string().c_str());
+    EXPECT_FALSE(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+}
 
-    EXPECT_FALSE(result.ok());
-    EXPECT_NE(result.message().find("gign.mdl"), std::string::npos) << result.message();
-    EXPECT_TRUE(TestWorld::read(world.game_file("gign.mdl")) == "original");
-    EXPECT_EQ(std::distance(fs::directory_iterator(world.game_file("")), fs::directory_iterator()),
-              1);
+TEST(WindowsPlatform, TheConsoleIsHidden) {
+    FreeConsole(); // the one the test runs in: Tessary itself starts without one
+    const auto console = platform::set_up_console();
+    ASSERT_TRUE(console) << console.messages().at(0);
+    if (const HWND window = GetConsoleWindow()) {
+        EXPECT_FALSE(IsWindowVisible(window));
+    }
+    platform::release_console();
 }

@@ -6,11 +6,16 @@
 #include <string>
 #include <vector>
 
-// What differs between the platforms when tests set up their files and registry.
+// What differs between the platforms when tests set up their files, registry and faults.
+
+void set_environment(const char* name, const std::string& value);
 
 // Writes a hidden file into the folder and gives back its name: on Linux a name beginning with
 // a dot, on Windows one with the hidden attribute.
 std::string write_hidden_file(const std::filesystem::path& folder, const std::string& name);
+
+// Makes a file read-only: its mode on Linux, its attribute on Windows.
+void make_read_only(const std::filesystem::path& file);
 
 // Registry values written where the platform's registry reader looks for them: the system.reg of
 // the Wine prefix on Linux, the machine-wide registry itself on Windows. Keys are relative to
@@ -42,5 +47,4 @@ private:
     void set(const std::string& key, const std::string& name, Value value, View view);
 
     std::map<std::string, std::map<std::string, Value>> keys_; // Linux only
-    std::vector<std::string> created_;                         // Windows only
 };

@@ -24,6 +24,16 @@ std::string file_key(const std::string& key, TestRegistry::View view) {
 
 } // namespace
 
+void set_environment(const char* name, const std::string& value) {
+    setenv(name, value.c_str(), 1);
+}
+
+void make_read_only(const std::filesystem::path& file) {
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+}
+
 std::string write_hidden_file(const std::filesystem::path& folder, const std::string& name) {
     std::ofstream(folder / ("." + name)) << "hidden";
     return "." + name;

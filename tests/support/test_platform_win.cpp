@@ -12,6 +12,14 @@ REGSAM view_flag(TestRegistry::View view) {
 
 } // namespace
 
+void set_environment(const char* name, const std::string& value) {
+    _putenv_s(name, value.c_str());
+}
+
+void make_read_only(const std::filesystem::path& file) {
+    SetFileAttributesA(file.string().c_str(), FILE_ATTRIBUTE_READONLY);
+}
+
 std::string write_hidden_file(const std::filesystem::path& folder, const std::string& name) {
     const auto path = folder / name;
     std::ofstream(path) << "hidden";

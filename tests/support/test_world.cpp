@@ -1,34 +1,44 @@
 #include "test_world.h"
 
 #include "library/library_tree.h"
-#include "platform/message.h"
 #include "platform/program_folder.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
-void set_environment(const char* name, const std::string& value) {
-#ifdef _WIN32
-    _putenv_s(name, value.c_str());
-#else
-    setenv(name, value.c_str(), 1);
-#endif
+std::optional<std::string> MemorySettings::read(const std::string& section,
+                                                const std::string& key) const {
+    const auto found = values_.find(section + '/' + key);
+    return found == values_.end() ? std::nullopt : std::optional(found->second);
+}
+
+void MemorySettings::write(const std::string& section, const std::string& key,
+                           const std::string& value) {
+    values_[section + '/' + key] = value;
+}
+
+void require(bool condition, const std::string& what) {
+    if (!condition)
+        throw std::runtime_error(what);
 }
 
 namespace {
 
-// A fresh folder for the world. On Linux its Wine prefix holds the registry the world writes.
+// A fresh folder for the world, which is its home too. On Linux its Wine prefix holds the
+// registry the world writes.
 fs::path fresh_world_folder() {
     std::random_device random;
     for (;;) {
         auto folder = fs::temp_directory_path() / ("tessary-test-" + std::to_string(random()));
         if (fs::create_directory(folder)) {
             set_environment("WINEPREFIX", (folder / "prefix").string());
+            set_environment("HOME", (folder / "home").string());
+            set_environment("XDG_DATA_HOME", (folder / "home" / "data").string());
             return folder;
         }
     }
@@ -37,11 +47,13 @@ fs::path fresh_world_folder() {
 } // namespace
 
 const std::vector<std::string>& delivered_weapons() {
-    static const std::vector<std::string> names{
-        "ak47",      "aug",          "awp",     "c4",        "deagle", "elite", "fiveseven",
-        "flashbang", "g3sg1",        "glock18", "hegrenade", "knife",  "m249",  "m3",
-        "m4a1",      "mac10",        "mp5",     "p228",      "p90",    "scout", "sg550",
-        "sg552",     "smokegrenade", "tmp",     "ump45",     "usp",    "xm1014"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> lines;
+        std::ifstream list(TESSARY_DATA_DIR "/weapon.txt", std::ios::binary);
+        for (std::string line; std::getline(list, line, '\n');)
+            lines.push_back(line.substr(0, line.find('\r')));
+        return lines;
+    }();
     return names;
 }
 
@@ -57,14 +69,12 @@ TestWorld::TestWorld()
     fs::create_directories(game);
     fs::copy_file(fs::path(TESSARY_DATA_DIR) / "weapon.txt", program / "weapon.txt");
     fs::copy_file(fs::path(TESSARY_DATA_DIR) / "player.txt", program / "player.txt");
-    platform::set_program_folder(program_folder());
-    platform::install_message_function(
-        [this](const std::string& text) { messages.push_back(text); });
+    platform::set_program_folder(system_path(program));
 }
 
 TestWorld::~TestWorld() {
-    platform::install_message_function(nullptr);
     std::error_code ignored;
+    fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(root, ignored);
 }
 
@@ -86,8 +96,18 @@ std::vector<std::string> TestWorld::names_in(const fs::path& folder) {
     return names;
 }
 
+std::map<std::string, std::string> TestWorld::snapshot() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const auto name = fs::relative(entry.path(), root).generic_string();
+        if (!name.starts_with("prefix"))
+            files[name] = entry.is_regular_file() ? read(entry.path()) : "<folder>";
+    }
+    return files;
+}
+
 void TestWorld::register_game() {
-    registry.set_text("SOFTWARE\\Sierra OnLine\\Setup\\CSTRIKE", "Directory", game_directory());
+    registry.set_text("SOFTWARE\\Sierra OnLine\\Setup\\CSTRIKE", "Directory", game.string());
 }
 
 void TestWorld::make_game_files() {
@@ -103,7 +123,8 @@ void TestWorld::make_game_files() {
 }
 
 void TestWorld::make_library() {
-    library::create_library_tree();
+    const auto made = library::create_library_tree();
+    require(made.ok(), made.ok() ? "" : made.messages().front());
 }
 
 fs::path TestWorld::install_recording_viewer() const {

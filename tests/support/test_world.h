@@ -1,14 +1,28 @@
 #pragma once
 
+#include "library/settings.h"
+#include "platform/path.h"
 #include "test_platform.h"
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
+// A settings store of the test's own.
+class MemorySettings final : public library::Settings {
+public:
+    std::optional<std::string> read(const std::string& section,
+                                    const std::string& key) const override;
+    void write(const std::string& section, const std::string& key,
+               const std::string& value) override;
+
+private:
+    std::map<std::string, std::string> values_;
+};
+
 // A world of Tessary's own in a fresh temporary folder: a program folder holding the delivered
-// name lists, a game folder, and a registry. The core works in it, and every message it would
-// show is recorded in `messages` instead.
+// name lists, a game folder, a registry and a home folder. The core works in it.
 class TestWorld {
 public:
     TestWorld();
@@ -20,11 +34,7 @@ public:
     std::filesystem::path program; // the program folder
     std::filesystem::path game;    // the game directory
     TestRegistry registry;
-    std::vector<std::string> messages;
-
-    // The program folder and game directory as the core writes them.
-    std::string program_folder() const { return program.string(); }
-    std::string game_directory() const { return game.string(); }
+    MemorySettings settings;
 
     // Files are written whole, with their folders; the content is read back whole.
     static void write(const std::filesystem::path& file, const std::string& content);
@@ -32,6 +42,9 @@ public:
 
     // The names in a folder, sorted.
     static std::vector<std::string> names_in(const std::filesystem::path& folder);
+
+    // Every folder and file of the world with its content, to tell whether anything changed.
+    std::map<std::string, std::string> snapshot() const;
 
     // Points the game's first registry entry at the game folder.
     void register_game();
@@ -51,7 +64,13 @@ public:
     std::filesystem::path library_file(const std::string& relative) const; // under models
 };
 
-void set_environment(const char* name, const std::string& value);
+// A path of the test's in the system's form.
+inline platform::Path system_path(const std::filesystem::path& path) {
+    return platform::Path(path.string());
+}
+
+// Stops the test, whatever framework runs it, when a step of its set-up fails.
+void require(bool condition, const std::string& what);
 
 // The 27 weapon names and the 9 player types that Tessary is delivered with.
 const std::vector<std::string>& delivered_weapons();

@@ -1,7 +1,4 @@
 #include "ui_world.h"
-#include "windows/install_player.h"
-#include "windows/install_weapon.h"
-#include "windows/mi_back.h"
 #include "windows/slide_window.h"
 
 #include <QComboBox>
@@ -22,18 +19,18 @@ struct BackupWorld : UiWorld {
         main_window = start();
     }
 
-    // Makes a set from the backup window, which is closed again afterwards.
+    // Makes a set from the backup window, which is closed again afterwards; gives back the status.
     QString back_up(const QString& kind, const QString& name) {
-        auto* window = UiWorld::open<mi_back>(main_window->mi_backup);
-        window->cmb_model_type->setCurrentText(kind);
-        window->backup_name->setText(name);
-        window->btn_backup->click();
-        const QString status = window->lbl_confirm->text();
+        auto* window = UiWorld::open(*main_window, "mi_backup", "mi_back");
+        child<QComboBox>(window, "cmb_model_type")->setCurrentText(kind);
+        child<QLineEdit>(window, "backup_name")->setText(name);
+        child<QPushButton>(window, "btn_backup")->click();
+        const QString status = child<QLabel>(window, "lbl_confirm")->text();
         window->close();
         return status;
     }
 
-    std::unique_ptr<mi_main> main_window;
+    std::unique_ptr<MainWindow> main_window;
 };
 
 } // namespace
@@ -44,9 +41,10 @@ class BackupWindowsTest final : public QObject {
 private slots:
     void theBackupWindowReportsEachBackup() {
         BackupWorld world;
-        auto* window = UiWorld::open<mi_back>(world.main_window->mi_backup);
-        QCOMPARE(window->cmb_model_type->currentText(), QStringLiteral("Player models"));
-        QCOMPARE(window->lbl_confirm->text(),
+        auto* window = UiWorld::open(*world.main_window, "mi_backup", "mi_back");
+        QCOMPARE(child<QComboBox>(window, "cmb_model_type")->currentText(),
+                 QStringLiteral("Player models"));
+        QCOMPARE(child<QLabel>(window, "lbl_confirm")->text(),
                  QStringLiteral("Type in a name for the backups and click backup"));
         UiWorld::save_screenshot(window, "mi_back");
         window->close();
@@ -62,59 +60,60 @@ private slots:
         QCOMPARE(world.messages, std::vector<std::string>(2, "That name already exists."));
     }
 
-    void aPlayerSetIsListedAndPutBack() {
+    void aSetIsListedAndPutBackAndTheWindowSlides() {
         BackupWorld world;
         world.back_up("Player models", "A");
         world.back_up("Player models", "B");
-        auto* window = UiWorld::open<install_player>(world.main_window->mi_install_player);
-        auto* list = window->restore->lst_backup;
-
-        window->restore->btn_installbackup->click(); // nothing selected: nothing moves
-        QCOMPARE(world.messages,
-                 std::vector<std::string>{"Please select a backup set before clicking install."});
-        QCOMPARE(outer_width(window), 3330);
-
-        window->restore->show_button->click();
-        QCOMPARE(outer_width(window), 5130);
-        window->restore->show_button->click(); // already wide: the width stays, the list is new
-        QCOMPARE(outer_width(window), 5130);
-        QCOMPARE(rows(list), (QStringList{"A", "B"}));
-        UiWorld::save_screenshot(window, "install_player_restore");
-
-        TestWorld::write(world.game_file("hostage.mdl"), "installed since");
-        list->setCurrentRow(1);
-        window->restore->btn_installbackup->click();
-        QCOMPARE(window->lbl_confirm->text(), QStringLiteral("Backup B installed"));
-        QCOMPARE(outer_width(window), 3330);
-        QCOMPARE(TestWorld::read(world.game_file("hostage.mdl")), "game hostage");
-        QCOMPARE(list->currentItem()->text(), QStringLiteral("B"));
-
-        // The set's folders are models of every type too.
-        pick_type(window, "gign");
-        QCOMPARE(rows(window->lst_models), (QStringList{"B", "A"}));
-    }
-
-    void aWeaponSetIsListedAndPutBack() {
-        BackupWorld world;
-        auto* window = UiWorld::open<install_weapon>(world.main_window->mi_install_weapon);
-        window->restore->show_button->click();
-        QCOMPARE(window->restore->lst_backup->count(), 0); // no set list yet
-        QCOMPARE(outer_width(window), 5595);
-        UiWorld::save_screenshot(window, "install_weapon_restore");
-        window->close();
-
         world.back_up("Weapon models", "Stock");
-        TestWorld::write(world.game_file("v_deagle.mdl"), "installed since");
-        window = UiWorld::open<install_weapon>(world.main_window->mi_install_weapon);
-        QVERIFY(window->lst_models->findItems("Stock", Qt::MatchExactly).size() == 1);
-        window->restore->show_button->click();
-        window->restore->lst_backup->setCurrentRow(0);
-        window->restore->btn_installbackup->click();
-        QCOMPARE(window->lbl_confirm->text(), QStringLiteral("Backup install complete"));
-        QCOMPARE(outer_width(window), 3795);
-        QCOMPARE(TestWorld::read(world.game_file("v_deagle.mdl")), "game v_deagle.mdl");
-        QCOMPARE(TestWorld::read(world.program / "wbackup.txt"), "Stock\r\n");
-        QVERIFY(world.messages.empty());
+        const struct {
+            const char* command;
+            const char* name;
+            const char* show_button;
+            int narrow;
+            int wide;
+            QStringList sets;
+            QString confirmation;
+            const char* game_file;
+        } windows[] = {{"mi_install_player",
+                        "install_player",
+                        "btn_showbackup",
+                        3330,
+                        5130,
+                        {"A", "B"},
+                        "Backup B installed",
+                        "hostage.mdl"},
+                       {"mi_install_weapon",
+                        "install_weapon",
+                        "btn_showinstall",
+                        3795,
+                        5595,
+                        {"Stock"},
+                        "Backup install complete",
+                        "v_deagle.mdl"}};
+        for (const auto& design : windows) {
+            auto* window = UiWorld::open(*world.main_window, design.command, design.name);
+            auto* sets = child<QListWidget>(window, "lst_backup");
+            child<QPushButton>(window, "btn_installbackup")->click(); // nothing selected
+            QCOMPARE(outer_width(window), design.narrow);
+
+            child<QPushButton>(window, design.show_button)->click();
+            child<QPushButton>(window, design.show_button)->click(); // the list anew, once
+            QCOMPARE(outer_width(window), design.wide);
+            QCOMPARE(rows(sets), design.sets);
+            UiWorld::save_screenshot(window, QString::fromLatin1(design.name) + "_restore");
+
+            for (const auto& entry : fs::recursive_directory_iterator(world.game))
+                if (entry.is_regular_file())
+                    TestWorld::write(entry.path(), "installed since");
+            sets->setCurrentRow(sets->count() - 1);
+            child<QPushButton>(window, "btn_installbackup")->click();
+            QCOMPARE(child<QLabel>(window, "lbl_confirm")->text(), design.confirmation);
+            QCOMPARE(outer_width(window), design.narrow);
+            QCOMPARE(sets->currentItem()->text(), design.sets.back());
+            QVERIFY(TestWorld::read(world.game_file(design.game_file)).starts_with("game "));
+        }
+        QCOMPARE(world.messages, std::vector<std::string>(
+                                     2, "Please select a backup set before clicking install."));
     }
 };
 

@@ -1,5 +1,3 @@
-#include "app/frmAbout.h"
-#include "app/mi_rme.h"
 #include "ui_world.h"
 
 #include <QLabel>
@@ -17,39 +15,41 @@ private slots:
         UiWorld world;
         fs::copy_file(TESSARY_DATA_DIR "/readme.txt", world.program / "readme.txt");
         const auto main_window = world.start();
-        auto* window = UiWorld::open<mi_rme>(main_window->mi_readme);
-        QVERIFY(window->rtext1->toPlainText().startsWith("TESSARY\n=======\n"));
+        auto* window = UiWorld::open(*main_window, "mi_readme", "mi_rme");
+        auto* text = child<QPlainTextEdit>(window, "rtext1");
+        QVERIFY(text->toPlainText().startsWith("TESSARY\n=======\n"));
         UiWorld::save_screenshot(window, "mi_rme");
         window->close();
 
         TestWorld::write(world.program / "readme.txt", "{\\rtf1 <b>Bold</b>}\r\nsecond line\r\n");
-        window = UiWorld::open<mi_rme>(main_window->mi_readme);
-        QCOMPARE(window->rtext1->toPlainText(),
-                 QStringLiteral("{\\rtf1 <b>Bold</b>}\nsecond line"));
-        QVERIFY(window->rtext1->isReadOnly());
-        window->btn_close->click();
+        window = UiWorld::open(*main_window, "mi_readme", "mi_rme");
+        text = child<QPlainTextEdit>(window, "rtext1");
+        QCOMPARE(text->toPlainText(), QStringLiteral("{\\rtf1 <b>Bold</b>}\nsecond line"));
+        QVERIFY(text->isReadOnly());
+        child<QPushButton>(window, "btn_close")->click();
         QVERIFY(main_window->isVisible());
 
         fs::remove(world.program / "readme.txt");
-        window = UiWorld::open<mi_rme>(main_window->mi_readme);
-        QVERIFY(window->rtext1->toPlainText().startsWith(
-            "readme.txt could not be read from the program folder: "));
+        window = UiWorld::open(*main_window, "mi_readme", "mi_rme");
+        QVERIFY(child<QPlainTextEdit>(window, "rtext1")
+                    ->toPlainText()
+                    .startsWith("readme.txt could not be read from the program folder: "));
     }
 
-    void theAboutWindowShowsTheVersionAndAnswersEscape() {
+    void theAboutWindowShowsTheVersionAndAnswersEscapeAndEnter() {
         UiWorld world;
         const auto main_window = world.start();
-        auto* window = UiWorld::open<frmAbout>(main_window->mi_about);
+        auto* window = UiWorld::open(*main_window, "mi_about", "frmAbout");
         QCOMPARE(window->windowTitle(), QStringLiteral("About Tessary"));
-        QCOMPARE(window->lblTitle->text(), QStringLiteral("Tessary"));
-        QCOMPARE(window->lblVersion->text(), QStringLiteral("Version " TESSARY_PROJECT_VERSION));
-        QCOMPARE(version_text(1, 5, 12), QStringLiteral("Version 1.5.12"));
-        QVERIFY(!window->picIcon->pixmap().isNull());
+        QCOMPARE(child<QLabel>(window, "lblTitle")->text(), QStringLiteral("Tessary"));
+        QCOMPARE(child<QLabel>(window, "lblVersion")->text(),
+                 QStringLiteral("Version " TESSARY_PROJECT_VERSION));
+        QVERIFY(!child<QLabel>(window, "picIcon")->pixmap().isNull());
         UiWorld::save_screenshot(window, "frmAbout");
 
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(main_window->isVisible());
-        window = UiWorld::open<frmAbout>(main_window->mi_about);
+        window = UiWorld::open(*main_window, "mi_about", "frmAbout");
         QTest::keyClick(window, Qt::Key_Return);
         QVERIFY(main_window->isVisible());
     }
@@ -57,10 +57,11 @@ private slots:
     void systemInformationStartsWhereTheRegistrySays() {
         UiWorld world;
         const auto main_window = world.start();
-        auto* window = UiWorld::open<frmAbout>(main_window->mi_about);
-        window->cmdSysInfo->click();
-        const auto unavailable = std::vector<std::string>{"System Information Is Unavailable At "
-                                                          "This Time"};
+        auto* window = UiWorld::open(*main_window, "mi_about", "frmAbout");
+        auto* system_information = child<QPushButton>(window, "cmdSysInfo");
+        system_information->click();
+        const auto unavailable =
+            std::vector<std::string>{"System Information Is Unavailable At This Time"};
         QCOMPARE(world.messages, unavailable);
 
         const auto marker = world.root / "started";
@@ -70,7 +71,7 @@ private slots:
         world.registry.set_text("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
                                 tool.parent_path().string(), 1, true, TestRegistry::View::native);
         world.messages.clear();
-        window->cmdSysInfo->click();
+        system_information->click();
         QTRY_VERIFY(fs::exists(marker));
         QVERIFY(world.messages.empty());
 
@@ -78,7 +79,7 @@ private slots:
         world.registry.set_text("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
                                 (world.root / "missing.exe").string(), 1, true,
                                 TestRegistry::View::native);
-        window->cmdSysInfo->click();
+        system_information->click();
         QCOMPARE(world.messages, unavailable);
     }
 };

@@ -1,21 +1,19 @@
 #include "ui_world.h"
 
-#include "app/message_box.h"
 #include "app/startup.h"
-#include "library/application.h"
-#include "platform/settings_store.h"
 #include "windows/child_window.h"
-#include "windows/install_window.h"
+#include "windows/message_box.h"
+#include "windows/settings_store.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QPixmap>
-#include <QtTest>
 
 UiWorld::UiWorld() {
-    platform::set_settings_folder((root / "settings").string());
+    SettingsStore::move_to((root / "settings").string());
     message_box::record_instead(&messages);
 }
 
@@ -28,12 +26,20 @@ UiWorld::~UiWorld() {
     message_box::record_instead(nullptr);
 }
 
-std::unique_ptr<mi_main> UiWorld::start() {
+std::unique_ptr<MainWindow> UiWorld::start() {
     return start_tessary();
 }
 
+QWidget* UiWorld::open(const MainWindow& main_window, const char* command, const char* window) {
+    process_deferred_deletes(); // as the event loop would have done before the user got here
+    child<QAction>(&main_window, command)->trigger();
+    auto* opened = top_level(window);
+    require(opened != nullptr, std::string(command) + " opened no " + window);
+    return opened;
+}
+
 std::string UiWorld::setting(const std::string& section, const std::string& key) const {
-    return platform::read_setting(library::app_title, section, key, "<none>");
+    return SettingsStore().read(section, key).value_or("<none>");
 }
 
 void UiWorld::save_screenshot(QWidget* window, const QString& name) {
@@ -48,6 +54,14 @@ void process_deferred_deletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+QWidget* top_level(const char* name) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
 QStringList rows(const QListWidget* list) {
     QStringList texts;
     for (int i = 0; i < list->count(); ++i)
@@ -55,15 +69,17 @@ QStringList rows(const QListWidget* list) {
     return texts;
 }
 
-void pick_type(InstallWindow* window, const QString& type) {
-    const int index = window->cmb_model_type->findText(type);
-    QVERIFY2(index >= 0, qPrintable(type));
-    window->cmb_model_type->setCurrentIndex(index);
-    emit window->cmb_model_type->activated(index);
+void pick_type(QWidget* window, const QString& type) {
+    auto* types = child<QComboBox>(window, "cmb_model_type");
+    const int index = types->findText(type);
+    require(index >= 0, "no type " + type.toStdString());
+    types->setCurrentIndex(index);
+    emit types->activated(index);
 }
 
-void pick_model(InstallWindow* window, const QString& model) {
-    const auto found = window->lst_models->findItems(model, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(model));
-    window->lst_models->setCurrentItem(found.first());
+void pick_model(QWidget* window, const QString& model) {
+    auto* models = child<QListWidget>(window, "lst_models");
+    const auto found = models->findItems(model, Qt::MatchExactly);
+    require(!found.isEmpty(), "no model " + model.toStdString());
+    models->setCurrentItem(found.first());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/mi_main.h"
+#include "app/main_window.h"
 #include "test_world.h"
 
 #include <QApplication>
@@ -10,18 +10,27 @@
 #include <QWidget>
 
 #include <memory>
+#include <stdexcept>
 
 // Deletes the windows that closed themselves.
 void process_deferred_deletes();
 
+// The control of that name in the window; the test stops when there is none.
+template <typename Control> Control* child(const QWidget* window, const char* name) {
+    auto* control = window->findChild<Control*>(QString::fromLatin1(name));
+    require(control != nullptr, std::string("no control ") + name);
+    return control;
+}
+
+// The open window of that name, if any.
+QWidget* top_level(const char* name);
+
 // The texts of a list's rows, top to bottom.
 QStringList rows(const QListWidget* list);
 
-class InstallWindow;
-
 // Picks an entry of an install window's type list, or a row of its model list, as a click does.
-void pick_type(InstallWindow* window, const QString& type);
-void pick_model(InstallWindow* window, const QString& model);
+void pick_type(QWidget* window, const QString& type);
+void pick_model(QWidget* window, const QString& model);
 
 // A test world in which Tessary's windows run: the settings store in its own folder, and every
 // message box recorded in `messages` instead of shown.
@@ -31,26 +40,15 @@ public:
     ~UiWorld();
 
     // Starts Tessary as the executable does.
-    std::unique_ptr<mi_main> start();
+    std::unique_ptr<MainWindow> start();
 
-    // Chooses a menu command of the main window and gives back the window it opened.
-    template <typename Window> static Window* open(QAction* command) {
-        process_deferred_deletes(); // as the event loop would have done before the user got here
-        command->trigger();
-        return top_level<Window>();
-    }
-
-    // The open window of that class, if any.
-    template <typename Window> static Window* top_level() {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* window = qobject_cast<Window*>(widget))
-                return window;
-        }
-        return nullptr;
-    }
+    // Chooses a menu command of the main window and gives back the window of that name it opened.
+    static QWidget* open(const MainWindow& main_window, const char* command, const char* window);
 
     std::string setting(const std::string& section, const std::string& key) const;
 
     // Saves a picture of the window where the build keeps them, for a person to look at.
     static void save_screenshot(QWidget* window, const QString& name);
+
+    std::vector<std::string> messages;
 };

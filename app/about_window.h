@@ -1,0 +1,22 @@
+#pragma once
+
+#include "windows/child_window.h"
+
+class QPushButton;
+
+// The program's title, version and purpose, and a way to the system information tool.
+class AboutWindow final : public ChildWindow {
+    Q_OBJECT
+
+public:
+    AboutWindow();
+
+protected:
+    // Enter and Escape both answer as OK does.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void start_system_information();
+
+    QPushButton* ok_;
+};

@@ -1,0 +1,86 @@
+#include "library/model_import.h"
+#include "test_world.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string invalid =
+    "Inavaild model name. The name of the model must match those that CS currently uses";
+
+struct ImportWorld : TestWorld {
+    ImportWorld() { make_library(); }
+
+    // The import's messages, or "imported" and whether it confirmed.
+    std::string import_player(const std::string& file, const std::string& model) {
+        return said(library::import_player_model({system_path(downloads), file, model}, settings));
+    }
+    std::string import_weapon(const std::string& file, const std::string& model) {
+        return said(library::import_weapon_model({system_path(downloads), file, model},
+                                                 delivered_weapons(), settings));
+    }
+    static std::string said(const platform::Result<library::Imported>& imported) {
+        if (!imported)
+            return imported.messages().at(0);
+        return imported->confirmed ? "confirmed" : "imported";
+    }
+    std::optional<std::string> remembered(const char* key) const {
+        return settings.read("lastpath", key);
+    }
+
+    fs::path downloads = root / "Down loads";
+};
+
+} // namespace
+
+TEST(ModelImport, APlayerModelIsCheckedInOrderAndFiledUnderItsType) {
+    ImportWorld world;
+    for (const auto* file : {"mymodel.mdl", "GIGN.mdl", "gign.MDL", "hostage.mdl"})
+        TestWorld::write(world.downloads / file, file);
+    const auto before = world.snapshot();
+    EXPECT_EQ(world.import_player("", ""), "Please select a file before clicking import");
+    EXPECT_EQ(world.import_player("mymodel.mdl", ""), "Please enter a name for the model");
+    EXPECT_EQ(world.import_player("mymodel.mdl", "Name"), invalid);
+    EXPECT_EQ(world.import_player("GIGN.mdl", "Name"), invalid);
+    EXPECT_EQ(world.import_player("hostage.mdl", "bad/name").substr(0, 31),
+              "A name cannot hold any of the c");
+    EXPECT_EQ(world.snapshot(), before);
+    EXPECT_FALSE(world.remembered("playeri"));
+
+    EXPECT_EQ(world.import_player("gign.MDL", "Ninja"), "confirmed");
+    EXPECT_EQ(TestWorld::read(world.library_file("player/gign/Ninja/gign.MDL")), "gign.MDL");
+    EXPECT_EQ(world.remembered("playeri"), world.downloads.string());
+    EXPECT_EQ(world.import_player("gign.MDL", "Ninja"), "That name already exists.");
+    EXPECT_EQ(world.import_player("hostage.mdl", "Ninja"), "confirmed"); // another type's name
+    EXPECT_FALSE(world.remembered("weaponi"));
+}
+
+TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
+    ImportWorld world;
+    for (const auto* file : {"v_ak47.mdl", "v_ak47_r.mdl", "W_AK47.MDL", "p_ak47.mdl", "V_AWP.mdl",
+                             "vxak47.mdl", "v.mdl", "v_m3.mdl"})
+        TestWorld::write(world.downloads / file, file);
+
+    EXPECT_EQ(world.import_weapon("v_ak47.mdl", "Gold"), "confirmed");
+    for (const auto* file : {"v_ak47.mdl", "v_ak47_r.mdl", "p_ak47.mdl"})
+        EXPECT_EQ(TestWorld::read(world.library_file(std::string("weapon/ak47/Gold/") + file)),
+                  file);
+    EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold/w_ak47.mdl")), "W_AK47.MDL");
+    EXPECT_EQ(world.remembered("weaponi"), world.downloads.string());
+
+    // vxak47.mdl stands for ak47 too, but is not one of its files: copies, no confirmation.
+    EXPECT_EQ(world.import_weapon("vxak47.mdl", "Silver"), "imported");
+    EXPECT_TRUE(fs::exists(world.library_file("weapon/ak47/Silver/v_ak47_r.mdl")));
+
+    // m3's picked file is its only file; a weapon the given names lack is refused.
+    EXPECT_EQ(world.import_weapon("v_m3.mdl", "Gold"), "confirmed");
+    EXPECT_EQ(ImportWorld::said(library::import_weapon_model(
+                  {system_path(world.downloads), "v_m3.mdl", "Bronze"}, {"ak47"}, world.settings)),
+              invalid);
+    for (const auto* refused : {"V_AWP.mdl", "v.mdl"}) // AWP is not awp
+        EXPECT_EQ(world.import_weapon(refused, "Copper"), invalid) << refused;
+    EXPECT_EQ(world.import_weapon("v_ak47_r.mdl", "Gold"), "That name already exists.");
+    EXPECT_FALSE(fs::exists(world.library_file("weapon/ak47/Copper")));
+}

@@ -1,0 +1,166 @@
+// Faults made for real: a full disk, a file-size limit, read-only and unreadable files, odd files
+// where a file should be, a run killed part-way. Afterwards every file is as it was, or whole.
+#include "library/backup_sets.h"
+#include "library/game_directory.h"
+#include "library/library_tree.h"
+#include "library/model_install.h"
+#include "library/name_lists.h"
+#include "platform/file_system.h"
+#include "posix_faults.h"
+#include "test_world.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+using library::ModelKind;
+
+namespace {
+
+struct FaultWorld : TestWorld {
+    FaultWorld() {
+        register_game();
+        make_game_files();
+        make_library();
+    }
+};
+
+} // namespace
+
+TEST(Faults, ABackupThatFailsPartWayLeavesNothingAndBlocksNoName) {
+    const struct {
+        const char* fault;
+        ModelKind kind;
+    } cases[] = {{"file-size limit", ModelKind::player},
+                 {"file-size limit", ModelKind::weapon},
+                 {"read-only type folder", ModelKind::player},
+                 {"read-only set list", ModelKind::weapon},
+                 {"full disk", ModelKind::weapon}};
+    for (const auto& [fault, kind] : cases) {
+        FaultWorld world;
+        const std::string list = kind == ModelKind::player ? "pbackup.txt" : "wbackup.txt";
+        TestWorld::write(world.program / list, "Older\r\n");
+        std::optional<SmallDisk> disk;
+        if (fault == std::string("full disk")) {
+            // The library on a disk that holds a few of the game's files but not all of them.
+            fs::rename(world.program / "models", world.root / "models");
+            disk.emplace(world.program / "models", 2048 * 1024, 1000);
+            if (!disk->skipped.empty()) {
+                std::cout << "full disk case skipped: " << disk->skipped << '\n';
+                continue;
+            }
+            fs::copy(world.root / "models", world.program / "models", fs::copy_options::recursive);
+            for (const auto& weapon : delivered_weapons())
+                TestWorld::write(world.game_file("v_" + weapon + ".mdl"), std::string(100000, 'v'));
+        }
+        const auto before = world.snapshot();
+        {
+            Unprivileged unprivileged(world.root);
+            std::optional<FileSizeLimit> limit;
+            if (fault == std::string("file-size limit"))
+                limit.emplace(8); // the game's files hold more than that
+            if (fault == std::string("read-only type folder"))
+                fs::permissions(world.library_file("player/vip"),
+                                fs::perms::owner_write | fs::perms::group_write |
+                                    fs::perms::others_write,
+                                fs::perm_options::remove);
+            if (fault == std::string("read-only set list"))
+                make_read_only(world.program / list);
+            const auto made = library::create_backup_set(kind, "Set");
+            ASSERT_FALSE(made) << fault;
+            EXPECT_EQ(made.messages().size(), 1u) << fault;
+        }
+        EXPECT_EQ(world.snapshot(), before) << fault;
+    }
+}
+
+TEST(Faults, ASetListCutShortByAFullDiskStaysWhole) {
+    FaultWorld world;
+    ASSERT_TRUE(library::create_backup_set(ModelKind::player, "First"));
+    const auto before = world.snapshot();
+    {
+        FileSizeLimit limit(TestWorld::read(world.program / "pbackup.txt").size() + 3);
+        EXPECT_FALSE(library::create_backup_set(ModelKind::player, "Second name"));
+    }
+    EXPECT_EQ(world.snapshot(), before);
+    EXPECT_TRUE(library::create_backup_set(ModelKind::player, "Third"));
+    EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "First\r\nThird\r\n");
+}
+
+TEST(Faults, ARestoreOrInstallThatFailsLeavesTheGameUntouched) {
+    FaultWorld world;
+    ASSERT_TRUE(library::create_backup_set(ModelKind::player, "Set"));
+    ASSERT_TRUE(library::create_backup_set(ModelKind::weapon, "Set"));
+    for (const auto& entry : fs::recursive_directory_iterator(world.game))
+        if (entry.is_regular_file())
+            TestWorld::write(entry.path(), "installed since, and longer than the limit");
+    const auto before = world.snapshot();
+    {
+        Unprivileged unprivileged(world.root);
+        fs::permissions(world.library_file("player/terror/Set/terror.mdl"), fs::perms::none);
+        const auto restored = library::restore_backup_set(ModelKind::player, "Set");
+        ASSERT_FALSE(restored);
+        EXPECT_NE(restored.messages().at(0).find("terror.mdl"), std::string::npos);
+        fs::permissions(world.library_file("player/terror/Set/terror.mdl"), fs::perms::owner_read,
+                        fs::perm_options::add);
+    }
+    {
+        FileSizeLimit limit(12);
+        EXPECT_FALSE(library::restore_backup_set(ModelKind::player, "Set"));
+        EXPECT_FALSE(library::restore_backup_set(ModelKind::weapon, "Set"));
+        EXPECT_FALSE(library::install_model(ModelKind::weapon, "ak47", "Set",
+                                            {"v_ak47.mdl", "v_ak47_r.mdl", "p_ak47.mdl"}));
+    }
+    EXPECT_EQ(world.snapshot(), before);
+}
+
+TEST(Faults, AReplaceStagesBesideTheGameFileAndClearsWhatAKilledRunLeft) {
+    FaultWorld world;
+    TestWorld::write(world.library_file("player/gign/Blue/gign.mdl"), std::string(64 * 1024, 'B'));
+    const auto game_file = world.game_file("player/gign/gign.mdl");
+    // A run killed in the middle of a copy left its staged file beside the game's.
+    const auto staged = platform::native_path(platform::staged_path(system_path(game_file)));
+    TestWorld::write(staged, "part of a copy");
+    EXPECT_TRUE(library::install_model(ModelKind::player, "gign", "Blue", {"gign.mdl"}));
+    EXPECT_EQ(TestWorld::read(game_file), std::string(64 * 1024, 'B'));
+    EXPECT_EQ(TestWorld::names_in(game_file.parent_path()), std::vector<std::string>{"gign.mdl"});
+}
+
+TEST(Faults, OddFilesWhereAFileShouldBeAreNeitherReadNorWaitedFor) {
+    TestWorld world;
+    const auto registry = world.root / "prefix" / "system.reg";
+    fs::remove(registry);
+    fs::create_directory(registry);
+    EXPECT_EQ(library::game_directory().messages(), std::vector<std::string>{"RegKey not found!!"});
+    fs::remove(registry);
+    ASSERT_EQ(mkfifo(registry.c_str(), 0666), 0);
+    EXPECT_EQ(library::game_directory().messages(), std::vector<std::string>{"RegKey not found!!"});
+
+    fs::remove(world.program / "weapon.txt");
+    fs::create_symlink("/dev/zero", world.program / "weapon.txt");
+    fs::remove(world.program / "player.txt");
+    ASSERT_EQ(mkfifo((world.program / "player.txt").c_str(), 0666), 0);
+    for (const auto kind : {ModelKind::weapon, ModelKind::player}) {
+        const auto names = library::read_name_list(kind);
+        ASSERT_FALSE(names);
+        EXPECT_NE(names.messages().at(0).find("is not an ordinary file"), std::string::npos);
+    }
+}
+
+TEST(Faults, ALibraryTreeThatCannotBeFinishedIsNotStartedAndTheNextStartBuildsIt) {
+    TestWorld world;
+    // A disk of so few inodes that the tree's 41 folders do not fit on it.
+    const auto lists = world.root / "lists";
+    fs::rename(world.program, lists);
+    SmallDisk disk(world.program, 1024 * 1024, 30);
+    if (!disk.skipped.empty())
+        GTEST_SKIP() << disk.skipped;
+    for (const auto* list : {"weapon.txt", "player.txt"})
+        fs::copy_file(lists / list, world.program / list);
+    const auto before = world.snapshot();
+    const auto made = library::create_library_tree();
+    ASSERT_FALSE(made);
+    EXPECT_NE(made.messages().at(0).find("could not be created"), std::string::npos);
+    EXPECT_EQ(world.snapshot(), before);
+}
