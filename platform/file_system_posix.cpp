@@ -84,41 +84,42 @@ std::optional<std::string> find_ignoring_case(const std::string& folder, std::st
     return std::nullopt;
 }
 
-// Each name of the path that does not exist as spelt is looked up without regard to case; the
-// first that is not found at all ends the lookup, and the rest is kept as written.
+std::string joined(const std::string& folder, std::string_view name) {
+    if (folder.empty())
+        return std::string(name);
+    return folder.back() == '/' ? folder + std::string(name) : folder + '/' + std::string(name);
+}
+
+// Each name of the path that does not exist as spelt is looked up without regard to case, from
+// the last folder that does; a name that is not found at all is kept as written, and so is the
+// rest of the path after it.
 std::string resolve_case(const std::string& path) {
     if (path.empty() || present(path))
         return path;
-
-    const bool absolute = path.front() == '/';
-    std::string resolved = absolute ? "/" : "";
-    bool lost = false;
-    std::size_t start = 0;
-    while (start < path.size()) {
-        auto end = path.find('/', start);
-        if (end == std::string::npos)
-            end = path.size();
-        const std::string_view part(path.data() + start, end - start);
-        start = end + 1;
-        if (part.empty())
-            continue;
-
-        const std::string folder = resolved;
-        if (!resolved.empty() && resolved.back() != '/')
-            resolved += '/';
-        const auto spelt_at = resolved.size();
-        resolved += part;
-        if (lost || present(resolved))
-            continue;
-        if (auto match = find_ignoring_case(folder, part)) {
-            resolved.replace(spelt_at, std::string::npos, *match);
-        } else {
-            lost = true;
-        }
+    auto end = path.find_last_not_of('/');
+    if (end == std::string::npos)
+        return path;
+    const auto slash = path.rfind('/', end);
+    const std::string_view name(path.data() + (slash == std::string::npos ? 0 : slash + 1),
+                                end - (slash == std::string::npos ? 0 : slash + 1) + 1);
+    const std::string folder = slash == std::string::npos ? std::string()
+                               : slash == 0               ? std::string("/")
+                                                          : resolve_case(path.substr(0, slash));
+    std::string resolved = joined(folder, name);
+    if (!present(resolved)) {
+        if (auto match = find_ignoring_case(folder, name))
+            resolved = joined(folder, *match);
     }
-    if (path.back() == '/' && resolved.back() != '/')
-        resolved += '/';
-    return resolved;
+    return resolved + path.substr(end + 1);
+}
+
+// The staged copy of a target, beside it: only the target's own path is looked up, as the staged
+// name is Tessary's own.
+std::string native_staged_path(const Path& target) {
+    const auto native = native_path(target);
+    const auto slash = native.rfind('/');
+    const auto folder = slash == std::string::npos ? std::string() : native.substr(0, slash + 1);
+    return folder + staged_path(Path(native.substr(folder.size()))).text();
 }
 
 bool is_hidden_name(std::string_view name) {
@@ -199,7 +200,7 @@ std::error_code open_ordinary_file(const Path& path, Fd& file, struct stat& info
 // Writes a new staged file for the target, from whatever fill writes into it; on any failure
 // nothing is left staged.
 template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) {
-    const auto staged = native_path(staged_path(target));
+    const auto staged = native_staged_path(target);
     ::unlink(staged.c_str()); // left by a run that was killed
     Fd out(::open(staged.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (out.get() < 0)
@@ -222,6 +223,19 @@ std::error_code write_all(int out, std::string_view content) {
         }
         content.remove_prefix(static_cast<std::size_t>(written));
     }
+    return {};
+}
+
+// Renames without replacing what is there.
+std::error_code rename_native(const std::string& source, const std::string& target) {
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return {};
+    if (errno != EINVAL && errno != ENOSYS)
+        return last_errno();
+    // File systems without the no-replace rename: a hard link refuses an existing name too.
+    if (::link(source.c_str(), target.c_str()) != 0)
+        return last_errno();
+    ::unlink(source.c_str());
     return {};
 }
 
@@ -301,7 +315,7 @@ std::error_code copy_file(const Path& from, const Path& to) {
         return std::make_error_code(std::errc::file_exists);
     if (auto error = stage_copy(from, to))
         return error;
-    if (auto error = rename_file(staged_path(to), to)) {
+    if (auto error = rename_native(native_staged_path(to), native_path(to))) {
         discard_staged(to);
         return error;
     }
@@ -309,13 +323,13 @@ std::error_code copy_file(const Path& from, const Path& to) {
 }
 
 std::error_code put_staged_in_place(const Path& target) {
-    const auto staged = native_path(staged_path(target));
-    return ::rename(staged.c_str(), native_path(target).c_str()) == 0 ? std::error_code{}
-                                                                      : last_errno();
+    return ::rename(native_staged_path(target).c_str(), native_path(target).c_str()) == 0
+               ? std::error_code{}
+               : last_errno();
 }
 
 void discard_staged(const Path& target) {
-    ::unlink(native_path(staged_path(target)).c_str());
+    ::unlink(native_staged_path(target).c_str());
 }
 
 std::error_code delete_file(const Path& path) {
@@ -323,17 +337,7 @@ std::error_code delete_file(const Path& path) {
 }
 
 std::error_code rename_file(const Path& from, const Path& to) {
-    const auto source = native_path(from);
-    const auto target = native_path(to);
-    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
-        return {};
-    if (errno != EINVAL && errno != ENOSYS)
-        return last_errno();
-    // File systems without the no-replace rename: a hard link refuses an existing name too.
-    if (::link(source.c_str(), target.c_str()) != 0)
-        return last_errno();
-    ::unlink(source.c_str());
-    return {};
+    return rename_native(native_path(from), native_path(to));
 }
 
 std::error_code check_readable(const Path& path) {
