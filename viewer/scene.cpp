@@ -7,10 +7,10 @@ namespace viewer {
 
 namespace {
 
-constexpr float ambient = 0.35f;
-constexpr float diffuse = 0.75f;
+constexpr float ambient = 0.45f;
+constexpr float diffuse = 0.65f;
 constexpr Colour untextured = rgb(190, 190, 190);
-constexpr Colour wire_colour = rgb(240, 240, 240);
+constexpr Colour wire_colour = rgb(255, 160, 0);
 constexpr Colour bone_colour = rgb(60, 170, 255);
 
 // Lambert's law on a normal, with a little light everywhere; a normal of no length is unlit.
