@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A model of the game's studio format (version 10), read from its files and posed for drawing.
@@ -107,6 +108,10 @@ public:
     // can be drawn.
     DrawList draw(const Pose& pose) const;
 
+    // The choice of each body part that a body value selects, as the game numbers the
+    // combinations of choices: the first part counts fastest. A negative value selects choice 0.
+    std::vector<int> body_choices(int body_value) const;
+
     // Made by the reader, which alone knows Data.
     struct Data;
     explicit StudioModel(std::unique_ptr<Data> data);
@@ -124,10 +129,17 @@ using SiblingReader =
 // that cannot be read whole and valid is refused with one clear reason ("not a model file",
 // "model version 44 is not supported", "texture file gignT.mdl is missing", "the file is
 // damaged: ..."); nothing is half-read.
+// The companions are asked for by the main file's name without its folder and ".mdl", followed
+// by "T.mdl" or the group's two digits and ".mdl": "gign.mdl" has "gignT.mdl" and "gign01.mdl".
+// file_name is the main file's name or path; when it is empty, the name stored in the file stands
+// in for it.
 platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file,
-                                         const SiblingReader& sibling);
+                                         const SiblingReader& sibling,
+                                         std::string_view file_name = {});
 
-// Reads a model from its main file on disk, with its companion files from the same folder.
+// Reads a model from its main file on disk, with its companion files from the same folder: a
+// companion named exactly, else one whose name differs only in case ("oranget.mdl"). Only
+// regular files of at most 64 MiB are read.
 platform::Result<StudioModel> load_model(const std::string& path);
 
 } // namespace model
