@@ -13,7 +13,7 @@ constexpr Colour untextured = rgb(190, 190, 190);
 constexpr Colour wire_colour = rgb(255, 160, 0);
 constexpr Colour bone_colour = rgb(60, 170, 255);
 
-// Lambert's law on a normal, with a little light everywhere; a normal of no length is unlit.
+// Lambert's law on a normal, with a little light everywhere; a normal of no length gets only that.
 float light_on(Vec3 normal, Vec3 light) {
     const Vec3 n = normalised(normal);
     return ambient + diffuse * std::max(0.0f, dot(n, light));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 using namespace viewer;
@@ -47,6 +48,19 @@ model::DrawMesh square(float x, float half, int texture, bool turned_away = fals
     mesh.triangles = {{0, 1, 2}, {0, 2, 3}};
     if (turned_away)
         mesh.triangles = {{0, 2, 1}, {0, 3, 2}};
+    return mesh;
+}
+
+// A square of side 2 × half in the plane Z = z, facing up.
+model::DrawMesh floor(float z, float half, int texture) {
+    model::DrawMesh mesh;
+    mesh.texture = texture;
+    const model::Vec3 up{0, 0, 1};
+    mesh.vertices = {{{-half, -half, z}, up, 0, 0},
+                     {{half, -half, z}, up, 0, 0},
+                     {{half, half, z}, up, 0, 0},
+                     {{-half, half, z}, up, 0, 0}};
+    mesh.triangles = {{0, 1, 2}, {0, 2, 3}};
     return mesh;
 }
 
@@ -116,6 +130,35 @@ TEST(Renderer, MaskedTexelsShowWhatLiesBehindAndAdditiveOnesAddToIt) {
     const Picture added({textures, {square(4, 3, 2), square(0, 5, 0)}});
     EXPECT_EQ(added.at({4, 0, 0}), rgb(255, 100, 0));
     EXPECT_EQ(added.at({0, 0, 4.5f}), red);
+}
+
+TEST(Renderer, ClipsSurfacesReachingFarBeyondTheViewAndBehindTheEye) {
+    const Picture wall({{striped({red})}, {square(0, 1e5f, 0)}});
+    for (const auto& [x, y] : {std::pair{0, 0}, {63, 0}, {0, 63}, {63, 63}, {32, 32}})
+        EXPECT_EQ(wall.image.at(x, y), red) << x << ", " << y;
+
+    // Seen a little from above, a floor under the eye fills the bottom of the view.
+    const Picture ground({{striped({green})}, {floor(-5, 1e5f, 0)}});
+    EXPECT_EQ(ground.image.at(32, 63), green);
+    EXPECT_EQ(ground.image.at(32, 0), background);
+}
+
+TEST(Camera, FramesTheWholeBoxWhateverTheViewsShape) {
+    const model::Vec3 min{-30, -5, 0}, max{10, 5, 72};
+    for (const auto& [width, height] : {std::pair{400, 300}, {300, 400}, {800, 100}}) {
+        Camera camera;
+        camera.frame(min, max, static_cast<float>(width) / static_cast<float>(height));
+        for (int corner = 0; corner < 8; ++corner) {
+            const auto point =
+                camera.project({corner & 1 ? max.x : min.x, corner & 2 ? max.y : min.y,
+                                corner & 4 ? max.z : min.z},
+                               width, height);
+            ASSERT_TRUE(point);
+            EXPECT_TRUE(point->x >= 0 && point->x < static_cast<float>(width) && point->y >= 0 &&
+                        point->y < static_cast<float>(height))
+                << width << " x " << height << ", corner " << corner;
+        }
+    }
 }
 
 } // namespace

@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(QColor(window->picture().pixel(2, 2)), QColor(10, 20, 30));
     }
 
-    void keysTurnTheModelAndHomePutsItBack() {
+    void keysTurnTheModelHomePutsItBackAndEscapeCloses() {
         auto window = open(write(model_writer::tiny_model()));
         const auto framed = window->picture();
         auto* view = child<ModelView>(window.get(), "view");
@@ -214,6 +214,8 @@ private slots:
         QVERIFY(window->picture() != framed);
         QTest::keyClick(view, Qt::Key_Home);
         QCOMPARE(window->picture(), framed);
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 
     void savesThePictureItShows() {
