@@ -12,8 +12,8 @@ double WallClock::seconds() const {
 }
 
 void WallClock::set_running(bool running) {
-    if (running)
+    if (running && !timer_.isActive())
         timer_.start();
-    else
+    else if (!running)
         timer_.stop();
 }

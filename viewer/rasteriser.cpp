@@ -35,6 +35,11 @@ float inside_distance(int plane, const ClipPoint& p, float near) {
     }
 }
 
+// Positions far out of range may have overflowed on their way to clip space; they are not drawn.
+bool finite(const ClipPoint& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.w);
+}
+
 unsigned outside_planes(const ClipPoint& p, float near) {
     unsigned planes = 0;
     for (int plane = 0; plane < plane_count; ++plane) {
@@ -141,6 +146,8 @@ Rasteriser::ScreenVertex Rasteriser::to_screen(const RasterVertex& vertex) const
 
 void Rasteriser::triangle(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c,
                           const Surface& surface) {
+    if (!finite(a.position) || !finite(b.position) || !finite(c.position))
+        return;
     const unsigned outside_a = outside_planes(a.position, near_);
     const unsigned outside_b = outside_planes(b.position, near_);
     const unsigned outside_c = outside_planes(c.position, near_);
@@ -267,6 +274,8 @@ void Rasteriser::fill(const ScreenVertex* corners[3], const Surface& surface) {
 }
 
 void Rasteriser::line(ClipPoint a, ClipPoint b, Colour colour, LineDepth depth) {
+    if (!finite(a) || !finite(b))
+        return;
     float t_begin = 0;
     float t_end = 1;
     for (int plane = 0; plane < plane_count; ++plane) {

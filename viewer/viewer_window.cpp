@@ -124,9 +124,10 @@ void ViewerWindow::open() {
 
     view_->set_textures(model_->textures());
     const auto reference = model_->draw(pose_);
-    const bool empty = reference.meshes.empty() && reference.bones.empty();
-    view_->set_stage(empty ? model::Vec3{-16, -16, -16} : reference.min,
-                     empty ? model::Vec3{16, 16, 16} : reference.max);
+    // A model that draws nothing in its reference pose gets a stage of a small model's size.
+    const bool empty = reference.meshes.empty();
+    view_->set_stage(empty ? model::Vec3{-16, -16, 0} : reference.min,
+                     empty ? model::Vec3{16, 16, 32} : reference.max);
     build_panel();
     message_->hide();
     show_pose();
