@@ -19,25 +19,49 @@ void chrome_coordinates(DrawVertex& vertex) {
     vertex.v = 0.5f - 0.5f * vertex.normal.z;
 }
 
-void include(DrawList& list, const Vec3& point, bool first) {
-    if (first) {
-        list.min = list.max = point;
-        return;
+// Bounds of every vertex drawn; both zero when nothing is.
+void set_bounds(DrawList& list) {
+    bool first = true;
+    for (const DrawMesh& mesh : list.meshes) {
+        for (const DrawVertex& vertex : mesh.vertices) {
+            const Vec3& p = vertex.position;
+            if (first)
+                list.min = list.max = p;
+            first = false;
+            list.min = {std::min(list.min.x, p.x), std::min(list.min.y, p.y),
+                        std::min(list.min.z, p.z)};
+            list.max = {std::max(list.max.x, p.x), std::max(list.max.y, p.y),
+                        std::max(list.max.z, p.z)};
+        }
     }
-    list.min = {std::min(list.min.x, point.x), std::min(list.min.y, point.y),
-                std::min(list.min.z, point.z)};
-    list.max = {std::max(list.max.x, point.x), std::max(list.max.y, point.y),
-                std::max(list.max.z, point.z)};
+}
+
+// The mesh's corners at the posed vertices and normals, in the texture of the skin family.
+DrawMesh draw_mesh(const StudioModel::Data& data, const MeshData& mesh, std::size_t family,
+                   const std::vector<Vec3>& positions, const std::vector<Vec3>& normals) {
+    DrawMesh out;
+    out.texture = data.skins[family * static_cast<std::size_t>(data.skin_references) +
+                             static_cast<std::size_t>(mesh.skin_reference)];
+    const Texture& texture = data.textures[static_cast<std::size_t>(out.texture)];
+    const auto width = static_cast<float>(texture.width);
+    const auto height = static_cast<float>(texture.height);
+    out.vertices.reserve(mesh.corners.size());
+    for (const Corner& corner : mesh.corners) {
+        DrawVertex vertex{positions[corner.vertex], normals[corner.normal], corner.s / width,
+                          corner.t / height};
+        if (texture.chrome)
+            chrome_coordinates(vertex);
+        out.vertices.push_back(vertex);
+    }
+    out.triangles = mesh.triangles;
+    return out;
 }
 
 } // namespace
 
 DrawList StudioModel::draw(const Pose& pose) const {
     const Data& data = *data_;
-    const int sequence =
-        data.sequences.empty()
-            ? -1
-            : std::clamp(pose.sequence, -1, static_cast<int>(data.sequences.size()) - 1);
+    const int sequence = std::clamp(pose.sequence, -1, static_cast<int>(data.sequences.size()) - 1);
     float frame = 0;
     if (sequence >= 0 && std::isfinite(pose.frame))
         frame = std::clamp(
@@ -53,8 +77,6 @@ DrawList StudioModel::draw(const Pose& pose) const {
         list.bones.push_back({parent < 0 ? Vec3{} : origin(bones[static_cast<std::size_t>(parent)]),
                               origin(bones[b])});
     }
-
-    bool first = true;
     std::vector<Vec3> positions;
     std::vector<Vec3> normals;
     for (std::size_t p = 0; p < data.body_parts.size(); ++p) {
@@ -68,27 +90,10 @@ DrawList StudioModel::draw(const Pose& pose) const {
         normals.resize(model.normals.size());
         for (std::size_t i = 0; i < model.normals.size(); ++i)
             normals[i] = rotate(bones[model.normal_bones[i]], model.normals[i]);
-        for (const MeshData& mesh : model.meshes) {
-            DrawMesh out;
-            out.texture = data.skins[family * static_cast<std::size_t>(data.skin_references) +
-                                     static_cast<std::size_t>(mesh.skin_reference)];
-            const Texture& texture = data.textures[static_cast<std::size_t>(out.texture)];
-            out.vertices.reserve(mesh.corners.size());
-            for (const Corner& corner : mesh.corners) {
-                DrawVertex vertex{positions[corner.vertex], normals[corner.normal],
-                                  static_cast<float>(corner.s) / static_cast<float>(texture.width),
-                                  static_cast<float>(corner.t) /
-                                      static_cast<float>(texture.height)};
-                if (texture.chrome)
-                    chrome_coordinates(vertex);
-                include(list, vertex.position, first);
-                first = false;
-                out.vertices.push_back(vertex);
-            }
-            out.triangles = mesh.triangles;
-            list.meshes.push_back(std::move(out));
-        }
+        for (const MeshData& mesh : model.meshes)
+            list.meshes.push_back(draw_mesh(data, mesh, family, positions, normals));
     }
+    set_bounds(list);
     return list;
 }
 
