@@ -1,0 +1,86 @@
+#include "model/animation.h"
+
+#include "model/limits.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace model {
+
+SampleLookup find_sample(std::span<const std::uint8_t> file, std::uint64_t at, int frame) {
+    SampleLookup lookup;
+    for (;;) {
+        if (at >= file.size() || file.size() - at < 2) {
+            lookup.problem = RunProblem::outside_file;
+            return lookup;
+        }
+        lookup.valid = file[at];
+        lookup.total = file[at + 1];
+        ++lookup.runs;
+        if (lookup.total == 0)
+            lookup.problem = RunProblem::no_frames;
+        else if (lookup.valid == 0)
+            lookup.problem = RunProblem::no_samples;
+        else if (lookup.valid > lookup.total)
+            lookup.problem = RunProblem::too_many_samples;
+        else if (file.size() - at - 2 < 2 * static_cast<std::uint64_t>(lookup.valid))
+            lookup.problem = RunProblem::outside_file;
+        if (lookup.problem != RunProblem::none)
+            return lookup;
+        if (frame < lookup.total) {
+            const int word = std::min(frame, lookup.valid - 1);
+            std::memcpy(&lookup.sample, file.data() + at + 2 + 2 * word, 2);
+            return lookup;
+        }
+        frame -= lookup.total;
+        at += 2 + 2 * static_cast<std::uint64_t>(lookup.valid);
+    }
+}
+
+namespace {
+
+std::string describe(const SampleLookup& lookup) {
+    switch (lookup.problem) {
+    case RunProblem::outside_file:
+        return "runs past the end of the file";
+    case RunProblem::no_frames:
+        return "has a run of no frames";
+    case RunProblem::no_samples:
+        return "has a run without samples";
+    case RunProblem::too_many_samples:
+        return "has a run of " + std::to_string(lookup.valid) + " samples for " +
+               std::to_string(lookup.total) + " frames";
+    case RunProblem::none:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+void AnimationChecker::check(const FileBytes& file, const Animation& animation,
+                             std::int64_t bone_count, const std::string& sequence) {
+    const std::uint64_t records = static_cast<std::uint64_t>(animation.blends) * bone_count;
+    if (records == 0)
+        return;
+    file.check_inside(animation.block, records * 12, "the animation of sequence " + sequence);
+    for (std::uint64_t record = 0; record < records; ++record) {
+        const std::uint64_t at = static_cast<std::uint64_t>(animation.block) + record * 12;
+        for (std::uint64_t channel = 0; channel < 6; ++channel) {
+            const std::uint16_t offset = file.u16(at + channel * 2);
+            if (offset == 0)
+                continue;
+            const SampleLookup lookup =
+                find_sample(file.bytes(), at + offset, animation.frames - 1);
+            if (lookup.problem != RunProblem::none)
+                file.damaged("the animation of bone " + std::to_string(record % bone_count) +
+                             " in sequence " + sequence + " " + describe(lookup));
+            runs_ += lookup.runs;
+            if (runs_ > limits::total_animation_runs)
+                file.damaged("its animations hold more than " +
+                             std::to_string(limits::total_animation_runs) + " runs");
+        }
+    }
+}
+
+} // namespace model

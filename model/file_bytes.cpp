@@ -1,0 +1,70 @@
+#include "model/file_bytes.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace model {
+
+FileBytes::FileBytes(std::span<const std::uint8_t> bytes, std::string label,
+                     std::uint64_t header_size)
+    : bytes_(bytes), label_(std::move(label)), header_size_(header_size) {}
+
+float FileBytes::finite(std::uint64_t at, const std::string& what) const {
+    const float value = f32(at);
+    if (!std::isfinite(value))
+        damaged(what + " is not a number");
+    return value;
+}
+
+Vec3 FileBytes::finite_vec3(std::uint64_t at, const std::string& what) const {
+    const Vec3 point{f32(at), f32(at + 4), f32(at + 8)};
+    if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(point.z))
+        damaged(what + " has a coordinate that is not a number");
+    return point;
+}
+
+std::string FileBytes::text(std::uint64_t at, std::uint64_t field) const {
+    if (!holds(at, field))
+        damaged("a name at offset " + std::to_string(at) + " lies outside the file");
+    const auto first = bytes_.begin() + static_cast<std::ptrdiff_t>(at);
+    return std::string(first, std::find(first, first + static_cast<std::ptrdiff_t>(field), 0));
+}
+
+Table FileBytes::table_at(std::uint64_t count_at, std::uint64_t offset_at,
+                          std::uint64_t record_size, std::int64_t cap,
+                          const std::string& what) const {
+    return table(i32(count_at), i32(offset_at), record_size, cap, what);
+}
+
+Table FileBytes::table(std::int64_t count, std::int64_t offset, std::uint64_t record_size,
+                       std::int64_t cap, const std::string& what) const {
+    check_count(count, cap, what);
+    if (count == 0)
+        return {};
+    check_inside(offset, static_cast<std::uint64_t>(count) * record_size, "the " + what);
+    return {count, static_cast<std::uint64_t>(offset)};
+}
+
+void FileBytes::check_count(std::int64_t count, std::int64_t cap, const std::string& what) const {
+    if (count < 0)
+        damaged("it counts " + std::to_string(count) + " " + what);
+    if (count > cap)
+        damaged("it counts " + std::to_string(count) + " " + what + ", more than the " +
+                std::to_string(cap) + " a model may have");
+}
+
+void FileBytes::check_inside(std::int64_t offset, std::uint64_t size,
+                             const std::string& what) const {
+    if (offset < static_cast<std::int64_t>(header_size_))
+        damaged("its header overlaps " + what);
+    if (static_cast<std::uint64_t>(offset) >= this->size())
+        damaged("it ends before " + what);
+    if (!holds(static_cast<std::uint64_t>(offset), size))
+        damaged("it ends inside " + what);
+}
+
+void FileBytes::damaged(const std::string& what) const {
+    throw Refusal{label_ + " is damaged: " + what};
+}
+
+} // namespace model

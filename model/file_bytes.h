@@ -1,0 +1,77 @@
+#pragma once
+
+#include "model/studio_model.h"
+
+#include <cstdint>
+#include <cstring>
+#include <span>
+#include <string>
+
+namespace model {
+
+// Why a file is refused, on its way up to read_model(), which alone catches it: the checks sit
+// deep in nested records, and a refusal ends the whole read.
+struct Refusal {
+    std::string reason;
+};
+
+// A count of records and where they start, both checked against the file.
+struct Table {
+    std::int64_t count = 0;
+    std::uint64_t offset = 0;
+};
+
+// One file's bytes, read only through bounds checks: any read outside the file refuses it.
+class FileBytes final {
+public:
+    // label names the file in refusals ("the file", "texture file gignT.mdl"); header_size is
+    // where the records may start.
+    FileBytes(std::span<const std::uint8_t> bytes, std::string label, std::uint64_t header_size);
+
+    std::span<const std::uint8_t> bytes() const { return bytes_; }
+    std::uint64_t size() const { return bytes_.size(); }
+    // size bytes at offset at are all in the file.
+    bool holds(std::uint64_t at, std::uint64_t size) const {
+        return at <= this->size() && this->size() - at >= size;
+    }
+    const std::string& label() const { return label_; }
+
+    std::int32_t i32(std::uint64_t at) const { return read<std::int32_t>(at); }
+    std::int16_t i16(std::uint64_t at) const { return read<std::int16_t>(at); }
+    std::uint16_t u16(std::uint64_t at) const { return read<std::uint16_t>(at); }
+    std::uint8_t u8(std::uint64_t at) const { return read<std::uint8_t>(at); }
+    float f32(std::uint64_t at) const { return read<float>(at); }
+    // A float that must be a number; what names it in the refusal.
+    float finite(std::uint64_t at, const std::string& what) const;
+    Vec3 finite_vec3(std::uint64_t at, const std::string& what) const;
+    // A fixed text field: the bytes up to its first NUL, or all of them.
+    std::string text(std::uint64_t at, std::uint64_t field) const;
+
+    // The table whose count and offset are the ints at count_at and offset_at: count records of
+    // record_size bytes, at most cap of them, within the file after the header.
+    Table table_at(std::uint64_t count_at, std::uint64_t offset_at, std::uint64_t record_size,
+                   std::int64_t cap, const std::string& what) const;
+    Table table(std::int64_t count, std::int64_t offset, std::uint64_t record_size,
+                std::int64_t cap, const std::string& what) const;
+    // 0 ≤ count ≤ cap.
+    void check_count(std::int64_t count, std::int64_t cap, const std::string& what) const;
+    // size bytes at offset lie after the header and within the file.
+    void check_inside(std::int64_t offset, std::uint64_t size, const std::string& what) const;
+
+    [[noreturn]] void damaged(const std::string& what) const;
+
+private:
+    template <typename T> T read(std::uint64_t at) const {
+        if (!holds(at, sizeof(T)))
+            damaged("a field at offset " + std::to_string(at) + " lies outside the file");
+        T value;
+        std::memcpy(&value, bytes_.data() + at, sizeof value);
+        return value;
+    }
+
+    std::span<const std::uint8_t> bytes_;
+    std::string label_;
+    std::uint64_t header_size_;
+};
+
+} // namespace model

@@ -1,0 +1,138 @@
+#include "model/posing.h"
+
+#include "model/animation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace model {
+
+namespace {
+
+struct Quaternion {
+    float x = 0;
+    float y = 0;
+    float z = 0;
+    float w = 1;
+};
+
+// A bone's six channels at one frame: X, Y, Z position, then roll, pitch and yaw in radians.
+using Channels = std::array<float, 6>;
+
+// Roll about X first, then pitch about Y, then yaw about Z, all about the parent's axes.
+Quaternion from_angles(float roll, float pitch, float yaw) {
+    const float sx = std::sin(roll / 2), cx = std::cos(roll / 2);
+    const float sy = std::sin(pitch / 2), cy = std::cos(pitch / 2);
+    const float sz = std::sin(yaw / 2), cz = std::cos(yaw / 2);
+    return {sx * cy * cz - cx * sy * sz, cx * sy * cz + sx * cy * sz, cx * cy * sz - sx * sy * cz,
+            cx * cy * cz + sx * sy * sz};
+}
+
+// Along the shorter arc.
+Quaternion slerp(Quaternion a, const Quaternion& b, float t) {
+    float cosine = a.x * b.x + a.y * b.y + a.z * b.z + a.w * b.w;
+    if (cosine < 0) {
+        a = {-a.x, -a.y, -a.z, -a.w};
+        cosine = -cosine;
+    }
+    float from_a = 1 - t;
+    float from_b = t;
+    // Nearly equal rotations divide by almost nothing; the straight line between them is as good.
+    if (cosine < 0.9999f) {
+        const float angle = std::acos(cosine);
+        const float sine = std::sin(angle);
+        from_a = std::sin((1 - t) * angle) / sine;
+        from_b = std::sin(t * angle) / sine;
+    }
+    Quaternion q{from_a * a.x + from_b * b.x, from_a * a.y + from_b * b.y,
+                 from_a * a.z + from_b * b.z, from_a * a.w + from_b * b.w};
+    const float length = std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z + q.w * q.w);
+    return {q.x / length, q.y / length, q.z / length, q.w / length};
+}
+
+BoneTransform local_transform(const Quaternion& q, float x, float y, float z) {
+    return {{{1 - 2 * (q.y * q.y + q.z * q.z), 2 * (q.x * q.y - q.w * q.z),
+              2 * (q.x * q.z + q.w * q.y), x},
+             {2 * (q.x * q.y + q.w * q.z), 1 - 2 * (q.x * q.x + q.z * q.z),
+              2 * (q.y * q.z - q.w * q.x), y},
+             {2 * (q.x * q.z - q.w * q.y), 2 * (q.y * q.z + q.w * q.x),
+              1 - 2 * (q.x * q.x + q.y * q.y), z}}};
+}
+
+BoneTransform combine(const BoneTransform& parent, const BoneTransform& local) {
+    BoneTransform world{};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            float sum = column == 3 ? parent[row][3] : 0;
+            for (int k = 0; k < 3; ++k)
+                sum += parent[row][k] * local[k][column];
+            world[row][column] = sum;
+        }
+    }
+    return world;
+}
+
+// The channels of a bone at a frame of the sequence's middle blend, the controllers added.
+Channels channels_at(const StudioModel::Data& data, const Animation& animation, std::size_t bone,
+                     int frame) {
+    const std::vector<std::uint8_t>& file = data.files[static_cast<std::size_t>(animation.file)];
+    const std::uint64_t blend = static_cast<std::uint64_t>(animation.blends / 2);
+    const std::uint64_t record =
+        static_cast<std::uint64_t>(animation.block) + (blend * data.bones.size() + bone) * 12;
+    const BoneData& bone_data = data.bones[bone];
+    Channels channels{};
+    for (std::size_t j = 0; j < 6; ++j) {
+        std::uint16_t offset = 0;
+        std::memcpy(&offset, file.data() + record + j * 2, 2);
+        const int sample = offset == 0 ? 0 : find_sample(file, record + offset, frame).sample;
+        channels[j] = bone_data.value[j] + static_cast<float>(sample) * bone_data.scale[j];
+        if (bone_data.controllers[j] >= 0)
+            channels[j] +=
+                data.controller_settings[static_cast<std::size_t>(bone_data.controllers[j])];
+    }
+    return channels;
+}
+
+} // namespace
+
+Vec3 transform_point(const BoneTransform& m, const Vec3& p) {
+    return {m[0][0] * p.x + m[0][1] * p.y + m[0][2] * p.z + m[0][3],
+            m[1][0] * p.x + m[1][1] * p.y + m[1][2] * p.z + m[1][3],
+            m[2][0] * p.x + m[2][1] * p.y + m[2][2] * p.z + m[2][3]};
+}
+
+Vec3 rotate(const BoneTransform& m, const Vec3& d) {
+    return {m[0][0] * d.x + m[0][1] * d.y + m[0][2] * d.z,
+            m[1][0] * d.x + m[1][1] * d.y + m[1][2] * d.z,
+            m[2][0] * d.x + m[2][1] * d.y + m[2][2] * d.z};
+}
+
+std::vector<BoneTransform> pose_bones(const StudioModel::Data& data, int sequence, float frame) {
+    std::vector<BoneTransform> world(data.bones.size());
+    const Animation* animation =
+        sequence < 0 ? nullptr : &data.animations[static_cast<std::size_t>(sequence)];
+    const int first = static_cast<int>(frame);
+    const int next = animation ? std::min(first + 1, animation->frames - 1) : 0;
+    const float t = frame - static_cast<float>(first);
+    for (std::size_t b = 0; b < data.bones.size(); ++b) {
+        const BoneData& bone = data.bones[b];
+        BoneTransform local;
+        if (!animation) {
+            local = local_transform(from_angles(bone.value[3], bone.value[4], bone.value[5]),
+                                    bone.value[0], bone.value[1], bone.value[2]);
+        } else {
+            const Channels a = channels_at(data, *animation, b, first);
+            const Channels c = next == first ? a : channels_at(data, *animation, b, next);
+            const Quaternion q =
+                slerp(from_angles(a[3], a[4], a[5]), from_angles(c[3], c[4], c[5]), t);
+            local = local_transform(q, a[0] + (c[0] - a[0]) * t, a[1] + (c[1] - a[1]) * t,
+                                    a[2] + (c[2] - a[2]) * t);
+        }
+        world[b] =
+            bone.parent < 0 ? local : combine(world[static_cast<std::size_t>(bone.parent)], local);
+    }
+    return world;
+}
+
+} // namespace model

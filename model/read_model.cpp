@@ -1,0 +1,127 @@
+#include "model/animation.h"
+#include "model/file_header.h"
+#include "model/geometry.h"
+#include "model/limits.h"
+#include "model/model_data.h"
+#include "model/sequences.h"
+#include "model/skeleton.h"
+#include "model/textures.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+namespace model {
+
+namespace {
+
+// The name the companion files are named after: the main file's name without its folder and
+// without ".mdl".
+std::string companion_stem(std::string_view name) {
+    if (const auto slash = name.find_last_of("/\\"); slash != std::string_view::npos)
+        name.remove_prefix(slash + 1);
+    const std::string_view extension = ".mdl";
+    if (name.size() >= extension.size() &&
+        std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
+                   [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
+        name.remove_suffix(extension.size());
+    return std::string(name);
+}
+
+std::vector<std::uint8_t> read_sibling(const SiblingReader& sibling, const std::string& kind,
+                                       const std::string& name) {
+    auto bytes = sibling ? sibling(name) : std::nullopt;
+    if (!bytes)
+        throw Refusal{kind + " " + name + " is missing"};
+    return std::move(*bytes);
+}
+
+TextureSet read_texture_file(const SiblingReader& sibling, const std::string& stem) {
+    const std::string name = stem + "T.mdl";
+    const auto bytes = read_sibling(sibling, "texture file", name);
+    const FileBytes file(bytes, "texture file " + name, header_size);
+    check_file_header(file, FileKind::textures);
+    return read_textures(file);
+}
+
+// Reads the group files the sequences need into data.files, points each sequence's animation
+// at its file, and checks every animation.
+void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& sequences,
+                     const SiblingReader& sibling, const std::string& stem) {
+    std::map<int, int> group_files{{0, 0}};
+    std::vector<FileBytes> files{FileBytes(data.files.front(), "the file", header_size)};
+    for (SequenceRecord& sequence : sequences) {
+        const auto [found, added] =
+            group_files.try_emplace(sequence.group, static_cast<int>(data.files.size()));
+        if (added) {
+            const std::string digits{static_cast<char>('0' + sequence.group / 10),
+                                     static_cast<char>('0' + sequence.group % 10)};
+            const std::string name = stem + digits + ".mdl";
+            data.files.push_back(read_sibling(sibling, "sequence group file", name));
+            files.emplace_back(data.files.back(), "sequence group file " + name, group_header_size);
+            check_file_header(files.back(), FileKind::group);
+        }
+        sequence.animation.file = found->second;
+    }
+    AnimationChecker checker;
+    for (SequenceRecord& sequence : sequences) {
+        checker.check(files[static_cast<std::size_t>(sequence.animation.file)], sequence.animation,
+                      static_cast<std::int64_t>(data.bones.size()), sequence.info.name);
+        data.sequences.push_back(std::move(sequence.info));
+        data.animations.push_back(sequence.animation);
+    }
+}
+
+std::unique_ptr<StudioModel::Data> read_data(std::span<const std::uint8_t> main_file,
+                                             const SiblingReader& sibling,
+                                             std::string_view file_name) {
+    auto data = std::make_unique<StudioModel::Data>();
+    data->files.emplace_back(main_file.begin(), main_file.end());
+    const FileBytes file(data->files.front(), "the file", header_size);
+    check_file_header(file, FileKind::main);
+    data->name = file.text(8, 64);
+    const std::string stem = companion_stem(file_name.empty() ? data->name : file_name);
+
+    const Table bones = file.table_at(140, 144, 112, limits::bones, "bones");
+    const Table controllers =
+        file.table_at(148, 152, 24, limits::bone_controllers, "bone controllers");
+    file.table_at(156, 160, 32, limits::hit_boxes, "hit boxes");
+    const Table sequences = file.table_at(164, 168, 176, limits::sequences, "sequences");
+    const Table groups = file.table_at(172, 176, 104, limits::sequence_groups, "sequence groups");
+    const Table body_parts = file.table_at(204, 208, 76, limits::body_parts, "body parts");
+    const Table attachments = file.table_at(212, 216, 88, limits::attachments, "attachments");
+
+    data->bones = read_bones(file, bones, controllers.count);
+    data->controller_settings = read_controller_settings(file, controllers, bones.count);
+    check_attachments(file, attachments, bones.count);
+
+    // Without textures of its own, a model takes them and its skins from its texture file.
+    TextureSet textures =
+        file.i32(180) == 0 ? read_texture_file(sibling, stem) : read_textures(file);
+    data->textures = std::move(textures.textures);
+    data->skin_references = textures.skin_references;
+    data->skin_families = textures.skin_families;
+    data->skins = std::move(textures.skins);
+
+    Geometry geometry = read_body_parts(file, body_parts, bones.count,
+                                        data->skin_families > 0 ? data->skin_references : 0);
+    data->body_part_infos = std::move(geometry.infos);
+    data->body_parts = std::move(geometry.parts);
+
+    auto records = read_sequences(file, sequences, groups.count);
+    read_animations(*data, records, sibling, stem);
+    return data;
+}
+
+} // namespace
+
+platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file,
+                                         const SiblingReader& sibling, std::string_view file_name) {
+    try {
+        return StudioModel(read_data(main_file, sibling, file_name));
+    } catch (const Refusal& refusal) {
+        return platform::fail(refusal.reason);
+    }
+}
+
+} // namespace model

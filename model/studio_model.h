@@ -1,0 +1,145 @@
+#pragma once
+
+#include "platform/result.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A model of the game's studio format (version 10), read from its files and posed for drawing.
+// Everything here is standard C++: the viewer draws what draw() hands out.
+namespace model {
+
+struct Vec3 {
+    float x = 0;
+    float y = 0;
+    float z = 0;
+};
+
+// A texture ready to draw: RGBA bytes, rows top first. Palette index 255 of a masked texture is
+// fully transparent; every other pixel is opaque.
+struct Texture {
+    std::string name;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba; // width × height × 4 bytes
+    bool masked = false;
+    bool chrome = false;      // texture coordinates come from the normals at draw time
+    bool full_bright = false; // drawn unlit
+    bool additive = false;    // added to the frame rather than drawn over it
+};
+
+struct SequenceInfo {
+    std::string name;
+    float fps = 0;
+    int frame_count = 1;
+    bool looping = false;
+};
+
+struct BodyPartInfo {
+    std::string name;
+    std::vector<std::string> choices; // the names of its models, in file order; at least one
+};
+
+// One corner of a posed triangle, in model space (right-handed, Z up, X forward). u and v run
+// from 0 to 1 across the texture, v = 0 at its top row.
+struct DrawVertex {
+    Vec3 position;
+    Vec3 normal;
+    float u = 0;
+    float v = 0;
+};
+
+// The posed triangles of one mesh and the texture they are drawn with (an index into
+// textures(), already chosen through the skin family). Front faces are counter-clockwise seen
+// from outside: (b - a) × (c - a) points out of the model.
+struct DrawMesh {
+    int texture = 0;
+    std::vector<DrawVertex> vertices;
+    std::vector<std::array<std::uint32_t, 3>> triangles; // indices into vertices
+};
+
+// A bone drawn as a line from its parent's origin to its own; a root bone goes from the model's
+// origin.
+struct BoneLine {
+    Vec3 from;
+    Vec3 to;
+};
+
+struct DrawList {
+    std::vector<DrawMesh> meshes;
+    std::vector<BoneLine> bones;
+    Vec3 min; // bounds of every vertex drawn; both zero when nothing is drawn
+    Vec3 max;
+};
+
+// What to draw: the reference pose or a moment of a sequence, and the model's choices.
+struct Pose {
+    int sequence = -1;             // -1: the reference pose
+    float frame = 0;               // between two frames, the pose is interpolated
+    std::vector<int> body_choices; // per body part, the chosen model; missing entries are 0
+    int skin = 0;                  // skin family; out of range counts as the nearest one
+};
+
+class StudioModel {
+public:
+    ~StudioModel();
+    StudioModel(StudioModel&&) noexcept;
+    StudioModel& operator=(StudioModel&&) noexcept;
+
+    const std::string& name() const; // the name stored in the file
+    int bone_count() const;
+    const std::vector<SequenceInfo>& sequences() const;
+    const std::vector<BodyPartInfo>& body_parts() const;
+    int skin_families() const;
+    const std::vector<Texture>& textures() const;
+
+    // The frame position after playing the sequence for that many seconds from its start: a
+    // looping sequence wraps, any other stops at its last frame.
+    float frame_at(int sequence, double seconds) const;
+
+    // The posed triangles and bones. Every index in the pose is clamped into range, so any pose
+    // can be drawn.
+    DrawList draw(const Pose& pose) const;
+
+    // The choice of each body part that a body value selects, as the game numbers the
+    // combinations of choices: the first part counts fastest. A negative value selects choice 0.
+    std::vector<int> body_choices(int body_value) const;
+
+    // Made by the reader, which alone knows Data.
+    struct Data;
+    explicit StudioModel(std::unique_ptr<Data> data);
+
+private:
+    std::unique_ptr<Data> data_;
+};
+
+// Hands out the bytes of a companion file that lies beside the main file (a texture file such as
+// "gignT.mdl", a sequence group file such as "gign01.mdl"), or nothing when there is none.
+using SiblingReader =
+    std::function<std::optional<std::vector<std::uint8_t>>(const std::string& file_name)>;
+
+// Reads a model from the bytes of its main file, and its companion files through sibling. A file
+// that cannot be read whole and valid is refused with one clear reason ("not a model file",
+// "model version 44 is not supported", "texture file gignT.mdl is missing", "the file is
+// damaged: ..."); nothing is half-read.
+// The companions are asked for by the main file's name without its folder and ".mdl", followed
+// by "T.mdl" or the group's two digits and ".mdl": "gign.mdl" has "gignT.mdl" and "gign01.mdl".
+// file_name is the main file's name or path; when it is empty, the name stored in the file stands
+// in for it.
+platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file,
+                                         const SiblingReader& sibling,
+                                         std::string_view file_name = {});
+
+// Reads a model from its main file on disk, with its companion files from the same folder: a
+// companion named exactly, else one whose name differs only in case ("oranget.mdl"). Only
+// regular files of at most 64 MiB are read.
+platform::Result<StudioModel> load_model(const std::string& path);
+
+} // namespace model

@@ -1,0 +1,78 @@
+#include "model/textures.h"
+
+#include "model/limits.h"
+
+namespace model {
+
+namespace {
+
+constexpr int chrome = 0x02;
+constexpr int full_bright = 0x04;
+constexpr int additive = 0x20;
+constexpr int masked = 0x40;
+constexpr std::uint64_t palette_size = 768;
+
+Texture read_texture(const FileBytes& file, std::uint64_t at, std::int64_t& texels) {
+    Texture texture;
+    texture.name = file.text(at, 64);
+    const std::int32_t flags = file.i32(at + 64);
+    texture.masked = flags & masked;
+    texture.chrome = flags & chrome;
+    texture.full_bright = flags & full_bright;
+    texture.additive = flags & additive;
+    texture.width = file.i32(at + 68);
+    texture.height = file.i32(at + 72);
+    if (texture.width < 1 || texture.width > limits::texture_side || texture.height < 1 ||
+        texture.height > limits::texture_side)
+        file.damaged("texture " + texture.name + " is " + std::to_string(texture.width) + " by " +
+                     std::to_string(texture.height) + " pixels");
+    const auto count = static_cast<std::uint64_t>(texture.width) * texture.height;
+    texels += static_cast<std::int64_t>(count);
+    if (texels > limits::total_texels)
+        file.damaged("its textures hold more than " + std::to_string(limits::total_texels) +
+                     " pixels");
+    const std::int32_t pixels = file.i32(at + 76);
+    file.check_inside(pixels, count + palette_size, "the pixels of texture " + texture.name);
+    const std::uint8_t* index = file.bytes().data() + pixels;
+    const std::uint8_t* palette = index + count;
+    texture.rgba.resize(count * 4);
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const std::uint8_t* colour = palette + index[i] * 3;
+        std::uint8_t* out = texture.rgba.data() + i * 4;
+        out[0] = colour[0];
+        out[1] = colour[1];
+        out[2] = colour[2];
+        out[3] = texture.masked && index[i] == 255 ? 0 : 255;
+    }
+    return texture;
+}
+
+} // namespace
+
+TextureSet read_textures(const FileBytes& file) {
+    TextureSet set;
+    const Table records = file.table_at(180, 184, 80, limits::textures, "textures");
+    std::int64_t texels = 0;
+    for (std::int64_t t = 0; t < records.count; ++t)
+        set.textures.push_back(
+            read_texture(file, records.offset + static_cast<std::uint64_t>(t) * 80, texels));
+
+    const std::int32_t references = file.i32(192);
+    const std::int32_t families = file.i32(196);
+    file.check_count(references, limits::skin_references, "skin references");
+    file.check_count(families, limits::skin_families, "skin families");
+    const auto entries = static_cast<std::int64_t>(references) * families;
+    const Table skins = file.table(entries, file.i32(200), 2, entries, "skin table");
+    for (std::int64_t e = 0; e < skins.count; ++e) {
+        const std::int16_t texture = file.i16(skins.offset + static_cast<std::uint64_t>(e) * 2);
+        if (texture < 0 || texture >= records.count)
+            file.damaged("skin family " + std::to_string(e / references) + " names texture " +
+                         std::to_string(texture) + " of " + std::to_string(records.count));
+        set.skins.push_back(texture);
+    }
+    set.skin_references = references;
+    set.skin_families = families;
+    return set;
+}
+
+} // namespace model

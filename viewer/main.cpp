@@ -1,0 +1,13 @@
+#include "viewer/viewer_window.h"
+
+#include <QApplication>
+
+// Shows the model file named by the one argument, or how to use the viewer when there is none.
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessary model viewer"));
+    const QStringList arguments = QApplication::arguments();
+    ViewerWindow window(arguments.size() > 1 ? arguments.at(1) : QString());
+    window.show();
+    return QApplication::exec();
+}

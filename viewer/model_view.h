@@ -1,0 +1,64 @@
+#pragma once
+
+#include "viewer/camera.h"
+#include "viewer/image.h"
+#include "viewer/scene.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+// The picture of the model: renders the posed model as the camera sees it, and moves the camera
+// by mouse and keys. It draws only when something changed.
+class ModelView final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ModelView(QWidget* parent = nullptr);
+
+    // The model's textures, once per model.
+    void set_textures(const std::vector<model::Texture>& textures);
+    // The box the view is framed on and the ground laid under; the view goes back to it.
+    void set_stage(model::Vec3 min, model::Vec3 max);
+    void show_pose(model::DrawList list);
+
+    const viewer::ViewOptions& options() const { return options_; }
+    void set_options(const viewer::ViewOptions& options);
+
+    // Frames the stage again, as at the start.
+    void reset_view();
+
+    const viewer::Camera& camera() const { return camera_; }
+    // The picture at the view's size, as it is shown.
+    QImage picture();
+
+signals:
+    // Keys in the view for the sequence: Space, and comma or full stop.
+    void play_pause_requested();
+    void step_requested(int frames);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void render_if_changed();
+    void changed();
+    void camera_moved();
+
+    viewer::SceneRenderer renderer_;
+    viewer::Camera camera_;
+    viewer::ViewOptions options_;
+    model::DrawList list_;
+    model::Vec3 stage_min_{-16, -16, -16};
+    model::Vec3 stage_max_{16, 16, 16};
+    viewer::Ground ground_ = viewer::ground_under(stage_min_, stage_max_);
+    viewer::Image image_;
+    bool stale_ = true;
+    bool camera_moved_ = false; // by the user, since the view was last framed
+    QPoint drag_from_;
+};

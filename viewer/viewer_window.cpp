@@ -1,0 +1,401 @@
+#include "viewer/viewer_window.h"
+
+#include "viewer/clock.h"
+#include "viewer/model_facts.h"
+#include "viewer/model_view.h"
+#include "viewer/view_settings.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+QString controls_text() {
+    return ViewerWindow::tr(
+        "Drag with the left mouse button to turn the model, with the right button to move it; "
+        "the wheel brings it nearer. With the keyboard in the picture: the arrow keys turn it, "
+        "Shift with the arrow keys moves it, + and - bring it nearer and further, Home puts "
+        "the view back. Space plays or pauses a sequence, comma and full stop step a frame. "
+        "Ctrl+S saves the picture, Escape closes the window.");
+}
+
+QString usage_text() {
+    return ViewerWindow::tr("Tessary's model viewer shows a model file of the game.\n\n"
+                            "Usage: mdl.exe \"<model file>\"\n\n") +
+           controls_text();
+}
+
+QPixmap swatch(const QColor& colour) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(colour);
+    return pixmap;
+}
+
+QColor qcolour(viewer::Colour colour) {
+    return QColor(viewer::red_of(colour), viewer::green_of(colour), viewer::blue_of(colour));
+}
+
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
+    : clock_(clock ? clock : new WallClock), path_(path) {
+    setObjectName(QStringLiteral("viewer_window"));
+    clock_->setParent(this);
+    view_ = new ModelView(this);
+    view_->setToolTip(controls_text());
+    view_->set_options(viewer::read_view_options());
+    message_ = named(new QLabel(this), "message");
+    message_->setWordWrap(true);
+    message_->setAlignment(Qt::AlignCenter);
+    message_->setMargin(24);
+    message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(message_, 1);
+    layout->addWidget(view_, 1);
+
+    connect(clock_, &Clock::ticked, this, &ViewerWindow::tick);
+    connect(view_, &ModelView::play_pause_requested, this, &ViewerWindow::play_or_pause);
+    connect(view_, &ModelView::step_requested, this, &ViewerWindow::step);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
+
+    resize(1100, 720);
+    if (path_.isEmpty()) {
+        setWindowTitle(tr("Tessary model viewer"));
+        show_failure(usage_text());
+    } else {
+        open();
+    }
+}
+
+ViewerWindow::~ViewerWindow() = default;
+
+void ViewerWindow::show_failure(const QString& text) {
+    message_->setText(text);
+    view_->hide();
+    message_->show();
+}
+
+void ViewerWindow::open() {
+    const QFileInfo info(path_);
+    file_name_ = info.fileName();
+    file_size_ = info.size();
+    setWindowTitle(file_name_);
+
+    auto loaded = model::load_model(QFile::encodeName(path_).toStdString());
+    if (!loaded) {
+        QStringList reasons;
+        for (const auto& text : loaded.messages())
+            reasons << QString::fromLocal8Bit(text);
+        if (reasons.isEmpty())
+            reasons << tr("The file could not be read.");
+        show_failure(tr("%1 cannot be shown.").arg(file_name_) + QStringLiteral("\n\n") +
+                     reasons.join(QLatin1Char('\n')));
+        return;
+    }
+    model_.emplace(std::move(loaded).value());
+    playback_ = std::make_unique<viewer::Playback>(*model_);
+    pose_.body_choices.assign(model_->body_parts().size(), 0);
+
+    view_->set_textures(model_->textures());
+    const auto reference = model_->draw(pose_);
+    // A model that draws nothing in its reference pose gets a stage of a small model's size.
+    const bool empty = reference.meshes.empty();
+    view_->set_stage(empty ? model::Vec3{-16, -16, 0} : reference.min,
+                     empty ? model::Vec3{16, 16, 32} : reference.max);
+    build_panel();
+    message_->hide();
+    show_pose();
+    show_facts();
+    view_->setFocus();
+}
+
+void ViewerWindow::build_panel() {
+    panel_ = named(new QWidget, "panel");
+    auto* column = new QVBoxLayout(panel_);
+    column->addWidget(build_sequence_box());
+    if (auto* choices = build_choice_box())
+        column->addWidget(choices);
+    column->addWidget(build_view_box());
+
+    auto* facts_box = named(new QGroupBox(tr("About the model")), "facts_box");
+    facts_ = named(new QLabel, "facts");
+    facts_->setWordWrap(true);
+    facts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    (new QVBoxLayout(facts_box))->addWidget(facts_);
+    column->addWidget(facts_box);
+    status_ = named(new QLabel, "status");
+    status_->setWordWrap(true);
+    column->addWidget(status_);
+    column->addStretch(1);
+
+    auto* scroll = named(new QScrollArea(this), "panel_scroll");
+    scroll->setWidget(panel_);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFixedWidth(320);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    layout()->addWidget(scroll);
+}
+
+QGroupBox* ViewerWindow::build_sequence_box() {
+    auto* box = named(new QGroupBox(tr("Se&quences")), "sequence_box");
+    sequences_ = named(new QListWidget, "sequences");
+    sequences_->addItem(tr("Reference pose"));
+    for (const auto& sequence : model_->sequences()) {
+        sequences_->addItem(tr("%1 (%2 frames at %3 fps%4)")
+                                .arg(QString::fromLocal8Bit(sequence.name))
+                                .arg(sequence.frame_count)
+                                .arg(static_cast<double>(sequence.fps))
+                                .arg(sequence.looping ? tr(", looping") : QString()));
+    }
+    sequences_->setCurrentRow(0);
+    previous_frame_ = named(new QPushButton(tr("Pre&v")), "previous_frame");
+    previous_frame_->setToolTip(tr("The frame before (comma in the picture)"));
+    play_ = named(new QPushButton(tr("&Play")), "play");
+    play_->setToolTip(tr("Plays or pauses the sequence (Space in the picture)"));
+    next_frame_ = named(new QPushButton(tr("Ne&xt")), "next_frame");
+    next_frame_->setToolTip(tr("The frame after (full stop in the picture)"));
+    frame_slider_ = named(new QSlider(Qt::Horizontal), "frame_slider");
+    frame_label_ = named(new QLabel, "frame_label");
+    auto* slider_label = named(new QLabel(tr("Fra&me")), "frame_slider_label");
+    slider_label->setBuddy(frame_slider_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(previous_frame_);
+    buttons->addWidget(play_);
+    buttons->addWidget(next_frame_);
+    auto* slider_row = new QHBoxLayout;
+    slider_row->addWidget(slider_label);
+    slider_row->addWidget(frame_slider_, 1);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(sequences_);
+    layout->addLayout(buttons);
+    layout->addLayout(slider_row);
+    layout->addWidget(frame_label_);
+
+    connect(sequences_, &QListWidget::currentRowChanged, this, &ViewerWindow::choose_sequence);
+    connect(previous_frame_, &QPushButton::clicked, this, [this] { step(-1); });
+    connect(play_, &QPushButton::clicked, this, &ViewerWindow::play_or_pause);
+    connect(next_frame_, &QPushButton::clicked, this, [this] { step(1); });
+    connect(frame_slider_, &QSlider::valueChanged, this, &ViewerWindow::slide_to);
+    return box;
+}
+
+QGroupBox* ViewerWindow::build_choice_box() {
+    auto* form = new QFormLayout;
+    const auto& parts = model_->body_parts();
+    body_parts_.assign(parts.size(), nullptr);
+    for (std::size_t part = 0; part < parts.size(); ++part) {
+        if (parts[part].choices.size() < 2)
+            continue;
+        auto* choices = new QComboBox;
+        choices->setObjectName(QStringLiteral("body_part_%1").arg(part));
+        for (const auto& choice : parts[part].choices)
+            choices->addItem(QString::fromLocal8Bit(choice));
+        // Digits give every body part an access key of its own, however many there are.
+        const auto number = static_cast<int>(form->rowCount()) + 1;
+        const QString key = number <= 9 ? QStringLiteral("&%1 ").arg(number) : QString();
+        form->addRow(key + QString::fromLocal8Bit(parts[part].name), choices);
+        connect(choices, &QComboBox::currentIndexChanged, this, [this, part](int index) {
+            pose_.body_choices[part] = index;
+            show_pose();
+            show_facts();
+        });
+        body_parts_[part] = choices;
+    }
+    if (model_->skin_families() > 1) {
+        skin_ = named(new QComboBox, "skin");
+        for (int family = 1; family <= model_->skin_families(); ++family)
+            skin_->addItem(tr("Family %1").arg(family));
+        form->addRow(tr("S&kin"), skin_);
+        connect(skin_, &QComboBox::currentIndexChanged, this, [this](int index) {
+            pose_.skin = index;
+            show_pose();
+        });
+    }
+    if (form->rowCount() == 0) {
+        delete form;
+        return nullptr;
+    }
+    auto* box = named(new QGroupBox(tr("Body parts and skins")), "choice_box");
+    box->setLayout(form);
+    return box;
+}
+
+QGroupBox* ViewerWindow::build_view_box() {
+    const auto& options = view_->options();
+    const auto check = [this](const QString& text, const char* name, bool checked) {
+        auto* box = named(new QCheckBox(text), name);
+        box->setChecked(checked);
+        connect(box, &QCheckBox::toggled, this, &ViewerWindow::options_changed);
+        return box;
+    };
+    show_textures_ = check(tr("&Textures"), "show_textures", options.textures);
+    show_wireframe_ = check(tr("&Wireframe"), "show_wireframe", options.wireframe);
+    show_bones_ = check(tr("&Bones"), "show_bones", options.bones);
+    show_ground_ = check(tr("&Ground"), "show_ground", options.ground);
+    background_ = named(new QPushButton(tr("Ba&ckground...")), "background");
+    background_->setIcon(swatch(qcolour(options.background)));
+    reset_view_ = named(new QPushButton(tr("&Reset view")), "reset_view");
+    reset_view_->setToolTip(tr("Frames the model again (Home in the picture)"));
+    save_ = named(new QPushButton(tr("&Save picture...")), "save_picture");
+    save_->setToolTip(tr("Saves the picture as PNG (Ctrl+S)"));
+
+    auto* box = named(new QGroupBox(tr("View")), "view_box");
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(show_textures_, 0, 0);
+    grid->addWidget(show_wireframe_, 0, 1);
+    grid->addWidget(show_bones_, 1, 0);
+    grid->addWidget(show_ground_, 1, 1);
+    grid->addWidget(background_, 2, 0);
+    grid->addWidget(reset_view_, 2, 1);
+    grid->addWidget(save_, 3, 0, 1, 2);
+
+    connect(background_, &QPushButton::clicked, this, &ViewerWindow::choose_background);
+    connect(reset_view_, &QPushButton::clicked, view_, &ModelView::reset_view);
+    connect(save_, &QPushButton::clicked, this, &ViewerWindow::choose_file_for_picture);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            &ViewerWindow::choose_file_for_picture);
+    return box;
+}
+
+void ViewerWindow::show_facts() {
+    model::Pose reference;
+    reference.body_choices = pose_.body_choices;
+    facts_->setText(viewer::model_facts(*model_, file_name_, file_size_, model_->draw(reference)));
+}
+
+void ViewerWindow::choose_sequence(int row) {
+    playback_->choose(row - 1, clock_->seconds());
+    show_pose();
+}
+
+void ViewerWindow::play_or_pause() {
+    if (!playback_)
+        return;
+    if (playback_->playing())
+        playback_->pause(clock_->seconds());
+    else
+        playback_->play(clock_->seconds());
+    show_pose();
+}
+
+void ViewerWindow::step(int frames) {
+    if (!playback_)
+        return;
+    playback_->step(frames, clock_->seconds());
+    show_pose();
+}
+
+void ViewerWindow::slide_to(int frame) {
+    playback_->show_frame(static_cast<float>(frame));
+    show_pose();
+}
+
+void ViewerWindow::tick() {
+    if (!playback_ || !playback_->playing())
+        return;
+    if (playback_->finished(clock_->seconds()))
+        playback_->pause(clock_->seconds());
+    show_pose();
+}
+
+void ViewerWindow::show_pose() {
+    const double now = clock_->seconds();
+    pose_.sequence = playback_->sequence();
+    pose_.frame = playback_->frame(now);
+    view_->show_pose(model_->draw(pose_));
+
+    const bool sequence = pose_.sequence >= 0;
+    const int frames =
+        sequence ? model_->sequences()[static_cast<std::size_t>(pose_.sequence)].frame_count : 1;
+    {
+        const QSignalBlocker quiet(frame_slider_);
+        frame_slider_->setRange(0, std::max(0, frames - 1));
+        frame_slider_->setValue(static_cast<int>(std::floor(pose_.frame)));
+    }
+    frame_slider_->setEnabled(sequence);
+    previous_frame_->setEnabled(sequence);
+    next_frame_->setEnabled(sequence);
+    play_->setEnabled(sequence);
+    play_->setText(playback_->playing() ? tr("&Pause") : tr("&Play"));
+    frame_label_->setText(
+        sequence
+            ? tr("Frame %1 of %2").arg(static_cast<int>(std::floor(pose_.frame)) + 1).arg(frames)
+            : tr("The pose the model was made in"));
+    clock_->set_running(playback_->playing());
+}
+
+void ViewerWindow::options_changed() {
+    auto options = view_->options();
+    options.textures = show_textures_->isChecked();
+    options.wireframe = show_wireframe_->isChecked();
+    options.bones = show_bones_->isChecked();
+    options.ground = show_ground_->isChecked();
+    view_->set_options(options);
+    viewer::write_view_options(options);
+}
+
+void ViewerWindow::set_background(const QColor& colour) {
+    auto options = view_->options();
+    options.background = viewer::rgb(colour.red(), colour.green(), colour.blue());
+    view_->set_options(options);
+    viewer::write_view_options(options);
+    if (background_)
+        background_->setIcon(swatch(colour));
+}
+
+void ViewerWindow::choose_background() {
+    const QColor colour =
+        QColorDialog::getColor(qcolour(view_->options().background), this, tr("Background"));
+    if (colour.isValid())
+        set_background(colour);
+}
+
+QImage ViewerWindow::picture() {
+    return view_->picture();
+}
+
+bool ViewerWindow::save_picture(const QString& path) {
+    const bool saved = picture().save(path, "PNG");
+    if (status_) {
+        status_->setText(saved ? tr("The picture was saved as %1.").arg(QFileInfo(path).fileName())
+                               : tr("The picture could not be saved as %1.").arg(path));
+    }
+    return saved;
+}
+
+void ViewerWindow::choose_file_for_picture() {
+    const QFileInfo model_file(path_);
+    const QString suggested = model_file.dir().filePath(model_file.completeBaseName() + ".png");
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save picture"), suggested,
+                                                      tr("PNG pictures (*.png)"));
+    if (!path.isEmpty())
+        save_picture(path);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "model/studio_model.h"
+#include "viewer/playback.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Clock;
+class ModelView;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSlider;
+
+// The model viewer's one window: the model named by its path, lit and textured, with its
+// sequences to play, its body parts and skins to choose, view options, the model's facts and a
+// picture to save. A file it cannot read, or no file at all, gets a text in place of the model.
+// Every control has an object name, by which tests find it.
+class ViewerWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    // Plays sequences by the clock, which the window takes as its child; without one, by the
+    // real time.
+    explicit ViewerWindow(const QString& path, Clock* clock = nullptr);
+    ~ViewerWindow() override;
+
+    // The picture as the view shows it.
+    QImage picture();
+    // Saves the picture as PNG; says in the window whether that worked.
+    bool save_picture(const QString& path);
+    // The background colour of the view, as the colour button chooses it.
+    void set_background(const QColor& colour);
+
+private:
+    void open();
+    void build_panel();
+    QGroupBox* build_sequence_box();
+    QGroupBox* build_choice_box();
+    QGroupBox* build_view_box();
+    void show_facts();
+    void show_failure(const QString& text);
+
+    void choose_sequence(int row);
+    void play_or_pause();
+    void step(int frames);
+    void slide_to(int frame);
+    void tick();
+    void options_changed();
+    void choose_background();
+    void choose_file_for_picture();
+    // Poses the model as the choices and the playback say, and shows where playback stands.
+    void show_pose();
+
+    ModelView* view_ = nullptr;
+    QLabel* message_ = nullptr; // the reason a file could not be shown, or how to use the viewer
+    QWidget* panel_ = nullptr;  // everything beside the picture, shown with a model
+    QListWidget* sequences_ = nullptr; // the reference pose first, then the model's sequences
+    QPushButton* previous_frame_ = nullptr;
+    QPushButton* play_ = nullptr;
+    QPushButton* next_frame_ = nullptr;
+    QSlider* frame_slider_ = nullptr;
+    QLabel* frame_label_ = nullptr;
+    std::vector<QComboBox*> body_parts_; // one for each body part with a choice, else null
+    QComboBox* skin_ = nullptr;
+    QCheckBox* show_textures_ = nullptr;
+    QCheckBox* show_wireframe_ = nullptr;
+    QCheckBox* show_bones_ = nullptr;
+    QCheckBox* show_ground_ = nullptr;
+    QPushButton* background_ = nullptr;
+    QPushButton* reset_view_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QLabel* facts_ = nullptr;
+    QLabel* status_ = nullptr;
+
+    Clock* clock_;
+    QString path_;
+    QString file_name_;
+    qint64 file_size_ = 0;
+    std::optional<model::StudioModel> model_;
+    std::unique_ptr<viewer::Playback> playback_;
+    model::Pose pose_;
+};
