@@ -1,5 +1,6 @@
 #include "library/game_directory.h"
 
+#include "library/steam_game.h"
 #include "platform/message.h"
 
 #include <cstdint>
@@ -37,7 +38,8 @@ KeyValue GetKeyValue(platform::RegistryRoot root, const std::string& key_path,
 
 namespace {
 
-// The text of the first of the game's entries that can be read; nothing when neither can.
+// The text of the first of the game's entries that can be read, else the game's folder in a Steam
+// library; nothing when neither entry can be read and no library holds the game.
 std::optional<std::string> read_game_entries() {
     using platform::RegistryRoot;
     if (auto sierra = GetKeyValue(RegistryRoot::local_machine,
@@ -48,6 +50,8 @@ std::optional<std::string> read_game_entries() {
             GetKeyValue(RegistryRoot::local_machine, "SOFTWARE\\Valve\\Half-Life", "InstallPath");
         valve.found)
         return std::move(valve.text);
+    if (auto steam = find_steam_game_directory())
+        return steam;
     platform::show_message("RegKey not found!!");
     return std::nullopt;
 }

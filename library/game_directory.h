@@ -5,8 +5,9 @@
 #include <optional>
 #include <string>
 
-// Where the game is installed, read from the registry entries its installers write. Nothing is
-// cached: every operation reads it afresh, once for every game file it touches.
+// Where the game is installed, read from the registry entries its installers write, or else found
+// in the user's Steam libraries. Nothing is cached: every operation looks afresh, once for every
+// game file it touches.
 namespace library {
 
 struct KeyValue {
@@ -20,8 +21,8 @@ struct KeyValue {
 KeyValue GetKeyValue(platform::RegistryRoot root, const std::string& key_path,
                      const std::string& value_name);
 
-// The game directory from the first of the game's two entries that can be read; after the
-// message "RegKey not found!!" an empty text when neither can.
+// The game directory from the first of the game's two entries that can be read, else from a Steam
+// library; after the message "RegKey not found!!" an empty text when none has it.
 std::string GetGameDirectory();
 
 // The game directory for an operation that is about to touch the game's files, or nothing when

@@ -38,16 +38,18 @@ bool starts_with_software(const std::string& key_path) {
 
 } // namespace
 
-// The machine-wide registry of the Wine prefix is its text file system.reg. It is read afresh
-// for every lookup, as the registry itself would be.
-std::optional<RegistryValue> query_registry_value(RegistryRoot, const std::string& key_path,
+// The machine-wide registry of the Wine prefix is its text file system.reg, the user's is
+// user.reg. It is read afresh for every lookup, as the registry itself would be.
+std::optional<RegistryValue> query_registry_value(RegistryRoot root, const std::string& key_path,
                                                   const std::string& value_name,
                                                   std::size_t buffer_size) {
-    const std::string text = read_whole_file(wine_prefix() + "/system.reg");
+    const bool machine = root == RegistryRoot::local_machine;
+    const std::string text =
+        read_whole_file(wine_prefix() + (machine ? "/system.reg" : "/user.reg"));
 
     // In a 64-bit prefix the 32-bit view of SOFTWARE lies under Software\Wow6432Node.
     std::vector<std::string> keys{key_path};
-    if (starts_with_software(key_path))
+    if (machine && starts_with_software(key_path))
         keys.insert(keys.begin(), "Software\\Wow6432Node\\" + key_path.substr(9));
     const auto lookup = look_up_wine_registry(text, keys, value_name);
     if (!lookup.readable)

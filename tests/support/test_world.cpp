@@ -23,12 +23,19 @@ void set_environment(const char* name, const std::string& value) {
 namespace {
 
 // A fresh folder for the world. On Linux its Wine prefix holds the registry the world writes.
+// The home folder and the folders where Steam may be installed lie inside it too, so that no
+// test finds the real ones.
 fs::path fresh_world_folder() {
     std::random_device random;
     for (;;) {
         auto folder = fs::temp_directory_path() / ("tessary-test-" + std::to_string(random()));
         if (fs::create_directory(folder)) {
             set_environment("WINEPREFIX", (folder / "prefix").string());
+            fs::create_directory(folder / "home");
+            set_environment("HOME", (folder / "home").string());
+            set_environment("XDG_DATA_HOME", (folder / "home" / "data").string());
+            set_environment("ProgramFiles(x86)", (folder / "Program Files (x86)").string());
+            set_environment("ProgramFiles", (folder / "Program Files").string());
             return folder;
         }
     }
