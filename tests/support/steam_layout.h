@@ -12,7 +12,7 @@ namespace steam_layout {
 void make_library(const std::filesystem::path& library);
 
 // The game in a library: its manifest (appmanifest_10.acf) naming the install folder, and that
-// folder with a cstrike folder in it. The folder of the game is given back.
+// folder with a cstrike folder in it. The game's folder is given back.
 std::filesystem::path install_game(const std::filesystem::path& library,
                                    const std::string& install_folder = "Half-Life",
                                    std::uint64_t state_flags = 4,
@@ -23,7 +23,7 @@ void write_manifest(const std::filesystem::path& library, const std::string& ins
                     const std::string& app_id = "10");
 
 // A libraryfolders.vdf text that lists the folders, in the form since 2021 (numbered objects
-// with a path, the first being the root) or the older one (numbered paths, without the root).
+// with a path, from "0") or the older one (numbered paths, from "1").
 std::string library_list(const std::vector<std::filesystem::path>& folders, bool old_form = false);
 
 } // namespace steam_layout
