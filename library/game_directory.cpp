@@ -1,5 +1,7 @@
 #include "library/game_directory.h"
 
+#include "library/steam_game.h"
+
 #include <cstdint>
 #include <utility>
 
@@ -42,6 +44,8 @@ Result<Path> game_directory() {
     if (auto valve = read_registry_text(RegistryRoot::local_machine, "SOFTWARE\\Valve\\Half-Life",
                                         "InstallPath"))
         return Path(std::move(*valve));
+    if (auto steam = find_steam_game_directory())
+        return Path(std::move(*steam));
     return fail("RegKey not found!!");
 }
 

@@ -6,8 +6,9 @@
 #include <optional>
 #include <string>
 
-// Where the game is installed, read from the registry entries its installers write. Nothing is
-// kept between lookups: every operation reads it afresh, once for every game file it touches.
+// Where the game is installed, read from the registry entries its installers write, or else found
+// in the user's Steam libraries. Nothing is kept between lookups: every operation looks afresh,
+// once for every game file it touches.
 namespace library {
 
 // Reads one registry value the way the game's entries are read: into a 1024-byte buffer, a
@@ -18,7 +19,8 @@ std::optional<std::string> read_registry_text(platform::RegistryRoot root,
                                               const std::string& value_name);
 
 // The game directory from the first of the game's two entries that can be read, as stored (an
-// entry of another type than text gives an empty one); "RegKey not found!!" when neither can.
+// entry of another type than text gives an empty one), else from a Steam library that holds the
+// game; "RegKey not found!!" when none has it.
 Result<Path> game_directory();
 
 // The game directory for an operation that is about to touch the game's files: an entry that

@@ -23,6 +23,10 @@ bool exists(const Path& path);
 
 bool is_folder(const Path& path);
 
+// The folder's native path with every link resolved, the same for every way of naming one
+// folder. Nothing when there is no folder there, or its links lead nowhere (or in a circle).
+std::optional<std::string> resolved_folder(const Path& path);
+
 // A folder whose entries can be listed.
 bool is_listable_folder(const Path& path);
 

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cwctype>
 #include <memory>
 #include <string_view>
@@ -260,6 +261,15 @@ bool exists(const Path& path) {
 bool is_folder(const Path& path) {
     struct stat info;
     return stat(native_path(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::optional<std::string> resolved_folder(const Path& path) {
+    const std::unique_ptr<char, decltype(&std::free)> resolved(
+        realpath(native_path(path).c_str(), nullptr), &std::free);
+    struct stat info;
+    if (!resolved || stat(resolved.get(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return std::nullopt;
+    return std::string(resolved.get());
 }
 
 bool is_listable_folder(const Path& path) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string_view>
 #include <utility>
 
 // Windows is the system's home: its paths are used as they stand, through the 8-bit functions.
@@ -118,6 +119,28 @@ bool exists(const Path& path) {
 bool is_folder(const Path& path) {
     const DWORD attributes = GetFileAttributesA(path.text().c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> resolved_folder(const Path& path) {
+    const Handle folder(CreateFileA(path.text().c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!folder.valid() || !GetFileInformationByHandle(folder.get(), &information) ||
+        !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    char buffer[MAX_PATH * 4];
+    const DWORD length = GetFinalPathNameByHandleA(folder.get(), buffer, sizeof buffer,
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0 || length >= sizeof buffer)
+        return std::nullopt;
+    // The final path comes in its long form, \\?\C:\... or \\?\UNC\server\...
+    std::string_view final_path(buffer, length);
+    if (final_path.starts_with("\\\\?\\UNC\\"))
+        return "\\\\" + std::string(final_path.substr(8));
+    if (final_path.starts_with("\\\\?\\"))
+        final_path.remove_prefix(4);
+    return std::string(final_path);
 }
 
 bool is_listable_folder(const Path& path) {

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-// Reading the machine-wide registry, where the game's installers leave their entries.
+// Reading the registry: the machine-wide part, where the game's installers leave their entries,
+// and the user's own, where Steam keeps its folder.
 namespace platform {
 
 inline constexpr std::uint32_t reg_sz = 1;
@@ -22,12 +23,12 @@ struct RegistryValue {
     std::vector<unsigned char> data;
 };
 
-enum class RegistryRoot { local_machine };
+enum class RegistryRoot { local_machine, current_user };
 
 // Opens the key under the root with the access mask 0x2003F and reads the value into a buffer of
 // buffer_size bytes. Nothing when the key cannot be opened, the value is missing, or its data
-// does not fit the buffer. 32-bit installers wrote their keys into the 32-bit view, so that view
-// is read first and the native one after it.
+// does not fit the buffer. 32-bit installers wrote their machine-wide keys into the 32-bit view,
+// so that view is read first and the native one after it; the user's keys have only one.
 std::optional<RegistryValue> query_registry_value(RegistryRoot root, const std::string& key_path,
                                                   const std::string& value_name,
                                                   std::size_t buffer_size);

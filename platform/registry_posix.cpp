@@ -56,6 +56,8 @@ std::optional<FileStamp> stamp_of(const std::string& native) {
 class RegistryCache {
 public:
     // The value in each view of the key that the prefix has, the 32-bit installers' view first.
+    explicit RegistryCache(bool machine) : machine_(machine) {}
+
     std::vector<RegistryValue> look_up(const std::string& file, const std::string& key_path,
                                        const std::string& value_name) {
         const auto stamp = stamp_of(file);
@@ -74,8 +76,8 @@ public:
     }
 
 private:
-    static std::vector<RegistryValue> read(const std::string& file, const std::string& key_path,
-                                           const std::string& value_name) {
+    std::vector<RegistryValue> read(const std::string& file, const std::string& key_path,
+                                    const std::string& value_name) const {
         std::vector<RegistryValue> values;
         std::string text;
         if (read_file(Path(file), largest_registry, text))
@@ -83,7 +85,7 @@ private:
 
         // In a 64-bit prefix the 32-bit view of SOFTWARE lies under Software\Wow6432Node.
         std::vector<std::string> keys{key_path};
-        if (starts_with_software(key_path))
+        if (machine_ && starts_with_software(key_path))
             keys.insert(keys.begin(), "Software\\Wow6432Node\\" + key_path.substr(9));
         const auto lookup = look_up_wine_registry(text, keys, value_name);
         if (!lookup.readable)
@@ -95,18 +97,23 @@ private:
         return values;
     }
 
+    bool machine_;
     std::optional<FileStamp> stamp_;
     std::map<std::pair<std::string, std::string>, std::vector<RegistryValue>> found_;
 };
 
 } // namespace
 
-// The machine-wide registry of the Wine prefix is its text file system.reg.
-std::optional<RegistryValue> query_registry_value(RegistryRoot, const std::string& key_path,
+// The machine-wide registry of the Wine prefix is its text file system.reg, the user's is
+// user.reg.
+std::optional<RegistryValue> query_registry_value(RegistryRoot root, const std::string& key_path,
                                                   const std::string& value_name,
                                                   std::size_t buffer_size) {
-    static RegistryCache cache;
-    for (auto& value : cache.look_up(wine_prefix() + "/system.reg", key_path, value_name)) {
+    static RegistryCache machine(true), user(false);
+    const bool for_machine = root == RegistryRoot::local_machine;
+    auto& cache = for_machine ? machine : user;
+    const auto file = wine_prefix() + (for_machine ? "/system.reg" : "/user.reg");
+    for (auto& value : cache.look_up(file, key_path, value_name)) {
         if (value.data.size() <= buffer_size)
             return std::move(value);
     }

@@ -30,9 +30,11 @@ std::optional<RegistryValue> query(HKEY root, const std::string& key_path,
 
 } // namespace
 
-std::optional<RegistryValue> query_registry_value(RegistryRoot, const std::string& key_path,
+std::optional<RegistryValue> query_registry_value(RegistryRoot root, const std::string& key_path,
                                                   const std::string& value_name,
                                                   std::size_t buffer_size) {
+    if (root == RegistryRoot::current_user)
+        return query(HKEY_CURRENT_USER, key_path, value_name, buffer_size, 0);
     if (auto value = query(HKEY_LOCAL_MACHINE, key_path, value_name, buffer_size, KEY_WOW64_32KEY))
         return value;
     return query(HKEY_LOCAL_MACHINE, key_path, value_name, buffer_size, KEY_WOW64_64KEY);

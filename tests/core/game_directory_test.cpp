@@ -14,24 +14,19 @@ std::optional<std::string> read_value(const char* key, const char* name) {
     return library::read_registry_text(platform::RegistryRoot::local_machine, key, name);
 }
 
-std::string directory() {
-    const auto found = library::game_directory();
-    return found ? found->text() : "<" + found.messages().at(0) + ">";
-}
-
 } // namespace
 
 TEST(GameDirectory, TheFirstReadableEntryWinsAndAChangeIsSeenAtOnce) {
     TestWorld world;
-    EXPECT_EQ(directory(), "<RegKey not found!!>");
+    EXPECT_EQ(looked_up_game_directory(), "<RegKey not found!!>");
     world.registry.set_text(valve, "InstallPath", "C:\\Valve");
-    EXPECT_EQ(directory(), "C:\\Valve");
+    EXPECT_EQ(looked_up_game_directory(), "C:\\Valve");
     world.registry.set_text(sierra, "Directory", "C:\\Sierra");
-    EXPECT_EQ(directory(), "C:\\Sierra");
+    EXPECT_EQ(looked_up_game_directory(), "C:\\Sierra");
 
     // Found, though not text: empty, and the second entry is not tried; an operation ends there.
     world.registry.set_text(sierra, "Directory", "C:\\Expand", reg_expand_sz);
-    EXPECT_EQ(directory(), "");
+    EXPECT_EQ(looked_up_game_directory(), "");
     const auto for_operation = library::game_directory_for_operation();
     ASSERT_FALSE(for_operation);
     EXPECT_NE(for_operation.messages().at(0).find("names no game folder"), std::string::npos);
@@ -61,7 +56,7 @@ TEST(GameDirectory, ValuesReadAsTheGameEntriesAre) {
 TEST(GameDirectory, TheInstallersViewComesBeforeTheMachinesOwn) {
     TestWorld world;
     world.registry.set_text(valve, "InstallPath", "C:\\Native", 1, true, View::native);
-    EXPECT_EQ(directory(), "C:\\Native");
+    EXPECT_EQ(looked_up_game_directory(), "C:\\Native");
     world.registry.set_text(valve, "InstallPath", "C:\\Installer", 1, true, View::wow32);
-    EXPECT_EQ(directory(), "C:\\Installer");
+    EXPECT_EQ(looked_up_game_directory(), "C:\\Installer");
 }

@@ -17,9 +17,13 @@ std::string write_hidden_file(const std::filesystem::path& folder, const std::st
 // Makes a file read-only: its mode on Linux, its attribute on Windows.
 void make_read_only(const std::filesystem::path& file);
 
-// Registry values written where the platform's registry reader looks for them: the system.reg of
-// the Wine prefix on Linux, the machine-wide registry itself on Windows. Keys are relative to
-// HKEY_LOCAL_MACHINE; everything written is removed again.
+// The folder that a Steam install takes when the user names no other: Steam in $XDG_DATA_HOME
+// (by default ~/.local/share) on Linux, Steam in Program Files (x86) on Windows.
+std::filesystem::path standard_steam_root();
+
+// Registry values written where the platform's registry reader looks for them: the system.reg
+// and user.reg of the Wine prefix on Linux, the registry itself on Windows. Keys are relative to
+// HKEY_LOCAL_MACHINE unless said otherwise; everything written is removed again.
 class TestRegistry {
 public:
     enum class View { wow32, native }; // the 32-bit installers' view, or the machine's own
@@ -35,6 +39,8 @@ public:
                   std::uint32_t type = 1, bool with_nul = true, View view = View::wow32);
     void set_dword(const std::string& key, const std::string& name, std::uint32_t value,
                    View view = View::wow32);
+    // A REG_SZ value under HKEY_CURRENT_USER; on Linux the only one there.
+    void set_user_text(const std::string& key, const std::string& name, const std::string& text);
 
     // Removes every value written.
     void clear();

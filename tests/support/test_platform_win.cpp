@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <stdexcept>
 
 namespace {
 
@@ -20,6 +22,10 @@ void make_read_only(const std::filesystem::path& file) {
     SetFileAttributesA(file.string().c_str(), FILE_ATTRIBUTE_READONLY);
 }
 
+std::filesystem::path standard_steam_root() {
+    return std::filesystem::path(std::getenv("ProgramFiles(x86)")) / "Steam";
+}
+
 std::string write_hidden_file(const std::filesystem::path& folder, const std::string& name) {
     const auto path = folder / name;
     std::ofstream(path) << "hidden";
@@ -27,7 +33,11 @@ std::string write_hidden_file(const std::filesystem::path& folder, const std::st
     return name;
 }
 
+// The tests write and remove the game's and Steam's own keys, so they run only where the registry
+// is a throwaway one: under Wine, in a fresh prefix.
 TestRegistry::TestRegistry() {
+    if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version"))
+        throw std::runtime_error("the registry tests run under Wine only, in a fresh prefix");
     clear();
 }
 
@@ -53,10 +63,21 @@ void TestRegistry::set(const std::string& key, const std::string& name, Value va
     RegCloseKey(handle);
 }
 
-// The game's and the tests' keys are removed in both views, whoever wrote them.
+void TestRegistry::set_user_text(const std::string& key, const std::string& name,
+                                 const std::string& text) {
+    HKEY handle = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
+                    nullptr);
+    RegSetValueExA(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+    RegCloseKey(handle);
+}
+
+// The game's, Steam's and the tests' keys are removed in both views, whoever wrote them.
 void TestRegistry::clear() {
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Valve\\Steam");
     for (const char* key : {"SOFTWARE\\Sierra OnLine\\Setup\\CSTRIKE", "SOFTWARE\\Valve\\Half-Life",
-                            "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+                            "SOFTWARE\\Valve\\Steam", "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
                             "SOFTWARE\\Microsoft\\Shared Tools Location", "SOFTWARE\\Missing"}) {
         for (const View view : {View::wow32, View::native})
             RegDeleteKeyExA(HKEY_LOCAL_MACHINE, key, view_flag(view), 0);

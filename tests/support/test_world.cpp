@@ -1,5 +1,6 @@
 #include "test_world.h"
 
+#include "library/game_directory.h"
 #include "library/library_tree.h"
 #include "platform/program_folder.h"
 
@@ -22,6 +23,11 @@ void MemorySettings::write(const std::string& section, const std::string& key,
     values_[section + '/' + key] = value;
 }
 
+std::string looked_up_game_directory() {
+    const auto found = library::game_directory();
+    return found ? found->text() : "<" + found.messages().at(0) + ">";
+}
+
 void require(bool condition, const std::string& what) {
     if (!condition)
         throw std::runtime_error(what);
@@ -29,16 +35,20 @@ void require(bool condition, const std::string& what) {
 
 namespace {
 
-// A fresh folder for the world, which is its home too. On Linux its Wine prefix holds the
-// registry the world writes.
+// A fresh folder for the world. On Linux its Wine prefix holds the registry the world writes.
+// The home folder and the folders where Steam may be installed lie inside it too, so that no
+// test finds the real ones.
 fs::path fresh_world_folder() {
     std::random_device random;
     for (;;) {
         auto folder = fs::temp_directory_path() / ("tessary-test-" + std::to_string(random()));
         if (fs::create_directory(folder)) {
             set_environment("WINEPREFIX", (folder / "prefix").string());
+            fs::create_directory(folder / "home");
             set_environment("HOME", (folder / "home").string());
             set_environment("XDG_DATA_HOME", (folder / "home" / "data").string());
+            set_environment("ProgramFiles(x86)", (folder / "Program Files (x86)").string());
+            set_environment("ProgramFiles", (folder / "Program Files").string());
             return folder;
         }
     }

@@ -69,6 +69,9 @@ inline platform::Path system_path(const std::filesystem::path& path) {
     return platform::Path(path.string());
 }
 
+// The game directory as the lookup finds it, or its message in angle brackets.
+std::string looked_up_game_directory();
+
 // Stops the test, whatever framework runs it, when a step of its set-up fails.
 void require(bool condition, const std::string& what);
 

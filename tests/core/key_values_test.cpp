@@ -1,0 +1,106 @@
+// The KeyValues text format, and what Steam's library list and app manifests say in it.
+#include "library/key_values.h"
+#include "library/steam_library.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+using library::KeyValuesNode;
+
+namespace {
+
+// The entries in a short form: key=text, or key{...} for an object, separated by ';'.
+std::string outline(const KeyValuesNode& object) {
+    std::string text;
+    for (const auto& entry : object.children) {
+        text += (text.empty() ? "" : ";") + entry.key;
+        text += entry.is_object ? "{" + outline(entry) + "}" : "=" + entry.text;
+    }
+    return text;
+}
+
+std::optional<std::string> parsed(const std::string& text) {
+    const auto file = library::parse_key_values(text);
+    return file ? std::optional(outline(*file)) : std::nullopt;
+}
+
+// Objects nested to the depth, each opened with the text given.
+std::string nested(std::size_t depth, const std::string& open = "k {") {
+    std::string text;
+    for (std::size_t i = 0; i < depth; ++i)
+        text += open;
+    return text + std::string(depth, '}');
+}
+
+} // namespace
+
+TEST(KeyValues, SyntaxRules) {
+    const std::string long_token(library::key_values_max_token, 'x');
+    struct Case {
+        const char* name;
+        std::string text;
+        std::optional<std::string> outline; // nothing: refused whole
+    };
+    const Case cases[] = {
+        {"escapes", R"("k" "a\"b\\c\td\ne\x")", "k=a\"b\\c\td\ne\\x"},
+        {"unquoted", "key value obj{a b}c\"d\"", "key=value;obj{a=b};c=d"},
+        {"white space", "\t\"a\"\r\n\"b\"\v\f\"c\" \"\"", "a=b;c="},
+        {"comments", "// top\n\"k\" // after a key\n \"a//b\" //\n", "k=a//b"},
+        {"duplicates kept in order", R"("p" "1" "P" "2" "p" {})", "p=1;P=2;p{}"},
+        {"byte order mark", "\xEF\xBB\xBF\"k\" \"v\"", "k=v"},
+        {"empty", "", ""},
+        {"longest token", '"' + long_token + "\" " + long_token, long_token + '=' + long_token},
+        {"deepest nesting", nested(library::key_values_max_depth),
+         nested(library::key_values_max_depth, "k{")},
+        {"unterminated string", R"("k" "v)", std::nullopt},
+        {"escaped end of string", R"("k" "v\")", std::nullopt},
+        {"unterminated object", R"("a" { "k" "v")", std::nullopt},
+        {"stray brace", R"("k" "v" })", std::nullopt},
+        {"brace for a key", R"({ "k" "v" })", std::nullopt},
+        {"key without value", R"("a" { "k" })", std::nullopt},
+        {"key at the end", R"("k")", std::nullopt},
+        {"too deep", nested(library::key_values_max_depth + 1), std::nullopt},
+        {"quoted token too long", '"' + long_token + "x\" v", std::nullopt},
+        {"unquoted token too long", "k " + long_token + 'x', std::nullopt},
+        {"binary file", std::string("\x28\x44\x56\x07\x01\0\0\0\0appid\0\x0a\0\0\0\x08\x08", 21),
+         std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parsed(c.text), c.outline) << c.name;
+    EXPECT_FALSE(library::parse_key_values(std::string(library::key_values_max_size + 1, ' ')));
+}
+
+// Key names compare without regard to case, and of repeated keys the first counts.
+TEST(SteamFiles, LibraryLists) {
+    EXPECT_EQ(library::listed_library_folders(R"("LibraryFolders" {
+        "TimeNextStatsReport" "1623079515"  "1" "D:\\SteamLibrary"  "2" "relative"  "3" ""
+        "x4" "/not/numbered"  "5" { "label" "no path" }  "6" { "PATH" "/mnt/a" "path" "/mnt/b" }
+        "7" "/mnt/c" })"),
+              (std::vector<std::string>{"D:\\SteamLibrary", "/mnt/a", "/mnt/c"}));
+    EXPECT_TRUE(library::listed_library_folders(R"("AppState" { "1" "/mnt/games" })").empty());
+    EXPECT_TRUE(library::listed_library_folders(R"("libraryfolders" "/mnt/games")").empty());
+}
+
+TEST(SteamFiles, AppManifests) {
+    const auto manifest = library::read_app_manifest(R"("appstate" { "APPID" "10"
+        "StateFlags" "1030" "installdir" "Half-Life" "InstallDir" "HL" "LastUpdated" "1701388800" })");
+    ASSERT_TRUE(manifest);
+    EXPECT_EQ(manifest->app_id, 10u);
+    EXPECT_EQ(manifest->install_folder, "Half-Life");
+    EXPECT_EQ(manifest->state_flags, 1030u);
+    EXPECT_EQ(manifest->last_updated, 1701388800u);
+
+    const auto loose = library::read_app_manifest(
+        R"("AppState" { "appid" "ten" "installdir" "HL" "LastUpdated" "99999999999999999999" })");
+    ASSERT_TRUE(loose);
+    EXPECT_EQ(loose->app_id, 0u);
+    EXPECT_EQ(loose->last_updated, 0u);
+    for (const char* folder : {"", ".", "..", "../x", "a/b", "a\\b", "C:x"}) {
+        EXPECT_FALSE(library::read_app_manifest(std::string(R"("AppState" { "installdir" ")") +
+                                                folder + "\" }"))
+            << folder;
+    }
+    EXPECT_FALSE(library::read_app_manifest(R"("AppState" { "installdir" { } })"));
+}

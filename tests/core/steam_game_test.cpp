@@ -1,0 +1,111 @@
+// The game found in Steam libraries when its registry entries are missing.
+#include "library/game_directory.h"
+#include "steam_layout.h"
+#include "test_world.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using namespace steam_layout;
+
+namespace {
+
+// The game directory names that folder; the spelling of the path may differ.
+testing::AssertionResult names_folder(const std::string& directory, const fs::path& folder) {
+    std::error_code error;
+    if (!directory.empty() && fs::equivalent(directory, folder, error))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << '"' << directory << "\" is not " << folder;
+}
+
+} // namespace
+
+TEST(SteamGame, TheGameIsFoundInTheRootOrInAListedLibrary) {
+    struct Case {
+        const char* name;
+        const char* list_file; // relative to the root; none for the root's own library
+        bool old_form;
+    };
+    for (const Case& c :
+         {Case{"root", nullptr, false}, Case{"new list", "config/libraryfolders.vdf", false},
+          Case{"old list", "steamapps/libraryfolders.vdf", true}}) {
+        TestWorld world;
+        const auto root = standard_steam_root();
+        const auto library = c.list_file ? world.root / "Games" / "Steam Library" : root;
+        make_library(root);
+        const auto game = install_game(library);
+        // The new form lists the root too, the old one does not.
+        if (c.list_file)
+            TestWorld::write(root / c.list_file, c.old_form ? library_list({library}, true)
+                                                            : library_list({root, library}));
+
+        EXPECT_TRUE(names_folder(looked_up_game_directory(), game)) << c.name;
+    }
+}
+
+TEST(SteamGame, LibrariesWithoutTheGamesFolderArePassedOver) {
+    TestWorld world;
+    const auto root = standard_steam_root();
+    const auto stale = world.root / "Removed Drive";
+    const auto no_folder = world.root / "No Folder";
+    const auto other_app = world.root / "Other App";
+    const auto case_differs = world.root / "Case";
+    for (const auto& library : {root, no_folder, other_app, case_differs})
+        make_library(library);
+    TestWorld::write(root / "config" / "libraryfolders.vdf",
+                     library_list({root, stale, no_folder, other_app, case_differs}));
+    write_manifest(no_folder, "Half-Life");
+    fs::create_directories(no_folder / "steamapps" / "common" / "Half-Life");
+    install_game(other_app);
+    write_manifest(other_app, "Half-Life", 4, 1701388800, "70");
+    EXPECT_EQ(looked_up_game_directory(), "<RegKey not found!!>");
+
+    // Installed while Tessary runs, with the manifest's folder name in another case than the
+    // folder's own: the next lookup finds it.
+    const auto game = install_game(case_differs, "Half-Life");
+    write_manifest(case_differs, "half-LIFE");
+    EXPECT_TRUE(names_folder(looked_up_game_directory(), game));
+}
+
+TEST(SteamGame, AFullyInstalledCopyWinsThenTheNewest) {
+    struct Case {
+        std::uint64_t first_flags, first_updated, second_flags, second_updated;
+        bool second_wins;
+    };
+    // 4 is the flag of a full install; 2 wants an update, 1024 has one under way.
+    for (const Case& c :
+         {Case{4, 100, 4, 200, true}, Case{4, 200, 4, 100, false}, Case{4, 100, 1026, 200, false},
+          Case{2, 300, 6, 100, true}, Case{1030, 100, 4, 100, false}}) {
+        TestWorld world;
+        const auto root = standard_steam_root();
+        const auto second = world.root / "Second";
+        make_library(root);
+        const auto first_game = install_game(root, "Half-Life", c.first_flags, c.first_updated);
+        const auto second_game =
+            install_game(second, "Half-Life", c.second_flags, c.second_updated);
+        TestWorld::write(root / "config" / "libraryfolders.vdf", library_list({root, second}));
+
+        EXPECT_TRUE(
+            names_folder(looked_up_game_directory(), c.second_wins ? second_game : first_game))
+            << c.first_flags << '/' << c.first_updated << " against " << c.second_flags << '/'
+            << c.second_updated;
+    }
+}
+
+TEST(SteamGame, TheRegistryEntriesComeFirst) {
+    TestWorld world;
+    make_library(standard_steam_root());
+    install_game(standard_steam_root());
+    world.register_game();
+    EXPECT_EQ(looked_up_game_directory(), world.game.string());
+}
+
+TEST(SteamGame, TheUsersRegistryIsApartFromTheMachines) {
+    TestWorld world;
+    world.registry.set_user_text("Software\\Valve\\Steam", "SteamPath", "c:/games/steam");
+    const auto read = [](platform::RegistryRoot root) {
+        return library::read_registry_text(root, "Software\\Valve\\Steam", "SteamPath");
+    };
+    EXPECT_EQ(read(platform::RegistryRoot::current_user), "c:/games/steam");
+    EXPECT_FALSE(read(platform::RegistryRoot::local_machine));
+}
