@@ -88,3 +88,11 @@ TEST(FileSystem, AFileIsWrittenWholeInOneStepAndAStaleStagedCopyGoes) {
               (std::vector<std::string>{"pbackup.txt", "player.txt", "weapon.txt"}));
     EXPECT_EQ(TestWorld::read(list), "old\r\nnew\r\n");
 }
+
+TEST(FileSystem, LinesEndAtCrLfOrALoneCrButNeverAtALoneLf) {
+    const auto text = "one\r\ntwo\rthree\nstill three\r\n\r\n last ";
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(platform::split_lines(text, 10),
+              (Lines{"one", "two", "three\nstill three", "", " last "}));
+    EXPECT_EQ(platform::split_lines(text, 2), (Lines{"one", "two"}));
+}

@@ -99,13 +99,3 @@ TEST(SteamGame, TheRegistryEntriesComeFirst) {
     world.register_game();
     EXPECT_EQ(looked_up_game_directory(), world.game.string());
 }
-
-TEST(SteamGame, TheUsersRegistryIsApartFromTheMachines) {
-    TestWorld world;
-    world.registry.set_user_text("Software\\Valve\\Steam", "SteamPath", "c:/games/steam");
-    const auto read = [](platform::RegistryRoot root) {
-        return library::read_registry_text(root, "Software\\Valve\\Steam", "SteamPath");
-    };
-    EXPECT_EQ(read(platform::RegistryRoot::current_user), "c:/games/steam");
-    EXPECT_FALSE(read(platform::RegistryRoot::local_machine));
-}

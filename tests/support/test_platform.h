@@ -21,8 +21,8 @@ void make_read_only(const std::filesystem::path& file);
 // (by default ~/.local/share) on Linux, Steam in Program Files (x86) on Windows.
 std::filesystem::path standard_steam_root();
 
-// Registry values written where the platform's registry reader looks for them: the system.reg
-// and user.reg of the Wine prefix on Linux, the registry itself on Windows. Keys are relative to
+// Registry values written where the platform's registry reader looks for them: the system.reg of
+// the Wine prefix on Linux, the registry itself on Windows. Keys are relative to
 // HKEY_LOCAL_MACHINE unless said otherwise; everything written is removed again.
 class TestRegistry {
 public:
@@ -39,7 +39,7 @@ public:
                   std::uint32_t type = 1, bool with_nul = true, View view = View::wow32);
     void set_dword(const std::string& key, const std::string& name, std::uint32_t value,
                    View view = View::wow32);
-    // A REG_SZ value under HKEY_CURRENT_USER; on Linux the only one there.
+    // A REG_SZ value under HKEY_CURRENT_USER (Windows only: Steam keeps its path there).
     void set_user_text(const std::string& key, const std::string& name, const std::string& text);
 
     // Removes every value written.

@@ -23,10 +23,6 @@ std::string file_key(const std::string& key, TestRegistry::View view) {
     return escaped;
 }
 
-std::string user_registry_file() {
-    return platform::wine_prefix() + "/user.reg";
-}
-
 } // namespace
 
 void set_environment(const char* name, const std::string& value) {
@@ -55,7 +51,6 @@ TestRegistry::TestRegistry() {
 TestRegistry::~TestRegistry() {
     std::error_code ignored;
     std::filesystem::remove(platform::wine_prefix() + "/system.reg", ignored);
-    std::filesystem::remove(user_registry_file(), ignored);
 }
 
 void TestRegistry::set_text(const std::string& key, const std::string& name,
@@ -71,23 +66,9 @@ void TestRegistry::set_text(const std::string& key, const std::string& name,
     set(key, name, std::move(value), view);
 }
 
-// The user's registry file holds this one value, a string as Wine writes it (the tests' texts need
-// no escapes).
-void TestRegistry::set_user_text(const std::string& key, const std::string& name,
-                                 const std::string& text) {
-    std::filesystem::create_directories(platform::wine_prefix());
-    std::ofstream(user_registry_file(), std::ios::binary)
-        << "WINE REGISTRY Version 2\n"
-        << ";; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n\n"
-        << '[' << file_key(key, View::native) << "] 1796483848\n"
-        << '"' << name << "\"=\"" << text << "\"\n";
-}
-
 void TestRegistry::clear() {
     keys_.clear();
     set({}, {}, {}, View::native);
-    std::error_code ignored;
-    std::filesystem::remove(user_registry_file(), ignored);
 }
 
 void TestRegistry::set(const std::string& key, const std::string& name, Value value, View view) {

@@ -19,7 +19,6 @@ struct InstallWorld : UiWorld {
         main_window = start();
         for (const auto* model : {"a", "b", "c"})
             write(library_file(std::string("player/gign/") + model + "/gign.mdl"), model);
-        write(library_file("player/hostage/blue/hostage.mdl"), "blue hostage");
         for (const auto* file :
              {"Full/v_ak47.mdl", "Full/v_ak47_r.mdl", "Full/w_ak47.mdl", "Full/p_ak47.mdl",
               "WP/w_ak47.mdl", "WP/p_ak47.mdl", "Right/v_ak47_r.mdl", "loose.mdl"})
@@ -56,11 +55,6 @@ private slots:
         click(window, "btn_install");
         QCOMPARE(TestWorld::read(world.game_file("player/gign/gign.mdl")), "b");
         QCOMPARE(confirmation(window), QStringLiteral("gign model b installed"));
-        pick_type(window, "hostage");
-        pick_model(window, "blue");
-        click(window, "btn_install");
-        QCOMPARE(TestWorld::read(world.game_file("hostage.mdl")), "blue hostage");
-        QCOMPARE(confirmation(window), QStringLiteral("hostage model blue installed"));
         QCOMPARE(world.messages,
                  (std::vector<std::string>{"Please select a model before clicking install.",
                                            "No model selected"}));
