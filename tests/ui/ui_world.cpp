@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 
 UiWorld::UiWorld() {
     SettingsStore::move_to((root / "settings").string());
@@ -52,6 +54,14 @@ void UiWorld::save_screenshot(QWidget* window, const QString& name) {
 
 void process_deferred_deletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void click(const QWidget* window, const char* button) {
+    child<QPushButton>(window, button)->click();
+}
+
+QString label(const QWidget* window, const char* name) {
+    return child<QLabel>(window, name)->text();
 }
 
 QWidget* top_level(const char* name) {

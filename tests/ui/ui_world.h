@@ -22,6 +22,12 @@ template <typename Control> Control* child(const QWidget* window, const char* na
     return control;
 }
 
+// Clicks the button of that name in the window.
+void click(const QWidget* window, const char* button);
+
+// The text of the label of that name in the window.
+QString label(const QWidget* window, const char* name);
+
 // The open window of that name, if any.
 QWidget* top_level(const char* name);
 
