@@ -2,51 +2,51 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <numbers>
+#include <ostream>
 #include <set>
+#include <tuple>
 
-using model_writer::Description;
+namespace model {
+std::ostream& operator<<(std::ostream& out, const Vec3& v) {
+    return out << '(' << v.x << ", " << v.y << ", " << v.z << ')';
+}
+} // namespace model
 
 namespace {
 
-// The quad's corners, told apart by their texture coordinates.
-constexpr std::array<std::array<float, 2>, 4> corner_uvs{{{0, 1}, {0, 0}, {1, 1}, {1, 0}}};
+using Quad = std::array<model::Vec3, 4>;
 
-int corner_of(const model::DrawVertex& vertex) {
-    for (int corner = 0; corner < 4; ++corner)
-        if (vertex.u == corner_uvs[corner][0] && vertex.v == corner_uvs[corner][1])
-            return corner;
-    return -1;
+// Which of the quad's stored corners a vertex is, told by its texture coordinates: (0, 1),
+// (0, 0), (1, 1), (1, 0).
+std::size_t corner_of(const model::DrawVertex& vertex) {
+    return static_cast<std::size_t>(std::lround(2 * vertex.u + 1 - vertex.v));
 }
 
-testing::AssertionResult quad_at(const model::DrawList& list,
-                                 const std::array<model::Vec3, 4>& expected) {
-    if (list.meshes.size() != 1)
-        return testing::AssertionFailure() << list.meshes.size() << " meshes";
-    for (const model::DrawVertex& vertex : list.meshes[0].vertices) {
-        const int corner = corner_of(vertex);
-        if (corner < 0)
-            return testing::AssertionFailure()
-                   << "a vertex at u " << vertex.u << ", v " << vertex.v;
-        const model::Vec3& want = expected[corner];
-        const model::Vec3& got = vertex.position;
-        if (std::abs(got.x - want.x) > 1e-3 || std::abs(got.y - want.y) > 1e-3 ||
-            std::abs(got.z - want.z) > 1e-3)
-            return testing::AssertionFailure() << "corner " << corner << " at (" << got.x << ", "
-                                               << got.y << ", " << got.z << ")";
-    }
-    return testing::AssertionSuccess();
+Quad corners(const model::DrawList& list) {
+    Quad found{};
+    for (const model::DrawVertex& vertex : list.meshes.at(0).vertices)
+        found.at(corner_of(vertex)) = vertex.position;
+    return found;
 }
 
-constexpr std::array<model::Vec3, 4> as_stored{{{0, -8, 0}, {0, -8, 16}, {0, 8, 0}, {0, 8, 16}}};
-constexpr std::array<model::Vec3, 4> quarter_turn{{{8, 0, 0}, {8, 0, 16}, {-8, 0, 0}, {-8, 0, 16}}};
+bool near(const Quad& got, const Quad& want) {
+    for (std::size_t i = 0; i < 4; ++i)
+        if (std::abs(got[i].x - want[i].x) > 1e-3 || std::abs(got[i].y - want[i].y) > 1e-3 ||
+            std::abs(got[i].z - want[i].z) > 1e-3)
+            return false;
+    return true;
+}
+
+constexpr Quad as_stored{{{0, -8, 0}, {0, -8, 16}, {0, 8, 0}, {0, 8, 16}}};
+constexpr Quad quarter_turn{{{8, 0, 0}, {8, 0, 16}, {-8, 0, 0}, {-8, 0, 16}}};
 constexpr float half = 5.656854f; // 8 × cos 45°
 
-Description rolled_and_turned() {
-    Description description = model_writer::tiny_model();
-    description.bones[0].value[3] = std::numbers::pi_v<float> / 2;
-    description.bones[0].value[5] = std::numbers::pi_v<float> / 2;
+model_writer::Description rolled_and_turned() {
+    model_writer::Description description = model_writer::tiny_model();
+    description.bones[0].value[3] = description.bones[0].value[5] = std::numbers::pi_v<float> / 2;
     return description;
 }
 
@@ -55,22 +55,20 @@ Description rolled_and_turned() {
 TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
     const struct {
         const char* name;
-        Description description;
+        model_writer::Description description;
         int sequence;
         float frame;
-        std::array<model::Vec3, 4> expected;
+        Quad expected;
     } cases[] = {
         {"reference pose", model_writer::tiny_model(), -1, 0, as_stored},
-        {"frame 0", model_writer::tiny_model(), 0, 0, as_stored},
         {"frame 1", model_writer::tiny_model(), 0, 1, quarter_turn},
-        {"frame 2 repeats the run's last sample", model_writer::tiny_model(), 0, 2, quarter_turn},
-        {"frame past the end", model_writer::tiny_model(), 0, 7, quarter_turn},
-        {"sequence past the end", model_writer::tiny_model(), 4, 1, quarter_turn},
         {"frame 0.5 halfway round",
          model_writer::tiny_model(),
          0,
          0.5f,
          {{{half, -half, 0}, {half, -half, 16}, {-half, half, 0}, {-half, half, 16}}}},
+        {"frame past the end", model_writer::tiny_model(), 0, 7, quarter_turn},
+        {"sequence past the end", model_writer::tiny_model(), 4, 1, quarter_turn},
         {"roll about X before yaw about Z",
          rolled_and_turned(),
          -1,
@@ -81,64 +79,82 @@ TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
     for (const auto& c : cases) {
         const auto model = read_description(c.description);
         ASSERT_TRUE(model.ok()) << c.name << ": " << model.messages().at(0);
-        EXPECT_TRUE(quad_at(model->draw({c.sequence, c.frame, {}, 0}), c.expected)) << c.name;
+        EXPECT_PRED2(near, corners(model->draw({c.sequence, c.frame, {}, 0})), c.expected)
+            << c.name;
     }
 }
 
 TEST(Pose, ReadsSamplesAcrossRuns) {
-    // The tiny model with its X position animated through two runs: (1 sample, 2 frames) of 256,
-    // then (1 sample, 1 frame) of 512, appended to the file: X = 1, 1, 2 units.
+    // X animated through two runs appended to the file: (1 sample, 2 frames) of 256, then
+    // (1 sample, 1 frame) of 512: X = 1, 1, 2 units. ZR repeats its run's last sample at frame 2.
     std::vector<std::uint8_t> bytes = model_writer::write_model(model_writer::tiny_model()).main;
     const std::uint16_t distance = 1884 - 636;
     std::memcpy(bytes.data() + 636, &distance, 2);
     bytes.insert(bytes.end(), {1, 2, 0x00, 0x01, 1, 1, 0x00, 0x02});
     const std::int32_t length = 1892;
     std::memcpy(bytes.data() + 72, &length, 4);
-    const auto model = read_files({bytes, {}, {}});
+    const auto model = read_bytes(bytes);
     ASSERT_TRUE(model.ok()) << model.messages().at(0);
-    const auto moved = [](std::array<model::Vec3, 4> corners, float x) {
-        for (model::Vec3& corner : corners)
+    for (auto [frame, x, expected] :
+         {std::tuple{0, 1.0f, as_stored}, {1, 1.0f, quarter_turn}, {2, 2.0f, quarter_turn}}) {
+        for (model::Vec3& corner : expected)
             corner.x += x;
-        return corners;
-    };
-    EXPECT_TRUE(quad_at(model->draw({0, 0, {}, 0}), moved(as_stored, 1)));
-    EXPECT_TRUE(quad_at(model->draw({0, 1, {}, 0}), moved(quarter_turn, 1)));
-    EXPECT_TRUE(quad_at(model->draw({0, 2, {}, 0}), moved(quarter_turn, 2)));
+        EXPECT_PRED2(near, corners(model->draw({0, static_cast<float>(frame), {}, 0})), expected)
+            << "frame " << frame;
+    }
 }
 
 TEST(Pose, WindsFrontFacesCounterClockwiseFromOutside) {
-    using Corners = std::set<std::set<int>>;
+    model_writer::Description fan = model_writer::tiny_model();
+    fan.body_parts[0].models[0].meshes[0] = {
+        {true, {{0, 0, 0, 8}, {1, 0, 0, 0}, {3, 0, 8, 0}, {2, 0, 8, 8}}}};
+    using Corners = std::set<std::set<std::size_t>>;
     for (const auto& [description, split] :
          {std::pair{model_writer::tiny_model(), Corners{{0, 1, 2}, {1, 2, 3}}},
-          std::pair{model_writer::fan_model(), Corners{{0, 1, 3}, {0, 2, 3}}}}) {
+          std::pair{fan, Corners{{0, 1, 3}, {0, 2, 3}}}}) {
         const auto model = read_description(description);
         ASSERT_TRUE(model.ok());
         const model::DrawMesh mesh = model->draw({}).meshes.at(0);
         ASSERT_EQ(mesh.triangles.size(), 2u);
-        Corners corners;
+        Corners found;
         for (const auto& triangle : mesh.triangles) {
             const model::Vec3& a = mesh.vertices.at(triangle[0]).position;
             const model::Vec3& b = mesh.vertices.at(triangle[1]).position;
             const model::Vec3& c = mesh.vertices.at(triangle[2]).position;
             // The quad faces +X: the X part of (b - a) × (c - a) is positive.
             EXPECT_GT((b.y - a.y) * (c.z - a.z) - (b.z - a.z) * (c.y - a.y), 0);
-            corners.insert({corner_of(mesh.vertices[triangle[0]]),
-                            corner_of(mesh.vertices[triangle[1]]),
-                            corner_of(mesh.vertices[triangle[2]])});
+            found.insert({corner_of(mesh.vertices[triangle[0]]),
+                          corner_of(mesh.vertices[triangle[1]]),
+                          corner_of(mesh.vertices[triangle[2]])});
         }
-        EXPECT_EQ(corners, split);
+        EXPECT_EQ(found, split);
     }
 }
 
-TEST(Pose, DrawsBonesFromTheirParents) {
+TEST(Pose, DrawsEachBoneFromItsParent) {
     const auto model = read_description(model_writer::chained_model(3));
     ASSERT_TRUE(model.ok());
-    const model::DrawList list = model->draw({});
-    ASSERT_EQ(list.bones.size(), 3u);
-    EXPECT_EQ(list.bones[1].from.z, 0);
-    EXPECT_EQ(list.bones[1].to.z, 4);
-    EXPECT_EQ(list.bones[2].from.z, 4);
-    EXPECT_EQ(list.bones[2].to.z, 8);
-    EXPECT_EQ(list.min.z, 0);
-    EXPECT_EQ(list.max.z, 16);
+    const std::vector<model::BoneLine> bones = model->draw({}).bones;
+    ASSERT_EQ(bones.size(), 3u);
+    EXPECT_EQ(std::pair(bones[1].from.z, bones[1].to.z), std::pair(0.0f, 4.0f));
+    EXPECT_EQ(std::pair(bones[2].from.z, bones[2].to.z), std::pair(4.0f, 8.0f));
+}
+
+TEST(Pose, PlaysSequencesInTime) {
+    model_writer::Description description = model_writer::tiny_model();
+    description.sequences.push_back(description.sequences[0]);
+    description.sequences[1].looping = false;
+    description.sequences.push_back(description.sequences[0]);
+    description.sequences[2].fps = 0;
+    const auto model = read_description(description);
+    ASSERT_TRUE(model.ok());
+    const struct {
+        int sequence;
+        double seconds;
+        float frame;
+    } cases[] = {{0, 0.05, 0.5f}, {0, 0.2, 0}, {0, 0.25, 0.5f}, {0, -0.05, 1.5f},
+                 {1, 0.25, 2},    {1, 9, 2},   {2, 1, 0},       {3, 1, 0}};
+    for (const auto& c : cases)
+        EXPECT_NEAR(model->frame_at(c.sequence, c.seconds), c.frame, 1e-5)
+            << "sequence " << c.sequence << " at " << c.seconds << " s";
 }
