@@ -11,8 +11,6 @@
 // allows.
 namespace model_writer {
 
-inline constexpr int masked = 0x40; // texture flag: palette index 255 is transparent
-
 struct Point {
     float x = 0;
     float y = 0;
@@ -34,44 +32,39 @@ struct Sequence {
     float fps = 10;
     bool looping = true;
     int frames = 1;
-    Point bbmin{};
-    Point bbmax{};
-    bool in_group_file = false; // else the main file holds the animation
+    std::array<Point, 2> bounds{}; // least and greatest corner
+    bool in_group_file = false;    // else the main file holds the animation
     Animation animation{};
 };
 
-struct Corner {
-    int vertex = 0;
-    int normal = 0;
-    int s = 0;
-    int t = 0;
-};
+using Corner = std::array<int, 4>; // vertex, normal, s, t
 
 struct Command {
     bool fan = false; // else a strip
     std::vector<Corner> corners;
 };
 
+// A choice of a body part; each of its meshes is drawn through skin reference 0.
 struct Model {
     std::string name;
     std::vector<Point> vertices;
     std::vector<std::uint8_t> vertex_bones;
     std::vector<Point> normals;
     std::vector<std::uint8_t> normal_bones;
-    std::vector<std::vector<Command>> meshes; // each drawn through skin reference 0
+    std::vector<std::vector<Command>> meshes;
 };
 
 struct BodyPart {
     std::string name;
-    std::vector<Model> models;
+    std::vector<Model> models; // its choices
 };
 
 struct Texture {
     std::string name;
-    int flags = 0;
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> pixels; // palette indices, top row first
+    int flags = 0; // 0x40: palette index 255 is transparent
+    int width = 8;
+    int height = 8;
+    std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(64); // top row first
     std::array<std::uint8_t, 768> palette{};
 };
 
@@ -103,11 +96,11 @@ Description tiny_model();
 // follow the last bone.
 Description chained_model(int bone_count);
 
-// The tiny model with a second texture "quad_red.bmp" (all red), which skin family 1 draws.
+// The tiny model with a second texture, all red, which skin family 1 draws.
 Description two_skin_model();
 
-// The tiny model with body parts "part0", "part1", ..., each with that many choices; choice n of
-// each part is the quad moved n × 20 units along Y.
+// The tiny model with body parts of that many choices each; choice n is the quad moved n × 20
+// units along Y.
 Description body_parts_model(const std::vector<int>& choices_per_part);
 
 // A model to time with: a tube of 3,040 triangles in two meshes around 40 bones standing in a

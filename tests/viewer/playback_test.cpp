@@ -26,12 +26,15 @@ TEST(Playback, PlaysOnFromTheFrameShownAndAgainFromAnEndReached) {
     EXPECT_FLOAT_EQ(playback.frame(20), 0.5f);
     playback.play(20);
     EXPECT_FLOAT_EQ(playback.frame(20.1), 1.5f);
+    // The last frame repeats the first: a loop of 3 frames goes round every 2.
+    EXPECT_FLOAT_EQ(playback.frame(20.25), 1);
     EXPECT_FALSE(playback.finished(99));
 
     const auto once = model_with_sequence(false);
     Playback to_the_end(once);
     to_the_end.choose(0, 0);
     EXPECT_TRUE(to_the_end.finished(0.5));
+    EXPECT_FLOAT_EQ(to_the_end.frame(0.5), 2);
     to_the_end.pause(0.5);
     to_the_end.play(1);
     EXPECT_FLOAT_EQ(to_the_end.frame(1.1), 1);
