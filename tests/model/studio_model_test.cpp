@@ -107,7 +107,6 @@ TEST(ReadModel, DrawsTheTextureOfTheChosenSkinFamily) {
 TEST(ReadModel, SelectsBodyPartChoicesByBodyValue) {
     const auto model = read(model_writer::body_parts_model({1, 4, 2}));
     ASSERT_TRUE(model.ok());
-    EXPECT_EQ(model->body_parts().at(1).choices.size(), 4u);
     for (const auto& [value, choices] :
          {std::pair{0, std::vector{0, 0, 0}}, {5, {0, 1, 1}}, {7, {0, 3, 1}}, {8, {0, 0, 0}}})
         EXPECT_EQ(model->body_choices(value), choices) << value;
@@ -203,7 +202,9 @@ TEST(Refusal, RefusesEachDamageWithItsReason) {
 }
 
 TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
-    constexpr float half = 5.656854f; // 8 × cos 45°
+    constexpr float h = 5.656854f; // 8 × cos 45°
+    constexpr Quad eighth_turn{{{h, -h, 0}, {h, -h, 16}, {-h, h, 0}, {-h, h, 16}}};
+    constexpr Quad rolled_then_turned{{{0, 0, -8}, {16, 0, -8}, {0, 0, 8}, {16, 0, 8}}};
     Description rolled = tiny_model();
     rolled.bones[0].value[3] = rolled.bones[0].value[5] = std::numbers::pi_v<float> / 2;
     const struct {
@@ -215,18 +216,10 @@ TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
     } cases[] = {
         {"reference pose", tiny_model(), -1, 0, as_stored},
         {"frame 1", tiny_model(), 0, 1, quarter_turn},
-        {"frame 0.5 halfway round",
-         tiny_model(),
-         0,
-         0.5f,
-         {{{half, -half, 0}, {half, -half, 16}, {-half, half, 0}, {-half, half, 16}}}},
+        {"frame 0.5 halfway round", tiny_model(), 0, 0.5f, eighth_turn},
         {"frame past the end", tiny_model(), 0, 7, quarter_turn},
         {"sequence past the end", tiny_model(), 4, 1, quarter_turn},
-        {"roll about X before yaw about Z",
-         rolled,
-         -1,
-         0,
-         {{{0, 0, -8}, {16, 0, -8}, {0, 0, 8}, {16, 0, 8}}}},
+        {"roll about X before yaw about Z", rolled, -1, 0, rolled_then_turned},
         {"a chain of bones turned at its root", model_writer::chained_model(3), 0, 1, quarter_turn},
     };
     for (const auto& c : cases) {

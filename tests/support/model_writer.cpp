@@ -36,14 +36,11 @@ struct Buffer {
         std::memcpy(bytes.data() + at, name.data(), name.size());
     }
     template <typename T> void append(const T& value) { put(reserve(sizeof value), value); }
-    template <typename T> void append(const std::vector<T>& items) {
-        const std::int32_t at = reserve(items.size() * sizeof(T));
-        std::memcpy(bytes.data() + at, items.data(), items.size() * sizeof(T));
-    }
     // The items on a 4-byte boundary; where they start.
     template <typename T> std::int32_t place(const std::vector<T>& items) {
         const std::int32_t at = align();
-        append(items);
+        reserve(items.size() * sizeof(T));
+        std::memcpy(bytes.data() + at, items.data(), items.size() * sizeof(T));
         return at;
     }
     // Room for count records of size bytes, their count put at field and where they start after it.
@@ -66,7 +63,7 @@ Buffer header(const char* id, std::size_t size, const std::string& name) {
 }
 
 // The animation block: a 12-byte record per bone, then the channels' samples, each channel as one
-// run whose tail of equal samples is stored once.
+// run whose tail of equal samples is stored once, its header (valid, total) read as a short.
 std::int32_t append_animation(Buffer& out, const Animation& animation, std::size_t bone_count) {
     const std::int32_t block = out.align();
     out.reserve(bone_count * 12);
@@ -75,14 +72,13 @@ std::int32_t append_animation(Buffer& out, const Animation& animation, std::size
             const auto& samples = animation[bone][channel];
             if (samples.empty())
                 continue;
-            const std::size_t record = block + bone * 12;
-            out.put(record + channel * 2, static_cast<std::uint16_t>(out.end() - record));
             std::size_t valid = samples.size();
             while (valid > 1 && samples[valid - 2] == samples.back())
                 --valid;
-            out.append(std::array{static_cast<std::uint8_t>(valid),
-                                  static_cast<std::uint8_t>(samples.size())});
-            out.append(std::vector(samples.begin(), samples.begin() + valid));
+            std::vector run{static_cast<std::int16_t>(valid | samples.size() << 8)};
+            run.insert(run.end(), samples.begin(), samples.begin() + valid);
+            const std::size_t record = block + bone * 12;
+            out.put(record + channel * 2, static_cast<std::uint16_t>(out.place(run) - record));
         }
     }
     return block;
@@ -99,28 +95,29 @@ void append_model(Buffer& out, std::size_t record, const Model& model) {
     const std::int32_t meshes = out.section(record + 72, model.meshes.size(), 20);
     for (std::size_t i = 0; i < model.meshes.size(); ++i) {
         std::int32_t triangles = 0;
-        const std::int32_t commands = out.align();
+        std::vector<std::int16_t> commands;
         for (const Command& command : model.meshes[i]) {
-            const auto corners = static_cast<std::int16_t>(command.corners.size());
-            out.append(static_cast<std::int16_t>(command.fan ? -corners : corners));
+            const int corners = count(command.corners);
+            commands.push_back(static_cast<std::int16_t>(command.fan ? -corners : corners));
             for (const Corner& corner : command.corners)
-                for (const int value : corner)
-                    out.append(static_cast<std::int16_t>(value));
+                commands.insert(commands.end(), corner.begin(), corner.end());
             triangles += corners - 2;
         }
-        out.append(std::int16_t{0});
-        // The normals the mesh uses count only for information: the model's are close enough.
-        out.put(meshes + i * 20, std::array{triangles, commands, 0, count(model.normals)});
+        commands.push_back(0);
+        // The normals a mesh uses are counted for information only: the model's will do.
+        out.put(meshes + i * 20,
+                std::array{triangles, out.place(commands), 0, count(model.normals)});
     }
 }
 
 // Texture records, skin table and pixels, into a file whose header is at 0.
 void append_textures(Buffer& out, const Description& description) {
     const std::int32_t records = out.section(180, description.textures.size(), 80);
-    out.put(192, std::array{count(description.skins[0]), count(description.skins), out.end()});
+    std::vector<std::int16_t> skins;
     for (const auto& family : description.skins)
-        for (const int texture : family)
-            out.append(static_cast<std::int16_t>(texture));
+        skins.insert(skins.end(), family.begin(), family.end());
+    out.put(192,
+            std::array{count(description.skins[0]), count(description.skins), out.place(skins)});
     for (std::size_t i = 0; i < description.textures.size(); ++i) {
         const Texture& texture = description.textures[i];
         const std::int32_t pixels = out.place(texture.pixels);
@@ -187,20 +184,14 @@ Files write_model(const Description& description) {
             append_model(main, models + m * 112, part.models[m]);
     }
 
-    Files files;
     Buffer textures = header("IDST", 244, "");
     append_textures(description.texture_file ? textures : main, description);
-    if (description.texture_file) {
-        textures.put(72, textures.end());
-        files.textures = std::move(textures.bytes);
-    }
-    if (grouped) {
-        group.put(72, group.end());
-        files.group = std::move(group.bytes);
-    }
-    main.put(72, main.end());
-    files.main = std::move(main.bytes);
-    return files;
+    const auto finished = [](Buffer& file, bool wanted) {
+        file.put(72, file.end());
+        return wanted ? std::move(file.bytes) : std::vector<std::uint8_t>{};
+    };
+    return {finished(main, true), finished(textures, description.texture_file),
+            finished(group, grouped)};
 }
 
 namespace {

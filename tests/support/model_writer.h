@@ -12,9 +12,7 @@
 namespace model_writer {
 
 struct Point {
-    float x = 0;
-    float y = 0;
-    float z = 0;
+    float x = 0, y = 0, z = 0;
 };
 
 struct Bone {
@@ -62,8 +60,7 @@ struct BodyPart {
 struct Texture {
     std::string name;
     int flags = 0; // 0x40: palette index 255 is transparent
-    int width = 8;
-    int height = 8;
+    int width = 8, height = 8;
     std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(64); // top row first
     std::array<std::uint8_t, 768> palette{};
 };

@@ -109,14 +109,14 @@ private slots:
         damaged.write("not a model at all");
         damaged.close();
         auto window = open(damaged.fileName());
-        const QString text = child<QLabel>(window.get(), "message")->text();
-        QVERIFY2(text.contains(QStringLiteral("damaged.mdl cannot be shown")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("not a model file")), qPrintable(text));
-        QVERIFY(child<QLabel>(window.get(), "message")->isVisible());
-        QVERIFY(!child<ModelView>(window.get(), "view")->isVisible());
+        const auto* message = child<QLabel>(window.get(), "message");
+        QVERIFY2(message->text().contains("damaged.mdl cannot be shown") &&
+                     message->text().contains("not a model file"),
+                 qPrintable(message->text()));
+        QVERIFY(message->isVisible() && !child<ModelView>(window.get(), "view")->isVisible());
 
         window = open(QString());
-        QVERIFY(child<QLabel>(window.get(), "message")->text().contains(QStringLiteral("Usage")));
+        QVERIFY(child<QLabel>(window.get(), "message")->text().contains("Usage"));
     }
 
     void playsAChosenSequenceByTheClock() {
