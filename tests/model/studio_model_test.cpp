@@ -108,7 +108,7 @@ TEST(ReadModel, SelectsBodyPartChoicesByBodyValue) {
     const auto model = read(model_writer::body_parts_model({1, 4, 2}));
     ASSERT_TRUE(model.ok());
     for (const auto& [value, choices] :
-         {std::pair{0, std::vector{0, 0, 0}}, {5, {0, 1, 1}}, {7, {0, 3, 1}}, {8, {0, 0, 0}}})
+         {std::pair{0, std::vector{0, 0, 0}}, {5, {0, 1, 1}}, {6, {0, 2, 1}}, {8, {0, 0, 0}}})
         EXPECT_EQ(model->body_choices(value), choices) << value;
 
     // Choice n of a part lies n × 20 units along Y; a choice out of range counts as the last.
