@@ -63,16 +63,15 @@ TEST(ReadModel, ReadsTheSmallestModel) {
     const auto model = read(tiny_model());
     ASSERT_TRUE(model.ok()) << model.messages().at(0);
     EXPECT_TRUE(model.messages().empty());
-    EXPECT_EQ(model->name(), "test.mdl");
-    EXPECT_EQ(model->bone_count(), 1);
+    EXPECT_EQ(std::tuple(model->name(), model->bone_count(), model->skin_families()),
+              std::tuple("test.mdl", 1, 1));
     ASSERT_EQ(model->sequences().size(), 1u);
     const model::SequenceInfo& idle = model->sequences()[0];
     EXPECT_EQ(std::tie(idle.name, idle.fps, idle.frame_count, idle.looping),
               std::tuple("idle", 10.0f, 3, true));
     ASSERT_EQ(model->body_parts().size(), 1u);
-    EXPECT_EQ(model->body_parts()[0].name, "body");
-    EXPECT_EQ(model->body_parts()[0].choices, std::vector<std::string>{"quad"});
-    EXPECT_EQ(model->skin_families(), 1);
+    EXPECT_EQ(std::tie(model->body_parts()[0].name, model->body_parts()[0].choices),
+              std::tuple("body", std::vector<std::string>{"quad"}));
     ASSERT_EQ(model->textures().size(), 1u);
     const model::Texture& texture = model->textures()[0];
     EXPECT_EQ(std::tie(texture.name, texture.width, texture.height), std::tuple("quad.bmp", 8, 8));

@@ -18,12 +18,10 @@
 
 namespace {
 
-// The centre of texel (x, y) of the test models' quad, which spans Y -8..8 and Z 0..16 at X = 0
-// with the texture upright on it.
-constexpr model::Vec3 texel_of_quad(int x, int y) {
-    return {0, static_cast<float>(x) * 2 - 7, 15 - static_cast<float>(y) * 2};
-}
-constexpr model::Vec3 white_texel = texel_of_quad(3, 4);
+// The centres of texels (3, 4) and (4, 4) of the test models' quad, which spans Y -8..8 and
+// Z 0..16 at X = 0 with its checked texture upright on it.
+constexpr model::Vec3 white_texel{0, -1, 7};
+constexpr model::Vec3 black_texel{0, 1, 7};
 
 bool is_white(QRgb pixel) {
     return qRed(pixel) > 150 && qGreen(pixel) > 150 && qBlue(pixel) > 150;
@@ -97,7 +95,7 @@ private slots:
         child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
         save_screenshot(window.get(), "tiny");
         QVERIFY(is_white(pixel_at(window.get(), white_texel)));
-        QVERIFY(is_black(pixel_at(window.get(), texel_of_quad(4, 4))));
+        QVERIFY(is_black(pixel_at(window.get(), black_texel)));
         const QImage picture = window->picture();
         QCOMPARE(picture.pixel(2, 2), picture.pixel(picture.width() - 3, picture.height() - 3));
         QCOMPARE(QColor(picture.pixel(2, 2)), QColor(92, 96, 104));
