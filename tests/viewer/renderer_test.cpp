@@ -119,15 +119,16 @@ TEST(Renderer, ClipsSurfacesReachingFarBeyondTheViewAndBehindTheEye) {
 }
 
 TEST(Camera, FramesTheWholeBoxWhateverTheViewsShape) {
-    const model::Vec3 min{-30, -5, 0}, max{10, 5, 72};
-    for (const auto& [width, height] : {std::pair{400, 300}, {300, 400}, {800, 100}}) {
+    // A box taller than wide in a wide view, one wider than tall in a tall view: each fills the
+    // narrower of the two fields of view.
+    const model::Vec3 tall[2]{{-30, -5, 0}, {10, 5, 72}}, wide[2]{{-5, -36, -5}, {5, 36, 5}};
+    for (const auto& [box, width, height] :
+         {std::tuple{tall, 400, 300}, {tall, 800, 100}, {wide, 300, 400}}) {
         Camera camera;
-        camera.frame(min, max, static_cast<float>(width) / static_cast<float>(height));
+        camera.frame(box[0], box[1], static_cast<float>(width) / static_cast<float>(height));
         for (int corner = 0; corner < 8; ++corner) {
-            const auto point =
-                camera.project({corner & 1 ? max.x : min.x, corner & 2 ? max.y : min.y,
-                                corner & 4 ? max.z : min.z},
-                               width, height);
+            const auto point = camera.project(
+                {box[corner & 1].x, box[corner >> 1 & 1].y, box[corner >> 2].z}, width, height);
             EXPECT_TRUE(point && point->x >= 0 && point->x < static_cast<float>(width) &&
                         point->y >= 0 && point->y < static_cast<float>(height))
                 << width << " x " << height << ", corner " << corner;
