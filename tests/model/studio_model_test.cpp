@@ -13,6 +13,7 @@
 #include <numbers>
 #include <random>
 #include <set>
+#include <tuple>
 
 namespace fs = std::filesystem;
 using model_writer::Description;

@@ -61,7 +61,8 @@ struct Texture {
     std::string name;
     int flags = 0; // 0x40: palette index 255 is transparent
     int width = 8, height = 8;
-    std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(64); // top row first
+    // Palette indices, top row first: unless told, 8 × 8 of index 0.
+    std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(64);
     std::array<std::uint8_t, 768> palette{};
 };
 
