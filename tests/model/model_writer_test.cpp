@@ -2,32 +2,28 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdint>
+#include <algorithm>
 #include <cstring>
-#include <vector>
+#include <numbers>
+#include <utility>
 
 namespace {
 
+using Bytes = std::vector<std::uint8_t>;
+
+template <typename T> void put(Bytes& bytes, std::size_t at, std::initializer_list<T> values) {
+    for (const T value : values)
+        std::memcpy(bytes.data() + std::exchange(at, at + sizeof value), &value, sizeof value);
+}
+void put(Bytes& bytes, std::size_t at, const char* text) {
+    std::memcpy(bytes.data() + at, text, std::strlen(text));
+}
+
 // The smallest model, field by field at the offsets the format's recipe fixes.
-std::vector<std::uint8_t> recipe_bytes() {
-    std::vector<std::uint8_t> bytes(1884);
-    const auto put = [&](std::size_t at, auto value) {
-        std::memcpy(bytes.data() + at, &value, sizeof value);
-    };
-    const auto put_text = [&](std::size_t at, const char* text) {
-        std::memcpy(bytes.data() + at, text, std::strlen(text));
-    };
-    const auto put_i16s = [&](std::size_t at, std::initializer_list<std::int16_t> values) {
-        for (const std::int16_t value : values)
-            put(std::exchange(at, at + 2), value);
-    };
-    const auto put_floats = [&](std::size_t at, std::initializer_list<float> values) {
-        for (const float value : values)
-            put(std::exchange(at, at + 4), value);
-    };
-    put_text(0, "IDST");
-    put_text(8, "test.mdl");
+Bytes recipe_bytes() {
+    Bytes bytes(1884);
+    put(bytes, 0, "IDST");
+    put(bytes, 8, "test.mdl");
     for (const auto& [at, value] : std::initializer_list<std::pair<std::size_t, std::int32_t>>{
              {4, 10},    {72, 1884},  {140, 1},   {144, 244},  {164, 1},   {168, 356}, {172, 1},
              {176, 532}, {180, 1},    {184, 968}, {188, 1052}, {192, 1},   {196, 1},   {200, 1048},
@@ -36,22 +32,21 @@ std::vector<std::uint8_t> recipe_bytes() {
              {724, 1},   {728, 732},  {804, 1},   {808, 912},  {812, 4},   {816, 844}, {820, 852},
              {824, 1},   {828, 848},  {832, 900}, {912, 2},    {916, 932}, {924, 1},   {1036, 8},
              {1040, 8},  {1044, 1052}})
-        put(at, value);
-    put_text(244, "root");
-    const float pi = std::acos(-1.0f);
-    put_floats(332, {1 / 256.0f, 1 / 256.0f, 1 / 256.0f, pi / 8192, pi / 8192, pi / 8192});
-    put_text(356, "idle");
-    put_floats(388, {10});
-    put_floats(452, {-8, -8, 0, 8, 8, 16});
-    put_floats(500, {1});
-    put_text(532, "default");
-    put(646, std::uint16_t{12});
-    put_i16s(648, {0x0302, 0, 4096});
-    put_text(656, "body");
-    put_text(732, "quad");
-    put_floats(852, {0, -8, 0, 0, -8, 16, 0, 8, 0, 0, 8, 16, 1, 0, 0});
-    put_i16s(932, {4, 0, 0, 0, 8, 1, 0, 0, 0, 2, 0, 8, 8, 3, 0, 8, 0, 0});
-    put_text(968, "quad.bmp");
+        put(bytes, at, {value});
+    put(bytes, 244, "root");
+    constexpr float pi = std::numbers::pi_v<float>;
+    put<float>(bytes, 332, {1 / 256.0f, 1 / 256.0f, 1 / 256.0f, pi / 8192, pi / 8192, pi / 8192});
+    put(bytes, 356, "idle");
+    put<float>(bytes, 388, {10});
+    put<float>(bytes, 452, {-8, -8, 0, 8, 8, 16});
+    put<float>(bytes, 500, {1});
+    put(bytes, 532, "default");
+    put<std::int16_t>(bytes, 646, {12, 0x0302, 0, 4096});
+    put(bytes, 656, "body");
+    put(bytes, 732, "quad");
+    put<float>(bytes, 852, {0, -8, 0, 0, -8, 16, 0, 8, 0, 0, 8, 16, 1, 0, 0});
+    put<std::int16_t>(bytes, 932, {4, 0, 0, 0, 8, 1, 0, 0, 0, 2, 0, 8, 8, 3, 0, 8, 0, 0});
+    put(bytes, 968, "quad.bmp");
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             bytes[1052 + y * 8 + x] = static_cast<std::uint8_t>((x + y) % 2);
@@ -62,27 +57,21 @@ std::vector<std::uint8_t> recipe_bytes() {
 
 } // namespace
 
-TEST(ModelWriter, WritesTheSmallestModelByteForByte) {
-    const auto files = model_writer::write_model(model_writer::tiny_model());
-    const auto expected = recipe_bytes();
-    ASSERT_EQ(files.main.size(), expected.size());
-    for (std::size_t at = 0; at < expected.size(); ++at)
-        ASSERT_EQ(files.main[at], expected[at]) << "at offset " << at;
-    EXPECT_TRUE(files.textures.empty());
-    EXPECT_TRUE(files.groups.empty());
-}
-
-TEST(ModelWriter, MovesTexturesAndAnimationsToCompanionFiles) {
+TEST(ModelWriter, WritesTheSmallestModelAndItsCompanionsByteForByte) {
+    const Bytes bytes = recipe_bytes();
     auto description = model_writer::tiny_model();
-    description.texture_file = true;
-    description.sequences[0].group = 1;
     const auto files = model_writer::write_model(description);
-    const auto expected = recipe_bytes();
-    ASSERT_EQ(files.textures.size(), 1160u);
-    EXPECT_TRUE(std::equal(expected.begin() + 1052, expected.end(), files.textures.begin() + 328));
-    ASSERT_EQ(files.groups.size(), 1u);
-    ASSERT_EQ(files.groups[0].size(), 94u);
-    EXPECT_EQ(std::memcmp(files.groups[0].data(), "IDSQ", 4), 0);
-    EXPECT_TRUE(
-        std::equal(expected.begin() + 636, expected.begin() + 654, files.groups[0].begin() + 76));
+    ASSERT_EQ(files.main.size(), bytes.size());
+    for (std::size_t at = 0; at < bytes.size(); ++at)
+        ASSERT_EQ(files.main[at], bytes[at]) << "at offset " << at;
+
+    // Moved out, the pixels start the texture file's at 328, the animation the group file's at 76.
+    description.texture_file = true;
+    description.sequences[0].in_group_file = true;
+    const auto moved = model_writer::write_model(description);
+    ASSERT_EQ(moved.textures.size(), 1160u);
+    EXPECT_TRUE(std::equal(bytes.begin() + 1052, bytes.end(), moved.textures.begin() + 328));
+    ASSERT_EQ(moved.group.size(), 94u);
+    EXPECT_EQ(std::memcmp(moved.group.data(), "IDSQ", 4), 0);
+    EXPECT_TRUE(std::equal(bytes.begin() + 636, bytes.begin() + 654, moved.group.begin() + 76));
 }

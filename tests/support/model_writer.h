@@ -11,98 +11,64 @@
 // allows.
 namespace model_writer {
 
-// Texture flags.
-inline constexpr int chrome = 0x02;
-inline constexpr int full_bright = 0x04;
-inline constexpr int additive = 0x20;
-inline constexpr int masked = 0x40;
-
 struct Point {
-    float x = 0;
-    float y = 0;
-    float z = 0;
+    float x = 0, y = 0, z = 0;
 };
-
-// Animation samples scaled: positions in 1/256 units, rotations in steps of π/8192 radians.
-inline constexpr float position_scale = 1.0f / 256;
-inline constexpr float rotation_scale = 3.14159265358979f / 8192;
 
 struct Bone {
     std::string name;
     int parent = -1;
-    std::array<int, 6> controllers{-1, -1, -1, -1, -1, -1};
     std::array<float, 6> value{}; // X, Y, Z, then rotations about X, Y, Z in radians
-    std::array<float, 6> scale{position_scale, position_scale, position_scale,
-                               rotation_scale, rotation_scale, rotation_scale};
 };
 
-struct Controller {
-    int bone = 0;
-    int type = 0; // motion bit, 0x8000 for a range that wraps
-    float start = 0;
-    float end = 0;
-};
-
-// One sample per frame of the sequence; empty leaves the channel at its bone's value.
-using Channel = std::vector<std::int16_t>;
-// Per bone, its channels X, Y, Z, XR, YR, ZR.
-using AnimationSet = std::vector<std::array<Channel, 6>>;
+// Per bone, its channels X, Y, Z, XR, YR, ZR: one sample per frame, in 1/256 units and π/8192
+// radians, or none to leave the channel at its bone's value.
+using Animation = std::vector<std::array<std::vector<std::int16_t>, 6>>;
 
 struct Sequence {
     std::string label;
     float fps = 10;
     bool looping = true;
     int frames = 1;
-    Point bbmin{};
-    Point bbmax{};
-    int group = 0; // 0: the main file holds the animation; N: group file <stem>NN.mdl does
-    std::vector<AnimationSet> blends{};
+    std::array<Point, 2> bounds{}; // least and greatest corner
+    bool in_group_file = false;    // else the main file holds the animation
+    Animation animation{};
 };
 
-struct Corner {
-    int vertex = 0;
-    int normal = 0;
-    int s = 0;
-    int t = 0;
-};
+using Corner = std::array<int, 4>; // vertex, normal, s, t
 
 struct Command {
     bool fan = false; // else a strip
     std::vector<Corner> corners;
 };
 
-struct Mesh {
-    int skin_reference = 0;
-    std::vector<Command> commands;
-};
-
+// A choice of a body part; each of its meshes is drawn through skin reference 0.
 struct Model {
     std::string name;
     std::vector<Point> vertices;
     std::vector<std::uint8_t> vertex_bones;
     std::vector<Point> normals;
     std::vector<std::uint8_t> normal_bones;
-    std::vector<Mesh> meshes;
+    std::vector<std::vector<Command>> meshes;
 };
 
 struct BodyPart {
     std::string name;
-    std::vector<Model> models;
+    std::vector<Model> models; // its choices
 };
 
 struct Texture {
     std::string name;
-    int flags = 0;
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> pixels; // palette indices, top row first
+    int flags = 0; // 0x40: palette index 255 is transparent
+    int width = 8, height = 8;
+    // Palette indices, top row first: unless told, 8 × 8 of index 0.
+    std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(64);
     std::array<std::uint8_t, 768> palette{};
 };
 
 struct Description {
-    std::string name; // stored in the header; without ".mdl" it names the companion files
+    std::string name; // stored in the header; without ".mdl" it names the group file
     std::vector<Bone> bones;
-    std::vector<Controller> controllers;
     std::vector<Sequence> sequences;
     std::vector<BodyPart> body_parts;
     std::vector<Texture> textures;
@@ -112,8 +78,8 @@ struct Description {
 
 struct Files {
     std::vector<std::uint8_t> main;
-    std::vector<std::uint8_t> textures;            // <stem>T.mdl, when asked for
-    std::vector<std::vector<std::uint8_t>> groups; // <stem>01.mdl, <stem>02.mdl, ...
+    std::vector<std::uint8_t> textures; // <stem>T.mdl, when asked for
+    std::vector<std::uint8_t> group;    // <stem>01.mdl, when a sequence is in it
 };
 
 Files write_model(const Description& description);
@@ -128,14 +94,11 @@ Description tiny_model();
 // follow the last bone.
 Description chained_model(int bone_count);
 
-// The tiny model with its quad as a fan: corners 0, 1, 3, 2.
-Description fan_model();
-
-// The tiny model with a second texture "quad_red.bmp" (all red), which skin family 1 draws.
+// The tiny model with a second texture, all red, which skin family 1 draws.
 Description two_skin_model();
 
-// The tiny model with body parts "part0", "part1", ..., each with that many choices
-// "choice0", ...; choice n of each part is the quad moved n × 20 units along Y.
+// The tiny model with body parts of that many choices each; choice n is the quad moved n × 20
+// units along Y.
 Description body_parts_model(const std::vector<int>& choices_per_part);
 
 // A model to time with: a tube of 3,040 triangles in two meshes around 40 bones standing in a

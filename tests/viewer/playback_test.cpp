@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <tuple>
 
 using viewer::Playback;
 
@@ -13,36 +13,39 @@ namespace {
 model::StudioModel model_with_sequence(bool looping) {
     auto description = model_writer::tiny_model();
     description.sequences[0].looping = looping;
-    const auto files = model_writer::write_model(description);
-    auto read = model::read_model(
-        files.main, [](const std::string&) { return std::optional<std::vector<std::uint8_t>>(); });
-    EXPECT_TRUE(read.ok());
-    return std::move(read).value();
+    return *model::read_model(model_writer::write_model(description).main, {});
 }
 
-TEST(Playback, PlaysPausesAndPlaysOnFromTheFrameShown) {
-    const auto model = model_with_sequence(true);
-    Playback playback(model);
+TEST(Playback, PlaysOnFromTheFrameShownAndAgainFromAnEndReached) {
+    const auto looping = model_with_sequence(true);
+    Playback playback(looping);
     EXPECT_EQ(playback.frame(5), 0);
     playback.choose(0, 10);
-    EXPECT_TRUE(playback.playing());
     EXPECT_FLOAT_EQ(playback.frame(10.05), 0.5f);
     playback.pause(10.05);
     EXPECT_FLOAT_EQ(playback.frame(20), 0.5f);
     playback.play(20);
     EXPECT_FLOAT_EQ(playback.frame(20.1), 1.5f);
+    // The last frame repeats the first: a loop of 3 frames goes round every 2.
+    EXPECT_FLOAT_EQ(playback.frame(20.25), 1);
     EXPECT_FALSE(playback.finished(99));
+
+    const auto once = model_with_sequence(false);
+    Playback to_the_end(once);
+    to_the_end.choose(0, 0);
+    EXPECT_TRUE(to_the_end.finished(0.5));
+    EXPECT_FLOAT_EQ(to_the_end.frame(0.5), 2);
+    to_the_end.pause(0.5);
+    to_the_end.play(1);
+    EXPECT_FLOAT_EQ(to_the_end.frame(1.1), 1);
 }
 
 TEST(Playback, StepsGoRoundALoopAndStopAtTheEndsOfASequenceThatDoesNot) {
-    struct Case {
-        bool looping;
-        int steps;
-        float frame;
-    };
-    for (const auto& [looping, steps, frame] :
-         {Case{true, 1, 1}, Case{true, 3, 0}, Case{true, -1, 2}, Case{false, 5, 2},
-          Case{false, -1, 0}}) {
+    for (const auto& [looping, steps, frame] : {std::tuple{true, 1, 1.0f},
+                                                {true, 3, 0.0f},
+                                                {true, -1, 2.0f},
+                                                {false, 5, 2.0f},
+                                                {false, -1, 0.0f}}) {
         const auto model = model_with_sequence(looping);
         Playback playback(model);
         playback.choose(0, 0);
@@ -50,16 +53,6 @@ TEST(Playback, StepsGoRoundALoopAndStopAtTheEndsOfASequenceThatDoesNot) {
         EXPECT_FALSE(playback.playing());
         EXPECT_EQ(playback.frame(1), frame) << looping << " " << steps;
     }
-}
-
-TEST(Playback, ASequenceThatStoppedAtItsEndStartsAgain) {
-    const auto model = model_with_sequence(false);
-    Playback playback(model);
-    playback.choose(0, 0);
-    EXPECT_TRUE(playback.finished(0.5));
-    playback.pause(0.5);
-    playback.play(1);
-    EXPECT_FLOAT_EQ(playback.frame(1.1), 1);
 }
 
 } // namespace

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <tuple>
 #include <utility>
-#include <vector>
 
 using namespace viewer;
 
@@ -16,74 +15,47 @@ constexpr Colour green = rgb(0, 255, 0);
 constexpr Colour blue = rgb(0, 0, 255);
 
 // A full-bright texture of one colour per row, top row first, so that colours come out exact.
-model::Texture striped(const std::vector<std::uint32_t>& rows, bool masked = false,
+model::Texture striped(const std::vector<Colour>& rows, bool masked = false,
                        bool additive = false) {
     model::Texture texture;
-    texture.width = 2;
+    texture.width = 1;
     texture.height = static_cast<int>(rows.size());
-    for (const auto colour : rows) {
-        for (int x = 0; x < texture.width; ++x) {
-            texture.rgba.insert(texture.rgba.end(), {static_cast<std::uint8_t>(red_of(colour)),
-                                                     static_cast<std::uint8_t>(green_of(colour)),
-                                                     static_cast<std::uint8_t>(blue_of(colour)),
-                                                     static_cast<std::uint8_t>(colour >> 24)});
-        }
-    }
     texture.masked = masked;
-    texture.additive = additive;
     texture.full_bright = true;
+    texture.additive = additive;
+    for (const Colour colour : rows)
+        for (const int channel :
+             {red_of(colour), green_of(colour), blue_of(colour), static_cast<int>(colour >> 24)})
+            texture.rgba.push_back(static_cast<std::uint8_t>(channel));
     return texture;
 }
 
-// A square of side 2 × half in the plane X = x, facing +X (or -X when turned away), upright:
-// v = 0 at its top edge.
-model::DrawMesh square(float x, float half, int texture, bool turned_away = false) {
-    model::DrawMesh mesh;
-    mesh.texture = texture;
-    const model::Vec3 normal{turned_away ? -1.0f : 1.0f, 0, 0};
-    mesh.vertices = {{{x, -half, -half}, normal, 0, 1},
-                     {{x, half, -half}, normal, 1, 1},
-                     {{x, half, half}, normal, 1, 0},
-                     {{x, -half, half}, normal, 0, 0}};
-    mesh.triangles = {{0, 1, 2}, {0, 2, 3}};
-    if (turned_away)
-        mesh.triangles = {{0, 2, 1}, {0, 3, 2}};
+// A square from its bottom left corner round to its top left, front faces counter-clockwise, with
+// its texture upright.
+model::DrawMesh square(int texture, const std::array<model::Vec3, 4>& corners) {
+    model::DrawMesh mesh{texture, {}, {{0, 1, 2}, {0, 2, 3}}};
+    const float u[] = {0, 1, 1, 0}, v[] = {1, 1, 0, 0};
+    for (std::size_t i = 0; i < 4; ++i)
+        mesh.vertices.push_back({corners[i], {}, u[i], v[i]});
     return mesh;
 }
 
-// A square of side 2 × half in the plane Z = z, facing up.
-model::DrawMesh floor(float z, float half, int texture) {
-    model::DrawMesh mesh;
-    mesh.texture = texture;
-    const model::Vec3 up{0, 0, 1};
-    mesh.vertices = {{{-half, -half, z}, up, 0, 0},
-                     {{half, -half, z}, up, 0, 0},
-                     {{half, half, z}, up, 0, 0},
-                     {{-half, half, z}, up, 0, 0}};
-    mesh.triangles = {{0, 1, 2}, {0, 2, 3}};
-    return mesh;
+// A square of side 2 × half in the plane X = x, upright and facing +X.
+model::DrawMesh facing(float x, float half, int texture) {
+    return square(texture,
+                  {{{x, -half, -half}, {x, half, -half}, {x, half, half}, {x, -half, half}}});
 }
 
-struct Scene {
-    std::vector<model::Texture> textures;
-    std::vector<model::DrawMesh> meshes;
-};
-
-class Picture {
-public:
-    explicit Picture(const Scene& scene) {
-        model::DrawList list;
-        list.meshes = scene.meshes;
-        list.min = {-10, -10, -10};
-        list.max = {10, 10, 10};
+struct Picture {
+    explicit Picture(const std::vector<model::Texture>& textures,
+                     const std::vector<model::DrawMesh>& meshes) {
+        const model::DrawList list{meshes, {}, {-10, -10, -10}, {10, 10, 10}};
         camera.frame(list.min, list.max, 1);
         SceneRenderer renderer;
-        renderer.set_textures(scene.textures);
-        ViewOptions options;
-        options.ground = false;
-        options.background = background;
+        renderer.set_textures(textures);
         image.resize(64, 64);
-        renderer.render(list, camera, options, ground_under(list.min, list.max), image);
+        renderer.render(list, camera, {.ground = false, .background = background},
+                        ground_under(list.min, list.max), image);
     }
 
     // The colour where a point of the model lands.
@@ -98,64 +70,68 @@ public:
 };
 
 TEST(Renderer, DrawsFrontFacesUprightAndCullsBackFaces) {
-    const Picture front({{striped({red, blue})}, {square(0, 5, 0)}});
+    const Picture front({striped({red, blue})}, {facing(0, 5, 0)});
     EXPECT_EQ(front.at({0, 0, 2.5f}), red);
     EXPECT_EQ(front.at({0, 0, -2.5f}), blue);
     EXPECT_EQ(front.at({0, 0, 8}), background);
 
-    const Picture back({{striped({red, blue})}, {square(0, 5, 0, true)}});
+    const Picture back({striped({red, blue})},
+                       {square(0, {{{0, 5, -5}, {0, -5, -5}, {0, -5, 5}, {0, 5, 5}}})});
     EXPECT_EQ(back.at({0, 0, 2.5f}), background);
 }
 
 TEST(Renderer, TheNearerSurfaceWinsWhateverTheOrder) {
     const std::vector<model::Texture> textures{striped({red}), striped({green})};
     for (const bool near_first : {false, true}) {
-        Scene scene{textures, {square(0, 5, 0), square(4, 3, 1)}};
+        std::vector<model::DrawMesh> meshes{facing(0, 5, 0), facing(4, 3, 1)};
         if (near_first)
-            std::swap(scene.meshes[0], scene.meshes[1]);
-        const Picture picture(scene);
+            std::swap(meshes[0], meshes[1]);
+        const Picture picture(textures, meshes);
         EXPECT_EQ(picture.at({4, 0, 0}), green) << near_first;
         EXPECT_EQ(picture.at({0, 0, 4.5f}), red) << near_first;
     }
 }
 
 TEST(Renderer, MaskedTexelsShowWhatLiesBehindAndAdditiveOnesAddToIt) {
-    const Colour transparent = rgb(0, 0, 255) & 0x00FFFFFF;
+    const Colour transparent = blue & 0x00FFFFFF;
     const std::vector<model::Texture> textures{striped({red}), striped({green, transparent}, true),
                                                striped({rgb(0, 100, 0)}, false, true)};
-    const Picture masked({textures, {square(0, 5, 0), square(4, 3, 1)}});
+    const Picture masked(textures, {facing(0, 5, 0), facing(4, 3, 1)});
     EXPECT_EQ(masked.at({4, 0, 1.5f}), green);
     EXPECT_EQ(masked.at({4, 0, -1.5f}), red);
 
-    const Picture added({textures, {square(4, 3, 2), square(0, 5, 0)}});
+    const Picture added(textures, {facing(4, 3, 2), facing(0, 5, 0)});
     EXPECT_EQ(added.at({4, 0, 0}), rgb(255, 100, 0));
     EXPECT_EQ(added.at({0, 0, 4.5f}), red);
 }
 
 TEST(Renderer, ClipsSurfacesReachingFarBeyondTheViewAndBehindTheEye) {
-    const Picture wall({{striped({red})}, {square(0, 1e5f, 0)}});
+    const Picture wall({striped({red})}, {facing(0, 1e5f, 0)});
     for (const auto& [x, y] : {std::pair{0, 0}, {63, 0}, {0, 63}, {63, 63}, {32, 32}})
         EXPECT_EQ(wall.image.at(x, y), red) << x << ", " << y;
 
     // Seen a little from above, a floor under the eye fills the bottom of the view.
-    const Picture ground({{striped({green})}, {floor(-5, 1e5f, 0)}});
-    EXPECT_EQ(ground.image.at(32, 63), green);
-    EXPECT_EQ(ground.image.at(32, 0), background);
+    constexpr float far = 1e5f;
+    const Picture floor(
+        {striped({green})},
+        {square(0, {{{-far, -far, -5}, {far, -far, -5}, {far, far, -5}, {-far, far, -5}}})});
+    EXPECT_EQ(floor.image.at(32, 63), green);
+    EXPECT_EQ(floor.image.at(32, 0), background);
 }
 
 TEST(Camera, FramesTheWholeBoxWhateverTheViewsShape) {
-    const model::Vec3 min{-30, -5, 0}, max{10, 5, 72};
-    for (const auto& [width, height] : {std::pair{400, 300}, {300, 400}, {800, 100}}) {
+    // A box taller than wide in a wide view, one wider than tall in a tall view: each fills the
+    // narrower of the two fields of view.
+    const model::Vec3 tall[2]{{-30, -5, 0}, {10, 5, 72}}, wide[2]{{-5, -36, -5}, {5, 36, 5}};
+    for (const auto& [box, width, height] :
+         {std::tuple{tall, 400, 300}, {tall, 800, 100}, {wide, 300, 400}}) {
         Camera camera;
-        camera.frame(min, max, static_cast<float>(width) / static_cast<float>(height));
+        camera.frame(box[0], box[1], static_cast<float>(width) / static_cast<float>(height));
         for (int corner = 0; corner < 8; ++corner) {
-            const auto point =
-                camera.project({corner & 1 ? max.x : min.x, corner & 2 ? max.y : min.y,
-                                corner & 4 ? max.z : min.z},
-                               width, height);
-            ASSERT_TRUE(point);
-            EXPECT_TRUE(point->x >= 0 && point->x < static_cast<float>(width) && point->y >= 0 &&
-                        point->y < static_cast<float>(height))
+            const auto point = camera.project(
+                {box[corner & 1].x, box[corner >> 1 & 1].y, box[corner >> 2].z}, width, height);
+            EXPECT_TRUE(point && point->x >= 0 && point->x < static_cast<float>(width) &&
+                        point->y >= 0 && point->y < static_cast<float>(height))
                 << width << " x " << height << ", corner " << corner;
         }
     }

@@ -1,0 +1,281 @@
+#include "model/studio_model.h"
+#include "model_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <numbers>
+#include <random>
+#include <set>
+#include <tuple>
+
+namespace fs = std::filesystem;
+using model_writer::Description;
+using model_writer::tiny_model;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Rgba = std::array<std::uint8_t, 4>;
+using Quad = std::array<model::Vec3, 4>;
+
+// A main file read as test.mdl, with no companion files beside it.
+platform::Result<model::StudioModel> read(const Bytes& bytes) {
+    return model::read_model(bytes, {}, "test.mdl");
+}
+platform::Result<model::StudioModel> read(const Description& description) {
+    return read(model_writer::write_model(description).main);
+}
+
+Rgba pixel(const model::Texture& texture, int x, int y) {
+    const auto at = static_cast<std::size_t>((y * texture.width + x) * 4);
+    return {texture.rgba[at], texture.rgba[at + 1], texture.rgba[at + 2], texture.rgba[at + 3]};
+}
+
+// Which of the quad's stored corners a vertex is, told by its texture coordinates: (0, 1),
+// (0, 0), (1, 1), (1, 0).
+std::size_t corner_of(const model::DrawVertex& vertex) {
+    return static_cast<std::size_t>(std::lround(2 * vertex.u + 1 - vertex.v));
+}
+
+void expect_quad(const model::DrawList& list, const Quad& expected, const std::string& what) {
+    for (const model::DrawVertex& vertex : list.meshes.at(0).vertices) {
+        const model::Vec3 want = expected.at(corner_of(vertex));
+        const model::Vec3 got = vertex.position;
+        EXPECT_LT(std::abs(got.x - want.x) + std::abs(got.y - want.y) + std::abs(got.z - want.z),
+                  1e-3)
+            << what << ": corner " << corner_of(vertex) << " at " << got.x << ", " << got.y << ", "
+            << got.z;
+    }
+}
+
+constexpr Quad as_stored{{{0, -8, 0}, {0, -8, 16}, {0, 8, 0}, {0, 8, 16}}};
+constexpr Quad quarter_turn{{{8, 0, 0}, {8, 0, 16}, {-8, 0, 0}, {-8, 0, 16}}};
+
+} // namespace
+
+TEST(ReadModel, ReadsTheSmallestModel) {
+    const auto model = read(tiny_model());
+    ASSERT_TRUE(model.ok()) << model.messages().at(0);
+    EXPECT_TRUE(model.messages().empty());
+    EXPECT_EQ(std::tuple(model->name(), model->bone_count(), model->skin_families()),
+              std::tuple("test.mdl", 1, 1));
+    ASSERT_EQ(model->sequences().size(), 1u);
+    const model::SequenceInfo& idle = model->sequences()[0];
+    EXPECT_EQ(std::tie(idle.name, idle.fps, idle.frame_count, idle.looping),
+              std::tuple("idle", 10.0f, 3, true));
+    ASSERT_EQ(model->body_parts().size(), 1u);
+    EXPECT_EQ(std::tie(model->body_parts()[0].name, model->body_parts()[0].choices),
+              std::tuple("body", std::vector<std::string>{"quad"}));
+    ASSERT_EQ(model->textures().size(), 1u);
+    const model::Texture& texture = model->textures()[0];
+    EXPECT_EQ(std::tie(texture.name, texture.width, texture.height), std::tuple("quad.bmp", 8, 8));
+    EXPECT_EQ(pixel(texture, 0, 0), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(pixel(texture, 1, 0), (Rgba{255, 255, 255, 255}));
+    EXPECT_EQ(pixel(texture, 7, 6), (Rgba{255, 255, 255, 255}));
+}
+
+TEST(ReadModel, MakesIndex255OfAMaskedTextureTransparent) {
+    Description description = tiny_model();
+    description.textures[0].pixels[9] = 255; // (1, 1)
+    for (const bool masked : {false, true}) {
+        description.textures[0].flags = masked ? 0x40 : 0;
+        const auto model = read(description);
+        ASSERT_TRUE(model.ok());
+        EXPECT_EQ(model->textures()[0].masked, masked);
+        EXPECT_EQ(pixel(model->textures()[0], 1, 1),
+                  (Rgba{0, 0, 255, std::uint8_t(masked ? 0 : 255)}));
+        EXPECT_EQ(pixel(model->textures()[0], 1, 0)[3], 255);
+    }
+}
+
+TEST(ReadModel, DrawsTheTextureOfTheChosenSkinFamily) {
+    const auto model = read(model_writer::two_skin_model());
+    ASSERT_TRUE(model.ok());
+    EXPECT_EQ(model->skin_families(), 2);
+    EXPECT_EQ(pixel(model->textures().at(1), 3, 3), (Rgba{255, 0, 0, 255}));
+    for (const auto& [skin, texture] : {std::pair{0, 0}, {1, 1}, {5, 1}, {-1, 0}})
+        EXPECT_EQ(model->draw({-1, 0, {}, skin}).meshes.at(0).texture, texture) << skin;
+}
+
+TEST(ReadModel, SelectsBodyPartChoicesByBodyValue) {
+    const auto model = read(model_writer::body_parts_model({1, 4, 2}));
+    ASSERT_TRUE(model.ok());
+    for (const auto& [value, choices] :
+         {std::pair{0, std::vector{0, 0, 0}}, {5, {0, 1, 1}}, {6, {0, 2, 1}}, {8, {0, 0, 0}}})
+        EXPECT_EQ(model->body_choices(value), choices) << value;
+
+    // Choice n of a part lies n × 20 units along Y; a choice out of range counts as the last.
+    const model::DrawList list = model->draw({-1, 0, {0, 9}, 0});
+    EXPECT_EQ(list.meshes.size(), 3u);
+    EXPECT_EQ(std::pair(list.min.y, list.max.y), std::pair(-8.0f, 8.0f + 3 * 20));
+}
+
+TEST(LoadModel, FindsCompanionsBesideTheFileWhateverTheirCase) {
+    Description description = tiny_model();
+    description.name = "stored name.mdl"; // the file's own name names its companions
+    description.texture_file = true;
+    description.sequences[0].in_group_file = true;
+    const model_writer::Files files = model_writer::write_model(description);
+    const fs::path folder =
+        fs::temp_directory_path() / ("tessary-model-" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder);
+    const std::shared_ptr<void> removed(nullptr, [&](void*) { fs::remove_all(folder); });
+    for (const auto& [name, bytes] : {std::pair{"orange.mdl", files.main},
+                                      {"oranget.mdl", files.textures},
+                                      {"ORANGE01.MDL", files.group}})
+        std::ofstream(folder / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    const auto load = [&](const char* name) { return model::load_model((folder / name).string()); };
+    const auto model = load("orange.mdl");
+    ASSERT_TRUE(model.ok()) << model.messages().at(0);
+    EXPECT_EQ(model->name(), "stored name.mdl");
+    EXPECT_EQ(model->textures().at(0).name, "quad.bmp");
+    EXPECT_NEAR(model->draw({0, 1, {}, 0}).min.x, -8, 1e-4); // turned a quarter about Z
+
+    fs::remove(folder / "ORANGE01.MDL");
+    EXPECT_EQ(load("orange.mdl").messages().at(0), "sequence group file orange01.mdl is missing");
+    fs::remove(folder / "oranget.mdl");
+    fs::create_directory(folder / "orangeT.mdl");
+    EXPECT_EQ(load("orange.mdl").messages().at(0), "texture file orangeT.mdl is missing");
+    EXPECT_EQ(load("orangeT.mdl").messages().at(0),
+              (folder / "orangeT.mdl").string() + " is a folder, not a model file");
+    EXPECT_EQ(load("gone.mdl").messages().at(0), (folder / "gone.mdl").string() + " is missing");
+}
+
+namespace {
+
+template <typename T> std::function<void(Bytes&)> put(std::size_t at, T value) {
+    return [=](Bytes& bytes) { std::memcpy(bytes.data() + at, &value, sizeof value); };
+}
+
+} // namespace
+
+// The smallest model with one thing wrong at a time, at the offsets the format's recipe fixes.
+TEST(Refusal, RefusesEachDamageWithItsReason) {
+    const struct {
+        std::function<void(Bytes&)> damage;
+        const char* reason;
+    } cases[] = {
+        {put(0, 'X'), "not a model file"},
+        {put(4, 44), "model version 44 is not supported"},
+        {[](Bytes& bytes) { bytes.resize(1000); }, "it ends after 1000 of its 1884 bytes"},
+        {put(140, 0x7FFFFFFF), "it counts 2147483647 bones, more than the 128"},
+        {put(276, 0), "bone 0 names itself as its parent"},
+        {put(276, 1), "bone 0 names bone 1 as its parent"},
+        {put(844, std::uint8_t{1}), "vertex 0 of model quad follows bone 1 of 1"},
+        {put(934, std::int16_t{4}), "a triangle of model quad names vertex 4 of 4"},
+        {put(936, std::int16_t{1}), "a triangle of model quad names normal 1 of 1"},
+        {put(932, std::int16_t{-32768}), "the triangles of model quad run past the end"},
+        {put(932, std::int16_t{2}), "a command of fewer than 3 corners"},
+        {put(966, std::int16_t{1}), "a command of fewer than 3 corners"},
+        {put(1036, 100000), "texture quad.bmp is 100000 by 8 pixels"},
+        {put(1044, 1880), "it ends inside the pixels of texture quad.bmp"},
+        {put(1048, std::int16_t{1}), "skin family 0 names texture 1 of 1"},
+        {put(920, 1), "mesh 0 of model quad names skin reference 1 of 1"},
+        {put(648, std::uint16_t{0x0002}), "bone 0 in sequence idle has a run of no frames"},
+        {put(648, std::uint16_t{0x0203}), "has a run of 3 samples for 2 frames"},
+        {put(646, std::uint16_t{0xFFFF}), "bone 0 in sequence idle runs past the end"},
+        {put(512, 1), "sequence idle names group 1 of 1"},
+        {put(724, 0), "body part body has a base of 0"},
+        {put(720, 0), "body part body has no models"},
+        {put(852, std::numeric_limits<float>::quiet_NaN()),
+         "vertex 0 of model quad has a coordinate that is not a number"},
+    };
+    const Bytes tiny = model_writer::write_model(tiny_model()).main;
+    for (const auto& c : cases) {
+        Bytes bytes = tiny;
+        c.damage(bytes);
+        const auto model = read(bytes);
+        ASSERT_FALSE(model.ok()) << c.reason;
+        ASSERT_EQ(model.messages().size(), 1u);
+        EXPECT_NE(model.messages()[0].find(c.reason), std::string::npos)
+            << model.messages()[0] << "\ndoes not tell: " << c.reason;
+    }
+}
+
+TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
+    constexpr float h = 5.656854f; // 8 × cos 45°
+    constexpr Quad eighth_turn{{{h, -h, 0}, {h, -h, 16}, {-h, h, 0}, {-h, h, 16}}};
+    constexpr Quad rolled_then_turned{{{0, 0, -8}, {16, 0, -8}, {0, 0, 8}, {16, 0, 8}}};
+    Description rolled = tiny_model();
+    rolled.bones[0].value[3] = rolled.bones[0].value[5] = std::numbers::pi_v<float> / 2;
+    const struct {
+        const char* name;
+        Description description;
+        int sequence;
+        float frame;
+        Quad expected;
+    } cases[] = {
+        {"reference pose", tiny_model(), -1, 0, as_stored},
+        {"frame 1", tiny_model(), 0, 1, quarter_turn},
+        {"frame 0.5 halfway round", tiny_model(), 0, 0.5f, eighth_turn},
+        {"frame past the end", tiny_model(), 0, 7, quarter_turn},
+        {"sequence past the end", tiny_model(), 4, 1, quarter_turn},
+        {"roll about X before yaw about Z", rolled, -1, 0, rolled_then_turned},
+        {"a chain of bones turned at its root", model_writer::chained_model(3), 0, 1, quarter_turn},
+    };
+    for (const auto& c : cases) {
+        const auto model = read(c.description);
+        ASSERT_TRUE(model.ok()) << c.name << ": " << model.messages().at(0);
+        expect_quad(model->draw({c.sequence, c.frame, {}, 0}), c.expected, c.name);
+    }
+}
+
+TEST(Pose, ReadsSamplesAcrossRuns) {
+    // X animated through two runs appended to the file: (1 sample, 2 frames) of 256, then
+    // (1 sample, 1 frame) of 512: X = 1, 1, 2 units. ZR repeats its run's last sample at frame 2.
+    Bytes bytes = model_writer::write_model(tiny_model()).main;
+    put(636, std::uint16_t{1884 - 636})(bytes);
+    put(72, 1892)(bytes);
+    bytes.insert(bytes.end(), {1, 2, 0x00, 0x01, 1, 1, 0x00, 0x02});
+    const auto model = read(bytes);
+    ASSERT_TRUE(model.ok()) << model.messages().at(0);
+    for (auto [frame, x, expected] :
+         {std::tuple{0, 1.0f, as_stored}, {1, 1.0f, quarter_turn}, {2, 2.0f, quarter_turn}}) {
+        for (model::Vec3& corner : expected)
+            corner.x += x;
+        expect_quad(model->draw({0, static_cast<float>(frame), {}, 0}), expected,
+                    "frame " + std::to_string(frame));
+    }
+}
+
+TEST(Pose, WindsFrontFacesCounterClockwiseFromOutside) {
+    Description fan = tiny_model();
+    fan.body_parts[0].models[0].meshes[0] = {
+        {true, {{0, 0, 0, 8}, {1, 0, 0, 0}, {3, 0, 8, 0}, {2, 0, 8, 8}}}};
+    using Corners = std::set<std::set<std::size_t>>;
+    for (const auto& [description, split] : {std::pair{tiny_model(), Corners{{0, 1, 2}, {1, 2, 3}}},
+                                             std::pair{fan, Corners{{0, 1, 3}, {0, 2, 3}}}}) {
+        const auto model = read(description);
+        ASSERT_TRUE(model.ok());
+        const model::DrawMesh mesh = model->draw({}).meshes.at(0);
+        ASSERT_EQ(mesh.triangles.size(), 2u);
+        Corners found;
+        for (const auto& [a, b, c] : mesh.triangles) {
+            const model::Vec3 p = mesh.vertices.at(a).position, q = mesh.vertices.at(b).position,
+                              r = mesh.vertices.at(c).position;
+            // The quad faces +X: the X part of (q - p) × (r - p) is positive.
+            EXPECT_GT((q.y - p.y) * (r.z - p.z) - (q.z - p.z) * (r.y - p.y), 0);
+            found.insert({corner_of(mesh.vertices[a]), corner_of(mesh.vertices[b]),
+                          corner_of(mesh.vertices[c])});
+        }
+        EXPECT_EQ(found, split);
+    }
+}
+
+TEST(Pose, DrawsEachBoneFromItsParent) {
+    const auto model = read(model_writer::chained_model(3));
+    ASSERT_TRUE(model.ok());
+    const std::vector<model::BoneLine> bones = model->draw({}).bones;
+    ASSERT_EQ(bones.size(), 3u);
+    EXPECT_EQ(std::pair(bones[1].from.z, bones[1].to.z), std::pair(0.0f, 4.0f));
+    EXPECT_EQ(std::pair(bones[2].from.z, bones[2].to.z), std::pair(4.0f, 8.0f));
+}
