@@ -30,9 +30,12 @@ QPixmap draw_icon(int size) {
 } // namespace
 
 QIcon app_icon() {
-    QIcon icon;
-    icon.addPixmap(draw_icon(16));
-    icon.addPixmap(draw_icon(32));
-    icon.addPixmap(draw_icon(64));
+    // Drawn once: the application and the main window both ask for it as Tessary starts.
+    static const QIcon icon = [] {
+        QIcon drawn;
+        for (const int size : {16, 32, 64})
+            drawn.addPixmap(draw_icon(size));
+        return drawn;
+    }();
     return icon;
 }

@@ -35,19 +35,26 @@ std::error_code detail::too_large() {
 }
 
 void detail::sort_listing(std::vector<FolderEntry>& entries) {
-    const auto before = [](const FolderEntry& a, const FolderEntry& b) {
-        const auto less_upper = [](unsigned char x, unsigned char y) {
-            return upper(x) < upper(y);
-        };
-        if (std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
-                                         less_upper))
-            return true;
-        if (std::lexicographical_compare(b.name.begin(), b.name.end(), a.name.begin(), a.name.end(),
-                                         less_upper))
-            return false;
-        return a.name < b.name; // names that differ only in case keep a stable order
-    };
-    std::sort(entries.begin(), entries.end(), before);
+    // Each name's key is made once: its letters as capitals; names that differ only in case keep
+    // a stable order by the names themselves.
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::string key = entries[i].name;
+        for (auto& c : key)
+            c = static_cast<char>(upper(static_cast<unsigned char>(c)));
+        keys.emplace_back(std::move(key), i);
+    }
+    std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
+        if (const auto order = a.first.compare(b.first); order != 0)
+            return order < 0;
+        return entries[a.second].name < entries[b.second].name;
+    });
+    std::vector<FolderEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(entries[key.second]));
+    entries = std::move(sorted);
 }
 
 Path staged_path(const Path& target) {
