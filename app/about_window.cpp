@@ -1,16 +1,18 @@
 #include "app/about_window.h"
 
 #include "app/app_icon.h"
-#include "library/application.h"
-#include "library/system_info.h"
-#include "windows/controls.h"
-#include "windows/geometry.h"
-#include "windows/message_box.h"
+#include "core/application.h"
+#include "core/system_info.h"
+#include "ui/controls.h"
+#include "ui/message_box.h"
+#include "ui/twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+
+namespace app {
 
 namespace {
 
@@ -36,37 +38,38 @@ QString version_text(int major, int minor, int revision) {
 } // namespace
 
 AboutWindow::AboutWindow()
-    : ChildWindow("frmAbout", tr("About ") + QString::fromLatin1(library::app_title), 5730, 3150),
-      ok_(named(new QPushButton(tr("OK"), this), "cmdOK")) {
-    auto* icon = wrapping(named(new QLabel(this), "picIcon"));
+    : ui::ChildWindow("frmAbout", tr("About ") + QString::fromLatin1(core::app_title), 5730, 3150),
+      ok_(ui::named(new QPushButton(tr("OK"), this), "cmdOK")) {
+    auto* icon = ui::wrapping(ui::named(new QLabel(this), "picIcon"));
     auto* title =
-        wrapping(named(new QLabel(QString::fromLatin1(library::app_title), this), "lblTitle"));
+        ui::wrapping(ui::named(new QLabel(QString::fromLatin1(core::app_title), this), "lblTitle"));
     auto* version =
-        wrapping(named(new QLabel(version_text(TESSARY_VERSION_MAJOR, TESSARY_VERSION_MINOR,
-                                               TESSARY_VERSION_PATCH),
-                                  this),
-                       "lblVersion"));
-    auto* description = wrapping(
-        named(new QLabel(tr("This application is intended to help those people that like to use "
-                            "custom models and need a way to organize them."),
-                         this),
-              "lblDescription"));
-    auto* line = named(new EtchedLine(this), "Line1");
-    auto* system_information = named(new QPushButton(tr("&System Info..."), this), "cmdSysInfo");
+        ui::wrapping(ui::named(new QLabel(version_text(TESSARY_VERSION_MAJOR, TESSARY_VERSION_MINOR,
+                                                       TESSARY_VERSION_PATCH),
+                                          this),
+                               "lblVersion"));
+    auto* description = ui::wrapping(ui::named(
+        new QLabel(tr("This application is intended to help those people that like to use "
+                      "custom models and need a way to organize them."),
+                   this),
+        "lblDescription"));
+    auto* line = ui::named(new EtchedLine(this), "Line1");
+    auto* system_information =
+        ui::named(new QPushButton(tr("&System Info..."), this), "cmdSysInfo");
     icon->setPixmap(app_icon().pixmap(32, 32));
     QFont title_font = title->font();
     title_font.setPointSizeF(title_font.pointSizeF() * 1.5);
     title_font.setBold(true);
     title->setFont(title_font);
 
-    geometry::place(icon, 240, 240, 540, 540);
-    geometry::place(title, 1050, 240, 3885, 480);
-    geometry::place(version, 1050, 780, 3885, 225);
-    geometry::place(description, 1050, 1125, 3885, 1170);
-    geometry::place(line, 90, 2445, 5654 - 90, 30);
-    geometry::place(ok_, 4245, 2625, 1260, 345);
-    geometry::place(system_information, 4260, 3075, 1245, 345);
-    geometry::set_tab_order({ok_, system_information});
+    ui::twips::place(icon, 240, 240, 540, 540);
+    ui::twips::place(title, 1050, 240, 3885, 480);
+    ui::twips::place(version, 1050, 780, 3885, 225);
+    ui::twips::place(description, 1050, 1125, 3885, 1170);
+    ui::twips::place(line, 90, 2445, 5654 - 90, 30);
+    ui::twips::place(ok_, 4245, 2625, 1260, 345);
+    ui::twips::place(system_information, 4260, 3075, 1245, 345);
+    ui::twips::set_tab_order({ok_, system_information});
     ok_->setDefault(true);
     ok_->setFocus();
 
@@ -88,10 +91,12 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
             ok_->click();
         return;
     default:
-        ChildWindow::keyPressEvent(event);
+        ui::ChildWindow::keyPressEvent(event);
     }
 }
 
 void AboutWindow::start_system_information() {
-    message_box::show(library::start_system_information().messages());
+    ui::message_box::show(core::start_system_information().messages());
 }
+
+} // namespace app

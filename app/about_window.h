@@ -1,11 +1,13 @@
 #pragma once
 
-#include "windows/child_window.h"
+#include "ui/child_window.h"
 
 class QPushButton;
 
+namespace app {
+
 // The program's title, version and purpose, and a way to the system information tool.
-class AboutWindow final : public ChildWindow {
+class AboutWindow final : public ui::ChildWindow {
     Q_OBJECT
 
 public:
@@ -20,3 +22,5 @@ private:
 
     QPushButton* ok_;
 };
+
+} // namespace app

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+namespace app {
+
 namespace {
 
 QPixmap draw_icon(int size) {
@@ -39,3 +41,5 @@ QIcon app_icon() {
     }();
     return icon;
 }
+
+} // namespace app

@@ -3,38 +3,40 @@
 #include "app/about_window.h"
 #include "app/app_icon.h"
 #include "app/readme_window.h"
-#include "library/application.h"
-#include "library/library_tree.h"
-#include "windows/backup_window.h"
-#include "windows/controls.h"
-#include "windows/geometry.h"
-#include "windows/message_box.h"
-#include "windows/player_import_window.h"
-#include "windows/player_install_window.h"
-#include "windows/weapon_import_window.h"
-#include "windows/weapon_install_window.h"
+#include "core/application.h"
+#include "core/library_tree.h"
+#include "ui/backup_window.h"
+#include "ui/controls.h"
+#include "ui/message_box.h"
+#include "ui/player_import_window.h"
+#include "ui/player_install_window.h"
+#include "ui/twips.h"
+#include "ui/weapon_import_window.h"
+#include "ui/weapon_install_window.h"
 
 #include <QMenuBar>
 
 #include <algorithm>
 
+namespace app {
+
 namespace {
 
 QMenu* add_menu(QWidget* parent_menu, const char* name, const QString& caption) {
-    auto* menu = named(new QMenu(caption, parent_menu), name);
-    named(menu->menuAction(), name);
+    auto* menu = ui::named(new QMenu(caption, parent_menu), name);
+    ui::named(menu->menuAction(), name);
     return menu;
 }
 
 QAction* add_item(QMenu* menu, const char* name, const QString& caption) {
-    return named(menu->addAction(caption), name);
+    return ui::named(menu->addAction(caption), name);
 }
 
 } // namespace
 
 MainWindow::MainWindow() {
     setObjectName(QStringLiteral("mi_main"));
-    setWindowTitle(QString::fromLatin1(library::app_title));
+    setWindowTitle(QString::fromLatin1(core::app_title));
     setWindowIcon(app_icon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -45,12 +47,12 @@ MainWindow::MainWindow() {
     // It is made wide enough for the whole menu bar, which would otherwise hide Help behind an
     // overflow button.
     auto* client = new QWidget(this);
-    client->setFixedSize(std::max(geometry::pixels(1785), menuBar()->sizeHint().width()),
-                         geometry::pixels(30));
+    client->setFixedSize(std::max(ui::twips::to_pixels(1785), menuBar()->sizeHint().width()),
+                         ui::twips::to_pixels(30));
     setCentralWidget(client);
     setFixedSize(client->width(), menuBar()->heightForWidth(client->width()) + client->height());
 
-    message_box::show(library::start_up(settings_).messages());
+    ui::message_box::show(core::start_up(settings_).messages());
 }
 
 void MainWindow::build_menu_bar() {
@@ -89,11 +91,13 @@ template <typename Window, typename... Arguments>
 void MainWindow::open(QPointer<Window>& window, Arguments&... arguments) {
     if (!window) {
         window = new Window(arguments...);
-        connect(window, &ChildWindow::unloaded, this, &QWidget::show);
+        connect(window, &ui::ChildWindow::unloaded, this, &QWidget::show);
         // A closed window is gone, even before its deletion has come round.
-        connect(window, &ChildWindow::unloaded, this, [&window] { window = nullptr; });
+        connect(window, &ui::ChildWindow::unloaded, this, [&window] { window = nullptr; });
     }
     window->show();
     window->activateWindow();
     hide();
 }
+
+} // namespace app

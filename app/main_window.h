@@ -1,18 +1,22 @@
 #pragma once
 
-#include "windows/settings_store.h"
+#include "ui/settings_store.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
-class AboutWindow;
+namespace ui {
 class BackupWindow;
-class ChildWindow;
 class PlayerImportWindow;
 class PlayerInstallWindow;
-class ReadmeWindow;
 class WeaponImportWindow;
 class WeaponInstallWindow;
+} // namespace ui
+
+namespace app {
+
+class AboutWindow;
+class ReadmeWindow;
 
 // The main window: a menu bar and nothing else. Each command opens one window and hides the main
 // window until that window closes; Exit or the close box ends the program. As it loads it records
@@ -30,12 +34,14 @@ private:
     template <typename Window, typename... Arguments>
     void open(QPointer<Window>& window, Arguments&... arguments);
 
-    SettingsStore settings_;
-    QPointer<BackupWindow> backup_window_;
-    QPointer<PlayerImportWindow> player_import_window_;
-    QPointer<WeaponImportWindow> weapon_import_window_;
-    QPointer<PlayerInstallWindow> player_install_window_;
-    QPointer<WeaponInstallWindow> weapon_install_window_;
+    ui::SettingsStore settings_;
+    QPointer<ui::BackupWindow> backup_window_;
+    QPointer<ui::PlayerImportWindow> player_import_window_;
+    QPointer<ui::WeaponImportWindow> weapon_import_window_;
+    QPointer<ui::PlayerInstallWindow> player_install_window_;
+    QPointer<ui::WeaponInstallWindow> weapon_install_window_;
     QPointer<ReadmeWindow> readme_window_;
     QPointer<AboutWindow> about_window_;
 };
+
+} // namespace app

@@ -1,11 +1,15 @@
 #pragma once
 
-#include "windows/child_window.h"
+#include "ui/child_window.h"
+
+namespace app {
 
 // Shows readme.txt of the program folder as plain text.
-class ReadmeWindow final : public ChildWindow {
+class ReadmeWindow final : public ui::ChildWindow {
     Q_OBJECT
 
 public:
     ReadmeWindow();
 };
+
+} // namespace app

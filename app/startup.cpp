@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QScreen>
 
+namespace app {
+
 namespace {
 
 // The windows' fixed layouts were drawn for a small, Arial-like font: a face metric-compatible
@@ -30,3 +32,5 @@ std::unique_ptr<MainWindow> start_tessary() {
     window->show();
     return window;
 }
+
+} // namespace app

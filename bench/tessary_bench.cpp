@@ -11,17 +11,17 @@
 #include "app/app_icon.h"
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "library/application.h"
-#include "library/backup_sets.h"
-#include "library/game_directory.h"
-#include "library/library_tree.h"
-#include "library/model_import.h"
-#include "library/model_install.h"
-#include "library/name_lists.h"
+#include "core/application.h"
+#include "core/backup_sets.h"
+#include "core/game_directory.h"
+#include "core/library_tree.h"
+#include "core/model_import.h"
+#include "core/model_install.h"
+#include "core/name_lists.h"
 #include "platform/program_folder.h"
-#include "windows/message_box.h"
-#include "windows/player_install_window.h"
-#include "windows/settings_store.h"
+#include "ui/message_box.h"
+#include "ui/player_install_window.h"
+#include "ui/settings_store.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -253,8 +253,8 @@ World make_world() {
     setenv("XDG_RUNTIME_DIR", (world.root / "runtime").c_str(), 1);
     setenv("WINEPREFIX", prefix.c_str(), 1);
     platform::set_program_folder(platform::Path(world.program.string()));
-    SettingsStore::move_to((world.root / "settings").string());
-    check(library::create_library_tree().ok(), "the library tree was not made");
+    ui::SettingsStore::move_to((world.root / "settings").string());
+    check(core::create_library_tree().ok(), "the library tree was not made");
     return world;
 }
 
@@ -266,7 +266,7 @@ std::size_t files_under(const fs::path& folder) {
 // Each weapon with the names of its files that the sample game holds.
 std::vector<std::pair<std::string, std::vector<std::string>>> game_weapon_files(const World& w) {
     std::vector<std::pair<std::string, std::vector<std::string>>> weapons;
-    for (const auto& weapon : *library::complete_name_list(library::ModelKind::weapon)) {
+    for (const auto& weapon : *core::complete_name_list(core::ModelKind::weapon)) {
         std::vector<std::string> files;
         for (const auto& file : {"v_" + weapon + ".mdl", "v_" + weapon + "_r.mdl",
                                  "w_" + weapon + ".mdl", "p_" + weapon + ".mdl"}) {
@@ -306,7 +306,7 @@ void weapon_backup_row(const World& w) {
     };
     bool completed = false;
     const auto backup = [&] {
-        completed = library::create_backup_set(library::ModelKind::weapon, set_name).ok();
+        completed = core::create_backup_set(core::ModelKind::weapon, set_name).ok();
     };
     const auto plain = [&] {
         spawn_and_wait(make_folders);
@@ -329,21 +329,19 @@ void restore_rows(const World& w) {
             add_copy(copies, w.program / "models/weapon" / weapon / set_name / file, w.game_models);
     }
     const auto restore = [] {
-        check(library::restore_backup_set(library::ModelKind::weapon, set_name).ok(),
-              "weapon restore");
+        check(core::restore_backup_set(core::ModelKind::weapon, set_name).ok(), "weapon restore");
     };
     ratio_row("weapon restore", compare(sync, restore, [&] { copy_plainly(copies); }), 1.2, "cp");
 
-    check(library::create_backup_set(library::ModelKind::player, set_name).ok(), "player backup");
+    check(core::create_backup_set(core::ModelKind::player, set_name).ok(), "player backup");
     copies.clear();
-    const auto types = library::set_names(library::ModelKind::player);
+    const auto types = core::set_names(core::ModelKind::player);
     for (const auto& type : *types) {
         const auto set_file = w.program / "models/player" / type / set_name / (type + ".mdl");
         add_copy(copies, set_file, game_player_file(w, type).parent_path());
     }
     const auto restore_players = [] {
-        check(library::restore_backup_set(library::ModelKind::player, set_name).ok(),
-              "player restore");
+        check(core::restore_backup_set(core::ModelKind::player, set_name).ok(), "player restore");
     };
     ratio_row("player restore (11 files)",
               compare(sync, restore_players, [&] { copy_plainly(copies); }), 1.2, "cp");
@@ -355,9 +353,8 @@ void single_file_rows(const World& w) {
     const std::vector<std::string> copy_over{"cp", set_file.string(),
                                              game_player_file(w, "gign").string()};
     const auto install = [] {
-        check(
-            library::install_model(library::ModelKind::player, "gign", set_name, {"gign.mdl"}).ok(),
-            "player install");
+        check(core::install_model(core::ModelKind::player, "gign", set_name, {"gign.mdl"}).ok(),
+              "player install");
     };
     ratio_row("player install (1 file)", compare(sync, install, [&] { spawn_and_wait(copy_over); }),
               1.2, "cp");
@@ -370,9 +367,9 @@ void single_file_rows(const World& w) {
         fs::remove(w.plain / "gign.mdl");
         sync();
     };
-    SettingsStore settings;
+    ui::SettingsStore settings;
     const auto import = [&] {
-        const auto imported = library::import_player_model(
+        const auto imported = core::import_player_model(
             {platform::Path(w.imports.string()), "gign.mdl", "imported"}, settings);
         check(imported && imported->confirmed, "player import");
     };
@@ -388,7 +385,7 @@ void model_list_row(const World& w) {
     for (int n = 0; n < model_count - present; ++n)
         check(mkdir((folder / ("model " + std::to_string(n))).c_str(), 0777) == 0, "mkdir");
 
-    auto* window = new PlayerInstallWindow; // deletes itself when closed
+    auto* window = new ui::PlayerInstallWindow; // deletes itself when closed
     window->show();
     auto* types = window->findChild<QComboBox*>(QStringLiteral("cmb_model_type"));
     auto* models = window->findChild<QListWidget*>(QStringLiteral("lst_models"));
@@ -471,9 +468,8 @@ void game_directory_rows(const World& w) {
     for (int run = 0; run <= timed_runs; ++run) {
         fs::last_write_time(registry, fs::file_time_type::clock::now());
         std::string directory;
-        changed_ms.push_back(
-            milliseconds_of([&] { directory = library::game_directory()->text(); }));
-        unchanged_ms.push_back(milliseconds_of([] { (void)library::game_directory(); }));
+        changed_ms.push_back(milliseconds_of([&] { directory = core::game_directory()->text(); }));
+        unchanged_ms.push_back(milliseconds_of([] { (void)core::game_directory(); }));
         check(directory == "C:\\Games\\Sample Game", "wrong game directory: " + directory);
     }
     changed_ms.erase(changed_ms.begin());
@@ -521,7 +517,7 @@ void steam_lookup_row(const World& w) {
     for (int run = 0; run <= timed_runs; ++run) {
         std::string directory;
         ms.push_back(milliseconds_of([&] {
-            const auto found = library::game_directory();
+            const auto found = core::game_directory();
             directory = found ? found->text() : found.messages().front();
         }));
         check(fs::equivalent(directory, game), "the Steam lookup found " + directory);
@@ -557,13 +553,13 @@ bool shown_and_painted(QWidget& window) {
 
 int start_up(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(library::app_title));
-    QApplication::setWindowIcon(app_icon());
+    QApplication::setApplicationName(QString::fromLatin1(core::app_title));
+    QApplication::setWindowIcon(app::app_icon());
     platform::set_program_folder(platform::Path(argv[2]));
-    SettingsStore::move_to(argv[3]);
+    ui::SettingsStore::move_to(argv[3]);
     std::vector<std::string> messages;
-    message_box::record_instead(&messages);
-    const auto window = start_tessary();
+    ui::message_box::record_instead(&messages);
+    const auto window = app::start_tessary();
     for (const auto& message : messages)
         std::fprintf(stderr, "Tessary showed: %s\n", message.c_str());
     const bool shown = shown_and_painted(*window);

@@ -5,8 +5,8 @@
 
 #include "model/studio_model.h"
 #include "model_writer.h"
-#include "viewer/camera.h"
-#include "viewer/scene.h"
+#include "render/camera.h"
+#include "render/scene_renderer.h"
 #include "viewer/viewer_window.h"
 
 #include <QApplication>
@@ -89,13 +89,13 @@ int main(int argc, char* argv[]) {
     std::size_t reference_triangles = 0;
     for (const auto& mesh : reference.meshes)
         reference_triangles += mesh.triangles.size();
-    viewer::Camera camera;
+    render::Camera camera;
     camera.frame(reference.min, reference.max, static_cast<float>(width) / height);
-    const auto ground = viewer::ground_under(reference.min, reference.max);
-    viewer::SceneRenderer renderer;
+    const auto ground = render::ground_under(reference.min, reference.max);
+    render::SceneRenderer renderer;
     renderer.set_textures(model.textures());
-    const viewer::ViewOptions options;
-    viewer::Image image;
+    const render::ViewOptions options;
+    render::Image image;
     image.resize(width, height);
 
     const double frame_ms = median_ms(
@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
 
     const QString window_path = QString::fromStdString(path.string());
     const double window_ms = median_ms(timed_runs, [&] {
-        ViewerWindow window(window_path);
+        viewer::ViewerWindow window(window_path);
         window.resize(width + 340, height);
         window.show();
         if (window.picture().isNull())

@@ -1,5 +1,6 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (the POSIX threads variant, which
-# GoogleTest needs) and runs what it builds through Wine.
+# GoogleTest and Qt need) and runs what it builds through Wine. Used for Tessary and for the
+# libraries built for it (Qt, GoogleTest, libarchive).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -16,4 +17,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
-set(TESSARY_CORE_ONLY ON CACHE BOOL "" FORCE)

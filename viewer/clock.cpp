@@ -1,5 +1,7 @@
 #include "viewer/clock.h"
 
+namespace viewer {
+
 WallClock::WallClock() {
     elapsed_.start();
     timer_.setTimerType(Qt::PreciseTimer);
@@ -17,3 +19,5 @@ void WallClock::set_running(bool running) {
     else if (!running)
         timer_.stop();
 }
+
+} // namespace viewer

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QTimer>
 
+namespace viewer {
+
 // The time a sequence plays by. The window asks it for the time and redraws on each tick; tests
 // give the window a clock of their own that moves only when they say.
 class Clock : public QObject {
@@ -33,3 +35,5 @@ private:
     QElapsedTimer elapsed_;
     QTimer timer_;
 };
+
+} // namespace viewer

@@ -7,7 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessary model viewer"));
     const QStringList arguments = QApplication::arguments();
-    ViewerWindow window(arguments.size() > 1 ? arguments.at(1) : QString());
+    viewer::ViewerWindow window(arguments.size() > 1 ? arguments.at(1) : QString());
     window.show();
     return QApplication::exec();
 }

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+namespace viewer {
+
 namespace {
 
 constexpr float degrees_per_pixel = 0.4f;
@@ -31,7 +33,7 @@ void ModelView::set_textures(const std::vector<model::Texture>& textures) {
 void ModelView::set_stage(model::Vec3 min, model::Vec3 max) {
     stage_min_ = min;
     stage_max_ = max;
-    ground_ = viewer::ground_under(min, max);
+    ground_ = render::ground_under(min, max);
     reset_view();
 }
 
@@ -40,7 +42,7 @@ void ModelView::show_pose(model::DrawList list) {
     changed();
 }
 
-void ModelView::set_options(const viewer::ViewOptions& options) {
+void ModelView::set_options(const render::ViewOptions& options) {
     options_ = options;
     changed();
 }
@@ -170,3 +172,5 @@ void ModelView::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
     }
 }
+
+} // namespace viewer

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "viewer/camera.h"
-#include "viewer/image.h"
-#include "viewer/scene.h"
+#include "render/camera.h"
+#include "render/image.h"
+#include "render/scene_renderer.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
+
+namespace viewer {
 
 // The picture of the model: renders the posed model as the camera sees it, and moves the camera
 // by mouse and keys. It draws only when something changed.
@@ -22,13 +24,13 @@ public:
     void set_stage(model::Vec3 min, model::Vec3 max);
     void show_pose(model::DrawList list);
 
-    const viewer::ViewOptions& options() const { return options_; }
-    void set_options(const viewer::ViewOptions& options);
+    const render::ViewOptions& options() const { return options_; }
+    void set_options(const render::ViewOptions& options);
 
     // Frames the stage again, as at the start.
     void reset_view();
 
-    const viewer::Camera& camera() const { return camera_; }
+    const render::Camera& camera() const { return camera_; }
     // The picture at the view's size, as it is shown.
     QImage picture();
 
@@ -50,15 +52,17 @@ private:
     void changed();
     void camera_moved();
 
-    viewer::SceneRenderer renderer_;
-    viewer::Camera camera_;
-    viewer::ViewOptions options_;
+    render::SceneRenderer renderer_;
+    render::Camera camera_;
+    render::ViewOptions options_;
     model::DrawList list_;
     model::Vec3 stage_min_{-16, -16, -16};
     model::Vec3 stage_max_{16, 16, 16};
-    viewer::Ground ground_ = viewer::ground_under(stage_min_, stage_max_);
-    viewer::Image image_;
+    render::Ground ground_ = render::ground_under(stage_min_, stage_max_);
+    render::Image image_;
     bool stale_ = true;
     bool camera_moved_ = false; // by the user, since the view was last framed
     QPoint drag_from_;
 };
+
+} // namespace viewer

@@ -1,44 +1,50 @@
 #include "viewer/view_settings.h"
 
+#include "ui/settings_store.h"
+
 #include <QColor>
-#include <QSettings>
+#include <QString>
 
 namespace viewer {
 
 namespace {
 
-QSettings store() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessary"),
-                     QStringLiteral("Tessary"));
+constexpr char section[] = "viewer";
+
+bool read_switch(const ui::SettingsStore& store, const char* key, bool fallback) {
+    const auto value = store.read(section, key);
+    return value ? *value == "true" : fallback;
+}
+
+void write_switch(ui::SettingsStore& store, const char* key, bool on) {
+    store.write(section, key, on ? "true" : "false");
 }
 
 } // namespace
 
-ViewOptions read_view_options() {
-    ViewOptions options;
-    auto settings = store();
-    settings.beginGroup(QStringLiteral("viewer"));
-    options.textures = settings.value(QStringLiteral("textures"), options.textures).toBool();
-    options.wireframe = settings.value(QStringLiteral("wireframe"), options.wireframe).toBool();
-    options.bones = settings.value(QStringLiteral("bones"), options.bones).toBool();
-    options.ground = settings.value(QStringLiteral("ground"), options.ground).toBool();
-    const QColor background(settings.value(QStringLiteral("background")).toString());
+render::ViewOptions read_view_options() {
+    const ui::SettingsStore store;
+    render::ViewOptions options;
+    options.textures = read_switch(store, "textures", options.textures);
+    options.wireframe = read_switch(store, "wireframe", options.wireframe);
+    options.bones = read_switch(store, "bones", options.bones);
+    options.ground = read_switch(store, "ground", options.ground);
+    const QColor background(QString::fromStdString(store.read(section, "background").value_or("")));
     if (background.isValid())
-        options.background = rgb(background.red(), background.green(), background.blue());
+        options.background = render::rgb(background.red(), background.green(), background.blue());
     return options;
 }
 
-void write_view_options(const ViewOptions& options) {
-    auto settings = store();
-    settings.beginGroup(QStringLiteral("viewer"));
-    settings.setValue(QStringLiteral("textures"), options.textures);
-    settings.setValue(QStringLiteral("wireframe"), options.wireframe);
-    settings.setValue(QStringLiteral("bones"), options.bones);
-    settings.setValue(QStringLiteral("ground"), options.ground);
-    settings.setValue(QStringLiteral("background"),
-                      QColor(red_of(options.background), green_of(options.background),
-                             blue_of(options.background))
-                          .name());
+void write_view_options(const render::ViewOptions& options) {
+    ui::SettingsStore store;
+    write_switch(store, "textures", options.textures);
+    write_switch(store, "wireframe", options.wireframe);
+    write_switch(store, "bones", options.bones);
+    write_switch(store, "ground", options.ground);
+    const QColor background(render::red_of(options.background),
+                            render::green_of(options.background),
+                            render::blue_of(options.background));
+    store.write(section, "background", background.name().toStdString());
 }
 
 } // namespace viewer

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "viewer/scene.h"
+#include "render/scene_renderer.h"
 
 // The view options a user chose last, kept in Tessary's settings store under the viewer's own
 // section.
 namespace viewer {
 
-ViewOptions read_view_options();
-void write_view_options(const ViewOptions& options);
+render::ViewOptions read_view_options();
+void write_view_options(const render::ViewOptions& options);
 
 } // namespace viewer

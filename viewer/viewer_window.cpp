@@ -1,5 +1,6 @@
 #include "viewer/viewer_window.h"
 
+#include "ui/controls.h"
 #include "viewer/clock.h"
 #include "viewer/model_facts.h"
 #include "viewer/model_view.h"
@@ -27,6 +28,8 @@
 
 #include <cmath>
 
+namespace viewer {
+
 namespace {
 
 QString controls_text() {
@@ -50,13 +53,8 @@ QPixmap swatch(const QColor& colour) {
     return pixmap;
 }
 
-QColor qcolour(viewer::Colour colour) {
-    return QColor(viewer::red_of(colour), viewer::green_of(colour), viewer::blue_of(colour));
-}
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
+QColor qcolour(render::Colour colour) {
+    return QColor(render::red_of(colour), render::green_of(colour), render::blue_of(colour));
 }
 
 } // namespace
@@ -68,7 +66,7 @@ ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
     view_ = new ModelView(this);
     view_->setToolTip(controls_text());
     view_->set_options(viewer::read_view_options());
-    message_ = named(new QLabel(this), "message");
+    message_ = ui::named(new QLabel(this), "message");
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignCenter);
     message_->setMargin(24);
@@ -119,7 +117,7 @@ void ViewerWindow::open() {
         return;
     }
     model_.emplace(std::move(loaded).value());
-    playback_ = std::make_unique<viewer::Playback>(*model_);
+    playback_ = std::make_unique<render::Playback>(*model_);
     pose_.body_choices.assign(model_->body_parts().size(), 0);
 
     view_->set_textures(model_->textures());
@@ -136,25 +134,25 @@ void ViewerWindow::open() {
 }
 
 void ViewerWindow::build_panel() {
-    panel_ = named(new QWidget, "panel");
+    panel_ = ui::named(new QWidget, "panel");
     auto* column = new QVBoxLayout(panel_);
     column->addWidget(build_sequence_box());
     if (auto* choices = build_choice_box())
         column->addWidget(choices);
     column->addWidget(build_view_box());
 
-    auto* facts_box = named(new QGroupBox(tr("About the model")), "facts_box");
-    facts_ = named(new QLabel, "facts");
+    auto* facts_box = ui::named(new QGroupBox(tr("About the model")), "facts_box");
+    facts_ = ui::named(new QLabel, "facts");
     facts_->setWordWrap(true);
     facts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     (new QVBoxLayout(facts_box))->addWidget(facts_);
     column->addWidget(facts_box);
-    status_ = named(new QLabel, "status");
+    status_ = ui::named(new QLabel, "status");
     status_->setWordWrap(true);
     column->addWidget(status_);
     column->addStretch(1);
 
-    auto* scroll = named(new QScrollArea(this), "panel_scroll");
+    auto* scroll = ui::named(new QScrollArea(this), "panel_scroll");
     scroll->setWidget(panel_);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -164,8 +162,8 @@ void ViewerWindow::build_panel() {
 }
 
 QGroupBox* ViewerWindow::build_sequence_box() {
-    auto* box = named(new QGroupBox(tr("Se&quences")), "sequence_box");
-    sequences_ = named(new QListWidget, "sequences");
+    auto* box = ui::named(new QGroupBox(tr("Se&quences")), "sequence_box");
+    sequences_ = ui::named(new QListWidget, "sequences");
     sequences_->addItem(tr("Reference pose"));
     for (const auto& sequence : model_->sequences()) {
         sequences_->addItem(tr("%1 (%2 frames at %3 fps%4)")
@@ -175,15 +173,15 @@ QGroupBox* ViewerWindow::build_sequence_box() {
                                 .arg(sequence.looping ? tr(", looping") : QString()));
     }
     sequences_->setCurrentRow(0);
-    previous_frame_ = named(new QPushButton(tr("Pre&v")), "previous_frame");
+    previous_frame_ = ui::named(new QPushButton(tr("Pre&v")), "previous_frame");
     previous_frame_->setToolTip(tr("The frame before (comma in the picture)"));
-    play_ = named(new QPushButton(tr("&Play")), "play");
+    play_ = ui::named(new QPushButton(tr("&Play")), "play");
     play_->setToolTip(tr("Plays or pauses the sequence (Space in the picture)"));
-    next_frame_ = named(new QPushButton(tr("Ne&xt")), "next_frame");
+    next_frame_ = ui::named(new QPushButton(tr("Ne&xt")), "next_frame");
     next_frame_->setToolTip(tr("The frame after (full stop in the picture)"));
-    frame_slider_ = named(new QSlider(Qt::Horizontal), "frame_slider");
-    frame_label_ = named(new QLabel, "frame_label");
-    auto* slider_label = named(new QLabel(tr("Fra&me")), "frame_slider_label");
+    frame_slider_ = ui::named(new QSlider(Qt::Horizontal), "frame_slider");
+    frame_label_ = ui::named(new QLabel, "frame_label");
+    auto* slider_label = ui::named(new QLabel(tr("Fra&me")), "frame_slider_label");
     slider_label->setBuddy(frame_slider_);
 
     auto* buttons = new QHBoxLayout;
@@ -230,7 +228,7 @@ QGroupBox* ViewerWindow::build_choice_box() {
         body_parts_[part] = choices;
     }
     if (model_->skin_families() > 1) {
-        skin_ = named(new QComboBox, "skin");
+        skin_ = ui::named(new QComboBox, "skin");
         for (int family = 1; family <= model_->skin_families(); ++family)
             skin_->addItem(tr("Family %1").arg(family));
         form->addRow(tr("S&kin"), skin_);
@@ -243,7 +241,7 @@ QGroupBox* ViewerWindow::build_choice_box() {
         delete form;
         return nullptr;
     }
-    auto* box = named(new QGroupBox(tr("Body parts and skins")), "choice_box");
+    auto* box = ui::named(new QGroupBox(tr("Body parts and skins")), "choice_box");
     box->setLayout(form);
     return box;
 }
@@ -251,7 +249,7 @@ QGroupBox* ViewerWindow::build_choice_box() {
 QGroupBox* ViewerWindow::build_view_box() {
     const auto& options = view_->options();
     const auto check = [this](const QString& text, const char* name, bool checked) {
-        auto* box = named(new QCheckBox(text), name);
+        auto* box = ui::named(new QCheckBox(text), name);
         box->setChecked(checked);
         connect(box, &QCheckBox::toggled, this, &ViewerWindow::options_changed);
         return box;
@@ -260,14 +258,14 @@ QGroupBox* ViewerWindow::build_view_box() {
     show_wireframe_ = check(tr("&Wireframe"), "show_wireframe", options.wireframe);
     show_bones_ = check(tr("&Bones"), "show_bones", options.bones);
     show_ground_ = check(tr("&Ground"), "show_ground", options.ground);
-    background_ = named(new QPushButton(tr("Ba&ckground...")), "background");
+    background_ = ui::named(new QPushButton(tr("Ba&ckground...")), "background");
     background_->setIcon(swatch(qcolour(options.background)));
-    reset_view_ = named(new QPushButton(tr("&Reset view")), "reset_view");
+    reset_view_ = ui::named(new QPushButton(tr("&Reset view")), "reset_view");
     reset_view_->setToolTip(tr("Frames the model again (Home in the picture)"));
-    save_ = named(new QPushButton(tr("&Save picture...")), "save_picture");
+    save_ = ui::named(new QPushButton(tr("&Save picture...")), "save_picture");
     save_->setToolTip(tr("Saves the picture as PNG (Ctrl+S)"));
 
-    auto* box = named(new QGroupBox(tr("View")), "view_box");
+    auto* box = ui::named(new QGroupBox(tr("View")), "view_box");
     auto* grid = new QGridLayout(box);
     grid->addWidget(show_textures_, 0, 0);
     grid->addWidget(show_wireframe_, 0, 1);
@@ -364,7 +362,7 @@ void ViewerWindow::options_changed() {
 
 void ViewerWindow::set_background(const QColor& colour) {
     auto options = view_->options();
-    options.background = viewer::rgb(colour.red(), colour.green(), colour.blue());
+    options.background = render::rgb(colour.red(), colour.green(), colour.blue());
     view_->set_options(options);
     viewer::write_view_options(options);
     if (background_)
@@ -399,3 +397,5 @@ void ViewerWindow::choose_file_for_picture() {
     if (!path.isEmpty())
         save_picture(path);
 }
+
+} // namespace viewer

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/studio_model.h"
-#include "viewer/playback.h"
+#include "render/playback.h"
 
 #include <QString>
 #include <QWidget>
@@ -10,8 +10,6 @@
 #include <optional>
 #include <vector>
 
-class Clock;
-class ModelView;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -19,6 +17,11 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QSlider;
+
+namespace viewer {
+
+class Clock;
+class ModelView;
 
 // The model viewer's one window: the model named by its path, lit and textured, with its
 // sequences to play, its body parts and skins to choose, view options, the model's facts and a
@@ -86,6 +89,8 @@ private:
     QString file_name_;
     qint64 file_size_ = 0;
     std::optional<model::StudioModel> model_;
-    std::unique_ptr<viewer::Playback> playback_;
+    std::unique_ptr<render::Playback> playback_;
     model::Pose pose_;
 };
+
+} // namespace viewer

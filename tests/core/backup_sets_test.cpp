@@ -1,11 +1,11 @@
-#include "library/backup_sets.h"
-#include "library/model_install.h"
+#include "core/backup_sets.h"
+#include "core/model_install.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
-using library::ModelKind;
+using core::ModelKind;
 
 namespace {
 
@@ -31,8 +31,8 @@ TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
     for (const auto* file : {"v_c4.mdl", "v_c4_r.mdl", "w_c4.mdl", "p_c4.mdl"})
         fs::remove(world.game_file(file));
 
-    EXPECT_EQ(said(library::create_backup_set(ModelKind::weapon, "A")), "");
-    EXPECT_EQ(said(library::create_backup_set(ModelKind::weapon, "B")), "");
+    EXPECT_EQ(said(core::create_backup_set(ModelKind::weapon, "A")), "");
+    EXPECT_EQ(said(core::create_backup_set(ModelKind::weapon, "B")), "");
     EXPECT_EQ(TestWorld::read(world.program / "wbackup.txt"), "A\r\nB\r\n");
     for (const auto& weapon : delivered_weapons())
         EXPECT_TRUE(fs::is_directory(world.library_file("weapon/" + weapon + "/B"))) << weapon;
@@ -42,14 +42,13 @@ TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
     EXPECT_FALSE(fs::exists(world.library_file("weapon/awp/A/v_awp_r.mdl")));
     EXPECT_TRUE(fs::is_empty(world.library_file("weapon/c4/A")));
 
-    EXPECT_EQ(said(library::create_backup_set(ModelKind::weapon, "A")),
-              "That name already exists.");
+    EXPECT_EQ(said(core::create_backup_set(ModelKind::weapon, "A")), "That name already exists.");
     EXPECT_EQ(TestWorld::read(world.program / "wbackup.txt"), "A\r\nB\r\n");
 }
 
 TEST(BackupSets, PlayerNamesAreCheckedAgainstEveryPlayerModel) {
     BackupWorld world;
-    EXPECT_EQ(said(library::create_backup_set(ModelKind::player, "Mine")), "");
+    EXPECT_EQ(said(core::create_backup_set(ModelKind::player, "Mine")), "");
     EXPECT_EQ(TestWorld::read(world.library_file("player/hostage/Mine/hostage.mdl")),
               "game hostage");
     EXPECT_EQ(TestWorld::read(world.library_file("player/vip/Mine/vip.mdl")), "game vip");
@@ -57,9 +56,9 @@ TEST(BackupSets, PlayerNamesAreCheckedAgainstEveryPlayerModel) {
     TestWorld::write(world.library_file("player/scientist/Imported/scientist.mdl"), "model");
     TestWorld::write(world.library_file("weapon/ak47/Gold/v_ak47.mdl"), "model");
     for (const auto* taken : {"Mine", "Imported"})
-        EXPECT_EQ(said(library::create_backup_set(ModelKind::player, taken)),
+        EXPECT_EQ(said(core::create_backup_set(ModelKind::player, taken)),
                   "That name already exists.");
-    EXPECT_EQ(said(library::create_backup_set(ModelKind::player, "Gold")), ""); // a weapon's name
+    EXPECT_EQ(said(core::create_backup_set(ModelKind::player, "Gold")), ""); // a weapon's name
     EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "Mine\r\nGold\r\n");
 }
 
@@ -68,23 +67,23 @@ TEST(BackupSets, ARefusedBackupChangesNothing) {
     fs::remove(world.game_file("player/leet/leet.mdl"));
     TestWorld::write(world.library_file("weapon/m3/File"), "a file where a set folder goes");
     const auto before = world.snapshot();
-    EXPECT_NE(said(library::create_backup_set(ModelKind::player, "Half")).find("leet.mdl"),
+    EXPECT_NE(said(core::create_backup_set(ModelKind::player, "Half")).find("leet.mdl"),
               std::string::npos);
-    EXPECT_NE(said(library::create_backup_set(ModelKind::weapon, "File")).find("is a file"),
+    EXPECT_NE(said(core::create_backup_set(ModelKind::weapon, "File")).find("is a file"),
               std::string::npos);
     for (const auto* name : {"", "a:b", " "})
-        EXPECT_NE(said(library::create_backup_set(ModelKind::weapon, name)), "") << name;
+        EXPECT_NE(said(core::create_backup_set(ModelKind::weapon, name)), "") << name;
 
     // A game without its model folder.
     fs::rename(world.game / "cstrike", world.root / "elsewhere");
-    EXPECT_NE(said(library::create_backup_set(ModelKind::weapon, "NoGame")).find("does not exist"),
+    EXPECT_NE(said(core::create_backup_set(ModelKind::weapon, "NoGame")).find("does not exist"),
               std::string::npos);
     fs::rename(world.root / "elsewhere", world.game / "cstrike");
 
     world.registry.clear();
-    EXPECT_EQ(said(library::create_backup_set(ModelKind::weapon, "NoEntry")), "RegKey not found!!");
+    EXPECT_EQ(said(core::create_backup_set(ModelKind::weapon, "NoEntry")), "RegKey not found!!");
     fs::remove(world.program / "weapon.txt");
-    EXPECT_NE(said(library::create_backup_set(ModelKind::weapon, "NoList")).find("weapon.txt"),
+    EXPECT_NE(said(core::create_backup_set(ModelKind::weapon, "NoList")).find("weapon.txt"),
               std::string::npos);
     TestWorld::write(world.program / "weapon.txt", TestWorld::read(TESSARY_DATA_DIR "/weapon.txt"));
     EXPECT_EQ(world.snapshot(), before);
@@ -92,8 +91,8 @@ TEST(BackupSets, ARefusedBackupChangesNothing) {
 
 TEST(RestoreSets, ARestoreGivesBackEveryGameFileByteForByte) {
     BackupWorld world;
-    ASSERT_TRUE(library::create_backup_set(ModelKind::player, "Before"));
-    ASSERT_TRUE(library::create_backup_set(ModelKind::weapon, "Before"));
+    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Before"));
+    ASSERT_TRUE(core::create_backup_set(ModelKind::weapon, "Before"));
 
     // The game changes after the backup, and gains a right model its backup never had.
     for (const auto& entry : fs::recursive_directory_iterator(world.game))
@@ -101,8 +100,8 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileByteForByte) {
             TestWorld::write(entry.path(), "installed since");
     fs::remove(world.library_file("weapon/m3/Before/v_m3_r.mdl"));
 
-    EXPECT_EQ(said(library::restore_backup_set(ModelKind::player, "Before")), "");
-    EXPECT_EQ(said(library::restore_backup_set(ModelKind::weapon, "Before")), "");
+    EXPECT_EQ(said(core::restore_backup_set(ModelKind::player, "Before")), "");
+    EXPECT_EQ(said(core::restore_backup_set(ModelKind::weapon, "Before")), "");
     EXPECT_EQ(TestWorld::read(world.game_file("player/gign/gign.mdl")), "game gign");
     EXPECT_EQ(TestWorld::read(world.game_file("scientist.mdl")), "game scientist");
     EXPECT_EQ(TestWorld::read(world.game_file("p_xm1014.mdl")), "game p_xm1014.mdl");
@@ -112,21 +111,21 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileByteForByte) {
 
 TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
     BackupWorld world;
-    ASSERT_TRUE(library::create_backup_set(ModelKind::player, "Set"));
+    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Set"));
     TestWorld::write(world.game_file("player/sas/sas.mdl"), "current");
     fs::remove(world.library_file("player/scientist/Set/scientist.mdl"));
     TestWorld::write(world.library_file("weapon/ak47/Half/v_ak47.mdl"), "half");
     const auto before = world.snapshot();
 
     const std::string no_set = "Please select a backup set before clicking install.";
-    EXPECT_EQ(said(library::restore_backup_set(ModelKind::player, "")), no_set);
-    EXPECT_EQ(said(library::restore_backup_set(ModelKind::weapon, "")), no_set);
-    EXPECT_NE(said(library::restore_backup_set(ModelKind::player, "Set")).find("scientist.mdl"),
+    EXPECT_EQ(said(core::restore_backup_set(ModelKind::player, "")), no_set);
+    EXPECT_EQ(said(core::restore_backup_set(ModelKind::weapon, "")), no_set);
+    EXPECT_NE(said(core::restore_backup_set(ModelKind::player, "Set")).find("scientist.mdl"),
               std::string::npos);
     // Of two ticked files, the one the model lacks stops both.
-    EXPECT_NE(said(library::install_model(ModelKind::weapon, "ak47", "Half",
-                                          {"v_ak47.mdl", "v_ak47_r.mdl"}))
-                  .find("is missing"),
-              std::string::npos);
+    EXPECT_NE(
+        said(core::install_model(ModelKind::weapon, "ak47", "Half", {"v_ak47.mdl", "v_ak47_r.mdl"}))
+            .find("is missing"),
+        std::string::npos);
     EXPECT_EQ(world.snapshot(), before);
 }

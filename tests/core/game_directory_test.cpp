@@ -1,4 +1,4 @@
-#include "library/game_directory.h"
+#include "core/game_directory.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ constexpr std::uint32_t reg_expand_sz = 2;
 using View = TestRegistry::View;
 
 std::optional<std::string> read_value(const char* key, const char* name) {
-    return library::read_registry_text(platform::RegistryRoot::local_machine, key, name);
+    return core::read_registry_text(platform::RegistryRoot::local_machine, key, name);
 }
 
 } // namespace
@@ -27,7 +27,7 @@ TEST(GameDirectory, TheFirstReadableEntryWinsAndAChangeIsSeenAtOnce) {
     // Found, though not text: empty, and the second entry is not tried; an operation ends there.
     world.registry.set_text(sierra, "Directory", "C:\\Expand", reg_expand_sz);
     EXPECT_EQ(looked_up_game_directory(), "");
-    const auto for_operation = library::game_directory_for_operation();
+    const auto for_operation = core::game_directory_for_operation();
     ASSERT_FALSE(for_operation);
     EXPECT_NE(for_operation.messages().at(0).find("names no game folder"), std::string::npos);
 }

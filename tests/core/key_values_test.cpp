@@ -1,13 +1,13 @@
 // The KeyValues text format, and what Steam's library list and app manifests say in it.
-#include "library/key_values.h"
-#include "library/steam_library.h"
+#include "core/key_values.h"
+#include "core/steam_library.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-using library::KeyValuesNode;
+using core::KeyValuesNode;
 
 namespace {
 
@@ -22,7 +22,7 @@ std::string outline(const KeyValuesNode& object) {
 }
 
 std::optional<std::string> parsed(const std::string& text) {
-    const auto file = library::parse_key_values(text);
+    const auto file = core::parse_key_values(text);
     return file ? std::optional(outline(*file)) : std::nullopt;
 }
 
@@ -37,7 +37,7 @@ std::string nested(std::size_t depth, const std::string& open = "k {") {
 } // namespace
 
 TEST(KeyValues, SyntaxRules) {
-    const std::string long_token(library::key_values_max_token, 'x');
+    const std::string long_token(core::key_values_max_token, 'x');
     struct Case {
         const char* name;
         std::string text;
@@ -52,8 +52,8 @@ TEST(KeyValues, SyntaxRules) {
         {"byte order mark", "\xEF\xBB\xBF\"k\" \"v\"", "k=v"},
         {"empty", "", ""},
         {"longest token", '"' + long_token + "\" " + long_token, long_token + '=' + long_token},
-        {"deepest nesting", nested(library::key_values_max_depth),
-         nested(library::key_values_max_depth, "k{")},
+        {"deepest nesting", nested(core::key_values_max_depth),
+         nested(core::key_values_max_depth, "k{")},
         {"unterminated string", R"("k" "v)", std::nullopt},
         {"escaped end of string", R"("k" "v\")", std::nullopt},
         {"unterminated object", R"("a" { "k" "v")", std::nullopt},
@@ -61,7 +61,7 @@ TEST(KeyValues, SyntaxRules) {
         {"brace for a key", R"({ "k" "v" })", std::nullopt},
         {"key without value", R"("a" { "k" })", std::nullopt},
         {"key at the end", R"("k")", std::nullopt},
-        {"too deep", nested(library::key_values_max_depth + 1), std::nullopt},
+        {"too deep", nested(core::key_values_max_depth + 1), std::nullopt},
         {"quoted token too long", '"' + long_token + "x\" v", std::nullopt},
         {"unquoted token too long", "k " + long_token + 'x', std::nullopt},
         {"binary file", std::string("\x28\x44\x56\x07\x01\0\0\0\0appid\0\x0a\0\0\0\x08\x08", 21),
@@ -69,22 +69,22 @@ TEST(KeyValues, SyntaxRules) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(parsed(c.text), c.outline) << c.name;
-    EXPECT_FALSE(library::parse_key_values(std::string(library::key_values_max_size + 1, ' ')));
+    EXPECT_FALSE(core::parse_key_values(std::string(core::key_values_max_size + 1, ' ')));
 }
 
 // Key names compare without regard to case, and of repeated keys the first counts.
 TEST(SteamFiles, LibraryLists) {
-    EXPECT_EQ(library::listed_library_folders(R"("LibraryFolders" {
+    EXPECT_EQ(core::listed_library_folders(R"("LibraryFolders" {
         "TimeNextStatsReport" "1623079515"  "1" "D:\\SteamLibrary"  "2" "relative"  "3" ""
         "x4" "/not/numbered"  "5" { "label" "no path" }  "6" { "PATH" "/mnt/a" "path" "/mnt/b" }
         "7" "/mnt/c" })"),
               (std::vector<std::string>{"D:\\SteamLibrary", "/mnt/a", "/mnt/c"}));
-    EXPECT_TRUE(library::listed_library_folders(R"("AppState" { "1" "/mnt/games" })").empty());
-    EXPECT_TRUE(library::listed_library_folders(R"("libraryfolders" "/mnt/games")").empty());
+    EXPECT_TRUE(core::listed_library_folders(R"("AppState" { "1" "/mnt/games" })").empty());
+    EXPECT_TRUE(core::listed_library_folders(R"("libraryfolders" "/mnt/games")").empty());
 }
 
 TEST(SteamFiles, AppManifests) {
-    const auto manifest = library::read_app_manifest(R"("appstate" { "APPID" "10"
+    const auto manifest = core::read_app_manifest(R"("appstate" { "APPID" "10"
         "StateFlags" "1030" "installdir" "Half-Life" "InstallDir" "HL" "LastUpdated" "1701388800" })");
     ASSERT_TRUE(manifest);
     EXPECT_EQ(manifest->app_id, 10u);
@@ -92,15 +92,15 @@ TEST(SteamFiles, AppManifests) {
     EXPECT_EQ(manifest->state_flags, 1030u);
     EXPECT_EQ(manifest->last_updated, 1701388800u);
 
-    const auto loose = library::read_app_manifest(
+    const auto loose = core::read_app_manifest(
         R"("AppState" { "appid" "ten" "installdir" "HL" "LastUpdated" "99999999999999999999" })");
     ASSERT_TRUE(loose);
     EXPECT_EQ(loose->app_id, 0u);
     EXPECT_EQ(loose->last_updated, 0u);
     for (const char* folder : {"", ".", "..", "../x", "a/b", "a\\b", "C:x"}) {
-        EXPECT_FALSE(library::read_app_manifest(std::string(R"("AppState" { "installdir" ")") +
-                                                folder + "\" }"))
+        EXPECT_FALSE(core::read_app_manifest(std::string(R"("AppState" { "installdir" ")") +
+                                             folder + "\" }"))
             << folder;
     }
-    EXPECT_FALSE(library::read_app_manifest(R"("AppState" { "installdir" { } })"));
+    EXPECT_FALSE(core::read_app_manifest(R"("AppState" { "installdir" { } })"));
 }

@@ -1,11 +1,11 @@
-#include "library/library_tree.h"
-#include "library/name_lists.h"
+#include "core/library_tree.h"
+#include "core/name_lists.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
-using library::ModelKind;
+using core::ModelKind;
 
 namespace {
 
@@ -25,7 +25,7 @@ std::vector<std::string> sorted(std::vector<std::string> names) {
 
 TEST(LibraryTree, AFirstStartRecordsTheFolderAndBuildsTheTreeFromBothLists) {
     TestWorld world;
-    EXPECT_TRUE(library::start_up(world.settings));
+    EXPECT_TRUE(core::start_up(world.settings));
     EXPECT_EQ(world.settings.read("settings", "install path"), world.program.string());
     auto players = delivered_player_types();
     players.insert(players.end(), {"hostage", "scientist"});
@@ -38,7 +38,7 @@ TEST(LibraryTree, AFirstStartRecordsTheFolderAndBuildsTheTreeFromBothLists) {
     world.settings.write("settings", "install path", "elsewhere");
     fs::remove(world.library_file("weapon/ak47"));
     fs::remove(world.program / "weapon.txt");
-    EXPECT_TRUE(library::start_up(world.settings));
+    EXPECT_TRUE(core::start_up(world.settings));
     EXPECT_EQ(world.settings.read("settings", "install path"), "elsewhere");
     EXPECT_FALSE(fs::exists(world.library_file("weapon/ak47")));
 }
@@ -47,17 +47,17 @@ TEST(LibraryTree, OnlyTheFirst27And9LinesAreNames) {
     TestWorld world;
     TestWorld::write(world.program / "weapon.txt", lines(40, "w"));
     TestWorld::write(world.program / "player.txt", lines(11, "p") + "extra");
-    EXPECT_EQ(library::complete_name_list(ModelKind::weapon)->back(), "w27");
-    EXPECT_EQ(library::complete_name_list(ModelKind::player)->back(), "p9");
+    EXPECT_EQ(core::complete_name_list(ModelKind::weapon)->back(), "w27");
+    EXPECT_EQ(core::complete_name_list(ModelKind::player)->back(), "p9");
 
     // A short list hands out what it holds, and says why it falls short.
     TestWorld::write(world.program / "weapon.txt", lines(5, "w"));
-    const auto short_list = library::read_name_list(ModelKind::weapon);
+    const auto short_list = core::read_name_list(ModelKind::weapon);
     EXPECT_EQ(short_list->size(), 5u);
     EXPECT_EQ(short_list.messages(),
               std::vector<std::string>{
                   "weapon.txt in the program folder holds 5 lines, but Tessary needs 27."});
-    EXPECT_FALSE(library::complete_name_list(ModelKind::weapon));
+    EXPECT_FALSE(core::complete_name_list(ModelKind::weapon));
 }
 
 TEST(LibraryTree, ABadNameListCreatesNothingAndSaysWhatIsWrong) {
@@ -86,7 +86,7 @@ TEST(LibraryTree, ABadNameListCreatesNothingAndSaysWhatIsWrong) {
             fs::remove(world.program / file);
         else
             TestWorld::write(world.program / file, content);
-        const auto made = library::create_library_tree();
+        const auto made = core::create_library_tree();
         ASSERT_FALSE(made) << said;
         EXPECT_NE(made.messages().at(0).find(said), std::string::npos) << made.messages().at(0);
         EXPECT_EQ(TestWorld::names_in(world.program).size(), content.empty() ? 1u : 2u) << said;

@@ -1,4 +1,4 @@
-#include "library/model_import.h"
+#include "core/model_import.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +15,13 @@ struct ImportWorld : TestWorld {
 
     // The import's messages, or "imported" and whether it confirmed.
     std::string import_player(const std::string& file, const std::string& model) {
-        return said(library::import_player_model({system_path(downloads), file, model}, settings));
+        return said(core::import_player_model({system_path(downloads), file, model}, settings));
     }
     std::string import_weapon(const std::string& file, const std::string& model) {
-        return said(library::import_weapon_model({system_path(downloads), file, model},
-                                                 delivered_weapons(), settings));
+        return said(core::import_weapon_model({system_path(downloads), file, model},
+                                              delivered_weapons(), settings));
     }
-    static std::string said(const platform::Result<library::Imported>& imported) {
+    static std::string said(const platform::Result<core::Imported>& imported) {
         if (!imported)
             return imported.messages().at(0);
         return imported->confirmed ? "confirmed" : "imported";
@@ -76,7 +76,7 @@ TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
 
     // m3's picked file is its only file; a weapon the given names lack is refused.
     EXPECT_EQ(world.import_weapon("v_m3.mdl", "Gold"), "confirmed");
-    EXPECT_EQ(ImportWorld::said(library::import_weapon_model(
+    EXPECT_EQ(ImportWorld::said(core::import_weapon_model(
                   {system_path(world.downloads), "v_m3.mdl", "Bronze"}, {"ak47"}, world.settings)),
               invalid);
     for (const auto* refused : {"V_AWP.mdl", "v.mdl"}) // AWP is not awp

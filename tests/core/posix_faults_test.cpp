@@ -1,10 +1,10 @@
 // Faults made for real: a full disk, a file-size limit, read-only and unreadable files, odd files
 // where a file should be, a run killed part-way. Afterwards every file is as it was, or whole.
-#include "library/backup_sets.h"
-#include "library/game_directory.h"
-#include "library/library_tree.h"
-#include "library/model_install.h"
-#include "library/name_lists.h"
+#include "core/backup_sets.h"
+#include "core/game_directory.h"
+#include "core/library_tree.h"
+#include "core/model_install.h"
+#include "core/name_lists.h"
 #include "platform/file_system.h"
 #include "posix_faults.h"
 #include "test_world.h"
@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
-using library::ModelKind;
+using core::ModelKind;
 
 namespace {
 
@@ -67,7 +67,7 @@ TEST(Faults, ABackupThatFailsPartWayLeavesNothingAndBlocksNoName) {
                                 fs::perm_options::remove);
             if (fault == std::string("read-only set list"))
                 make_read_only(world.program / list);
-            const auto made = library::create_backup_set(kind, "Set");
+            const auto made = core::create_backup_set(kind, "Set");
             ASSERT_FALSE(made) << fault;
             EXPECT_EQ(made.messages().size(), 1u) << fault;
         }
@@ -77,21 +77,21 @@ TEST(Faults, ABackupThatFailsPartWayLeavesNothingAndBlocksNoName) {
 
 TEST(Faults, ASetListCutShortByAFullDiskStaysWhole) {
     FaultWorld world;
-    ASSERT_TRUE(library::create_backup_set(ModelKind::player, "First"));
+    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "First"));
     const auto before = world.snapshot();
     {
         FileSizeLimit limit(TestWorld::read(world.program / "pbackup.txt").size() + 3);
-        EXPECT_FALSE(library::create_backup_set(ModelKind::player, "Second name"));
+        EXPECT_FALSE(core::create_backup_set(ModelKind::player, "Second name"));
     }
     EXPECT_EQ(world.snapshot(), before);
-    EXPECT_TRUE(library::create_backup_set(ModelKind::player, "Third"));
+    EXPECT_TRUE(core::create_backup_set(ModelKind::player, "Third"));
     EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "First\r\nThird\r\n");
 }
 
 TEST(Faults, ARestoreOrInstallThatFailsLeavesTheGameUntouched) {
     FaultWorld world;
-    ASSERT_TRUE(library::create_backup_set(ModelKind::player, "Set"));
-    ASSERT_TRUE(library::create_backup_set(ModelKind::weapon, "Set"));
+    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Set"));
+    ASSERT_TRUE(core::create_backup_set(ModelKind::weapon, "Set"));
     for (const auto& entry : fs::recursive_directory_iterator(world.game))
         if (entry.is_regular_file())
             TestWorld::write(entry.path(), "installed since, and longer than the limit");
@@ -99,7 +99,7 @@ TEST(Faults, ARestoreOrInstallThatFailsLeavesTheGameUntouched) {
     {
         Unprivileged unprivileged(world.root);
         fs::permissions(world.library_file("player/terror/Set/terror.mdl"), fs::perms::none);
-        const auto restored = library::restore_backup_set(ModelKind::player, "Set");
+        const auto restored = core::restore_backup_set(ModelKind::player, "Set");
         ASSERT_FALSE(restored);
         EXPECT_NE(restored.messages().at(0).find("terror.mdl"), std::string::npos);
         fs::permissions(world.library_file("player/terror/Set/terror.mdl"), fs::perms::owner_read,
@@ -107,10 +107,10 @@ TEST(Faults, ARestoreOrInstallThatFailsLeavesTheGameUntouched) {
     }
     {
         FileSizeLimit limit(12);
-        EXPECT_FALSE(library::restore_backup_set(ModelKind::player, "Set"));
-        EXPECT_FALSE(library::restore_backup_set(ModelKind::weapon, "Set"));
-        EXPECT_FALSE(library::install_model(ModelKind::weapon, "ak47", "Set",
-                                            {"v_ak47.mdl", "v_ak47_r.mdl", "p_ak47.mdl"}));
+        EXPECT_FALSE(core::restore_backup_set(ModelKind::player, "Set"));
+        EXPECT_FALSE(core::restore_backup_set(ModelKind::weapon, "Set"));
+        EXPECT_FALSE(core::install_model(ModelKind::weapon, "ak47", "Set",
+                                         {"v_ak47.mdl", "v_ak47_r.mdl", "p_ak47.mdl"}));
     }
     EXPECT_EQ(world.snapshot(), before);
 }
@@ -122,7 +122,7 @@ TEST(Faults, AReplaceStagesBesideTheGameFileAndClearsWhatAKilledRunLeft) {
     // A run killed in the middle of a copy left its staged file beside the game's.
     const auto staged = platform::native_path(platform::staged_path(system_path(game_file)));
     TestWorld::write(staged, "part of a copy");
-    EXPECT_TRUE(library::install_model(ModelKind::player, "gign", "Blue", {"gign.mdl"}));
+    EXPECT_TRUE(core::install_model(ModelKind::player, "gign", "Blue", {"gign.mdl"}));
     EXPECT_EQ(TestWorld::read(game_file), std::string(64 * 1024, 'B'));
     EXPECT_EQ(TestWorld::names_in(game_file.parent_path()), std::vector<std::string>{"gign.mdl"});
 }
@@ -132,17 +132,17 @@ TEST(Faults, OddFilesWhereAFileShouldBeAreNeitherReadNorWaitedFor) {
     const auto registry = world.root / "prefix" / "system.reg";
     fs::remove(registry);
     fs::create_directory(registry);
-    EXPECT_EQ(library::game_directory().messages(), std::vector<std::string>{"RegKey not found!!"});
+    EXPECT_EQ(core::game_directory().messages(), std::vector<std::string>{"RegKey not found!!"});
     fs::remove(registry);
     ASSERT_EQ(mkfifo(registry.c_str(), 0666), 0);
-    EXPECT_EQ(library::game_directory().messages(), std::vector<std::string>{"RegKey not found!!"});
+    EXPECT_EQ(core::game_directory().messages(), std::vector<std::string>{"RegKey not found!!"});
 
     fs::remove(world.program / "weapon.txt");
     fs::create_symlink("/dev/zero", world.program / "weapon.txt");
     fs::remove(world.program / "player.txt");
     ASSERT_EQ(mkfifo((world.program / "player.txt").c_str(), 0666), 0);
     for (const auto kind : {ModelKind::weapon, ModelKind::player}) {
-        const auto names = library::read_name_list(kind);
+        const auto names = core::read_name_list(kind);
         ASSERT_FALSE(names);
         EXPECT_NE(names.messages().at(0).find("is not an ordinary file"), std::string::npos);
     }
@@ -159,7 +159,7 @@ TEST(Faults, ALibraryTreeThatCannotBeFinishedIsNotStartedAndTheNextStartBuildsIt
     for (const auto* list : {"weapon.txt", "player.txt"})
         fs::copy_file(lists / list, world.program / list);
     const auto before = world.snapshot();
-    const auto made = library::create_library_tree();
+    const auto made = core::create_library_tree();
     ASSERT_FALSE(made);
     EXPECT_NE(made.messages().at(0).find("could not be created"), std::string::npos);
     EXPECT_EQ(world.snapshot(), before);

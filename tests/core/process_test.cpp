@@ -1,4 +1,4 @@
-#include "library/viewer.h"
+#include "core/preview.h"
 #include "platform/process.h"
 #include "test_world.h"
 
@@ -11,7 +11,7 @@ TEST(Process, APreviewHandsAQuotedPathWithBlanksToTheViewerAsOneArgument) {
     TestWorld::write(model, "model");
 
     // The program folder holds a blank, and the viewer's own path is not quoted.
-    library::preview_model(system_path(model));
+    core::preview_model(system_path(model));
     EXPECT_EQ(TestWorld::read(log), model.string() + "\n");
 
     // A program that is not there returns at once.

@@ -1,6 +1,6 @@
 // Where Steam lives on Linux: the folders of each kind of install, Steam's links between them,
 // and the files of other programs that are not what they seem.
-#include "library/game_directory.h"
+#include "core/game_directory.h"
 #include "steam_layout.h"
 #include "test_world.h"
 

@@ -1,7 +1,7 @@
 // KeyValues texts as anyone may have written them, read as such and as Steam's library list and
 // app manifest.
-#include "library/key_values.h"
-#include "library/steam_library.h"
+#include "core/key_values.h"
+#include "core/steam_library.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,16 +9,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    if (const auto file = library::parse_key_values(text)) {
+    if (const auto file = core::parse_key_values(text)) {
         for (const char* key : {"libraryfolders", "AppState", "x"}) {
             if (const auto* entry = file->find(key))
                 (void)entry->text_of("path");
         }
     }
-    (void)library::listed_library_folders(text);
-    if (const auto manifest = library::read_app_manifest(text)) {
-        const library::InstalledCopy copies[] = {{"a", *manifest}, {"b", {}}};
-        (void)library::choose_installed_copy(copies);
+    (void)core::listed_library_folders(text);
+    if (const auto manifest = core::read_app_manifest(text)) {
+        const core::InstalledCopy copies[] = {{"a", *manifest}, {"b", {}}};
+        (void)core::choose_installed_copy(copies);
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "test_world.h"
 
-#include "library/game_directory.h"
-#include "library/library_tree.h"
+#include "core/game_directory.h"
+#include "core/library_tree.h"
 #include "platform/program_folder.h"
 
 #include <algorithm>
@@ -24,7 +24,7 @@ void MemorySettings::write(const std::string& section, const std::string& key,
 }
 
 std::string looked_up_game_directory() {
-    const auto found = library::game_directory();
+    const auto found = core::game_directory();
     return found ? found->text() : "<" + found.messages().at(0) + ">";
 }
 
@@ -133,7 +133,7 @@ void TestWorld::make_game_files() {
 }
 
 void TestWorld::make_library() {
-    const auto made = library::create_library_tree();
+    const auto made = core::create_library_tree();
     require(made.ok(), made.ok() ? "" : made.messages().front());
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/settings.h"
+#include "core/settings.h"
 #include "platform/path.h"
 #include "test_platform.h"
 
@@ -10,7 +10,7 @@
 #include <vector>
 
 // A settings store of the test's own.
-class MemorySettings final : public library::Settings {
+class MemorySettings final : public core::Settings {
 public:
     std::optional<std::string> read(const std::string& section,
                                     const std::string& key) const override;

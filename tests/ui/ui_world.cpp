@@ -1,9 +1,9 @@
 #include "ui_world.h"
 
 #include "app/startup.h"
-#include "windows/child_window.h"
-#include "windows/message_box.h"
-#include "windows/settings_store.h"
+#include "ui/child_window.h"
+#include "ui/message_box.h"
+#include "ui/settings_store.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,24 +15,25 @@
 #include <QPushButton>
 
 UiWorld::UiWorld() {
-    SettingsStore::move_to((root / "settings").string());
-    message_box::record_instead(&messages);
+    ui::SettingsStore::move_to((root / "settings").string());
+    ui::message_box::record_instead(&messages);
 }
 
 UiWorld::~UiWorld() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<ChildWindow*>(widget))
+        if (qobject_cast<ui::ChildWindow*>(widget))
             widget->close();
     }
     process_deferred_deletes();
-    message_box::record_instead(nullptr);
+    ui::message_box::record_instead(nullptr);
 }
 
-std::unique_ptr<MainWindow> UiWorld::start() {
-    return start_tessary();
+std::unique_ptr<app::MainWindow> UiWorld::start() {
+    return app::start_tessary();
 }
 
-QWidget* UiWorld::open(const MainWindow& main_window, const char* command, const char* window) {
+QWidget* UiWorld::open(const app::MainWindow& main_window, const char* command,
+                       const char* window) {
     process_deferred_deletes(); // as the event loop would have done before the user got here
     child<QAction>(&main_window, command)->trigger();
     auto* opened = top_level(window);
@@ -41,7 +42,7 @@ QWidget* UiWorld::open(const MainWindow& main_window, const char* command, const
 }
 
 std::string UiWorld::setting(const std::string& section, const std::string& key) const {
-    return SettingsStore().read(section, key).value_or("<none>");
+    return ui::SettingsStore().read(section, key).value_or("<none>");
 }
 
 void UiWorld::save_screenshot(QWidget* window, const QString& name) {

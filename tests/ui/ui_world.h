@@ -46,10 +46,11 @@ public:
     ~UiWorld();
 
     // Starts Tessary as the executable does.
-    std::unique_ptr<MainWindow> start();
+    std::unique_ptr<app::MainWindow> start();
 
     // Chooses a menu command of the main window and gives back the window of that name it opened.
-    static QWidget* open(const MainWindow& main_window, const char* command, const char* window);
+    static QWidget* open(const app::MainWindow& main_window, const char* command,
+                         const char* window);
 
     std::string setting(const std::string& section, const std::string& key) const;
 

@@ -3,7 +3,7 @@
 #include "viewer/clock.h"
 
 // A clock that moves only when a test advances it, ticking then as the real one would.
-class ManualClock final : public Clock {
+class ManualClock final : public viewer::Clock {
 public:
     double seconds() const override { return seconds_; }
     void set_running(bool running) override { running_ = running; }

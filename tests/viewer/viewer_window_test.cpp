@@ -41,16 +41,16 @@ template <typename Widget> Widget* child(QWidget* window, const char* name) {
 }
 
 // The picture's pixel where a point of the model lands.
-QRgb pixel_at(ViewerWindow* window, model::Vec3 point) {
+QRgb pixel_at(viewer::ViewerWindow* window, model::Vec3 point) {
     const QImage picture = window->picture();
-    const auto screen = child<ModelView>(window, "view")
+    const auto screen = child<viewer::ModelView>(window, "view")
                             ->camera()
                             .project(point, picture.width(), picture.height());
     return screen ? picture.pixel(static_cast<int>(screen->x), static_cast<int>(screen->y)) : 0;
 }
 
 // A picture of the window, for a look by eye, when the build asks for one.
-void save_screenshot(ViewerWindow* window, const QString& name) {
+void save_screenshot(viewer::ViewerWindow* window, const QString& name) {
     const QString screenshots = qEnvironmentVariable("TESSARY_SCREENSHOTS");
     if (!screenshots.isEmpty() && QDir().mkpath(screenshots))
         window->grab().save(screenshots + "/viewer_" + name + ".png");
@@ -76,8 +76,9 @@ private:
     }
 
     // A window on the model, shown, with its own clock.
-    static std::unique_ptr<ViewerWindow> open(const QString& path, ManualClock* clock = nullptr) {
-        auto window = std::make_unique<ViewerWindow>(path, clock ? clock : new ManualClock);
+    static std::unique_ptr<viewer::ViewerWindow> open(const QString& path,
+                                                      ManualClock* clock = nullptr) {
+        auto window = std::make_unique<viewer::ViewerWindow>(path, clock ? clock : new ManualClock);
         window->show();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
         return window;
@@ -111,7 +112,8 @@ private slots:
         QVERIFY2(message->text().contains("damaged.mdl cannot be shown") &&
                      message->text().contains("not a model file"),
                  qPrintable(message->text()));
-        QVERIFY(message->isVisible() && !child<ModelView>(window.get(), "view")->isVisible());
+        QVERIFY(message->isVisible() &&
+                !child<viewer::ModelView>(window.get(), "view")->isVisible());
 
         window = open(QString());
         QVERIFY(child<QLabel>(window.get(), "message")->text().contains("Usage"));
@@ -175,7 +177,7 @@ private slots:
     void keysTurnTheModelHomePutsItBackAndEscapeCloses() {
         auto window = open(write(model_writer::tiny_model()));
         const auto framed = window->picture();
-        auto* view = child<ModelView>(window.get(), "view");
+        auto* view = child<viewer::ModelView>(window.get(), "view");
         QTest::keyClick(view, Qt::Key_Left);
         QTest::keyClick(view, Qt::Key_Plus);
         QVERIFY(window->picture() != framed);

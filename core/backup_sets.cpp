@@ -1,0 +1,146 @@
+#include "core/backup_sets.h"
+
+#include "core/file_steps.h"
+#include "core/folder_names.h"
+#include "core/game_directory.h"
+#include "core/game_files.h"
+#include "core/name_lists.h"
+#include "core/set_lists.h"
+#include "platform/file_system.h"
+
+namespace core {
+
+namespace {
+
+Result<> check_set_name(const std::string& set_name) {
+    if (set_name.empty())
+        return fail("Please type in a name for the backup.");
+    if (!folder_name_problem(set_name).empty())
+        return fail(folder_name_rule);
+    return {};
+}
+
+// A set name is taken where a set folder holds a model already: a player type's model file, or
+// any ordinary file of a weapon's (a weapon model holds any of its four files).
+bool set_folder_taken(ModelKind kind, const std::string& name, const std::string& set_name) {
+    if (kind == ModelKind::player)
+        return platform::is_ordinary_file(model_file(kind, name, set_name, name + ".mdl"));
+    return platform::first_ordinary_file(model_folder(kind, name, set_name)).has_value();
+}
+
+Result<> check_set_folders(ModelKind kind, const Names& names, const std::string& set_name) {
+    for (const auto& name : names) {
+        if (set_folder_taken(kind, name, set_name))
+            return fail("That name already exists.");
+    }
+    for (const auto& name : names) {
+        const auto folder = model_folder(kind, name, set_name);
+        if (platform::exists(folder) && !platform::is_folder(folder))
+            return fail(platform::native_path(folder) +
+                        " is a file where the backup needs a folder, so no backup was made.");
+    }
+    return {};
+}
+
+// What the backup will need of the game, looked for before anything is made.
+Result<> check_game(ModelKind kind, const Names& names, const Path& game_directory) {
+    const auto models = game_model_folder(game_directory);
+    if (!platform::is_folder(models))
+        return fail("The game's model folder " + platform::native_path(models) +
+                    " does not exist, so no backup was made.");
+    if (!facts(kind).model_holds_every_file)
+        return {};
+    for (const auto& name : names) {
+        for (const auto& file : model_files(kind, name)) {
+            const auto game = game_file(game_directory, kind, name, file);
+            if (!platform::is_ordinary_file(game))
+                return fail("The game file " + platform::native_path(game) +
+                            " is missing, so no backup was made.");
+            if (const auto error = platform::check_readable(game))
+                return fail("The game file " + platform::native_path(game) + " cannot be read (" +
+                            error.message() + "), so no backup was made.");
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+Result<> create_backup_set(ModelKind kind, const std::string& set_name) {
+    const auto names = set_names(kind);
+    if (!names)
+        return Failure{names.messages()};
+    if (auto checked = check_set_name(set_name); !checked)
+        return checked;
+    if (auto checked = check_set_folders(kind, *names, set_name); !checked)
+        return checked;
+    const auto first_lookup = game_directory_for_operation();
+    if (!first_lookup)
+        return Failure{first_lookup.messages()};
+    if (auto checked = check_game(kind, *names, *first_lookup); !checked)
+        return checked;
+
+    Undo undo;
+    for (const auto& name : *names) {
+        const auto folder = model_folder(kind, name, set_name);
+        if (platform::exists(folder))
+            continue; // left empty by an earlier backup or import, and used as it is
+        if (auto made = make_folder(folder, undo); !made)
+            return made;
+    }
+    for (const auto& name : *names) {
+        for (const auto& file : model_files(kind, name)) {
+            const auto game_directory = game_directory_for_operation();
+            if (!game_directory)
+                return Failure{game_directory.messages()};
+            const auto game = game_file(*game_directory, kind, name, file);
+            if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(game))
+                continue;
+            if (auto copied = copy_whole_file(game, model_file(kind, name, set_name, file), undo);
+                !copied)
+                return copied;
+        }
+    }
+    if (auto listed = append_set_name(kind, set_name); !listed)
+        return listed;
+    undo.keep();
+    return {};
+}
+
+Result<> restore_backup_set(ModelKind kind, const std::string& set_name) {
+    // The weapon restore reads its list before it looks at the selection, the player restore
+    // after it.
+    auto names = kind == ModelKind::weapon ? set_names(kind) : Result<Names>(Names{});
+    if (names && set_name.empty())
+        return fail("Please select a backup set before clicking install.");
+    if (names && kind == ModelKind::player)
+        names = set_names(kind);
+    if (!names)
+        return Failure{names.messages()};
+
+    const bool every_file = facts(kind).model_holds_every_file;
+    if (every_file) {
+        for (const auto& name : *names) {
+            for (const auto& file : model_files(kind, name)) {
+                const auto set_file = model_file(kind, name, set_name, file);
+                if (!platform::is_ordinary_file(set_file))
+                    return fail("The backup set \"" + set_name + "\" has lost its file " +
+                                platform::native_path(set_file) + ", so nothing was restored.");
+            }
+        }
+    }
+    std::vector<Replacement> replacements;
+    for (const auto& name : *names) {
+        for (const auto& file : model_files(kind, name)) {
+            const auto game_directory = game_directory_for_operation();
+            if (!game_directory)
+                return Failure{game_directory.messages()};
+            const auto set_file = model_file(kind, name, set_name, file);
+            if (every_file || platform::is_ordinary_file(set_file))
+                replacements.push_back({set_file, game_file(*game_directory, kind, name, file)});
+        }
+    }
+    return replace_game_files(replacements);
+}
+
+} // namespace core

@@ -1,0 +1,23 @@
+#include "core/file_steps.h"
+
+#include "platform/file_system.h"
+
+namespace core {
+
+Result<> make_folder(const Path& folder, Undo& undo) {
+    if (const auto error = platform::create_folder(folder))
+        return fail("The folder " + platform::native_path(folder) +
+                    " could not be created: " + error.message() + ".");
+    undo.made_folder(folder);
+    return {};
+}
+
+Result<> copy_whole_file(const Path& from, const Path& to, Undo& undo) {
+    if (const auto error = platform::copy_file(from, to))
+        return fail(platform::native_path(from) + " could not be copied to " +
+                    platform::native_path(to) + ": " + error.message() + ".");
+    undo.made_file(to);
+    return {};
+}
+
+} // namespace core

@@ -1,0 +1,71 @@
+#include "core/library_tree.h"
+
+#include "core/file_steps.h"
+#include "core/model_kinds.h"
+#include "core/name_lists.h"
+#include "platform/file_system.h"
+#include "platform/program_folder.h"
+
+namespace core {
+
+namespace {
+
+constexpr char not_created[] =
+    " The model library was not created; mend the file and start Tessary again.";
+
+// A tree of empty folders left by a start that was killed while it made the library.
+Result<> remove_folder_tree(const Path& folder) {
+    for (const auto& entry : platform::list_folder(folder)) {
+        if (!entry.is_folder)
+            return fail(platform::native_path(folder / entry.name) +
+                        " is in the way of the new model library; move it away and start "
+                        "Tessary again.");
+        if (auto removed = remove_folder_tree(folder / entry.name); !removed)
+            return removed;
+    }
+    if (const auto error = platform::remove_empty_folder(folder))
+        return fail(platform::native_path(folder) + " could not be removed: " + error.message() +
+                    ".");
+    return {};
+}
+
+} // namespace
+
+Result<> create_library_tree() {
+    const auto names = library_names();
+    if (!names)
+        return fail(names.messages().front() + not_created);
+
+    const auto models = platform::program_folder() / "models";
+    const auto staged = platform::staged_path(models);
+    if (platform::exists(staged)) {
+        if (auto removed = remove_folder_tree(staged); !removed)
+            return removed;
+    }
+
+    Undo undo;
+    std::vector<Path> folders{staged, staged / "player", staged / "weapon"};
+    for (const auto& weapon : names->weapons)
+        folders.push_back(staged / "weapon" / weapon);
+    for (const auto& type : names->player_types)
+        folders.push_back(staged / "player" / type);
+    for (const auto& folder : folders) {
+        if (auto made = make_folder(folder, undo); !made)
+            return made;
+    }
+    if (const auto error = platform::rename_file(staged, models))
+        return fail("The model library could not be put in place as " +
+                    platform::native_path(models) + ": " + error.message() + ".");
+    undo.keep();
+    return {};
+}
+
+Result<> start_up(Settings& settings) {
+    if (settings.read("settings", "install path").value_or("").empty())
+        settings.write("settings", "install path", platform::program_folder().text());
+    if (platform::exists(platform::program_folder() / "models"))
+        return {};
+    return create_library_tree();
+}
+
+} // namespace core

@@ -1,0 +1,97 @@
+#include "core/model_import.h"
+
+#include "core/file_steps.h"
+#include "core/folder_names.h"
+#include "platform/file_system.h"
+
+#include <algorithm>
+
+namespace core {
+
+namespace {
+
+constexpr char invalid_model_name[] =
+    "Inavaild model name. The name of the model must match those that CS currently uses";
+
+// The picked file and the model name are tested first, in this order; the game's name for the
+// picked file after them.
+Result<> check_request(const ImportRequest& request) {
+    if (request.picked_file.empty())
+        return fail("Please select a file before clicking import");
+    if (request.model_name.empty())
+        return fail("Please enter a name for the model");
+    return {};
+}
+
+// Copies the files of the player type or weapon that lie in the source folder into a new model
+// folder, under their own names.
+Result<Imported> import_files(ModelKind kind, const std::string& name,
+                              const std::vector<std::string>& files, const ImportRequest& request,
+                              Settings& settings) {
+    if (!folder_name_problem(request.model_name).empty())
+        return fail(folder_name_rule);
+    const auto folder = model_folder(kind, name, request.model_name);
+    if (platform::first_ordinary_file(folder))
+        return fail("That name already exists.");
+
+    Undo undo;
+    if (!platform::exists(folder)) {
+        if (auto made = make_folder(folder, undo); !made)
+            return Failure{made.messages()};
+    }
+    bool copied_any = false;
+    for (const auto& file : files) {
+        const auto source = request.source_folder / file;
+        if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(source))
+            continue;
+        if (auto copied = copy_whole_file(source, folder / file, undo); !copied)
+            return Failure{copied.messages()};
+        copied_any = true;
+    }
+    // A weapon none of whose files lay beside the picked one leaves no empty model behind.
+    if (copied_any)
+        undo.keep();
+    settings.write("lastpath", facts(kind).last_folder_key, request.source_folder.text());
+    return Imported{platform::is_ordinary_file(folder / request.picked_file)};
+}
+
+} // namespace
+
+std::optional<std::string> weapon_name_from_file(const std::string& picked_file) {
+    if (picked_file.size() < 6)
+        return std::nullopt;
+    std::string name = picked_file.substr(2, picked_file.size() - 6);
+    if (!name.empty() && name.back() == 'r') {
+        if (name.size() < 2)
+            return std::nullopt;
+        name.resize(name.size() - 2);
+    }
+    return name;
+}
+
+Result<Imported> import_player_model(const ImportRequest& request, Settings& settings) {
+    if (auto checked = check_request(request); !checked)
+        return Failure{checked.messages()};
+    const auto& picked = request.picked_file;
+    const std::string type =
+        picked.substr(0, picked.size() - std::min<std::size_t>(4, picked.size()));
+    if (std::find(player_types.begin(), player_types.end(), type) == player_types.end())
+        return fail(invalid_model_name);
+    // The picked file is copied under its own name, gign.MDL as gign.MDL.
+    return import_files(ModelKind::player, type, {picked}, request, settings);
+}
+
+Result<Imported> import_weapon_model(const ImportRequest& request, const Names& weapon_names,
+                                     Settings& settings) {
+    if (auto checked = check_request(request); !checked)
+        return Failure{checked.messages()};
+    const auto weapon = weapon_name_from_file(request.picked_file);
+    if (!weapon || weapon->empty() ||
+        std::find(weapon_names.begin(), weapon_names.end(), *weapon) == weapon_names.end())
+        return fail(invalid_model_name);
+    // Each file is looked for without regard to case and copied under its own name.
+    return import_files(ModelKind::weapon, *weapon, model_files(ModelKind::weapon, *weapon),
+                        request, settings);
+}
+
+} // namespace core

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/name_lists.h"
+#include "core/settings.h"
+
+#include <optional>
+#include <string>
+
+// Filing a model file from anywhere on disk into the library, under the game's name for it and
+// a model name the user types.
+namespace core {
+
+struct ImportRequest {
+    Path source_folder;      // the folder the file was picked in
+    std::string picked_file; // the picked file's name, empty when none is picked
+    std::string model_name;
+};
+
+struct Imported {
+    bool confirmed = false; // the picked file now stands in the model folder
+};
+
+// Copies the picked player model (its name must be a player type's file name) into a new model
+// folder, and remembers the source folder for the window's next opening. A refused or failed
+// import writes nothing and leaves nothing behind.
+Result<Imported> import_player_model(const ImportRequest& request, Settings& settings);
+
+// Copies whichever of a weapon's four files lie beside the picked v_ file into a new model
+// folder; the weapon must be one of weapon_names.
+Result<Imported> import_weapon_model(const ImportRequest& request, const Names& weapon_names,
+                                     Settings& settings);
+
+// The weapon a picked file name stands for: v_ak47.mdl and v_ak47_r.mdl both give ak47. Nothing
+// when the name is too short to hold one.
+std::optional<std::string> weapon_name_from_file(const std::string& picked_file);
+
+} // namespace core

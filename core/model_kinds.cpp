@@ -1,0 +1,79 @@
+#include "core/model_kinds.h"
+
+#include "platform/program_folder.h"
+
+#include <algorithm>
+
+namespace core {
+
+namespace {
+
+constexpr ModelKindFacts player_facts{"player", "player.txt", 9,   "pbackup.txt",
+                                      "*.mdl",  "playeri",    true};
+constexpr ModelKindFacts weapon_facts{"weapon", "weapon.txt", 27,   "wbackup.txt",
+                                      "v*.mdl", "weaponi",    false};
+
+bool is_fixed_type(const std::string& type) {
+    return std::find(fixed_player_types.begin(), fixed_player_types.end(), type) !=
+           fixed_player_types.end();
+}
+
+} // namespace
+
+const ModelKindFacts& facts(ModelKind kind) {
+    return kind == ModelKind::player ? player_facts : weapon_facts;
+}
+
+std::string weapon_file_name(const std::string& weapon, WeaponFile file) {
+    switch (file) {
+    case WeaponFile::left:
+        return "v_" + weapon + ".mdl";
+    case WeaponFile::right:
+        return "v_" + weapon + "_r.mdl";
+    case WeaponFile::w:
+        return "w_" + weapon + ".mdl";
+    case WeaponFile::p:
+        return "p_" + weapon + ".mdl";
+    }
+    return {};
+}
+
+std::vector<std::string> model_files(ModelKind kind, const std::string& name) {
+    if (kind == ModelKind::player)
+        return {name + ".mdl"};
+    std::vector<std::string> files;
+    for (const auto file : weapon_files)
+        files.push_back(weapon_file_name(name, file));
+    return files;
+}
+
+Path game_model_folder(const Path& game_directory) {
+    return game_directory / "cstrike" / "models";
+}
+
+Path game_file(const Path& game_directory, ModelKind kind, const std::string& name,
+               const std::string& file) {
+    const auto models = game_model_folder(game_directory);
+    if (kind == ModelKind::weapon || is_fixed_type(name))
+        return models / file;
+    return models / "player" / name / file;
+}
+
+Path library_folder(ModelKind kind, const std::string& name) {
+    return platform::program_folder() / "models" / facts(kind).branch / name;
+}
+
+Path model_folder(ModelKind kind, const std::string& name, const std::string& model) {
+    return library_folder(kind, name) / model;
+}
+
+Path model_file(ModelKind kind, const std::string& name, const std::string& model,
+                const std::string& file) {
+    return model_folder(kind, name, model) / file;
+}
+
+Path program_file(const char* name) {
+    return platform::program_folder() / name;
+}
+
+} // namespace core

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/result.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The two kinds of model that Tessary keeps, each described once: its names, the files of one
+// model, where the game and the library keep them, and the list of its backup sets.
+namespace core {
+
+enum class ModelKind { player, weapon };
+
+struct ModelKindFacts {
+    const char* branch;          // the library's folder of the kind, in models
+    const char* name_list;       // the delivered list of its names, in the program folder
+    std::size_t listed_names;    // how many of that list's lines are names
+    const char* set_list;        // the list of its backup sets, in the program folder
+    const char* import_pattern;  // the files its import window lists
+    const char* last_folder_key; // where its import window remembers its folder
+    // A model holds every file of its kind (a player model is its one file), or any of them (a
+    // weapon may lack a right-handed model): imports, backups and restores take what is there.
+    bool model_holds_every_file;
+};
+
+// A player model is one file named after its type, <type>.mdl. The game keeps it in
+// cstrike\models\player\<type>, but hostage and scientist directly in cstrike\models.
+// A weapon model is up to four files directly in cstrike\models: v_<w>.mdl (left), v_<w>_r.mdl
+// (right), w_<w>.mdl and p_<w>.mdl.
+// The library keeps a model's files under the same names in models\<branch>\<name>\<model>.
+const ModelKindFacts& facts(ModelKind kind);
+
+// The eleven player types of the game, in the order the install window lists them. The player
+// list names nine; hostage and scientist have fixed folders of their own.
+inline const std::array<std::string, 11> player_types{"sas",    "gign",    "urban",    "gsg9",
+                                                      "terror", "arctic",  "leet",     "guerilla",
+                                                      "vip",    "hostage", "scientist"};
+inline const std::array<std::string, 2> fixed_player_types{"hostage", "scientist"};
+
+// The four files of a weapon model, in the order the install window's check boxes show them.
+enum class WeaponFile { left, right, w, p };
+inline constexpr std::array<WeaponFile, 4> weapon_files{WeaponFile::left, WeaponFile::right,
+                                                        WeaponFile::w, WeaponFile::p};
+
+std::string weapon_file_name(const std::string& weapon, WeaponFile file);
+
+// The files of one model of the kind, for a player type or a weapon.
+std::vector<std::string> model_files(ModelKind kind, const std::string& name);
+
+// Where the game keeps a file of the player type or weapon.
+Path game_file(const Path& game_directory, ModelKind kind, const std::string& name,
+               const std::string& file);
+
+// The game's folder of model files.
+Path game_model_folder(const Path& game_directory);
+
+// The library's folder of a player type or weapon, which holds its model folders.
+Path library_folder(ModelKind kind, const std::string& name);
+
+// A model folder in the library, and a file in it.
+Path model_folder(ModelKind kind, const std::string& name, const std::string& model);
+Path model_file(ModelKind kind, const std::string& name, const std::string& model,
+                const std::string& file);
+
+// A file of the program folder, such as a name list or a set list.
+Path program_file(const char* name);
+
+} // namespace core

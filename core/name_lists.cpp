@@ -1,0 +1,111 @@
+#include "core/name_lists.h"
+
+#include "core/folder_names.h"
+#include "platform/file_system.h"
+
+#include <algorithm>
+#include <cctype>
+#include <span>
+
+namespace core {
+
+namespace {
+
+// Far more than 27 names of any length.
+constexpr std::size_t largest_list = 1024 * 1024;
+
+std::string lines(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " line" : " lines");
+}
+
+// A lone LF, which ends a line on Linux but not here.
+bool has_lone_line_feed(std::string_view text) {
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+         at = text.find('\n', at + 1)) {
+        if (at == 0 || text[at - 1] != '\r')
+            return true;
+    }
+    return false;
+}
+
+// Folder names are compared as the file system does, without regard to case.
+bool same_folder(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+Result<> check_names(const char* file, std::span<const std::string> names,
+                     std::span<const std::string> taken) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const auto line =
+            "Line " + std::to_string(i + 1) + " of " + file + ", \"" + names[i] + "\",";
+        if (const auto problem = folder_name_problem(names[i]); !problem.empty())
+            return fail(line + " cannot be a folder name: " + problem + ".");
+        for (std::size_t j = 0; j < i; ++j) {
+            if (same_folder(names[j], names[i]))
+                return fail(line + " repeats line " + std::to_string(j + 1) + ".");
+        }
+        for (const auto& name : taken) {
+            if (same_folder(name, names[i]))
+                return fail(line + " names a folder that Tessary makes itself.");
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+Result<Names> read_name_list(ModelKind kind) {
+    const auto& kind_facts = facts(kind);
+    const std::string file = kind_facts.name_list;
+    std::string text;
+    if (const auto error =
+            platform::read_file(program_file(kind_facts.name_list), largest_list, text))
+        return fail(file + " could not be read from the program folder: " + error.message() + ".");
+
+    const auto wanted = kind_facts.listed_names;
+    Result<Names> names = platform::split_lines(text, wanted);
+    if (names->size() < wanted) {
+        if (has_lone_line_feed(text))
+            names.tell(file +
+                       " in the program folder ends its lines with LF alone, but Tessary "
+                       "reads a line as ending with CR LF (or CR), so it finds " +
+                       lines(names->size()) + " where it needs " + std::to_string(wanted) + ".");
+        else
+            names.tell(file + " in the program folder holds " + lines(names->size()) +
+                       ", but Tessary needs " + std::to_string(wanted) + ".");
+    }
+    return names;
+}
+
+Result<Names> complete_name_list(ModelKind kind) {
+    auto names = read_name_list(kind);
+    if (!names.messages().empty())
+        return Failure{names.messages()};
+    return names;
+}
+
+Result<Names> set_names(ModelKind kind) {
+    auto names = complete_name_list(kind);
+    if (names && kind == ModelKind::player)
+        names->insert(names->end(), fixed_player_types.begin(), fixed_player_types.end());
+    return names;
+}
+
+Result<LibraryNames> library_names() {
+    auto weapons = complete_name_list(ModelKind::weapon);
+    if (!weapons)
+        return std::move(weapons).failure();
+    auto types = complete_name_list(ModelKind::player);
+    if (!types)
+        return std::move(types).failure();
+    if (auto checked = check_names("weapon.txt", *weapons, {}); !checked)
+        return std::move(checked).failure();
+    if (auto checked = check_names("player.txt", *types, fixed_player_types); !checked)
+        return std::move(checked).failure();
+    types->insert(types->end(), fixed_player_types.begin(), fixed_player_types.end());
+    return LibraryNames{std::move(*types), std::move(*weapons)};
+}
+
+} // namespace core

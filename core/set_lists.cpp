@@ -1,0 +1,43 @@
+#include "core/set_lists.h"
+
+#include "platform/file_system.h"
+
+#include <limits>
+
+namespace core {
+
+namespace {
+
+// A list of a million sets is still far smaller.
+constexpr std::size_t largest_set_list = 64 * 1024 * 1024;
+
+Result<std::string> read_list(const Path& list) {
+    std::string text;
+    if (!platform::exists(list))
+        return text;
+    if (const auto error = platform::read_file(list, largest_set_list, text))
+        return fail(platform::native_path(list) + " could not be read: " + error.message() + ".");
+    return text;
+}
+
+} // namespace
+
+Result<Names> read_set_names(ModelKind kind) {
+    const auto text = read_list(program_file(facts(kind).set_list));
+    if (!text)
+        return Failure{text.messages()};
+    return platform::split_lines(*text, std::numeric_limits<std::size_t>::max());
+}
+
+Result<> append_set_name(ModelKind kind, const std::string& set_name) {
+    const auto list = program_file(facts(kind).set_list);
+    auto text = read_list(list);
+    if (!text)
+        return std::move(text).failure();
+    if (const auto error = platform::write_file(list, *text + set_name + "\r\n"))
+        return fail("The name \"" + set_name + "\" could not be added to " +
+                    platform::native_path(list) + ": " + error.message() + ".");
+    return {};
+}
+
+} // namespace core

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/studio_model.h"
+
+#include <cmath>
+
+// The little vector algebra the renderer needs, on the model's own Vec3.
+namespace render {
+
+using model::Vec3;
+
+inline Vec3 operator+(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Vec3 operator-(Vec3 a, Vec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Vec3 operator*(Vec3 a, float s) {
+    return {a.x * s, a.y * s, a.z * s};
+}
+inline float dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline Vec3 cross(Vec3 a, Vec3 b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+inline float length(Vec3 a) {
+    return std::sqrt(dot(a, a));
+}
+inline Vec3 normalised(Vec3 a) {
+    const float l = length(a);
+    return l > 0 ? a * (1 / l) : Vec3{};
+}
+
+// A point in clip space: x and y reach ±w at the image's edges, w is the depth in front of the
+// eye.
+struct ClipPoint {
+    float x = 0;
+    float y = 0;
+    float w = 0;
+};
+
+// The affine map from model space to clip space: one row each for x, y and w.
+struct ClipTransform {
+    float rows[3][4] = {};
+
+    ClipPoint operator()(Vec3 p) const {
+        const auto row = [&](int r) {
+            return rows[r][0] * p.x + rows[r][1] * p.y + rows[r][2] * p.z + rows[r][3];
+        };
+        return {row(0), row(1), row(2)};
+    }
+};
+
+} // namespace render

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "render/image.h"
+#include "render/maths.h"
+
+#include <vector>
+
+// Fills triangles and draws lines given in clip space into an image, with a depth buffer.
+// Everything is computed in a fixed order on sub-pixel-snapped coordinates, so the same input
+// gives the same picture on every machine.
+namespace render {
+
+// A corner of a triangle: where it is, and what is interpolated across the triangle.
+struct RasterVertex {
+    ClipPoint position;
+    float u = 0;
+    float v = 0;
+    float light = 1; // the colour's factor: 1 draws the texel as it is
+};
+
+// A texture ready for sampling: texels row by row, top row first.
+struct SampledTexture {
+    int width = 0;
+    int height = 0;
+    std::vector<Colour> texels;
+};
+
+// How the pixels of a triangle get their colour.
+struct Surface {
+    const SampledTexture* texture = nullptr; // none: the flat colour
+    Colour colour = rgb(200, 200, 200);
+    bool masked = false;   // texels whose alpha is below half are left out
+    bool additive = false; // added to the picture; the depth buffer is tested but kept
+};
+
+enum class LineDepth {
+    tested, // hidden behind surfaces nearer than the line
+    on_top,
+};
+
+class Rasteriser final {
+public:
+    // Starts a picture in the image: every pixel the background, the depth buffer empty. Points
+    // nearer to the eye than near_distance are clipped away.
+    void begin(Image& image, Colour background, float near_distance);
+
+    // Fills a triangle whose corners run counter-clockwise on screen; one seen from behind is
+    // left out.
+    void triangle(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c,
+                  const Surface& surface);
+
+    void line(ClipPoint a, ClipPoint b, Colour colour, LineDepth depth);
+
+private:
+    struct ScreenVertex;
+
+    void fill(const ScreenVertex* corners[3], const Surface& surface);
+    ScreenVertex to_screen(const RasterVertex& vertex) const;
+    void clip_and_fill(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c,
+                       const Surface& surface);
+
+    Image* image_ = nullptr;
+    std::vector<float> depth_; // 1 / w of the nearest surface drawn, 0 where there is none
+    float near_ = 1;
+    std::vector<RasterVertex> clip_scratch_[2];
+};
+
+} // namespace render

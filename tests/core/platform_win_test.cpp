@@ -1,0 +1,52 @@
+// What only Windows has: attributes that hide a file or make it read-only, and the console.
+#include "core/model_install.h"
+#include "platform/console.h"
+#include "platform/file_system.h"
+#include "test_world.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace fs = std::filesystem;
+using core::ModelKind;
+
+TEST(WindowsPlatform, SystemFilesAreNeitherModelsNorOrdinaryFiles) {
+    TestWorld world;
+    const auto folder = world.root / "type";
+    TestWorld::write(folder / "desktop.ini", "system");
+    SetFileAttributesA((folder / "desktop.ini").string().c_str(), FILE_ATTRIBUTE_SYSTEM);
+    const auto entries = platform::list_folder(system_path(folder));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_TRUE(entries[0].is_system);
+    EXPECT_FALSE(platform::is_ordinary_file(system_path(folder / "desktop.ini")));
+}
+
+TEST(WindowsPlatform, AReadOnlyGameFileIsReplacedAndCopiesAreWritable) {
+    TestWorld world;
+    world.register_game();
+    world.make_library();
+    const auto model = world.library_file("player/gign/Blue/gign.mdl");
+    TestWorld::write(model, "blue");
+    TestWorld::write(world.game_file("player/gign/gign.mdl"), "game");
+    make_read_only(model); // imported from read-only media
+    make_read_only(world.game_file("player/gign/gign.mdl"));
+
+    EXPECT_TRUE(core::install_model(ModelKind::player, "gign", "Blue", {"gign.mdl"}));
+    EXPECT_EQ(TestWorld::read(world.game_file("player/gign/gign.mdl")), "blue");
+    EXPECT_EQ(TestWorld::names_in(world.game_file("player/gign")),
+              std::vector<std::string>{"gign.mdl"});
+    const DWORD attributes =
+        GetFileAttributesA(world.game_file("player/gign/gign.mdl").string().c_str());
+    EXPECT_FALSE(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+}
+
+TEST(WindowsPlatform, TheConsoleIsHidden) {
+    FreeConsole(); // the one the test runs in: Tessary itself starts without one
+    const auto console = platform::set_up_console();
+    ASSERT_TRUE(console) << console.messages().at(0);
+    if (const HWND window = GetConsoleWindow()) {
+        EXPECT_FALSE(IsWindowVisible(window));
+    }
+    platform::release_console();
+}

@@ -1,0 +1,140 @@
+#include "render/scene_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <utility>
+
+using namespace render;
+
+namespace {
+
+constexpr Colour background = rgb(10, 20, 30);
+constexpr Colour red = rgb(255, 0, 0);
+constexpr Colour green = rgb(0, 255, 0);
+constexpr Colour blue = rgb(0, 0, 255);
+
+// A full-bright texture of one colour per row, top row first, so that colours come out exact.
+model::Texture striped(const std::vector<Colour>& rows, bool masked = false,
+                       bool additive = false) {
+    model::Texture texture;
+    texture.width = 1;
+    texture.height = static_cast<int>(rows.size());
+    texture.masked = masked;
+    texture.full_bright = true;
+    texture.additive = additive;
+    for (const Colour colour : rows)
+        for (const int channel :
+             {red_of(colour), green_of(colour), blue_of(colour), static_cast<int>(colour >> 24)})
+            texture.rgba.push_back(static_cast<std::uint8_t>(channel));
+    return texture;
+}
+
+// A square from its bottom left corner round to its top left, front faces counter-clockwise, with
+// its texture upright.
+model::DrawMesh square(int texture, const std::array<model::Vec3, 4>& corners) {
+    model::DrawMesh mesh{texture, {}, {{0, 1, 2}, {0, 2, 3}}};
+    const float u[] = {0, 1, 1, 0}, v[] = {1, 1, 0, 0};
+    for (std::size_t i = 0; i < 4; ++i)
+        mesh.vertices.push_back({corners[i], {}, u[i], v[i]});
+    return mesh;
+}
+
+// A square of side 2 × half in the plane X = x, upright and facing +X.
+model::DrawMesh facing(float x, float half, int texture) {
+    return square(texture,
+                  {{{x, -half, -half}, {x, half, -half}, {x, half, half}, {x, -half, half}}});
+}
+
+struct Picture {
+    explicit Picture(const std::vector<model::Texture>& textures,
+                     const std::vector<model::DrawMesh>& meshes) {
+        const model::DrawList list{meshes, {}, {-10, -10, -10}, {10, 10, 10}};
+        camera.frame(list.min, list.max, 1);
+        SceneRenderer renderer;
+        renderer.set_textures(textures);
+        image.resize(64, 64);
+        renderer.render(list, camera, {.ground = false, .background = background},
+                        ground_under(list.min, list.max), image);
+    }
+
+    // The colour where a point of the model lands.
+    Colour at(model::Vec3 point) const {
+        const auto screen = camera.project(point, image.width, image.height);
+        EXPECT_TRUE(screen);
+        return image.at(static_cast<int>(screen->x), static_cast<int>(screen->y));
+    }
+
+    Camera camera;
+    Image image;
+};
+
+TEST(Renderer, DrawsFrontFacesUprightAndCullsBackFaces) {
+    const Picture front({striped({red, blue})}, {facing(0, 5, 0)});
+    EXPECT_EQ(front.at({0, 0, 2.5f}), red);
+    EXPECT_EQ(front.at({0, 0, -2.5f}), blue);
+    EXPECT_EQ(front.at({0, 0, 8}), background);
+
+    const Picture back({striped({red, blue})},
+                       {square(0, {{{0, 5, -5}, {0, -5, -5}, {0, -5, 5}, {0, 5, 5}}})});
+    EXPECT_EQ(back.at({0, 0, 2.5f}), background);
+}
+
+TEST(Renderer, TheNearerSurfaceWinsWhateverTheOrder) {
+    const std::vector<model::Texture> textures{striped({red}), striped({green})};
+    for (const bool near_first : {false, true}) {
+        std::vector<model::DrawMesh> meshes{facing(0, 5, 0), facing(4, 3, 1)};
+        if (near_first)
+            std::swap(meshes[0], meshes[1]);
+        const Picture picture(textures, meshes);
+        EXPECT_EQ(picture.at({4, 0, 0}), green) << near_first;
+        EXPECT_EQ(picture.at({0, 0, 4.5f}), red) << near_first;
+    }
+}
+
+TEST(Renderer, MaskedTexelsShowWhatLiesBehindAndAdditiveOnesAddToIt) {
+    const Colour transparent = blue & 0x00FFFFFF;
+    const std::vector<model::Texture> textures{striped({red}), striped({green, transparent}, true),
+                                               striped({rgb(0, 100, 0)}, false, true)};
+    const Picture masked(textures, {facing(0, 5, 0), facing(4, 3, 1)});
+    EXPECT_EQ(masked.at({4, 0, 1.5f}), green);
+    EXPECT_EQ(masked.at({4, 0, -1.5f}), red);
+
+    const Picture added(textures, {facing(4, 3, 2), facing(0, 5, 0)});
+    EXPECT_EQ(added.at({4, 0, 0}), rgb(255, 100, 0));
+    EXPECT_EQ(added.at({0, 0, 4.5f}), red);
+}
+
+TEST(Renderer, ClipsSurfacesReachingFarBeyondTheViewAndBehindTheEye) {
+    const Picture wall({striped({red})}, {facing(0, 1e5f, 0)});
+    for (const auto& [x, y] : {std::pair{0, 0}, {63, 0}, {0, 63}, {63, 63}, {32, 32}})
+        EXPECT_EQ(wall.image.at(x, y), red) << x << ", " << y;
+
+    // Seen a little from above, a floor under the eye fills the bottom of the view.
+    constexpr float far = 1e5f;
+    const Picture floor(
+        {striped({green})},
+        {square(0, {{{-far, -far, -5}, {far, -far, -5}, {far, far, -5}, {-far, far, -5}}})});
+    EXPECT_EQ(floor.image.at(32, 63), green);
+    EXPECT_EQ(floor.image.at(32, 0), background);
+}
+
+TEST(Camera, FramesTheWholeBoxWhateverTheViewsShape) {
+    // A box taller than wide in a wide view, one wider than tall in a tall view: each fills the
+    // narrower of the two fields of view.
+    const model::Vec3 tall[2]{{-30, -5, 0}, {10, 5, 72}}, wide[2]{{-5, -36, -5}, {5, 36, 5}};
+    for (const auto& [box, width, height] :
+         {std::tuple{tall, 400, 300}, {tall, 800, 100}, {wide, 300, 400}}) {
+        Camera camera;
+        camera.frame(box[0], box[1], static_cast<float>(width) / static_cast<float>(height));
+        for (int corner = 0; corner < 8; ++corner) {
+            const auto point = camera.project(
+                {box[corner & 1].x, box[corner >> 1 & 1].y, box[corner >> 2].z}, width, height);
+            EXPECT_TRUE(point && point->x >= 0 && point->x < static_cast<float>(width) &&
+                        point->y >= 0 && point->y < static_cast<float>(height))
+                << width << " x " << height << ", corner " << corner;
+        }
+    }
+}
+
+} // namespace

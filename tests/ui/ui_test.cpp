@@ -1,0 +1,366 @@
+// Tessary's windows, driven as a user drives them: menu commands, clicks and keys.
+#include "ui/settings_store.h"
+#include "ui/slide_window.h"
+#include "ui_world.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A registered game with every model file, Tessary started on it, and a download folder that
+// the import windows remember.
+struct GameWorld : UiWorld {
+    GameWorld() {
+        register_game();
+        make_game_files();
+        main_window = start();
+        fs::create_directories(downloads);
+        ui::SettingsStore settings;
+        settings.write("lastpath", "playeri", downloads.string());
+        settings.write("lastpath", "weaponi", downloads.string());
+    }
+
+    // Makes a set from the backup window, which is closed again afterwards; gives back the status.
+    QString back_up(const QString& kind, const QString& name) {
+        auto* window = UiWorld::open(*main_window, "mi_backup", "mi_back");
+        child<QComboBox>(window, "cmb_model_type")->setCurrentText(kind);
+        child<QLineEdit>(window, "backup_name")->setText(name);
+        click(window, "btn_backup");
+        const QString status = label(window, "lbl_confirm");
+        window->close();
+        return status;
+    }
+
+    std::unique_ptr<app::MainWindow> main_window;
+    fs::path downloads = root / "Down loads";
+};
+
+// Clicks the file in the window's file list.
+void pick_file(QWidget* window, const QString& name) {
+    auto* files = child<QListWidget>(window, "File1");
+    const auto found = files->findItems(name, Qt::MatchExactly);
+    require(!found.isEmpty(), "no file " + name.toStdString());
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                      files->visualItemRect(found.first()).center());
+}
+
+void import_as(QWidget* window, const QString& file, const QString& model_name) {
+    child<QListWidget>(window, "File1")->clearSelection();
+    pick_file(window, file);
+    child<QLineEdit>(window, "player_comment")->setText(model_name);
+    click(window, "btn_import");
+}
+
+} // namespace
+
+class WindowsTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aStartShowsTheMainWindowAndReportsABadNameList() {
+        for (const bool lists_whole : {true, false}) {
+            UiWorld world;
+            if (!lists_whole)
+                fs::remove(world.program / "player.txt");
+            const auto main_window = world.start();
+            QVERIFY(main_window->isVisible());
+            QCOMPARE(main_window->windowTitle(), QStringLiteral("Tessary"));
+            QCOMPARE(fs::exists(world.program / "models"), lists_whole);
+            QCOMPARE(world.messages.size(), std::size_t{lists_whole ? 0u : 1u});
+            if (lists_whole)
+                UiWorld::save_screenshot(main_window.get(), "mi_main");
+        }
+    }
+
+    void eachCommandOpensOneWindowAndItsCloseBoxBringsTheMainWindowBack() {
+        GameWorld world;
+        const std::pair<const char*, const char*> commands[] = {
+            {"mi_backup", "mi_back"},
+            {"mi_import_player", "import_player"},
+            {"mi_import_weapon", "import_weapon"},
+            {"mi_install_player", "install_player"},
+            {"mi_install_weapon", "install_weapon"},
+            {"mi_readme", "mi_rme"},
+            {"mi_about", "frmAbout"}};
+        for (const auto& [command, name] : commands) {
+            QPointer<QWidget> window = UiWorld::open(*world.main_window, command, name);
+            QVERIFY(!world.main_window->isVisible());
+            child<QAction>(world.main_window.get(), command)->trigger(); // the same window again
+            int count = 0;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                count += widget->objectName() == QLatin1String(name);
+            QCOMPARE(count, 1);
+
+            window->close();
+            QVERIFY(world.main_window->isVisible());
+            process_deferred_deletes();
+            QVERIFY(window.isNull());
+        }
+        QVERIFY(world.messages.empty());
+        child<QAction>(world.main_window.get(), "mi_exit")->trigger();
+        QVERIFY(!world.main_window->isVisible());
+    }
+
+    void eachImportWindowImportsAndConfirmsUntilTheNextClickOnAFile() {
+        GameWorld world;
+        const auto log = world.install_recording_viewer();
+        for (const auto* file : {"gign.mdl", "v_ak47.mdl", "w_ak47.mdl", "a.txt"})
+            TestWorld::write(world.downloads / file, file);
+        auto* player = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
+        QCOMPARE(rows(child<QListWidget>(player, "File1")),
+                 (QStringList{"gign.mdl", "v_ak47.mdl", "w_ak47.mdl"}));
+        UiWorld::save_screenshot(player, "import_player");
+        import_as(player, "gign.mdl", "Ninja");
+        QCOMPARE(label(player, "lbl_confirm"), QStringLiteral("Ninja imported"));
+        // A click on the file already selected clears the confirmation too.
+        pick_file(player, "gign.mdl");
+        QVERIFY(label(player, "lbl_confirm").isEmpty());
+        import_as(player, "gign.mdl", "Ninja");
+        QVERIFY(label(player, "lbl_confirm").isEmpty());
+        player->close();
+
+        auto* weapon = UiWorld::open(*world.main_window, "mi_import_weapon", "import_weapon");
+        QCOMPARE(rows(child<QListWidget>(weapon, "File1")), QStringList{"v_ak47.mdl"});
+        UiWorld::save_screenshot(weapon, "import_weapon");
+        click(weapon, "cmd_preview");
+        import_as(weapon, "v_ak47.mdl", "Gold");
+        QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Gold imported"));
+        click(weapon, "cmd_preview");
+        QCOMPARE(TestWorld::read(log), (world.downloads / "v_ak47.mdl").string() + "\n");
+        QCOMPARE(world.messages,
+                 (std::vector<std::string>{"That name already exists.", "No file selected."}));
+    }
+
+    void theFirstFolderIsTheLastImportsElseTheGames() {
+        GameWorld world;
+        for (const bool remembered_folder_there : {true, false}) {
+            if (!remembered_folder_there)
+                fs::remove(world.downloads);
+            auto* window = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
+            QCOMPARE(child<QListWidget>(window, "Dir1")->currentItem()->text().trimmed(),
+                     remembered_folder_there ? QStringLiteral("Down loads")
+                                             : QStringLiteral("Game"));
+            window->close();
+        }
+        QVERIFY(world.messages.empty());
+    }
+
+    void aPlayerModelIsListedNewestFirstAndInstalled() {
+        GameWorld world;
+        for (const auto* model : {"a", "b", "c"})
+            TestWorld::write(world.library_file(std::string("player/gign/") + model + "/gign.mdl"),
+                             model);
+        auto* window = UiWorld::open(*world.main_window, "mi_install_player", "install_player");
+        QVERIFY(child<QComboBox>(window, "cmb_model_type")->currentText().isEmpty());
+        click(window, "btn_install");
+        click(window, "cmd_preview");
+        pick_type(window, "gign");
+        QCOMPARE(rows(child<QListWidget>(window, "lst_models")), (QStringList{"c", "b", "a"}));
+        UiWorld::save_screenshot(window, "install_player");
+
+        pick_model(window, "b");
+        click(window, "btn_install");
+        QCOMPARE(TestWorld::read(world.game_file("player/gign/gign.mdl")), "b");
+        QCOMPARE(label(window, "lbl_confirm"), QStringLiteral("gign model b installed"));
+        QCOMPARE(world.messages,
+                 (std::vector<std::string>{"Please select a model before clicking install.",
+                                           "No model selected"}));
+    }
+
+    void theWeaponCheckBoxesShowWhatAModelHoldsAndOnlyTicksInstall() {
+        GameWorld world;
+        for (const auto* file :
+             {"Full/v_ak47.mdl", "Full/v_ak47_r.mdl", "Full/w_ak47.mdl", "Full/p_ak47.mdl",
+              "WP/w_ak47.mdl", "WP/p_ak47.mdl", "Right/v_ak47_r.mdl", "loose.mdl"})
+            TestWorld::write(world.library_file(std::string("weapon/ak47/") + file), file);
+        const auto log = world.install_recording_viewer();
+        auto* window = UiWorld::open(*world.main_window, "mi_install_weapon", "install_weapon");
+        QCOMPARE(child<QComboBox>(window, "cmb_model_type")->count(), 27);
+        QCOMPARE(child<QComboBox>(window, "cmb_model_type")->currentText(), QStringLiteral("ak47"));
+        QCOMPARE(rows(child<QListWidget>(window, "lst_models")),
+                 (QStringList{"WP", "Right", "loose.mdl", "Full"}));
+        UiWorld::save_screenshot(window, "install_weapon");
+        click(window, "cmd_preview");
+
+        QCheckBox* boxes[] = {
+            child<QCheckBox>(window, "chk_lmodel"), child<QCheckBox>(window, "chk_rmodel"),
+            child<QCheckBox>(window, "chk_wmodel"), child<QCheckBox>(window, "chk_pmodel")};
+        const std::pair<const char*, QList<bool>> models[] = {
+            {"WP", {false, false, true, true}},
+            {"Right", {false, true, false, false}},
+            {"loose.mdl", {false, false, false, false}},
+            {"Full", {true, true, true, true}}};
+        for (const auto& [model, states] : models) {
+            boxes[2]->setChecked(true);
+            pick_model(window, model);
+            QList<bool> enabled;
+            for (auto* box : boxes)
+                enabled.append(box->isEnabled());
+            QCOMPARE(enabled, states);
+            QVERIFY(!boxes[2]->isChecked());
+            click(window, "cmd_preview"); // the left model, else the right, else nothing
+        }
+        QCOMPARE(TestWorld::read(log),
+                 world.library_file("weapon/ak47/Right/v_ak47_r.mdl").string() + "\n" +
+                     world.library_file("weapon/ak47/Full/v_ak47.mdl").string() + "\n");
+
+        click(window, "btn_install"); // nothing ticked: nothing copied, and still complete
+        QCOMPARE(label(window, "lbl_confirm"), QStringLiteral("Install Complete"));
+        boxes[1]->setChecked(true);
+        boxes[3]->setChecked(true);
+        boxes[0]->setCheckState(Qt::PartiallyChecked); // greyed does not count
+        click(window, "btn_install");
+        QCOMPARE(TestWorld::read(world.game_file("v_ak47_r.mdl")), "Full/v_ak47_r.mdl");
+        QCOMPARE(TestWorld::read(world.game_file("p_ak47.mdl")), "Full/p_ak47.mdl");
+        QCOMPARE(TestWorld::read(world.game_file("v_ak47.mdl")), "game v_ak47.mdl");
+
+        // Another weapon keeps the ticks but drops the model.
+        pick_type(window, "awp");
+        QVERIFY(boxes[1]->isChecked());
+        click(window, "btn_install");
+        QCOMPARE(world.messages,
+                 (std::vector<std::string>{"No file selected.",
+                                           "Please select a model before clicking install."}));
+    }
+
+    void aShortWeaponListIsReportedAndWhatWasReadIsListed() {
+        GameWorld world;
+        TestWorld::write(world.program / "weapon.txt", "awp\r\nm3\r\n");
+        auto* window = UiWorld::open(*world.main_window, "mi_install_weapon", "install_weapon");
+        QCOMPARE(child<QComboBox>(window, "cmb_model_type")->count(), 2);
+        QCOMPARE(child<QComboBox>(window, "cmb_model_type")->currentIndex(), -1); // no ak47
+        QCOMPARE(child<QListWidget>(window, "lst_models")->count(), 0);
+        QCOMPARE(world.messages.size(), std::size_t{1});
+    }
+
+    void theBackupWindowReportsEachBackup() {
+        GameWorld world;
+        auto* window = UiWorld::open(*world.main_window, "mi_backup", "mi_back");
+        QCOMPARE(child<QComboBox>(window, "cmb_model_type")->currentText(),
+                 QStringLiteral("Player models"));
+        QCOMPARE(label(window, "lbl_confirm"),
+                 QStringLiteral("Type in a name for the backups and click backup"));
+        UiWorld::save_screenshot(window, "mi_back");
+        window->close();
+
+        QCOMPARE(world.back_up("Player models", "A"),
+                 QStringLiteral("Player model backup complete."));
+        QCOMPARE(world.back_up("Weapon models", "A"),
+                 QStringLiteral("Weapon model backup complete."));
+        // Refused: the status stays as the backup left it.
+        QCOMPARE(world.back_up("Player models", "A"), QStringLiteral("Backing up player models"));
+        QCOMPARE(world.back_up("Weapon models", "A"),
+                 QStringLiteral("Backing up weapon models..."));
+        QCOMPARE(world.messages, std::vector<std::string>(2, "That name already exists."));
+    }
+
+    void aSetIsListedAndPutBackAndTheWindowSlides() {
+        GameWorld world;
+        world.back_up("Player models", "A");
+        world.back_up("Player models", "B");
+        world.back_up("Weapon models", "Stock");
+        const struct {
+            const char *command, *name, *show_button;
+            int narrow, wide;
+            QStringList sets;
+            QString confirmation;
+            const char* game_file;
+        } windows[] = {{"mi_install_player", "install_player", "btn_showbackup", 3330, 5130,
+                        QStringList{"A", "B"}, "Backup B installed", "hostage.mdl"},
+                       {"mi_install_weapon", "install_weapon", "btn_showinstall", 3795, 5595,
+                        QStringList{"Stock"}, "Backup install complete", "v_deagle.mdl"}};
+        for (const auto& design : windows) {
+            auto* window = UiWorld::open(*world.main_window, design.command, design.name);
+            auto* sets = child<QListWidget>(window, "lst_backup");
+            click(window, "btn_installbackup"); // nothing selected
+            QCOMPARE(ui::outer_width(window), design.narrow);
+
+            click(window, design.show_button);
+            click(window, design.show_button); // the list anew, once
+            QCOMPARE(ui::outer_width(window), design.wide);
+            QCOMPARE(rows(sets), design.sets);
+            UiWorld::save_screenshot(window, QString::fromLatin1(design.name) + "_restore");
+
+            TestWorld::write(world.game_file(design.game_file), "installed since");
+            sets->setCurrentRow(sets->count() - 1);
+            click(window, "btn_installbackup");
+            QCOMPARE(label(window, "lbl_confirm"), design.confirmation);
+            QCOMPARE(ui::outer_width(window), design.narrow);
+            QCOMPARE(sets->currentItem()->text(), design.sets.back());
+            QVERIFY(TestWorld::read(world.game_file(design.game_file)).starts_with("game "));
+        }
+        QCOMPARE(world.messages, std::vector<std::string>(
+                                     2, "Please select a backup set before clicking install."));
+    }
+
+    void theReadmeIsShownAsPlainText() {
+        UiWorld world;
+        fs::copy_file(TESSARY_DATA_DIR "/readme.txt", world.program / "readme.txt");
+        const auto main_window = world.start();
+        const auto shown = [&main_window] {
+            auto* window = UiWorld::open(*main_window, "mi_readme", "mi_rme");
+            const auto text = child<QPlainTextEdit>(window, "rtext1")->toPlainText();
+            UiWorld::save_screenshot(window, "mi_rme");
+            click(window, "btn_close");
+            return text;
+        };
+        QVERIFY(shown().startsWith("TESSARY\n=======\n"));
+        TestWorld::write(world.program / "readme.txt", "{\\rtf1 <b>Bold</b>}\r\nsecond line\r\n");
+        QCOMPARE(shown(), QStringLiteral("{\\rtf1 <b>Bold</b>}\nsecond line"));
+        fs::remove(world.program / "readme.txt");
+        QVERIFY(shown().startsWith("readme.txt could not be read from the program folder: "));
+        QVERIFY(main_window->isVisible());
+    }
+
+    void theAboutWindowShowsTheVersionAndAnswersEscapeAndEnter() {
+        UiWorld world;
+        const auto main_window = world.start();
+        for (const auto key : {Qt::Key_Escape, Qt::Key_Return}) {
+            auto* window = UiWorld::open(*main_window, "mi_about", "frmAbout");
+            QCOMPARE(window->windowTitle(), QStringLiteral("About Tessary"));
+            QCOMPARE(label(window, "lblTitle"), QStringLiteral("Tessary"));
+            QCOMPARE(label(window, "lblVersion"),
+                     QStringLiteral("Version " TESSARY_PROJECT_VERSION));
+            QVERIFY(!child<QLabel>(window, "picIcon")->pixmap().isNull());
+            UiWorld::save_screenshot(window, "frmAbout");
+            QTest::keyClick(window, key);
+            QVERIFY(main_window->isVisible());
+        }
+    }
+
+    void systemInformationStartsWhereTheRegistrySays() {
+        UiWorld world;
+        const auto main_window = world.start();
+        auto* window = UiWorld::open(*main_window, "mi_about", "frmAbout");
+        click(window, "cmdSysInfo");
+        const auto marker = world.root / "started";
+        const auto tool = world.root / "Info Tools" / "MSINFO32.EXE";
+        TestWorld::write(tool, "#!/bin/sh\ntouch '" + marker.string() + "'\n");
+        fs::permissions(tool, fs::perms::owner_all, fs::perm_options::add);
+        world.registry.set_text("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
+                                tool.parent_path().string(), 1, true, TestRegistry::View::native);
+        click(window, "cmdSysInfo");
+        QTRY_VERIFY(fs::exists(marker));
+        // The first entry wins, even when its program is not there.
+        world.registry.set_text("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                                (world.root / "missing.exe").string(), 1, true,
+                                TestRegistry::View::native);
+        click(window, "cmdSysInfo");
+        QCOMPARE(world.messages,
+                 std::vector<std::string>(2, "System Information Is Unavailable At This Time"));
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "ui_test.moc"

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ui/child_window.h"
+#include "ui/restore_controls.h"
+
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace ui {
+
+// What the two install windows share: a list of player types or weapons, the list of the picked
+// one's models, Install, Preview and Ok buttons, the confirmation, and the restore controls
+// beyond the right edge. Each window places the controls itself.
+class InstallWindow : public ChildWindow {
+    Q_OBJECT
+
+protected:
+    InstallWindow(const char* name, const QString& caption, int client_width, int client_height,
+                  RestoreControls::Design restore_design);
+
+    struct Controls {
+        QPushButton* install;
+        QPushButton* ok;
+        QLabel* instructions;
+        QComboBox* model_types;
+        QListWidget* models;
+        QLabel* confirmation;
+        QPushButton* preview;
+        RestoreControls* restore;
+    };
+    const Controls& controls() const { return controls_; }
+
+    // The picked player type or weapon, and the picked model: empty when none is picked.
+    std::string model_type() const;
+    std::string model_name() const;
+
+    // Lists the models of the picked player type or weapon, last listed first.
+    void list_models();
+
+private:
+    void before_closing() override;
+
+    core::ModelKind kind_;
+    Controls controls_;
+};
+
+} // namespace ui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/import_window.h"
+
+namespace ui {
+
+// Files a player model into the library under its player type and a model name.
+class PlayerImportWindow final : public ImportWindow {
+    Q_OBJECT
+
+public:
+    explicit PlayerImportWindow(core::Settings& settings);
+
+private:
+    core::Result<core::Imported> import(const core::ImportRequest& request,
+                                        core::Settings& settings) override;
+};
+
+} // namespace ui

@@ -1,0 +1,71 @@
+#include "ui/player_install_window.h"
+
+#include "core/model_install.h"
+#include "core/preview.h"
+#include "ui/message_box.h"
+#include "ui/text.h"
+#include "ui/twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace ui {
+
+using core::ModelKind;
+
+PlayerInstallWindow::PlayerInstallWindow()
+    : InstallWindow("install_player", tr("Install Player Model"), 3240, 3765,
+                    {"btn_showbackup", ModelKind::player, 3330, 5130, [](const QString& set_name) {
+                         return tr("Backup ") + set_name + tr(" installed");
+                     }}) {
+    const auto& c = controls();
+    for (const auto& type : core::player_types)
+        c.model_types->addItem(qtext(type));
+    c.model_types->setCurrentIndex(-1);
+
+    twips::place(c.install, 1920, 2040, 1215, 495);
+    twips::place(c.ok, 1920, 2640, 1215, 495);
+    twips::place(c.instructions, 1920, 480, 1215, 1215);
+    twips::place(c.model_types, 1920, 120, 1215, 315);
+    twips::place(c.models, 120, 120, 1695, 2985);
+    twips::place(c.confirmation, 120, 3240, 1815, 495);
+    twips::place(c.restore->show_button(), 1920, 3240, 1215, 495);
+    twips::place(c.restore->set_list(), 3240, 120, 1695, 2985);
+    twips::place(c.restore->install_button(), 3480, 3240, 1215, 495);
+    twips::place(c.preview, 1920, 1440, 1215, 495);
+    twips::set_tab_order({c.install, c.ok, c.model_types, c.models, c.restore->show_button(),
+                          c.restore->set_list(), c.restore->install_button(), c.preview});
+
+    connect(c.preview, &QPushButton::clicked, this, &PlayerInstallWindow::preview_model);
+    connect(c.install, &QPushButton::clicked, this, &PlayerInstallWindow::install_model);
+    hold_console();
+}
+
+void PlayerInstallWindow::preview_model() {
+    const auto type = model_type();
+    const auto model = model_name();
+    if (model.empty()) {
+        message_box::show("No model selected");
+        return;
+    }
+    core::preview_model(core::model_file(ModelKind::player, type, model, type + ".mdl"));
+}
+
+void PlayerInstallWindow::install_model() {
+    controls().confirmation->clear();
+    const auto type = model_type();
+    const auto model = model_name();
+    if (model.empty()) {
+        message_box::show("Please select a model before clicking install.");
+        return;
+    }
+    const auto installed = core::install_model(ModelKind::player, type, model,
+                                               core::model_files(ModelKind::player, type));
+    message_box::show(installed.messages());
+    if (installed)
+        controls().confirmation->setText(qtext(type + " model " + model + " installed"));
+}
+
+} // namespace ui

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/install_window.h"
+
+namespace ui {
+
+// Installs a library player model over the game's file for its type, and puts player backup
+// sets back into the game.
+class PlayerInstallWindow final : public InstallWindow {
+    Q_OBJECT
+
+public:
+    PlayerInstallWindow();
+
+private:
+    void preview_model();
+    void install_model();
+};
+
+} // namespace ui

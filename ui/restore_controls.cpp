@@ -1,0 +1,52 @@
+#include "ui/restore_controls.h"
+
+#include "core/backup_sets.h"
+#include "core/set_lists.h"
+#include "ui/message_box.h"
+#include "ui/slide_window.h"
+#include "ui/text.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace ui {
+
+RestoreControls::RestoreControls(QWidget* window, QLabel* confirmation, Design design)
+    : QObject(window), show_button_(new QPushButton(tr("Install Backup"), window)),
+      sets_(new QListWidget(window)), install_(new QPushButton(tr("Install"), window)),
+      window_(window), confirmation_(confirmation), design_(design) {
+    show_button_->setObjectName(QString::fromLatin1(design_.show_button_name));
+    sets_->setObjectName(QStringLiteral("lst_backup"));
+    install_->setObjectName(QStringLiteral("btn_installbackup"));
+    sets_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    connect(show_button_, &QPushButton::clicked, this, &RestoreControls::show_sets);
+    connect(install_, &QPushButton::clicked, this, &RestoreControls::install_selected_set);
+}
+
+void RestoreControls::show_sets() {
+    slide_window_width(window_, design_.narrow_width, design_.wide_width, SlideDirection::open);
+    sets_->clear();
+    const auto names = core::read_set_names(design_.kind);
+    message_box::show(names.messages());
+    if (!names)
+        return;
+    QStringList rows;
+    for (const auto& name : *names)
+        rows.append(qtext(name));
+    sets_->addItems(rows);
+}
+
+void RestoreControls::install_selected_set() {
+    const auto selected = sets_->selectedItems();
+    const QString set_name = selected.isEmpty() ? QString() : selected.first()->text();
+    const auto restored = core::restore_backup_set(design_.kind, local_text(set_name));
+    message_box::show(restored.messages());
+    if (!restored)
+        return;
+    confirmation_->setText(design_.confirmation(set_name));
+    slide_window_width(window_, design_.wide_width, design_.narrow_width, SlideDirection::shut);
+}
+
+} // namespace ui

@@ -1,0 +1,40 @@
+#include "ui/settings_store.h"
+
+#include "core/application.h"
+#include "ui/text.h"
+
+#include <QSettings>
+
+namespace ui {
+
+namespace {
+
+QSettings store() {
+    const QString application = QString::fromLatin1(core::app_title);
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, application, application);
+}
+
+QString address(const std::string& section, const std::string& key) {
+    return qtext(section) + QLatin1Char('/') + qtext(key);
+}
+
+} // namespace
+
+std::optional<std::string> SettingsStore::read(const std::string& section,
+                                               const std::string& key) const {
+    const auto value = store().value(address(section, key));
+    if (!value.isValid())
+        return std::nullopt;
+    return local_text(value.toString());
+}
+
+void SettingsStore::write(const std::string& section, const std::string& key,
+                          const std::string& value) {
+    store().setValue(address(section, key), qtext(value));
+}
+
+void SettingsStore::move_to(const std::string& folder) {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, qtext(folder));
+}
+
+} // namespace ui

@@ -1,0 +1,169 @@
+#include "ui/source_browser.h"
+
+#include "core/preview.h"
+#include "core/source_folders.h"
+#include "ui/controls.h"
+#include "ui/message_box.h"
+#include "ui/text.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <QStyle>
+
+namespace ui {
+
+namespace {
+
+constexpr int path_role = Qt::UserRole;
+
+// Volumes that hold files a user keeps, not the kernel's own file systems.
+bool is_real_volume(const QStorageInfo& volume) {
+    static const QByteArrayList pseudo{"proc",    "sysfs",       "devtmpfs",  "devpts",   "cgroup",
+                                       "cgroup2", "securityfs",  "debugfs",   "tracefs",  "pstore",
+                                       "bpf",     "mqueue",      "hugetlbfs", "configfs", "fusectl",
+                                       "autofs",  "binfmt_misc", "nsfs",      "efivarfs", "ramfs"};
+    return volume.isValid() && volume.isReady() && !pseudo.contains(volume.fileSystemType());
+}
+
+QString volume_text(const QStorageInfo& volume) {
+    const QString root = QDir::toNativeSeparators(volume.rootPath());
+    return volume.name().isEmpty() ? root : root + QStringLiteral("  [") + volume.name() + ']';
+}
+
+} // namespace
+
+SourceBrowser::SourceBrowser(QWidget* window, QLabel* confirmation, core::ModelKind kind,
+                             const core::Settings& settings)
+    : QObject(window), drives_(named(new QComboBox(window), "Drive1")),
+      folders_(named(new QListWidget(window), "Dir1")),
+      files_(named(new QListWidget(window), "File1")),
+      preview_(named(new QPushButton(tr("&Preview"), window), "cmd_preview")),
+      confirmation_(confirmation), kind_(kind), settings_(settings) {
+    twips::place(drives_, 2160, 3360, 2535, 315);
+    twips::place(folders_, 0, 1080, 2055, 2565);
+    twips::place(files_, 2160, 1080, 2535, 1650);
+    twips::place(preview_, 3480, 2760, 1215, 495);
+    files_->setSelectionMode(QAbstractItemView::SingleSelection);
+    folders_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    connect(drives_, &QComboBox::activated, this, &SourceBrowser::change_drive);
+    connect(folders_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { set_folder(item->data(path_role).toString()); });
+    // Every click on a file clears the confirmation, the selected file's too; so does picking
+    // one with the keys.
+    connect(files_, &QListWidget::itemClicked, confirmation_, &QLabel::clear);
+    connect(files_, &QListWidget::currentRowChanged, confirmation_, &QLabel::clear);
+    connect(preview_, &QPushButton::clicked, this, &SourceBrowser::preview_picked_file);
+    fill_drives();
+}
+
+void SourceBrowser::open_first_folder() {
+    const auto first = core::first_source_folder(kind_, settings_);
+    message_box::show(first.messages());
+    if (!first->empty() && set_folder(qtext(first->text())))
+        return;
+    set_folder(QDir::homePath());
+}
+
+bool SourceBrowser::set_folder(const QString& path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isDir() || !QDir(path).isReadable())
+        return false;
+    folder_ = QDir::cleanPath(info.absoluteFilePath());
+
+    // As a classic folder list: the ancestors from the root down, the folder itself open, then
+    // its subfolders one step further in.
+    const QSignalBlocker blocker(folders_);
+    folders_->clear();
+    QStringList chain;
+    for (QDir dir(folder_);;) {
+        chain.prepend(dir.absolutePath());
+        if (!dir.cdUp())
+            break;
+    }
+    const QIcon open_icon = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed_icon = QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon);
+    int depth = 0;
+    for (const QString& ancestor : chain) {
+        const QString name = QDir(ancestor).isRoot() ? QDir::toNativeSeparators(ancestor)
+                                                     : QFileInfo(ancestor).fileName();
+        auto* item = new QListWidgetItem(open_icon, QString(depth++ * 2, ' ') + name, folders_);
+        item->setData(path_role, ancestor);
+    }
+    folders_->setCurrentRow(folders_->count() - 1);
+    for (const auto& name : core::source_subfolders(source_folder())) {
+        auto* item =
+            new QListWidgetItem(closed_icon, QString(depth * 2, ' ') + qtext(name), folders_);
+        item->setData(path_role, QDir(folder_).filePath(qtext(name)));
+    }
+    list_files();
+    show_drive_of_folder();
+    return true;
+}
+
+core::Path SourceBrowser::source_folder() const {
+    return core::Path(local_text(QDir::toNativeSeparators(folder_)));
+}
+
+std::string SourceBrowser::picked_file() const {
+    const auto selected = files_->selectedItems();
+    return selected.isEmpty() ? std::string() : local_text(selected.first()->text());
+}
+
+QList<QWidget*> SourceBrowser::controls_in_tab_order() const {
+    return {files_, folders_, drives_, preview_};
+}
+
+void SourceBrowser::change_drive() {
+    // The folder list stays where it is when it is on the chosen drive already.
+    const QString root = drives_->currentData(path_role).toString();
+    if (QStorageInfo(folder_).rootPath() == root && set_folder(folder_))
+        return;
+    if (!set_folder(root))
+        show_drive_of_folder(); // a drive that is not ready: back to the folder's own
+}
+
+void SourceBrowser::list_files() {
+    const QSignalBlocker blocker(files_);
+    files_->clear();
+    for (const auto& name : core::source_files(source_folder(), core::facts(kind_).import_pattern))
+        files_->addItem(qtext(name));
+}
+
+void SourceBrowser::preview_picked_file() {
+    const auto file = picked_file();
+    if (file.empty()) {
+        message_box::show("No file selected.");
+        return;
+    }
+    core::preview_model(source_folder() / file);
+}
+
+void SourceBrowser::fill_drives() {
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (is_real_volume(volume))
+            drives_->addItem(volume_text(volume), volume.rootPath());
+    }
+}
+
+void SourceBrowser::show_drive_of_folder() {
+    const QStorageInfo volume(folder_);
+    int index = drives_->findData(volume.rootPath(), path_role);
+    if (index < 0) {
+        // The folder lies on a volume that is not listed (a temporary file system, say).
+        drives_->addItem(volume_text(volume), volume.rootPath());
+        index = drives_->count() - 1;
+    }
+    const QSignalBlocker blocker(drives_);
+    drives_->setCurrentIndex(index);
+}
+
+} // namespace ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/name_lists.h"
+#include "ui/import_window.h"
+
+namespace ui {
+
+// Files a weapon model, whichever of its four files lie beside the picked one, into the library
+// under its weapon and a model name.
+class WeaponImportWindow final : public ImportWindow {
+    Q_OBJECT
+
+public:
+    explicit WeaponImportWindow(core::Settings& settings);
+
+private:
+    core::Result<core::Imported> import(const core::ImportRequest& request,
+                                        core::Settings& settings) override;
+
+    core::Names weapons_; // read as the window opens
+};
+
+} // namespace ui

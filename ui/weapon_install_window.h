@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/model_kinds.h"
+#include "ui/install_window.h"
+
+#include <array>
+#include <utility>
+
+class QCheckBox;
+
+namespace ui {
+
+// Installs the ticked files of a library weapon model over the game's files, and puts weapon
+// backup sets back into the game.
+class WeaponInstallWindow final : public InstallWindow {
+    Q_OBJECT
+
+public:
+    WeaponInstallWindow();
+
+private:
+    // Enables the boxes of the files the picked model holds, and unticks them all.
+    void show_files_of_model();
+    void preview_model();
+    void install_model();
+
+    // A check box for each of the four files, in the order of weapon_files.
+    std::array<QCheckBox*, 4> file_boxes_;
+};
+
+} // namespace ui
