@@ -56,9 +56,9 @@ Result<> check_game(ModelKind kind, const Names& names, const Path& game_directo
             if (!platform::is_ordinary_file(game))
                 return fail("The game file " + platform::native_path(game) +
                             " is missing, so no backup was made.");
-            if (const auto error = platform::check_readable(game))
+            if (const auto readable = platform::check_readable(game); !readable)
                 return fail("The game file " + platform::native_path(game) + " cannot be read (" +
-                            error.message() + "), so no backup was made.");
+                            readable.why() + "), so no backup was made.");
         }
     }
     return {};
@@ -69,14 +69,14 @@ Result<> check_game(ModelKind kind, const Names& names, const Path& game_directo
 Result<> create_backup_set(ModelKind kind, const std::string& set_name) {
     const auto names = set_names(kind);
     if (!names)
-        return Failure{names.messages()};
+        return names.failure();
     if (auto checked = check_set_name(set_name); !checked)
         return checked;
     if (auto checked = check_set_folders(kind, *names, set_name); !checked)
         return checked;
     const auto first_lookup = game_directory_for_operation();
     if (!first_lookup)
-        return Failure{first_lookup.messages()};
+        return first_lookup.failure();
     if (auto checked = check_game(kind, *names, *first_lookup); !checked)
         return checked;
 
@@ -92,7 +92,7 @@ Result<> create_backup_set(ModelKind kind, const std::string& set_name) {
         for (const auto& file : model_files(kind, name)) {
             const auto game_directory = game_directory_for_operation();
             if (!game_directory)
-                return Failure{game_directory.messages()};
+                return game_directory.failure();
             const auto game = game_file(*game_directory, kind, name, file);
             if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(game))
                 continue;
@@ -116,7 +116,7 @@ Result<> restore_backup_set(ModelKind kind, const std::string& set_name) {
     if (names && kind == ModelKind::player)
         names = set_names(kind);
     if (!names)
-        return Failure{names.messages()};
+        return names.failure();
 
     const bool every_file = facts(kind).model_holds_every_file;
     if (every_file) {
@@ -134,7 +134,7 @@ Result<> restore_backup_set(ModelKind kind, const std::string& set_name) {
         for (const auto& file : model_files(kind, name)) {
             const auto game_directory = game_directory_for_operation();
             if (!game_directory)
-                return Failure{game_directory.messages()};
+                return game_directory.failure();
             const auto set_file = model_file(kind, name, set_name, file);
             if (every_file || platform::is_ordinary_file(set_file))
                 replacements.push_back({set_file, game_file(*game_directory, kind, name, file)});

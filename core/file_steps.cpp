@@ -5,17 +5,17 @@
 namespace core {
 
 Result<> make_folder(const Path& folder, Undo& undo) {
-    if (const auto error = platform::create_folder(folder))
+    if (const auto made = platform::create_folder(folder); !made)
         return fail("The folder " + platform::native_path(folder) +
-                    " could not be created: " + error.message() + ".");
+                    " could not be created: " + made.why() + ".");
     undo.made_folder(folder);
     return {};
 }
 
 Result<> copy_whole_file(const Path& from, const Path& to, Undo& undo) {
-    if (const auto error = platform::copy_file(from, to))
+    if (const auto copied = platform::copy_file(from, to); !copied)
         return fail(platform::native_path(from) + " could not be copied to " +
-                    platform::native_path(to) + ": " + error.message() + ".");
+                    platform::native_path(to) + ": " + copied.why() + ".");
     undo.made_file(to);
     return {};
 }

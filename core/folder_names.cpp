@@ -1,8 +1,9 @@
 #include "core/folder_names.h"
 
+#include "platform/names.h"
+
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 
 namespace core {
@@ -16,13 +17,7 @@ constexpr std::size_t longest_name = 255;
 bool is_device_name(const std::string& name) {
     static constexpr std::array<std::string_view, 4> devices{"CON", "PRN", "AUX", "NUL"};
     const std::string_view stem = std::string_view(name).substr(0, name.find('.'));
-    const auto upper = [](std::string_view text) {
-        std::string result(text);
-        for (auto& c : result)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        return result;
-    };
-    const std::string word = upper(stem);
+    const std::string word = platform::folded_name(stem);
     if (std::find(devices.begin(), devices.end(), word) != devices.end())
         return true;
     return word.size() == 4 && (word.starts_with("COM") || word.starts_with("LPT")) &&

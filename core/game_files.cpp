@@ -22,21 +22,22 @@ Result<> replace_game_files(const std::vector<Replacement>& replacements) {
     for (const auto& [source, target] : replacements) {
         if (!platform::is_ordinary_file(source))
             return not_replaced(target, platform::native_path(source) + " is missing");
-        if (const auto error = platform::check_readable(source))
+        if (const auto readable = platform::check_readable(source); !readable)
             return not_replaced(target, platform::native_path(source) +
-                                            " cannot be read: " + error.message());
+                                            " cannot be read: " + readable.why());
     }
     for (std::size_t i = 0; i < replacements.size(); ++i) {
-        if (const auto error =
-                platform::stage_copy(replacements[i].source, replacements[i].target)) {
+        if (const auto staged =
+                platform::stage_copy(replacements[i].source, replacements[i].target);
+            !staged) {
             discard_all_staged(replacements, i);
-            return not_replaced(replacements[i].target, error.message());
+            return not_replaced(replacements[i].target, staged.why());
         }
     }
     for (std::size_t i = 0; i < replacements.size(); ++i) {
-        if (const auto error = platform::put_staged_in_place(replacements[i].target)) {
+        if (const auto placed = platform::put_staged_in_place(replacements[i].target); !placed) {
             discard_all_staged(replacements, replacements.size());
-            auto why = error.message();
+            auto why = placed.why();
             if (i > 0)
                 why += ", though the game files before it were replaced";
             return not_replaced(replacements[i].target, why);

@@ -1,17 +1,13 @@
 #include "core/key_values.h"
 
+#include "platform/names.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace core {
 
 namespace {
-
-bool same_ignoring_case(std::string_view a, std::string_view b) {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](unsigned char x, unsigned char y) { return lower(x) == lower(y); });
-}
 
 bool is_space(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
@@ -126,7 +122,7 @@ private:
 
 const KeyValuesNode* KeyValuesNode::find(std::string_view name) const {
     const auto found = std::find_if(children.begin(), children.end(), [&](const KeyValuesNode& c) {
-        return same_ignoring_case(c.key, name);
+        return platform::same_name(c.key, name);
     });
     return found == children.end() ? nullptr : &*found;
 }

@@ -23,8 +23,8 @@ Result<> remove_folder_tree(const Path& folder) {
         if (auto removed = remove_folder_tree(folder / entry.name); !removed)
             return removed;
     }
-    if (const auto error = platform::remove_empty_folder(folder))
-        return fail(platform::native_path(folder) + " could not be removed: " + error.message() +
+    if (const auto removed = platform::remove_empty_folder(folder); !removed)
+        return fail(platform::native_path(folder) + " could not be removed: " + removed.why() +
                     ".");
     return {};
 }
@@ -53,9 +53,9 @@ Result<> create_library_tree() {
         if (auto made = make_folder(folder, undo); !made)
             return made;
     }
-    if (const auto error = platform::rename_file(staged, models))
+    if (const auto renamed = platform::rename_file(staged, models); !renamed)
         return fail("The model library could not be put in place as " +
-                    platform::native_path(models) + ": " + error.message() + ".");
+                    platform::native_path(models) + ": " + renamed.why() + ".");
     undo.keep();
     return {};
 }

@@ -37,7 +37,7 @@ Result<Imported> import_files(ModelKind kind, const std::string& name,
     Undo undo;
     if (!platform::exists(folder)) {
         if (auto made = make_folder(folder, undo); !made)
-            return Failure{made.messages()};
+            return made.failure();
     }
     bool copied_any = false;
     for (const auto& file : files) {
@@ -45,7 +45,7 @@ Result<Imported> import_files(ModelKind kind, const std::string& name,
         if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(source))
             continue;
         if (auto copied = copy_whole_file(source, folder / file, undo); !copied)
-            return Failure{copied.messages()};
+            return copied.failure();
         copied_any = true;
     }
     // A weapon none of whose files lay beside the picked one leaves no empty model behind.
@@ -71,7 +71,7 @@ std::optional<std::string> weapon_name_from_file(const std::string& picked_file)
 
 Result<Imported> import_player_model(const ImportRequest& request, Settings& settings) {
     if (auto checked = check_request(request); !checked)
-        return Failure{checked.messages()};
+        return checked.failure();
     const auto& picked = request.picked_file;
     const std::string type =
         picked.substr(0, picked.size() - std::min<std::size_t>(4, picked.size()));
@@ -84,7 +84,7 @@ Result<Imported> import_player_model(const ImportRequest& request, Settings& set
 Result<Imported> import_weapon_model(const ImportRequest& request, const Names& weapon_names,
                                      Settings& settings) {
     if (auto checked = check_request(request); !checked)
-        return Failure{checked.messages()};
+        return checked.failure();
     const auto weapon = weapon_name_from_file(request.picked_file);
     if (!weapon || weapon->empty() ||
         std::find(weapon_names.begin(), weapon_names.end(), *weapon) == weapon_names.end())

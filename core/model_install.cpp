@@ -29,7 +29,7 @@ Result<> install_model(ModelKind kind, const std::string& name, const std::strin
         const auto source = model_file(kind, name, model, file);
         const auto game_directory = game_directory_for_operation();
         if (!game_directory)
-            return Failure{game_directory.messages()};
+            return game_directory.failure();
         replacements.push_back({source, game_file(*game_directory, kind, name, file)});
     }
     return replace_game_files(replacements);

@@ -2,9 +2,9 @@
 
 #include "core/folder_names.h"
 #include "platform/file_system.h"
+#include "platform/names.h"
 
 #include <algorithm>
-#include <cctype>
 #include <span>
 
 namespace core {
@@ -28,13 +28,6 @@ bool has_lone_line_feed(std::string_view text) {
     return false;
 }
 
-// Folder names are compared as the file system does, without regard to case.
-bool same_folder(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
-
 Result<> check_names(const char* file, std::span<const std::string> names,
                      std::span<const std::string> taken) {
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -43,11 +36,11 @@ Result<> check_names(const char* file, std::span<const std::string> names,
         if (const auto problem = folder_name_problem(names[i]); !problem.empty())
             return fail(line + " cannot be a folder name: " + problem + ".");
         for (std::size_t j = 0; j < i; ++j) {
-            if (same_folder(names[j], names[i]))
+            if (platform::same_name(names[j], names[i]))
                 return fail(line + " repeats line " + std::to_string(j + 1) + ".");
         }
         for (const auto& name : taken) {
-            if (same_folder(name, names[i]))
+            if (platform::same_name(name, names[i]))
                 return fail(line + " names a folder that Tessary makes itself.");
         }
     }
@@ -59,10 +52,10 @@ Result<> check_names(const char* file, std::span<const std::string> names,
 Result<Names> read_name_list(ModelKind kind) {
     const auto& kind_facts = facts(kind);
     const std::string file = kind_facts.name_list;
-    std::string text;
-    if (const auto error =
-            platform::read_file(program_file(kind_facts.name_list), largest_list, text))
-        return fail(file + " could not be read from the program folder: " + error.message() + ".");
+    const auto read = platform::read_file(program_file(kind_facts.name_list), largest_list);
+    if (!read)
+        return fail(file + " could not be read from the program folder: " + read.why() + ".");
+    const std::string& text = *read;
 
     const auto wanted = kind_facts.listed_names;
     Result<Names> names = platform::split_lines(text, wanted);
@@ -82,7 +75,7 @@ Result<Names> read_name_list(ModelKind kind) {
 Result<Names> complete_name_list(ModelKind kind) {
     auto names = read_name_list(kind);
     if (!names.messages().empty())
-        return Failure{names.messages()};
+        return names.failure();
     return names;
 }
 
@@ -96,14 +89,14 @@ Result<Names> set_names(ModelKind kind) {
 Result<LibraryNames> library_names() {
     auto weapons = complete_name_list(ModelKind::weapon);
     if (!weapons)
-        return std::move(weapons).failure();
+        return weapons.failure();
     auto types = complete_name_list(ModelKind::player);
     if (!types)
-        return std::move(types).failure();
+        return types.failure();
     if (auto checked = check_names("weapon.txt", *weapons, {}); !checked)
-        return std::move(checked).failure();
+        return checked.failure();
     if (auto checked = check_names("player.txt", *types, fixed_player_types); !checked)
-        return std::move(checked).failure();
+        return checked.failure();
     types->insert(types->end(), fixed_player_types.begin(), fixed_player_types.end());
     return LibraryNames{std::move(*types), std::move(*weapons)};
 }

@@ -12,11 +12,11 @@ namespace {
 constexpr std::size_t largest_set_list = 64 * 1024 * 1024;
 
 Result<std::string> read_list(const Path& list) {
-    std::string text;
     if (!platform::exists(list))
-        return text;
-    if (const auto error = platform::read_file(list, largest_set_list, text))
-        return fail(platform::native_path(list) + " could not be read: " + error.message() + ".");
+        return std::string();
+    auto text = platform::read_file(list, largest_set_list);
+    if (!text)
+        return fail(platform::native_path(list) + " could not be read: " + text.why() + ".");
     return text;
 }
 
@@ -25,7 +25,7 @@ Result<std::string> read_list(const Path& list) {
 Result<Names> read_set_names(ModelKind kind) {
     const auto text = read_list(program_file(facts(kind).set_list));
     if (!text)
-        return Failure{text.messages()};
+        return text.failure();
     return platform::split_lines(*text, std::numeric_limits<std::size_t>::max());
 }
 
@@ -33,10 +33,10 @@ Result<> append_set_name(ModelKind kind, const std::string& set_name) {
     const auto list = program_file(facts(kind).set_list);
     auto text = read_list(list);
     if (!text)
-        return std::move(text).failure();
-    if (const auto error = platform::write_file(list, *text + set_name + "\r\n"))
+        return text.failure();
+    if (const auto written = platform::write_file(list, *text + set_name + "\r\n"); !written)
         return fail("The name \"" + set_name + "\" could not be added to " +
-                    platform::native_path(list) + ": " + error.message() + ".");
+                    platform::native_path(list) + ": " + written.why() + ".");
     return {};
 }
 

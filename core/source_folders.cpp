@@ -2,23 +2,20 @@
 
 #include "core/game_directory.h"
 #include "platform/file_system.h"
-
-#include <cctype>
+#include "platform/names.h"
 
 namespace core {
 
 namespace {
 
-// A name matches a wildcard pattern ("*" and "?"), without regard to case.
-bool matches_pattern(const std::string& name, const std::string& pattern) {
+// A name matches a wildcard pattern ("*" and "?"), both compared in their folded forms.
+bool matches_pattern(const std::string& any_case_name, const std::string& any_case_pattern) {
+    const auto name = platform::folded_name(any_case_name);
+    const auto pattern = platform::folded_name(any_case_pattern);
     // Greedy matching with one point to return to after the last star.
     std::size_t n = 0, p = 0, star = std::string::npos, resume = 0;
-    const auto same = [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    };
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || same(pattern[p], name[n]))) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
             ++n;
             ++p;
         } else if (p < pattern.size() && pattern[p] == '*') {

@@ -17,10 +17,10 @@ constexpr std::uint64_t game_app_id = 10;
 
 // The file's text, when it is an ordinary file of a size the reader takes.
 std::optional<std::string> read_text(const Path& file) {
-    std::string text;
-    if (platform::read_file(file, key_values_max_size, text))
+    auto text = platform::read_file(file, key_values_max_size);
+    if (!text)
         return std::nullopt;
-    return text;
+    return std::move(text).value();
 }
 
 // Adds the resolved folder unless it is there already; false when it was.

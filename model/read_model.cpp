@@ -6,9 +6,8 @@
 #include "model/sequences.h"
 #include "model/skeleton.h"
 #include "model/textures.h"
+#include "platform/names.h"
 
-#include <algorithm>
-#include <cctype>
 #include <map>
 
 namespace model {
@@ -20,10 +19,9 @@ namespace {
 std::string companion_stem(std::string_view name) {
     if (const auto slash = name.find_last_of("/\\"); slash != std::string_view::npos)
         name.remove_prefix(slash + 1);
-    const std::string_view extension = ".mdl";
+    constexpr std::string_view extension = ".mdl";
     if (name.size() >= extension.size() &&
-        std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
-                   [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
+        platform::same_name(name.substr(name.size() - extension.size()), extension))
         name.remove_suffix(extension.size());
     return std::string(name);
 }

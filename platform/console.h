@@ -2,13 +2,14 @@
 
 #include "platform/result.h"
 
-// The hidden console that each window with a Preview button holds while it is open, so that a
-// console viewer started from it has somewhere to write without a console window popping up.
+// The console without a window that each window with a Preview button holds while it is open, so
+// that a console viewer started from it has somewhere to write without a console window popping
+// up.
 namespace platform {
 
-// Allocates the console and hides its window. True when a console was set up and hidden: the
-// window then shows itself at once, as the console's appearance took the focus from it. False
-// where the platform has no consoles to hide.
+// Allocates the console where the platform can make one without a window. True when the
+// console's appearance took the focus from the window, which then shows itself at once; false
+// where no console window appeared, or no console was made.
 Result<bool> set_up_console();
 
 // Gives the console up again.

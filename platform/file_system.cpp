@@ -1,15 +1,12 @@
 #include "platform/file_system.h"
 #include "platform/file_system_detail.h"
+#include "platform/names.h"
 
 #include <algorithm>
 
 namespace platform {
 
 namespace {
-
-unsigned char upper(unsigned char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
 
 class FileErrors final : public std::error_category {
 public:
@@ -26,24 +23,21 @@ const FileErrors& file_errors() {
 
 } // namespace
 
-std::error_code detail::not_a_file() {
+std::error_code not_a_file() {
     return {1, file_errors()};
 }
 
-std::error_code detail::too_large() {
+std::error_code too_large() {
     return {2, file_errors()};
 }
 
 void detail::sort_listing(std::vector<FolderEntry>& entries) {
-    // Each name's key is made once: its letters as capitals; names that differ only in case keep
-    // a stable order by the names themselves.
+    // Each name's key is made once, its folded form; names that differ only in case keep a stable
+    // order by the names themselves.
     std::vector<std::pair<std::string, std::size_t>> keys;
     keys.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::string key = entries[i].name;
-        for (auto& c : key)
-            c = static_cast<char>(upper(static_cast<unsigned char>(c)));
-        keys.emplace_back(std::move(key), i);
+        keys.emplace_back(folded_name(entries[i].name), i);
     }
     std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
         if (const auto order = a.first.compare(b.first); order != 0)

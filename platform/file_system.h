@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/path.h"
+#include "platform/result.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 // The file-system operations Tessary needs, on paths in the system's own form. This layer is the
@@ -49,15 +49,15 @@ struct FolderEntry {
 std::vector<FolderEntry> list_folder(const Path& folder);
 
 // Creates one folder level; its parent must exist.
-std::error_code create_folder(const Path& path);
+Result<> create_folder(const Path& path);
 
 // Removes a folder that is empty.
-std::error_code remove_empty_folder(const Path& path);
+Result<> remove_empty_folder(const Path& path);
 
 // Copies a file whole to a name that must not exist yet. The copy is staged beside the target
 // first, so a copy that fails, or a program killed part-way, leaves no target behind. The copy is
 // an ordinary writable file, whatever the source is.
-std::error_code copy_file(const Path& from, const Path& to);
+Result<> copy_file(const Path& from, const Path& to);
 
 // The hidden name beside a file or folder under which its new content is made, in the same folder
 // so that it can take the target's place by a rename.
@@ -65,31 +65,36 @@ Path staged_path(const Path& target);
 
 // A copy staged beside its target, under a hidden name, ready to take the target's place: a
 // stale one left by a killed run is removed first. A copy that fails leaves nothing staged.
-std::error_code stage_copy(const Path& from, const Path& target);
+Result<> stage_copy(const Path& from, const Path& target);
 
 // Puts the staged copy in place of the target in one step, so that the target is at every moment
 // either the old file or the new one, whole. A read-only target is replaced all the same.
-std::error_code put_staged_in_place(const Path& target);
+Result<> put_staged_in_place(const Path& target);
 
 // Removes the staged copy of the target, if there is one.
 void discard_staged(const Path& target);
 
-std::error_code delete_file(const Path& path);
+Result<> delete_file(const Path& path);
 
 // Renames a file or folder within its file system; the new name must not exist.
-std::error_code rename_file(const Path& from, const Path& to);
+Result<> rename_file(const Path& from, const Path& to);
 
 // Opens a file for reading and closes it again: an error when it cannot be read.
-std::error_code check_readable(const Path& path);
+Result<> check_readable(const Path& path);
 
-// Reads a whole ordinary file of at most max_size bytes into content. Anything else where the
+// The reasons for refusing a file that the system itself would read: something other than an
+// ordinary file where one should be, or a file larger than the reader takes.
+std::error_code not_a_file();
+std::error_code too_large();
+
+// Reads a whole ordinary file of at most max_size bytes. Anything else where the
 // file should be (a folder, a device, a pipe, a larger file) is an error, never a hang.
-std::error_code read_file(const Path& path, std::size_t max_size, std::string& content);
+Result<std::string> read_file(const Path& path, std::size_t max_size);
 
 // Writes a whole file in one step: the content goes beside it first and then takes its place, so
 // the file is either as it was or holds the whole new content. A file that may not be written to
 // (read-only) is left as it is.
-std::error_code write_file(const Path& path, std::string_view content);
+Result<> write_file(const Path& path, std::string_view content);
 
 // A text split into lines: a line ends at CR LF or at a lone CR, never at a lone LF; the end is
 // not part of the line, and a last line without an end is still a line. At most max_lines.

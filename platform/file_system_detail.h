@@ -12,9 +12,11 @@ namespace platform::detail {
 // home platform's file systems return it (letters compare as capitals, so "_" sorts after them).
 void sort_listing(std::vector<FolderEntry>& entries);
 
-// The errors of files that are not what Tessary reads: something other than an ordinary file
-// where one should be, or a file larger than Tessary reads.
-std::error_code not_a_file();
-std::error_code too_large();
+// Done when there is no error, else the failure that names it.
+inline Result<> outcome(std::error_code error) {
+    if (error)
+        return fail(error);
+    return {};
+}
 
 } // namespace platform::detail

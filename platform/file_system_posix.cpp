@@ -1,6 +1,6 @@
 #include "platform/file_system.h"
 #include "platform/file_system_detail.h"
-#include "platform/utf8.h"
+#include "platform/names.h"
 #include "platform/wine_prefix.h"
 
 #include <algorithm>
@@ -9,14 +9,12 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cwctype>
 #include <memory>
 #include <string_view>
 #include <utility>
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,37 +33,16 @@ std::error_code last_errno() {
     return {errno, std::generic_category()};
 }
 
+// Done when the call succeeded, else the failure that errno names.
+Result<> checked(bool succeeded) {
+    if (succeeded)
+        return {};
+    return fail(last_errno());
+}
+
 bool present(const std::string& native) {
     struct stat info;
     return stat(native.c_str(), &info) == 0;
-}
-
-// Names compare as the home platform's file systems compare them: letter case folded over the
-// whole of Unicode for UTF-8 names, byte by byte where a name is not UTF-8.
-wint_t folded(char32_t code_point) {
-    static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
-    if (code_point < 0x80 || !unicode)
-        return static_cast<wint_t>(std::tolower(static_cast<int>(code_point)));
-    return towlower_l(static_cast<wint_t>(code_point), unicode);
-}
-
-bool same_ignoring_case(std::string_view a, std::string_view b) {
-    std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        char32_t x = 0, y = 0;
-        const auto i_before = i, j_before = j;
-        const bool x_text = decode_utf8(a, i, x);
-        const bool y_text = decode_utf8(b, j, y);
-        if (!x_text || !y_text) {
-            if (x_text != y_text || a[i_before] != b[j_before])
-                return false;
-            i = i_before + 1;
-            j = j_before + 1;
-        } else if (folded(x) != folded(y)) {
-            return false;
-        }
-    }
-    return i == a.size() && j == b.size();
 }
 
 struct DirCloser {
@@ -78,8 +55,9 @@ std::optional<std::string> find_ignoring_case(const std::string& folder, std::st
     const Dir dir(opendir(folder.empty() ? "." : folder.c_str()));
     if (!dir)
         return std::nullopt;
+    const auto wanted = folded_name(name);
     while (const dirent* entry = readdir(dir.get())) {
-        if (same_ignoring_case(entry->d_name, name))
+        if (folded_name(entry->d_name) == wanted)
             return std::string(entry->d_name);
     }
     return std::nullopt;
@@ -194,7 +172,7 @@ std::error_code open_ordinary_file(const Path& path, Fd& file, struct stat& info
     if (S_ISDIR(info.st_mode))
         return std::make_error_code(std::errc::is_a_directory);
     if (!S_ISREG(info.st_mode))
-        return detail::not_a_file();
+        return not_a_file();
     return {};
 }
 
@@ -304,73 +282,70 @@ std::vector<FolderEntry> list_folder(const Path& folder) {
     return entries;
 }
 
-std::error_code create_folder(const Path& path) {
-    return ::mkdir(native_path(path).c_str(), 0777) == 0 ? std::error_code{} : last_errno();
+Result<> create_folder(const Path& path) {
+    return checked(::mkdir(native_path(path).c_str(), 0777) == 0);
 }
 
-std::error_code remove_empty_folder(const Path& path) {
-    return ::rmdir(native_path(path).c_str()) == 0 ? std::error_code{} : last_errno();
+Result<> remove_empty_folder(const Path& path) {
+    return checked(::rmdir(native_path(path).c_str()) == 0);
 }
 
-std::error_code stage_copy(const Path& from, const Path& target) {
+Result<> stage_copy(const Path& from, const Path& target) {
     Fd in(-1);
     struct stat info;
     if (auto error = open_ordinary_file(from, in, info))
-        return error;
-    return stage(target, [&in](int out) { return copy_contents(in.get(), out); });
+        return fail(error);
+    return detail::outcome(stage(target, [&in](int out) { return copy_contents(in.get(), out); }));
 }
 
-std::error_code copy_file(const Path& from, const Path& to) {
+Result<> copy_file(const Path& from, const Path& to) {
     if (exists(to))
-        return std::make_error_code(std::errc::file_exists);
-    if (auto error = stage_copy(from, to))
-        return error;
+        return fail(std::make_error_code(std::errc::file_exists));
+    if (auto staged = stage_copy(from, to); !staged)
+        return staged;
     if (auto error = rename_native(native_staged_path(to), native_path(to))) {
         discard_staged(to);
-        return error;
+        return fail(error);
     }
     return {};
 }
 
-std::error_code put_staged_in_place(const Path& target) {
-    return ::rename(native_staged_path(target).c_str(), native_path(target).c_str()) == 0
-               ? std::error_code{}
-               : last_errno();
+Result<> put_staged_in_place(const Path& target) {
+    return checked(::rename(native_staged_path(target).c_str(), native_path(target).c_str()) == 0);
 }
 
 void discard_staged(const Path& target) {
     ::unlink(native_staged_path(target).c_str());
 }
 
-std::error_code delete_file(const Path& path) {
-    return ::unlink(native_path(path).c_str()) == 0 ? std::error_code{} : last_errno();
+Result<> delete_file(const Path& path) {
+    return checked(::unlink(native_path(path).c_str()) == 0);
 }
 
-std::error_code rename_file(const Path& from, const Path& to) {
-    return rename_native(native_path(from), native_path(to));
+Result<> rename_file(const Path& from, const Path& to) {
+    return detail::outcome(rename_native(native_path(from), native_path(to)));
 }
 
-std::error_code check_readable(const Path& path) {
+Result<> check_readable(const Path& path) {
     Fd file(-1);
     struct stat info;
-    return open_ordinary_file(path, file, info);
+    return detail::outcome(open_ordinary_file(path, file, info));
 }
 
-std::error_code read_file(const Path& path, std::size_t max_size, std::string& content) {
-    content.clear();
+Result<std::string> read_file(const Path& path, std::size_t max_size) {
     Fd file(-1);
     struct stat info;
     if (auto error = open_ordinary_file(path, file, info))
-        return error;
+        return fail(error);
     if (static_cast<std::size_t>(info.st_size) > max_size)
-        return detail::too_large();
-    content.resize(static_cast<std::size_t>(info.st_size));
+        return fail(too_large());
+    std::string content(static_cast<std::size_t>(info.st_size), '\0');
     std::size_t got = 0;
     // The file may change while it is read: whatever it holds then, no more than max_size.
     for (;;) {
         if (got == content.size()) {
             if (content.size() > max_size)
-                return detail::too_large();
+                return fail(too_large());
             content.resize(std::min(content.size() * 2 + 4096, max_size + 1));
         }
         const auto count = ::read(file.get(), content.data() + got, content.size() - got);
@@ -379,26 +354,26 @@ std::error_code read_file(const Path& path, std::size_t max_size, std::string& c
         if (count < 0) {
             if (errno == EINTR)
                 continue;
-            return last_errno();
+            return fail(last_errno());
         }
         got += static_cast<std::size_t>(count);
     }
     content.resize(got);
     if (got > max_size)
-        return detail::too_large();
-    return {};
+        return fail(too_large());
+    return content;
 }
 
-std::error_code write_file(const Path& path, std::string_view content) {
+Result<> write_file(const Path& path, std::string_view content) {
     const auto native = native_path(path);
     if (::access(native.c_str(), F_OK) == 0 &&
         ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0)
-        return last_errno();
+        return fail(last_errno());
     if (auto error = stage(path, [content](int out) { return write_all(out, content); }))
-        return error;
-    if (auto error = put_staged_in_place(path)) {
+        return fail(error);
+    if (auto placed = put_staged_in_place(path); !placed) {
         discard_staged(path);
-        return error;
+        return placed;
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 #include "platform/file_system_detail.h"
+#include "platform/utf16_win.h"
 
 #include <windows.h>
 
@@ -8,7 +9,8 @@
 #include <string_view>
 #include <utility>
 
-// Windows is the system's home: its paths are used as they stand, through the 8-bit functions.
+// Windows is the system's home: its file systems compare names without regard to case
+// themselves, and every path goes through the wide functions.
 namespace platform {
 
 namespace {
@@ -17,8 +19,15 @@ std::error_code last_error() {
     return {static_cast<int>(GetLastError()), std::system_category()};
 }
 
-std::error_code unless(BOOL succeeded) {
-    return succeeded ? std::error_code{} : last_error();
+// Done when the call succeeded, else the failure that GetLastError names.
+Result<> checked(BOOL succeeded) {
+    if (succeeded)
+        return {};
+    return fail(last_error());
+}
+
+DWORD attributes_of(const Path& path) {
+    return GetFileAttributesW(wide_path(path).c_str());
 }
 
 class Handle {
@@ -43,21 +52,47 @@ private:
     HANDLE handle_;
 };
 
+class Search {
+public:
+    // The entries of the folder, "." and ".." among them.
+    explicit Search(const Path& folder) {
+        std::wstring pattern = wide_path(folder);
+        if (!pattern.empty() && pattern.back() != L'\\')
+            pattern += L'\\';
+        pattern += L'*';
+        handle_ = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found_, FindExSearchNameMatch,
+                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    }
+    Search(const Search&) = delete;
+    Search& operator=(const Search&) = delete;
+    ~Search() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            FindClose(handle_);
+    }
+    bool found() const { return handle_ != INVALID_HANDLE_VALUE; }
+    const WIN32_FIND_DATAW& entry() const { return found_; }
+    bool next() { return FindNextFileW(handle_, &found_); }
+
+private:
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    WIN32_FIND_DATAW found_{};
+};
+
 // Opens a file for reading only when it is an ordinary file on a disk: a folder, a device or a
 // pipe is refused before anything is read from it.
 std::error_code open_ordinary_file(const Path& path, Handle& file) {
-    const DWORD attributes = GetFileAttributesA(path.text().c_str());
+    const DWORD attributes = attributes_of(path);
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return last_error();
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
         return std::make_error_code(std::errc::is_a_directory);
-    Handle opened(CreateFileA(path.text().c_str(), GENERIC_READ,
+    Handle opened(CreateFileW(wide_path(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!opened.valid())
         return last_error();
     if (GetFileType(opened.get()) != FILE_TYPE_DISK)
-        return detail::not_a_file();
+        return not_a_file();
     file.reset(opened.release());
     return {};
 }
@@ -65,10 +100,10 @@ std::error_code open_ordinary_file(const Path& path, Handle& file) {
 // Writes a new staged file for the target, hidden while it is written, from whatever fill writes
 // into it; on any failure nothing is left staged.
 template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) {
-    const std::string staged = staged_path(target).text();
-    SetFileAttributesA(staged.c_str(), FILE_ATTRIBUTE_NORMAL); // left by a run that was killed
-    DeleteFileA(staged.c_str());
-    Handle out(CreateFileA(staged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    const std::wstring staged = wide_path(staged_path(target));
+    SetFileAttributesW(staged.c_str(), FILE_ATTRIBUTE_NORMAL); // left by a run that was killed
+    DeleteFileW(staged.c_str());
+    Handle out(CreateFileW(staged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_HIDDEN, nullptr));
     if (!out.valid())
         return last_error();
@@ -76,7 +111,7 @@ template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) 
     if (!CloseHandle(out.release()) && !error)
         error = last_error();
     if (error)
-        DeleteFileA(staged.c_str());
+        DeleteFileW(staged.c_str());
     return error;
 }
 
@@ -106,54 +141,63 @@ std::error_code copy_contents(HANDLE in, HANDLE out) {
     }
 }
 
+// The staged copy leaves its hidden attribute behind as it takes the target's place.
+Result<> unhide_staged(const std::wstring& staged) {
+    return checked(SetFileAttributesW(staged.c_str(), FILE_ATTRIBUTE_NORMAL));
+}
+
 } // namespace
 
 std::string native_path(const Path& path) {
-    return path.text();
+    std::string native = path.text();
+    std::replace(native.begin(), native.end(), '/', '\\');
+    // A folder stored with a trailing separator gives two in a row; a UNC path starts with two.
+    const auto doubled =
+        std::unique(native.begin() + std::min<std::size_t>(native.size(), 2), native.end(),
+                    [](char a, char b) { return a == '\\' && b == a; });
+    native.erase(doubled, native.end());
+    return native;
 }
 
 bool exists(const Path& path) {
-    return GetFileAttributesA(path.text().c_str()) != INVALID_FILE_ATTRIBUTES;
+    return attributes_of(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool is_folder(const Path& path) {
-    const DWORD attributes = GetFileAttributesA(path.text().c_str());
+    const DWORD attributes = attributes_of(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::optional<std::string> resolved_folder(const Path& path) {
-    const Handle folder(CreateFileA(path.text().c_str(), FILE_READ_ATTRIBUTES,
+    const Handle folder(CreateFileW(wide_path(path).c_str(), FILE_READ_ATTRIBUTES,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION information;
     if (!folder.valid() || !GetFileInformationByHandle(folder.get(), &information) ||
         !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return std::nullopt;
-    char buffer[MAX_PATH * 4];
-    const DWORD length = GetFinalPathNameByHandleA(folder.get(), buffer, sizeof buffer,
-                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length == 0 || length >= sizeof buffer)
+    const DWORD flags = FILE_NAME_NORMALIZED | VOLUME_NAME_DOS;
+    const DWORD length = GetFinalPathNameByHandleW(folder.get(), nullptr, 0, flags);
+    std::wstring buffer(length, L'\0');
+    const DWORD written = GetFinalPathNameByHandleW(folder.get(), buffer.data(), length, flags);
+    if (written == 0 || written >= length)
         return std::nullopt;
+    buffer.resize(written);
     // The final path comes in its long form, \\?\C:\... or \\?\UNC\server\...
-    std::string_view final_path(buffer, length);
-    if (final_path.starts_with("\\\\?\\UNC\\"))
-        return "\\\\" + std::string(final_path.substr(8));
-    if (final_path.starts_with("\\\\?\\"))
+    std::wstring_view final_path = buffer;
+    if (final_path.starts_with(L"\\\\?\\UNC\\"))
+        return "\\\\" + narrowed(final_path.substr(8));
+    if (final_path.starts_with(L"\\\\?\\"))
         final_path.remove_prefix(4);
-    return std::string(final_path);
+    return narrowed(final_path);
 }
 
 bool is_listable_folder(const Path& path) {
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((path.text() + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return false;
-    FindClose(search);
-    return true;
+    return Search(path).found();
 }
 
 bool is_ordinary_file(const Path& path) {
-    const DWORD attributes = GetFileAttributesA(path.text().c_str());
+    const DWORD attributes = attributes_of(path);
     return attributes != INVALID_FILE_ATTRIBUTES &&
            !(attributes &
              (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
@@ -161,121 +205,119 @@ bool is_ordinary_file(const Path& path) {
 
 std::vector<FolderEntry> list_folder(const Path& folder) {
     std::vector<FolderEntry> entries;
-    const auto& text = folder.text();
-    const bool ends_in_separator = !text.empty() && (text.back() == '\\' || text.back() == '/');
-    WIN32_FIND_DATAA found;
-    const HANDLE search =
-        FindFirstFileA((text + (ends_in_separator ? "*" : "\\*")).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    Search search(folder);
+    if (!search.found())
         return entries;
     do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..")
+        const WIN32_FIND_DATAW& found = search.entry();
+        const std::wstring_view name = found.cFileName;
+        if (name == L"." || name == L"..")
             continue;
         const DWORD attributes = found.dwFileAttributes;
-        entries.push_back({name, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+        entries.push_back({narrowed(name), (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
                            (attributes & FILE_ATTRIBUTE_HIDDEN) != 0,
                            (attributes & FILE_ATTRIBUTE_SYSTEM) != 0});
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (search.next());
     detail::sort_listing(entries);
     return entries;
 }
 
-std::error_code create_folder(const Path& path) {
-    return unless(CreateDirectoryA(path.text().c_str(), nullptr));
+Result<> create_folder(const Path& path) {
+    return checked(CreateDirectoryW(wide_path(path).c_str(), nullptr));
 }
 
-std::error_code remove_empty_folder(const Path& path) {
-    return unless(RemoveDirectoryA(path.text().c_str()));
+Result<> remove_empty_folder(const Path& path) {
+    return checked(RemoveDirectoryW(wide_path(path).c_str()));
 }
 
-std::error_code stage_copy(const Path& from, const Path& target) {
+Result<> stage_copy(const Path& from, const Path& target) {
     Handle in(INVALID_HANDLE_VALUE);
     if (auto error = open_ordinary_file(from, in))
-        return error;
-    return stage(target, [&in](HANDLE out) { return copy_contents(in.get(), out); });
+        return fail(error);
+    return detail::outcome(
+        stage(target, [&in](HANDLE out) { return copy_contents(in.get(), out); }));
 }
 
-std::error_code copy_file(const Path& from, const Path& to) {
+Result<> copy_file(const Path& from, const Path& to) {
     if (exists(to))
-        return {ERROR_FILE_EXISTS, std::system_category()};
-    if (auto error = stage_copy(from, to))
-        return error;
-    const std::string staged = staged_path(to).text();
-    auto error = unless(SetFileAttributesA(staged.c_str(), FILE_ATTRIBUTE_NORMAL));
-    if (!error)
-        error = unless(MoveFileExA(staged.c_str(), to.text().c_str(), 0));
-    if (error)
+        return fail(std::error_code(ERROR_FILE_EXISTS, std::system_category()));
+    if (auto staged = stage_copy(from, to); !staged)
+        return staged;
+    const std::wstring staged = wide_path(staged_path(to));
+    auto placed = unhide_staged(staged);
+    if (placed)
+        placed = checked(MoveFileExW(staged.c_str(), wide_path(to).c_str(), 0));
+    if (!placed)
         discard_staged(to);
-    return error;
+    return placed;
 }
 
-std::error_code put_staged_in_place(const Path& target) {
-    const std::string staged = staged_path(target).text();
-    if (auto error = unless(SetFileAttributesA(staged.c_str(), FILE_ATTRIBUTE_NORMAL)))
-        return error;
+Result<> put_staged_in_place(const Path& target) {
+    const std::wstring staged = wide_path(staged_path(target));
+    if (auto unhidden = unhide_staged(staged); !unhidden)
+        return unhidden;
     // Windows refuses to replace a read-only file; the game's own may be one.
-    const DWORD attributes = GetFileAttributesA(target.text().c_str());
+    const std::wstring wide_target = wide_path(target);
+    const DWORD attributes = GetFileAttributesW(wide_target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        SetFileAttributesA(target.text().c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    return unless(MoveFileExA(staged.c_str(), target.text().c_str(), MOVEFILE_REPLACE_EXISTING));
+        SetFileAttributesW(wide_target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    return checked(MoveFileExW(staged.c_str(), wide_target.c_str(), MOVEFILE_REPLACE_EXISTING));
 }
 
 void discard_staged(const Path& target) {
-    const std::string staged = staged_path(target).text();
-    SetFileAttributesA(staged.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(staged.c_str());
+    const std::wstring staged = wide_path(staged_path(target));
+    SetFileAttributesW(staged.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(staged.c_str());
 }
 
-std::error_code delete_file(const Path& path) {
-    return unless(DeleteFileA(path.text().c_str()));
+Result<> delete_file(const Path& path) {
+    return checked(DeleteFileW(wide_path(path).c_str()));
 }
 
-std::error_code rename_file(const Path& from, const Path& to) {
-    return unless(MoveFileExA(from.text().c_str(), to.text().c_str(), 0));
+Result<> rename_file(const Path& from, const Path& to) {
+    return checked(MoveFileExW(wide_path(from).c_str(), wide_path(to).c_str(), 0));
 }
 
-std::error_code check_readable(const Path& path) {
+Result<> check_readable(const Path& path) {
     Handle file(INVALID_HANDLE_VALUE);
-    return open_ordinary_file(path, file);
+    return detail::outcome(open_ordinary_file(path, file));
 }
 
-std::error_code read_file(const Path& path, std::size_t max_size, std::string& content) {
-    content.clear();
+Result<std::string> read_file(const Path& path, std::size_t max_size) {
     Handle file(INVALID_HANDLE_VALUE);
     if (auto error = open_ordinary_file(path, file))
-        return error;
+        return fail(error);
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size))
-        return last_error();
+        return fail(last_error());
     if (static_cast<unsigned long long>(size.QuadPart) > max_size)
-        return detail::too_large();
-    content.resize(static_cast<std::size_t>(size.QuadPart));
+        return fail(too_large());
+    std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t got = 0;
     while (got < content.size()) {
         DWORD count = 0;
-        if (!ReadFile(file.get(), content.data() + got, static_cast<DWORD>(content.size() - got),
-                      &count, nullptr))
-            return last_error();
+        const auto wanted =
+            static_cast<DWORD>(std::min<std::size_t>(content.size() - got, 1 << 30));
+        if (!ReadFile(file.get(), content.data() + got, wanted, &count, nullptr))
+            return fail(last_error());
         if (count == 0)
             break;
         got += count;
     }
     content.resize(got);
-    return {};
+    return content;
 }
 
-std::error_code write_file(const Path& path, std::string_view content) {
-    const DWORD attributes = GetFileAttributesA(path.text().c_str());
+Result<> write_file(const Path& path, std::string_view content) {
+    const DWORD attributes = attributes_of(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return {ERROR_ACCESS_DENIED, std::system_category()};
+        return fail(std::error_code(ERROR_ACCESS_DENIED, std::system_category()));
     if (auto error = stage(
             path, [content](HANDLE out) { return write_all(out, content.data(), content.size()); }))
-        return error;
-    if (auto error = put_staged_in_place(path)) {
+        return fail(error);
+    if (auto placed = put_staged_in_place(path); !placed) {
         discard_staged(path);
-        return error;
+        return placed;
     }
     return {};
 }

@@ -6,10 +6,10 @@
 
 namespace platform {
 
-// A path in the system's own form: pieces joined with backslashes, a drive letter or a native
-// folder at its front, held in the system's 8-bit encoding. Names are joined exactly as they
-// stand (a game directory stored with a trailing backslash gives a doubled one, as it always
-// has); only the file system turns a Path into a native one.
+// A path of the game or the library: a drive letter or a native folder at its front, then names
+// joined with "/", in UTF-8. Names are joined exactly as they stand, so a game directory stored
+// with a trailing backslash gives a separator twice, which the file systems take as one; only the
+// file system turns a Path into a native one.
 class Path {
 public:
     Path() = default;
@@ -18,18 +18,28 @@ public:
     const std::string& text() const { return text_; }
     bool empty() const { return text_.empty(); }
 
-    // The name after the last separator.
+    // The name after the last separator, either "/" or "\".
     std::string_view file_name() const {
-        const auto separator = text_.find_last_of("\\/");
-        return std::string_view(text_).substr(separator == std::string::npos ? 0 : separator + 1);
+        return std::string_view(text_).substr(text_.size() - name_length());
+    }
+
+    // The path without its last name and the separator before it; empty for a bare name.
+    Path folder() const {
+        const auto length = text_.size() - name_length();
+        return Path(text_.substr(0, length > 0 ? length - 1 : 0));
     }
 
     friend Path operator/(const Path& folder, std::string_view name) {
-        return Path(folder.text_ + '\\' + std::string(name));
+        return Path(folder.text_ + '/' + std::string(name));
     }
     friend bool operator==(const Path&, const Path&) = default;
 
 private:
+    std::size_t name_length() const {
+        const auto separator = text_.find_last_of("\\/");
+        return separator == std::string::npos ? text_.size() : text_.size() - separator - 1;
+    }
+
     std::string text_;
 };
 

@@ -1,46 +1,42 @@
 #include "platform/process.h"
 
-#include <windows.h>
+#include "platform/utf16_win.h"
 
-#include <vector>
+#include <windows.h>
 
 namespace platform {
 
 namespace {
 
-// CreateProcessA may write into the command line it is given.
-std::vector<char> writable(const std::string& command_line) {
-    std::vector<char> text(command_line.begin(), command_line.end());
-    text.push_back('\0');
-    return text;
+// Starts the command line; CreateProcessW may write into the text it is given.
+bool start(const std::string& command_line, bool inherit_handles, DWORD flags,
+           PROCESS_INFORMATION& process) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    std::wstring text = widened(command_line);
+    return CreateProcessW(nullptr, text.data(), nullptr, nullptr, inherit_handles, flags, nullptr,
+                          nullptr, &startup, &process);
 }
 
 } // namespace
 
 void run_and_wait(const std::string& command_line) {
-    // No console of its own is asked for and the handles are inherited, so a console viewer
-    // writes to the hidden console of the window that started it. A start that failed leaves no
-    // handle, and the wait on it returns at once.
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
+    // A console viewer writes to the console this process holds, inheriting its handles; without
+    // one it runs without a console window. A start that failed returns at once.
+    const bool holds_console = GetConsoleCP() != 0;
     PROCESS_INFORMATION process{};
-    auto text = writable(command_line);
-    CreateProcessA(nullptr, text.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr,
-                   nullptr, &startup, &process);
+    if (!start(command_line, holds_console, holds_console ? 0 : CREATE_NO_WINDOW, process))
+        return;
     WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
 }
 
 bool start_program(const std::string& command_line) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    auto text = writable(command_line);
-    if (!CreateProcessA(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!start(command_line, false, 0, process))
         return false;
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);

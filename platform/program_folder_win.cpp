@@ -1,3 +1,5 @@
+#include "platform/utf16_win.h"
+
 #include <windows.h>
 
 #include <string>
@@ -5,11 +7,18 @@
 namespace platform {
 
 std::string executable_folder() {
-    char buffer[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    std::string path(buffer, length);
-    const auto slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(0, slash);
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    const auto slash = buffer.find_last_of(L'\\');
+    return narrowed(slash == std::wstring::npos ? buffer : buffer.substr(0, slash));
 }
 
 } // namespace platform

@@ -1,10 +1,10 @@
 #include "platform/registry.h"
 
 #include "platform/file_system.h"
+#include "platform/names.h"
 #include "platform/wine_prefix.h"
 #include "platform/wine_registry.h"
 
-#include <cctype>
 #include <map>
 #include <string_view>
 #include <utility>
@@ -19,14 +19,9 @@ namespace {
 constexpr std::size_t largest_registry = 256 * 1024 * 1024;
 
 bool starts_with_software(const std::string& key_path) {
-    static constexpr std::string_view software = "software\\";
-    if (key_path.size() < software.size())
-        return false;
-    for (std::size_t i = 0; i < software.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(key_path[i])) != software[i])
-            return false;
-    }
-    return true;
+    static constexpr std::string_view software = "SOFTWARE\\";
+    return key_path.size() >= software.size() &&
+           same_name(std::string_view(key_path).substr(0, software.size()), software);
 }
 
 // What tells one state of a file from another without reading it.
@@ -79,15 +74,15 @@ private:
     std::vector<RegistryValue> read(const std::string& file, const std::string& key_path,
                                     const std::string& value_name) const {
         std::vector<RegistryValue> values;
-        std::string text;
-        if (read_file(Path(file), largest_registry, text))
+        const auto text = read_file(Path(file), largest_registry);
+        if (!text)
             return values;
 
         // In a 64-bit prefix the 32-bit view of SOFTWARE lies under Software\Wow6432Node.
         std::vector<std::string> keys{key_path};
         if (machine_ && starts_with_software(key_path))
             keys.insert(keys.begin(), "Software\\Wow6432Node\\" + key_path.substr(9));
-        const auto lookup = look_up_wine_registry(text, keys, value_name);
+        const auto lookup = look_up_wine_registry(*text, keys, value_name);
         if (!lookup.readable)
             return values;
         for (std::size_t i = lookup.win64 ? 0 : keys.size() - 1; i < keys.size(); ++i) {

@@ -2,13 +2,15 @@
 
 #include <optional>
 #include <string>
+#include <system_error>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
-// The one shape in which the core answers: the value an operation produced, when it got to its
-// end, and the texts it has for the user, in the order they are to be shown. The core never shows
-// a text itself; the windows show what comes back.
+// The one shape in which the platform and the core answer: the value an operation produced, when
+// it got to its end, and the texts it has for the user, in the order they are to be shown. A
+// failure that the system reported carries the system's reason too, for the caller to word. The
+// core never shows a text itself; the windows show what comes back.
 namespace platform {
 
 using Messages = std::vector<std::string>;
@@ -16,21 +18,26 @@ using Messages = std::vector<std::string>;
 // The value of an operation that hands back nothing but its success.
 struct Done {};
 
-// A failure on its way up: the texts that tell the user why. It converts to a failed result of
-// whatever type the caller returns.
+// A failure on its way up: the texts that tell the user why, and the system's own reason where
+// the system refused. It converts to a failed result of whatever type the caller returns.
 struct Failure {
     Messages messages;
+    std::error_code error;
 };
 
 inline Failure fail(std::string message) {
-    return Failure{{std::move(message)}};
+    return Failure{{std::move(message)}, {}};
+}
+
+inline Failure fail(std::error_code error) {
+    return Failure{{}, error};
 }
 
 template <typename T = Done> class [[nodiscard]] Result {
 public:
     Result() requires std::is_same_v<T, Done> : value_(Done{}) {}
     Result(T value) : value_(std::move(value)) {}
-    Result(Failure failure) : messages_(std::move(failure.messages)) {}
+    Result(Failure failure) : messages_(std::move(failure.messages)), error_(failure.error) {}
 
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
@@ -48,6 +55,11 @@ public:
 
     const Messages& messages() const { return messages_; }
 
+    // The system's reason for a failure that came from it; empty otherwise.
+    const std::error_code& error() const { return error_; }
+    // That reason in words, as the system gives it ("Permission denied").
+    std::string why() const { return error_.message(); }
+
     // Adds a text for the user after those the result holds; the outcome stays as it is.
     Result& tell(std::string message) & {
         messages_.push_back(std::move(message));
@@ -62,11 +74,13 @@ public:
     }
 
     // The failure of a result that is not ok, to hand up as a result of another type.
-    Failure failure() && { return Failure{std::move(messages_)}; }
+    Failure failure() const& { return Failure{messages_, error_}; }
+    Failure failure() && { return Failure{std::move(messages_), error_}; }
 
 private:
     std::optional<T> value_;
     Messages messages_;
+    std::error_code error_;
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/steam_roots.h"
 
 #include "platform/registry.h"
+#include "platform/utf16_win.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -25,9 +26,9 @@ std::optional<std::string> registry_folder(RegistryRoot root, const std::string&
     return text;
 }
 
-std::string program_files(const char* variable, const char* standard) {
-    const char* folder = std::getenv(variable);
-    return std::string(folder && *folder ? folder : standard) + "\\Steam";
+std::string program_files(const wchar_t* variable, const char* standard) {
+    const wchar_t* folder = _wgetenv(variable);
+    return (folder && *folder ? narrowed(folder) : std::string(standard)) + "\\Steam";
 }
 
 } // namespace
@@ -40,8 +41,8 @@ std::vector<std::string> steam_roots() {
     if (auto machine =
             registry_folder(RegistryRoot::local_machine, "SOFTWARE\\Valve\\Steam", "InstallPath"))
         roots.push_back(std::move(*machine));
-    roots.push_back(program_files("ProgramFiles(x86)", "C:\\Program Files (x86)"));
-    roots.push_back(program_files("ProgramFiles", "C:\\Program Files"));
+    roots.push_back(program_files(L"ProgramFiles(x86)", "C:\\Program Files (x86)"));
+    roots.push_back(program_files(L"ProgramFiles", "C:\\Program Files"));
     return roots;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/wine_registry.h"
 
+#include "platform/names.h"
 #include "platform/utf8.h"
 
 #include <cstddef>
@@ -43,13 +44,11 @@ int hex_value(char c) {
     return -1;
 }
 
-// Windows folds case over all of Unicode; ASCII and Latin-1 cover the names that matter here.
+// Key and value names compare as file names do, one UTF-16 unit at a time.
 char16_t fold_case(char16_t u) {
-    if ((u >= u'a' && u <= u'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
-        return static_cast<char16_t>(u - 0x20);
-    if (u == 0xFF)
-        return 0x178;
-    return u;
+    if (u < 0x80)
+        return u >= u'a' && u <= u'z' ? static_cast<char16_t>(u - 0x20) : u;
+    return static_cast<char16_t>(capital(u));
 }
 
 // Hands out lines without their line end and without copying; positions can be saved so a value

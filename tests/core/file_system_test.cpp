@@ -39,11 +39,11 @@ TEST(FileSystem, NamesAreLookedUpWithoutRegardToCase) {
     EXPECT_TRUE(platform::is_ordinary_file(spelt_otherwise));
 
     const auto copy = system_path(world.root) / "copy.mdl";
-    EXPECT_FALSE(platform::copy_file(spelt_otherwise, copy));
+    EXPECT_TRUE(platform::copy_file(spelt_otherwise, copy));
     EXPECT_EQ(TestWorld::read(world.root / "copy.mdl"), "w model");
     // A name that differs only in case is the same file: it is never overwritten.
-    EXPECT_TRUE(platform::copy_file(spelt_otherwise, system_path(world.root) / "COPY.mdl"));
-    EXPECT_TRUE(platform::create_folder(system_path(world.root) / "SOURCE"));
+    EXPECT_FALSE(platform::copy_file(spelt_otherwise, system_path(world.root) / "COPY.mdl"));
+    EXPECT_FALSE(platform::create_folder(system_path(world.root) / "SOURCE"));
 }
 
 TEST(FileSystem, ACopyIsWholeAndAFailedOneTouchesNothingItDidNotMake) {
@@ -55,26 +55,27 @@ TEST(FileSystem, ACopyIsWholeAndAFailedOneTouchesNothingItDidNotMake) {
     TestWorld::write(world.root / "kept.mdl", "kept");
     const auto from = system_path(world.root / "big.mdl");
 
-    EXPECT_FALSE(platform::copy_file(from, system_path(world.root / "copy.mdl")));
+    EXPECT_TRUE(platform::copy_file(from, system_path(world.root / "copy.mdl")));
     EXPECT_EQ(TestWorld::read(world.root / "copy.mdl"), big);
     const auto before = world.snapshot();
-    EXPECT_TRUE(platform::copy_file(from, system_path(world.root / "kept.mdl")));
-    EXPECT_TRUE(platform::copy_file(from, system_path(world.root / "no folder" / "x.mdl")));
-    EXPECT_TRUE(platform::copy_file(system_path(world.root / "none.mdl"),
-                                    system_path(world.root / "kept.mdl")));
-    EXPECT_TRUE(platform::copy_file(system_path(world.root), system_path(world.root / "x.mdl")));
+    EXPECT_FALSE(platform::copy_file(from, system_path(world.root / "kept.mdl")));
+    EXPECT_FALSE(platform::copy_file(from, system_path(world.root / "no folder" / "x.mdl")));
+    EXPECT_FALSE(platform::copy_file(system_path(world.root / "none.mdl"),
+                                     system_path(world.root / "kept.mdl")));
+    EXPECT_FALSE(platform::copy_file(system_path(world.root), system_path(world.root / "x.mdl")));
     EXPECT_EQ(world.snapshot(), before);
 }
 
 TEST(FileSystem, OnlyOrdinaryFilesOfALimitedSizeAreRead) {
     TestWorld world;
     TestWorld::write(world.root / "list.txt", "0123456789");
-    std::string content;
-    EXPECT_FALSE(platform::read_file(system_path(world.root / "list.txt"), 10, content));
-    EXPECT_EQ(content, "0123456789");
-    EXPECT_TRUE(platform::read_file(system_path(world.root / "list.txt"), 9, content));
-    EXPECT_TRUE(platform::read_file(system_path(world.root), 100, content));
-    EXPECT_TRUE(platform::read_file(system_path(world.root / "missing"), 100, content));
+    const auto read = platform::read_file(system_path(world.root / "list.txt"), 10);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, "0123456789");
+    EXPECT_EQ(platform::read_file(system_path(world.root / "list.txt"), 9).error(),
+              platform::too_large());
+    EXPECT_FALSE(platform::read_file(system_path(world.root), 100));
+    EXPECT_FALSE(platform::read_file(system_path(world.root / "missing"), 100));
 }
 
 TEST(FileSystem, AFileIsWrittenWholeInOneStepAndAStaleStagedCopyGoes) {
@@ -83,7 +84,7 @@ TEST(FileSystem, AFileIsWrittenWholeInOneStepAndAStaleStagedCopyGoes) {
     TestWorld::write(list, "old\r\n");
     // A run killed while it wrote left its staged copy behind.
     TestWorld::write(platform::native_path(platform::staged_path(system_path(list))), "part");
-    EXPECT_FALSE(platform::write_file(system_path(list), "old\r\nnew\r\n"));
+    EXPECT_TRUE(platform::write_file(system_path(list), "old\r\nnew\r\n"));
     EXPECT_EQ(TestWorld::names_in(world.program),
               (std::vector<std::string>{"pbackup.txt", "player.txt", "weapon.txt"}));
     EXPECT_EQ(TestWorld::read(list), "old\r\nnew\r\n");

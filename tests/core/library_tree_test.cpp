@@ -72,6 +72,8 @@ TEST(LibraryTree, ABadNameListCreatesNothingAndSaysWhatIsWrong) {
         {"weapon.txt", "ak47\nawp\n", "ends its lines with LF alone"},
         {"player.txt", "sas\r\n\r\n" + lines(7, "p"), "Line 2 of player.txt"},
         {"player.txt", "sas\r\nSAS\r\n" + lines(7, "p"), "repeats line 1"},
+        {"weapon.txt", "\xC3\x84x\r\n\xC3\xA4x\r\n" + lines(25, "w"),
+         "\"\xC3\xA4x\", repeats line 1"},
         {"player.txt", "a/b\r\n" + lines(8, "p"), "Line 1 of player.txt"},
         {"weapon.txt", "..\r\n" + lines(26, "w"), "Line 1 of weapon.txt"},
         {"weapon.txt", lines(26, "w") + "dot.", "Line 27 of weapon.txt"},

@@ -64,9 +64,10 @@ public:
     std::filesystem::path library_file(const std::string& relative) const; // under models
 };
 
-// A path of the test's in the system's form.
+// A path of the test's as Tessary holds it, in UTF-8.
 inline platform::Path system_path(const std::filesystem::path& path) {
-    return platform::Path(path.string());
+    const auto text = path.u8string();
+    return platform::Path(std::string(text.begin(), text.end()));
 }
 
 // The game directory as the lookup finds it, or its message in angle brackets.

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Names compare as the home platform's file systems compare them: letter by letter as capitals,
+// over the whole of Unicode where a name is UTF-8 text, byte by byte where it is not. Every
+// comparison of file, folder, registry and model names without regard to case goes through here.
+namespace platform {
+
+// The name with every letter a capital; two names the file systems take for one fold alike.
+std::string folded_name(std::string_view name);
+
+bool same_name(std::string_view a, std::string_view b);
+
+// The capital of a letter, or the code point itself.
+char32_t capital(char32_t code_point);
+
+} // namespace platform
