@@ -10,7 +10,7 @@ namespace model {
 SampleLookup find_sample(std::span<const std::uint8_t> file, std::uint64_t at, int frame) {
     SampleLookup lookup;
     for (;;) {
-        if (at >= file.size() || file.size() - at < 2) {
+        if (at >= file.size() || file.size() - at < layout::run::header_size) {
             lookup.problem = RunProblem::outside_file;
             return lookup;
         }
@@ -23,17 +23,22 @@ SampleLookup find_sample(std::span<const std::uint8_t> file, std::uint64_t at, i
             lookup.problem = RunProblem::no_samples;
         else if (lookup.valid > lookup.total)
             lookup.problem = RunProblem::too_many_samples;
-        else if (file.size() - at - 2 < 2 * static_cast<std::uint64_t>(lookup.valid))
+        else if (file.size() - at - layout::run::header_size <
+                 layout::run::sample_size * static_cast<std::uint64_t>(lookup.valid))
             lookup.problem = RunProblem::outside_file;
         if (lookup.problem != RunProblem::none)
             return lookup;
         if (frame < lookup.total) {
             const int word = std::min(frame, lookup.valid - 1);
-            std::memcpy(&lookup.sample, file.data() + at + 2 + 2 * word, 2);
+            std::memcpy(&lookup.sample,
+                        file.data() + at + layout::run::header_size +
+                            layout::run::sample_size * static_cast<std::uint64_t>(word),
+                        sizeof lookup.sample);
             return lookup;
         }
         frame -= lookup.total;
-        at += 2 + 2 * static_cast<std::uint64_t>(lookup.valid);
+        at += layout::run::header_size +
+              layout::run::sample_size * static_cast<std::uint64_t>(lookup.valid);
     }
 }
 
@@ -63,11 +68,14 @@ void AnimationChecker::check(const FileBytes& file, const Animation& animation,
     const std::uint64_t records = static_cast<std::uint64_t>(animation.blends) * bone_count;
     if (records == 0)
         return;
-    file.check_inside(animation.block, records * 12, "the animation of sequence " + sequence);
+    namespace fields = layout::animation_record;
+    file.check_inside(animation.block, records * fields::size,
+                      "the animation of sequence " + sequence);
     for (std::uint64_t record = 0; record < records; ++record) {
-        const std::uint64_t at = static_cast<std::uint64_t>(animation.block) + record * 12;
-        for (std::uint64_t channel = 0; channel < 6; ++channel) {
-            const std::uint16_t offset = file.u16(at + channel * 2);
+        const std::uint64_t at =
+            static_cast<std::uint64_t>(animation.block) + record * fields::size;
+        for (std::uint64_t channel = 0; channel < layout::channels; ++channel) {
+            const std::uint16_t offset = file.u16(at + channel * fields::channel_offset_size);
             if (offset == 0)
                 continue;
             const SampleLookup lookup =

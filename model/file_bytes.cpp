@@ -30,19 +30,18 @@ std::string FileBytes::text(std::uint64_t at, std::uint64_t field) const {
     return std::string(first, std::find(first, first + static_cast<std::ptrdiff_t>(field), 0));
 }
 
-Table FileBytes::table_at(std::uint64_t count_at, std::uint64_t offset_at,
-                          std::uint64_t record_size, std::int64_t cap,
-                          const std::string& what) const {
-    return table(i32(count_at), i32(offset_at), record_size, cap, what);
+Table FileBytes::table_at(std::uint64_t at, layout::TableField field, std::uint64_t record_size,
+                          std::int64_t cap, const std::string& what) const {
+    return table(i32(at + field.count), i32(at + field.offset), record_size, cap, what);
 }
 
 Table FileBytes::table(std::int64_t count, std::int64_t offset, std::uint64_t record_size,
                        std::int64_t cap, const std::string& what) const {
     check_count(count, cap, what);
     if (count == 0)
-        return {};
+        return {0, 0, record_size};
     check_inside(offset, static_cast<std::uint64_t>(count) * record_size, "the " + what);
-    return {count, static_cast<std::uint64_t>(offset)};
+    return {count, static_cast<std::uint64_t>(offset), record_size};
 }
 
 void FileBytes::check_count(std::int64_t count, std::int64_t cap, const std::string& what) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/layout.h"
 #include "model/studio_model.h"
 
 #include <cstdint>
@@ -15,10 +16,16 @@ struct Refusal {
     std::string reason;
 };
 
-// A count of records and where they start, both checked against the file.
+// A count of records of one size and where they start, all checked against the file.
 struct Table {
     std::int64_t count = 0;
     std::uint64_t offset = 0;
+    std::uint64_t record_size = 0;
+
+    // Where record i starts.
+    std::uint64_t at(std::int64_t i) const {
+        return offset + static_cast<std::uint64_t>(i) * record_size;
+    }
 };
 
 // One file's bytes, read only through bounds checks: any read outside the file refuses it.
@@ -47,9 +54,9 @@ public:
     // A fixed text field: the bytes up to its first NUL, or all of them.
     std::string text(std::uint64_t at, std::uint64_t field) const;
 
-    // The table whose count and offset are the ints at count_at and offset_at: count records of
+    // The table whose count and offset are the ints of the field at `at`: count records of
     // record_size bytes, at most cap of them, within the file after the header.
-    Table table_at(std::uint64_t count_at, std::uint64_t offset_at, std::uint64_t record_size,
+    Table table_at(std::uint64_t at, layout::TableField field, std::uint64_t record_size,
                    std::int64_t cap, const std::string& what) const;
     Table table(std::int64_t count, std::int64_t offset, std::uint64_t record_size,
                 std::int64_t cap, const std::string& what) const;

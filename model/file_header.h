@@ -4,9 +4,6 @@
 
 namespace model {
 
-inline constexpr std::uint64_t header_size = 244;
-inline constexpr std::uint64_t group_header_size = 76;
-
 enum class FileKind { main, textures, group };
 
 // Refuses a file that is not of the kind asked for, is of another version than 10, or is shorter

@@ -31,21 +31,21 @@ void add_to_total(const FileBytes& file, std::int64_t& total, std::int64_t count
 void read_points(const FileBytes& file, std::uint64_t record, std::int64_t bone_count,
                  const std::string& noun, const std::string& plural, const std::string& model,
                  std::vector<std::uint8_t>& bones, std::vector<Vec3>& points) {
+    namespace fields = layout::points;
     const std::string of_model = " of model " + model;
-    const std::int32_t count = file.i32(record);
+    const std::int32_t count = file.i32(record + fields::count);
     file.check_count(count, limits::vertices, plural + of_model);
-    const Table bone_table =
-        file.table(count, file.i32(record + 4), 1, count, "the " + noun + " bones" + of_model);
-    const Table point_table =
-        file.table(count, file.i32(record + 8), 12, count, "the " + plural + of_model);
+    const Table bone_table = file.table(count, file.i32(record + fields::bones), 1, count,
+                                        "the " + noun + " bones" + of_model);
+    const Table point_table = file.table(count, file.i32(record + fields::positions),
+                                         layout::vec3_size, count, "the " + plural + of_model);
     for (std::int64_t i = 0; i < count; ++i) {
         const std::string point = noun + " " + std::to_string(i) + of_model;
-        const std::uint8_t bone = file.u8(bone_table.offset + static_cast<std::uint64_t>(i));
+        const std::uint8_t bone = file.u8(bone_table.at(i));
         if (bone >= bone_count)
             file.damaged(point + " follows bone " + index_of(bone, bone_count));
         bones.push_back(bone);
-        points.push_back(
-            file.finite_vec3(point_table.offset + static_cast<std::uint64_t>(i) * 12, point));
+        points.push_back(file.finite_vec3(point_table.at(i), point));
     }
 }
 
@@ -78,12 +78,13 @@ void read_commands(const FileBytes& file, std::uint64_t at, const ModelData& mod
             file.damaged("a mesh of model " + model_name + " has more than " +
                          std::to_string(limits::corners) + " triangle corners");
         add_to_total(file, totals.corners, corners, limits::total_corners, "triangle corners");
-        if (!file.holds(at, static_cast<std::uint64_t>(corners) * 8))
+        namespace corner = layout::corner;
+        if (!file.holds(at, static_cast<std::uint64_t>(corners) * corner::size))
             file.damaged(where + " run past the end of the file");
         const auto first = static_cast<std::uint32_t>(mesh.corners.size());
-        for (int c = 0; c < corners; ++c, at += 8) {
-            const std::int16_t vertex = file.i16(at);
-            const std::int16_t normal = file.i16(at + 2);
+        for (int c = 0; c < corners; ++c, at += corner::size) {
+            const std::int16_t vertex = file.i16(at + corner::vertex);
+            const std::int16_t normal = file.i16(at + corner::normal);
             const auto vertices = static_cast<std::int64_t>(model.vertices.size());
             const auto normals = static_cast<std::int64_t>(model.normals.size());
             if (vertex < 0 || vertex >= vertices)
@@ -93,8 +94,8 @@ void read_commands(const FileBytes& file, std::uint64_t at, const ModelData& mod
                 file.damaged("a triangle of model " + model_name + " names normal " +
                              index_of(normal, normals));
             mesh.corners.push_back({static_cast<std::uint16_t>(vertex),
-                                    static_cast<std::uint16_t>(normal), file.i16(at + 4),
-                                    file.i16(at + 6)});
+                                    static_cast<std::uint16_t>(normal), file.i16(at + corner::s),
+                                    file.i16(at + corner::t)});
         }
         add_triangles(mesh, first, static_cast<std::uint32_t>(corners), count < 0);
     }
@@ -102,31 +103,32 @@ void read_commands(const FileBytes& file, std::uint64_t at, const ModelData& mod
 
 ModelData read_model_record(const FileBytes& file, std::uint64_t at, const std::string& name,
                             std::int64_t bone_count, std::int64_t skin_references, Totals& totals) {
+    namespace fields = layout::body_model;
     ModelData model;
-    read_points(file, at + 80, bone_count, "vertex", "vertices", name, model.vertex_bones,
-                model.vertices);
-    read_points(file, at + 92, bone_count, "normal", "normals", name, model.normal_bones,
-                model.normals);
+    read_points(file, at + fields::vertices, bone_count, "vertex", "vertices", name,
+                model.vertex_bones, model.vertices);
+    read_points(file, at + fields::normals, bone_count, "normal", "normals", name,
+                model.normal_bones, model.normals);
     add_to_total(file, totals.vertices, static_cast<std::int64_t>(model.vertices.size()),
                  limits::total_vertices, "vertices");
     add_to_total(file, totals.normals, static_cast<std::int64_t>(model.normals.size()),
                  limits::total_vertices, "normals");
-    const Table meshes =
-        file.table_at(at + 72, at + 76, 20, limits::meshes, "meshes of model " + name);
+    const Table meshes = file.table_at(at, fields::meshes, layout::mesh::size, limits::meshes,
+                                       "meshes of model " + name);
     for (std::int64_t m = 0; m < meshes.count; ++m) {
-        const std::uint64_t mesh_at = meshes.offset + static_cast<std::uint64_t>(m) * 20;
+        const std::uint64_t mesh_at = meshes.at(m);
         const std::string mesh_name = "mesh " + std::to_string(m) + " of model " + name;
         MeshData mesh;
-        mesh.skin_reference = file.i32(mesh_at + 8);
+        mesh.skin_reference = file.i32(mesh_at + layout::mesh::skin_reference);
         if (mesh.skin_reference < 0 || mesh.skin_reference >= skin_references)
             file.damaged(mesh_name + " names skin reference " +
                          index_of(mesh.skin_reference, skin_references));
-        const std::int32_t triangles = file.i32(mesh_at);
+        const std::int32_t triangles = file.i32(mesh_at + layout::mesh::triangle_count);
         if (triangles < 0)
             file.damaged(mesh_name + " counts " + std::to_string(triangles) + " triangles");
         if (triangles > 0) {
-            const std::int32_t commands = file.i32(mesh_at + 4);
-            file.check_inside(commands, 2, "the triangles of " + mesh_name);
+            const std::int32_t commands = file.i32(mesh_at + layout::mesh::commands);
+            file.check_inside(commands, sizeof(std::int16_t), "the triangles of " + mesh_name);
             read_commands(file, static_cast<std::uint64_t>(commands), model, name, mesh, totals);
         }
         model.meshes.push_back(std::move(mesh));
@@ -141,20 +143,23 @@ Geometry read_body_parts(const FileBytes& file, const Table& body_parts, std::in
     Geometry geometry;
     Totals totals;
     for (std::int64_t p = 0; p < body_parts.count; ++p) {
-        const std::uint64_t at = body_parts.offset + static_cast<std::uint64_t>(p) * 76;
-        BodyPartInfo info{file.text(at, 64), {}};
+        namespace fields = layout::body_part;
+        const std::uint64_t at = body_parts.at(p);
+        BodyPartInfo info{file.text(at + fields::name, layout::name_size), {}};
         BodyPartData data;
-        const std::int32_t count = file.i32(at + 64);
+        const std::int32_t count = file.i32(at + fields::model_count);
         if (count < 1)
             file.damaged("body part " + info.name + " has no models");
-        data.base = file.i32(at + 68);
+        data.base = file.i32(at + fields::base);
         if (data.base < 1)
             file.damaged("body part " + info.name + " has a base of " + std::to_string(data.base));
-        const Table models = file.table(count, file.i32(at + 72), 112, limits::models,
-                                        "models of body part " + info.name);
+        const Table models =
+            file.table(count, file.i32(at + fields::models), layout::body_model::size,
+                       limits::models, "models of body part " + info.name);
         for (std::int64_t m = 0; m < models.count; ++m) {
-            const std::uint64_t model_at = models.offset + static_cast<std::uint64_t>(m) * 112;
-            info.choices.push_back(file.text(model_at, 64));
+            const std::uint64_t model_at = models.at(m);
+            info.choices.push_back(
+                file.text(model_at + layout::body_model::name, layout::name_size));
             data.models.push_back(read_model_record(file, model_at, info.choices.back(), bone_count,
                                                     skin_references, totals));
         }

@@ -79,12 +79,15 @@ Channels channels_at(const StudioModel::Data& data, const Animation& animation, 
     const std::vector<std::uint8_t>& file = data.files[static_cast<std::size_t>(animation.file)];
     const std::uint64_t blend = static_cast<std::uint64_t>(animation.blends / 2);
     const std::uint64_t record =
-        static_cast<std::uint64_t>(animation.block) + (blend * data.bones.size() + bone) * 12;
+        static_cast<std::uint64_t>(animation.block) +
+        (blend * data.bones.size() + bone) * layout::animation_record::size;
     const BoneData& bone_data = data.bones[bone];
     Channels channels{};
     for (std::size_t j = 0; j < 6; ++j) {
         std::uint16_t offset = 0;
-        std::memcpy(&offset, file.data() + record + j * 2, 2);
+        std::memcpy(&offset,
+                    file.data() + record + j * layout::animation_record::channel_offset_size,
+                    sizeof offset);
         const int sample = offset == 0 ? 0 : find_sample(file, record + offset, frame).sample;
         channels[j] = bone_data.value[j] + static_cast<float>(sample) * bone_data.scale[j];
         if (bone_data.controllers[j] >= 0)

@@ -37,7 +37,7 @@ std::vector<std::uint8_t> read_sibling(const SiblingReader& sibling, const std::
 TextureSet read_texture_file(const SiblingReader& sibling, const std::string& stem) {
     const std::string name = stem + "T.mdl";
     const auto bytes = read_sibling(sibling, "texture file", name);
-    const FileBytes file(bytes, "texture file " + name, header_size);
+    const FileBytes file(bytes, "texture file " + name, layout::header::size);
     check_file_header(file, FileKind::textures);
     return read_textures(file);
 }
@@ -47,7 +47,7 @@ TextureSet read_texture_file(const SiblingReader& sibling, const std::string& st
 void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& sequences,
                      const SiblingReader& sibling, const std::string& stem) {
     std::map<int, int> group_files{{0, 0}};
-    std::vector<FileBytes> files{FileBytes(data.files.front(), "the file", header_size)};
+    std::vector<FileBytes> files{FileBytes(data.files.front(), "the file", layout::header::size)};
     for (SequenceRecord& sequence : sequences) {
         const auto [found, added] =
             group_files.try_emplace(sequence.group, static_cast<int>(data.files.size()));
@@ -56,7 +56,8 @@ void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& seque
                                      static_cast<char>('0' + sequence.group % 10)};
             const std::string name = stem + digits + ".mdl";
             data.files.push_back(read_sibling(sibling, "sequence group file", name));
-            files.emplace_back(data.files.back(), "sequence group file " + name, group_header_size);
+            files.emplace_back(data.files.back(), "sequence group file " + name,
+                               layout::group_header::size);
             check_file_header(files.back(), FileKind::group);
         }
         sequence.animation.file = found->second;
@@ -75,27 +76,33 @@ std::unique_ptr<StudioModel::Data> read_data(std::span<const std::uint8_t> main_
                                              std::string_view file_name) {
     auto data = std::make_unique<StudioModel::Data>();
     data->files.emplace_back(main_file.begin(), main_file.end());
-    const FileBytes file(data->files.front(), "the file", header_size);
+    namespace header = layout::header;
+    const FileBytes file(data->files.front(), "the file", header::size);
     check_file_header(file, FileKind::main);
-    data->name = file.text(8, 64);
+    data->name = file.text(header::name, layout::name_size);
     const std::string stem = companion_stem(file_name.empty() ? data->name : file_name);
 
-    const Table bones = file.table_at(140, 144, 112, limits::bones, "bones");
+    const Table bones = file.table_at(0, header::bones, layout::bone::size, limits::bones, "bones");
     const Table controllers =
-        file.table_at(148, 152, 24, limits::bone_controllers, "bone controllers");
-    file.table_at(156, 160, 32, limits::hit_boxes, "hit boxes");
-    const Table sequences = file.table_at(164, 168, 176, limits::sequences, "sequences");
-    const Table groups = file.table_at(172, 176, 104, limits::sequence_groups, "sequence groups");
-    const Table body_parts = file.table_at(204, 208, 76, limits::body_parts, "body parts");
-    const Table attachments = file.table_at(212, 216, 88, limits::attachments, "attachments");
+        file.table_at(0, header::bone_controllers, layout::bone_controller::size,
+                      limits::bone_controllers, "bone controllers");
+    file.table_at(0, header::hit_boxes, layout::hit_box::size, limits::hit_boxes, "hit boxes");
+    const Table sequences =
+        file.table_at(0, header::sequences, layout::sequence::size, limits::sequences, "sequences");
+    const Table groups = file.table_at(0, header::sequence_groups, layout::sequence_group::size,
+                                       limits::sequence_groups, "sequence groups");
+    const Table body_parts = file.table_at(0, header::body_parts, layout::body_part::size,
+                                           limits::body_parts, "body parts");
+    const Table attachments = file.table_at(0, header::attachments, layout::attachment::size,
+                                            limits::attachments, "attachments");
 
     data->bones = read_bones(file, bones, controllers.count);
     data->controller_settings = read_controller_settings(file, controllers, bones.count);
     check_attachments(file, attachments, bones.count);
 
     // Without textures of its own, a model takes them and its skins from its texture file.
-    TextureSet textures =
-        file.i32(180) == 0 ? read_texture_file(sibling, stem) : read_textures(file);
+    TextureSet textures = file.i32(header::textures.count) == 0 ? read_texture_file(sibling, stem)
+                                                                : read_textures(file);
     data->textures = std::move(textures.textures);
     data->skin_references = textures.skin_references;
     data->skin_families = textures.skin_families;

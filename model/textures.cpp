@@ -6,22 +6,18 @@ namespace model {
 
 namespace {
 
-constexpr int chrome = 0x02;
-constexpr int full_bright = 0x04;
-constexpr int additive = 0x20;
-constexpr int masked = 0x40;
-constexpr std::uint64_t palette_size = 768;
+namespace record = layout::texture;
 
 Texture read_texture(const FileBytes& file, std::uint64_t at, std::int64_t& texels) {
     Texture texture;
-    texture.name = file.text(at, 64);
-    const std::int32_t flags = file.i32(at + 64);
-    texture.masked = flags & masked;
-    texture.chrome = flags & chrome;
-    texture.full_bright = flags & full_bright;
-    texture.additive = flags & additive;
-    texture.width = file.i32(at + 68);
-    texture.height = file.i32(at + 72);
+    texture.name = file.text(at + record::name, layout::name_size);
+    const std::int32_t flags = file.i32(at + record::flags);
+    texture.masked = flags & record::masked;
+    texture.chrome = flags & record::chrome;
+    texture.full_bright = flags & record::full_bright;
+    texture.additive = flags & record::additive;
+    texture.width = file.i32(at + record::width);
+    texture.height = file.i32(at + record::height);
     if (texture.width < 1 || texture.width > limits::texture_side || texture.height < 1 ||
         texture.height > limits::texture_side)
         file.damaged("texture " + texture.name + " is " + std::to_string(texture.width) + " by " +
@@ -31,8 +27,9 @@ Texture read_texture(const FileBytes& file, std::uint64_t at, std::int64_t& texe
     if (texels > limits::total_texels)
         file.damaged("its textures hold more than " + std::to_string(limits::total_texels) +
                      " pixels");
-    const std::int32_t pixels = file.i32(at + 76);
-    file.check_inside(pixels, count + palette_size, "the pixels of texture " + texture.name);
+    const std::int32_t pixels = file.i32(at + record::pixels);
+    file.check_inside(pixels, count + record::palette_size,
+                      "the pixels of texture " + texture.name);
     const std::uint8_t* index = file.bytes().data() + pixels;
     const std::uint8_t* palette = index + count;
     texture.rgba.resize(count * 4);
@@ -51,20 +48,22 @@ Texture read_texture(const FileBytes& file, std::uint64_t at, std::int64_t& texe
 
 TextureSet read_textures(const FileBytes& file) {
     TextureSet set;
-    const Table records = file.table_at(180, 184, 80, limits::textures, "textures");
+    namespace header = layout::header;
+    const Table records =
+        file.table_at(0, header::textures, record::size, limits::textures, "textures");
     std::int64_t texels = 0;
     for (std::int64_t t = 0; t < records.count; ++t)
-        set.textures.push_back(
-            read_texture(file, records.offset + static_cast<std::uint64_t>(t) * 80, texels));
+        set.textures.push_back(read_texture(file, records.at(t), texels));
 
-    const std::int32_t references = file.i32(192);
-    const std::int32_t families = file.i32(196);
+    const std::int32_t references = file.i32(header::skin_references);
+    const std::int32_t families = file.i32(header::skin_families);
     file.check_count(references, limits::skin_references, "skin references");
     file.check_count(families, limits::skin_families, "skin families");
     const auto entries = static_cast<std::int64_t>(references) * families;
-    const Table skins = file.table(entries, file.i32(200), 2, entries, "skin table");
+    const Table skins = file.table(entries, file.i32(header::skin_table), layout::skin_entry_size,
+                                   entries, "skin table");
     for (std::int64_t e = 0; e < skins.count; ++e) {
-        const std::int16_t texture = file.i16(skins.offset + static_cast<std::uint64_t>(e) * 2);
+        const std::int16_t texture = file.i16(skins.at(e));
         if (texture < 0 || texture >= records.count)
             file.damaged("skin family " + std::to_string(e / references) + " names texture " +
                          std::to_string(texture) + " of " + std::to_string(records.count));
