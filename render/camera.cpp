@@ -85,8 +85,8 @@ std::optional<ScreenPoint> Camera::project(Vec3 point, int width, int height) co
     const auto clip = clip_transform(static_cast<float>(width) / static_cast<float>(height))(point);
     if (clip.w < near_distance())
         return std::nullopt;
-    return ScreenPoint{(clip.x / clip.w + 1) * 0.5f * static_cast<float>(width),
-                       (1 - clip.y / clip.w) * 0.5f * static_cast<float>(height), clip.w};
+    const PixelPoint pixel = to_pixels(clip, width, height);
+    return ScreenPoint{pixel.x, pixel.y, clip.w};
 }
 
 } // namespace render

@@ -40,6 +40,20 @@ struct ClipPoint {
     float w = 0;
 };
 
+// Where a point of clip space lands in an image of that size: pixel coordinates, x to the right
+// and y down, and 1 / w, which interpolates linearly across the image.
+struct PixelPoint {
+    float x = 0;
+    float y = 0;
+    float inv_w = 0;
+};
+
+inline PixelPoint to_pixels(ClipPoint p, int width, int height) {
+    const float inv_w = 1 / p.w;
+    return {(p.x * inv_w + 1) * 0.5f * static_cast<float>(width),
+            (1 - p.y * inv_w) * 0.5f * static_cast<float>(height), inv_w};
+}
+
 // The affine map from model space to clip space: one row each for x, y and w.
 struct ClipTransform {
     float rows[3][4] = {};

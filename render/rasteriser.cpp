@@ -136,12 +136,9 @@ void Rasteriser::begin(Image& image, Colour background, float near_distance) {
 }
 
 Rasteriser::ScreenVertex Rasteriser::to_screen(const RasterVertex& vertex) const {
-    const auto& p = vertex.position;
-    const float inv_w = 1 / p.w;
-    const float x = (p.x * inv_w + 1) * 0.5f * static_cast<float>(image_->width);
-    const float y = (1 - p.y * inv_w) * 0.5f * static_cast<float>(image_->height);
-    return {std::llround(x * sub), std::llround(y * sub), inv_w,
-            vertex.u * inv_w,      vertex.v * inv_w,      vertex.light * inv_w};
+    const PixelPoint p = to_pixels(vertex.position, image_->width, image_->height);
+    return {std::llround(p.x * sub), std::llround(p.y * sub), p.inv_w,
+            vertex.u * p.inv_w,      vertex.v * p.inv_w,      vertex.light * p.inv_w};
 }
 
 void Rasteriser::triangle(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c,
@@ -290,13 +287,8 @@ void Rasteriser::line(ClipPoint a, ClipPoint b, Colour colour, LineDepth depth) 
     }
     if (t_begin > t_end)
         return;
-    const auto screen = [&](const ClipPoint& p) {
-        const float inv_w = 1 / p.w;
-        return ClipPoint{(p.x * inv_w + 1) * 0.5f * static_cast<float>(image_->width),
-                         (1 - p.y * inv_w) * 0.5f * static_cast<float>(image_->height), inv_w};
-    };
-    const ClipPoint from = screen(mix(a, b, t_begin));
-    const ClipPoint to = screen(mix(a, b, t_end));
+    const PixelPoint from = to_pixels(mix(a, b, t_begin), image_->width, image_->height);
+    const PixelPoint to = to_pixels(mix(a, b, t_end), image_->width, image_->height);
     const float dx = to.x - from.x;
     const float dy = to.y - from.y;
     const int steps =
@@ -309,7 +301,7 @@ void Rasteriser::line(ClipPoint a, ClipPoint b, Colour colour, LineDepth depth) 
             continue;
         const std::size_t index = static_cast<std::size_t>(y) * image_->width + x;
         if (depth == LineDepth::tested &&
-            mix(from.w, to.w, t) < depth_[index] * line_depth_tolerance)
+            mix(from.inv_w, to.inv_w, t) < depth_[index] * line_depth_tolerance)
             continue;
         image_->pixels[index] = colour;
     }

@@ -61,7 +61,10 @@ struct Picture {
     // The colour where a point of the model lands.
     Colour at(model::Vec3 point) const {
         const auto screen = camera.project(point, image.width, image.height);
-        EXPECT_TRUE(screen);
+        if (!screen) {
+            ADD_FAILURE() << "the point lies behind the camera";
+            return 0;
+        }
         return image.at(static_cast<int>(screen->x), static_cast<int>(screen->y));
     }
 
