@@ -24,6 +24,8 @@ bool model_has_file(ModelKind kind, const std::string& name, const std::string& 
 
 Result<> install_model(ModelKind kind, const std::string& name, const std::string& model,
                        const std::vector<std::string>& files) {
+    if (model.empty())
+        return fail("Please select a model before clicking install.");
     std::vector<Replacement> replacements;
     for (const auto& file : files) {
         const auto source = model_file(kind, name, model, file);

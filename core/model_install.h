@@ -17,7 +17,7 @@ bool model_has_file(ModelKind kind, const std::string& name, const std::string& 
                     const std::string& file);
 
 // Replaces the game's files of those names for the player type or weapon with the model's own,
-// all or nothing. The game directory is looked up afresh for each file.
+// all or nothing; a model must be picked. The game directory is looked up afresh for each file.
 Result<> install_model(ModelKind kind, const std::string& name, const std::string& model,
                        const std::vector<std::string>& files);
 

@@ -8,10 +8,10 @@ namespace core {
 
 namespace {
 
-constexpr ModelKindFacts player_facts{"player", "player.txt", 9,   "pbackup.txt",
-                                      "*.mdl",  "playeri",    true};
-constexpr ModelKindFacts weapon_facts{"weapon", "weapon.txt", 27,   "wbackup.txt",
-                                      "v*.mdl", "weaponi",    false};
+constexpr ModelKindFacts player_facts{"player",  "player.txt",        9,   "pbackup.txt", "*.mdl",
+                                      "playeri", "No model selected", true};
+constexpr ModelKindFacts weapon_facts{"weapon",  "weapon.txt",        27,   "wbackup.txt", "v*.mdl",
+                                      "weaponi", "No file selected.", false};
 
 bool is_fixed_type(const std::string& type) {
     return std::find(fixed_player_types.begin(), fixed_player_types.end(), type) !=
@@ -45,6 +45,12 @@ std::vector<std::string> model_files(ModelKind kind, const std::string& name) {
     for (const auto file : weapon_files)
         files.push_back(weapon_file_name(name, file));
     return files;
+}
+
+std::vector<std::string> previewed_files(ModelKind kind, const std::string& name) {
+    if (kind == ModelKind::player)
+        return model_files(kind, name);
+    return {weapon_file_name(name, WeaponFile::left), weapon_file_name(name, WeaponFile::right)};
 }
 
 Path game_model_folder(const Path& game_directory) {

@@ -14,12 +14,13 @@ namespace core {
 enum class ModelKind { player, weapon };
 
 struct ModelKindFacts {
-    const char* branch;          // the library's folder of the kind, in models
-    const char* name_list;       // the delivered list of its names, in the program folder
-    std::size_t listed_names;    // how many of that list's lines are names
-    const char* set_list;        // the list of its backup sets, in the program folder
-    const char* import_pattern;  // the files its import window lists
-    const char* last_folder_key; // where its import window remembers its folder
+    const char* branch;             // the library's folder of the kind, in models
+    const char* name_list;          // the delivered list of its names, in the program folder
+    std::size_t listed_names;       // how many of that list's lines are names
+    const char* set_list;           // the list of its backup sets, in the program folder
+    const char* import_pattern;     // the files its import window lists
+    const char* last_folder_key;    // where its import window remembers its folder
+    const char* nothing_to_preview; // what Preview says when no model is picked
     // A model holds every file of its kind (a player model is its one file), or any of them (a
     // weapon may lack a right-handed model): imports, backups and restores take what is there.
     bool model_holds_every_file;
@@ -48,6 +49,10 @@ std::string weapon_file_name(const std::string& weapon, WeaponFile file);
 
 // The files of one model of the kind, for a player type or a weapon.
 std::vector<std::string> model_files(ModelKind kind, const std::string& name);
+
+// The files of a model that Preview shows, the first that is there: a player model's one file, a
+// weapon's left model, else its right one.
+std::vector<std::string> previewed_files(ModelKind kind, const std::string& name);
 
 // Where the game keeps a file of the player type or weapon.
 Path game_file(const Path& game_directory, ModelKind kind, const std::string& name,

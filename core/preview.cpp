@@ -7,11 +7,35 @@
 
 namespace core {
 
-void preview_model(const Path& model) {
+namespace {
+
+void run_viewer(const Path& model) {
     // The model's path is quoted so that it reaches the viewer as one argument, blanks and all;
     // the viewer's own path is found in the command line however many blanks it holds.
     platform::run_and_wait(platform::native_path(platform::program_folder() / "mdl.exe") + " \"" +
                            platform::native_path(model) + '"');
+}
+
+} // namespace
+
+Result<> preview_source_file(const Path& folder, const std::string& picked_file) {
+    if (picked_file.empty())
+        return fail("No file selected.");
+    run_viewer(folder / picked_file);
+    return {};
+}
+
+Result<> preview_library_model(ModelKind kind, const std::string& name, const std::string& model) {
+    if (model.empty())
+        return fail(facts(kind).nothing_to_preview);
+    for (const auto& file : previewed_files(kind, name)) {
+        const auto path = model_file(kind, name, model, file);
+        if (facts(kind).model_holds_every_file || platform::is_ordinary_file(path)) {
+            run_viewer(path);
+            break;
+        }
+    }
+    return {};
 }
 
 Result<bool> hold_console() {

@@ -1,17 +1,24 @@
 #pragma once
 
-#include "core/result.h"
+#include "core/model_kinds.h"
 
-// The model viewer mdl.exe of the program folder, and the hidden console that the windows with a
-// Preview button hold while they are open, so that a console viewer has somewhere to write.
+#include <string>
+
+// Previews in the model viewer mdl.exe of the program folder, and the console that the windows
+// with a Preview button hold while they are open, so that a console viewer has somewhere to
+// write. A preview returns once the viewer has been closed; a viewer that is missing or cannot
+// start does nothing.
 namespace core {
 
-// Opens a model file in the viewer and returns once the viewer has been closed. A viewer that is
-// missing or cannot start does nothing.
-void preview_model(const Path& model);
+// The picked file of a source folder; empty when none is picked.
+Result<> preview_source_file(const Path& folder, const std::string& picked_file);
 
-// Sets the console up. True when one was set up and hidden: the window shows itself at once, as
-// the console took the focus from it.
+// A library model of the player type or weapon: a player model's file, whether it is there or
+// not, or a weapon's left model, else its right one, else nothing.
+Result<> preview_library_model(ModelKind kind, const std::string& name, const std::string& model);
+
+// Sets the console up. True when its appearance took the focus from the window, which then shows
+// itself at once.
 Result<bool> hold_console();
 
 void release_console();

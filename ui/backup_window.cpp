@@ -13,6 +13,26 @@
 
 namespace ui {
 
+namespace {
+
+// What the window says of each kind, in the order its list offers them.
+struct KindTexts {
+    core::ModelKind kind;
+    const char* item;
+    const char* working;
+    const char* done;
+};
+constexpr KindTexts kind_texts[] = {
+    {core::ModelKind::weapon, QT_TRANSLATE_NOOP("ui::BackupWindow", "Weapon models"),
+     QT_TRANSLATE_NOOP("ui::BackupWindow", "Backing up weapon models..."),
+     QT_TRANSLATE_NOOP("ui::BackupWindow", "Weapon model backup complete.")},
+    {core::ModelKind::player, QT_TRANSLATE_NOOP("ui::BackupWindow", "Player models"),
+     QT_TRANSLATE_NOOP("ui::BackupWindow", "Backing up player models"),
+     QT_TRANSLATE_NOOP("ui::BackupWindow", "Player model backup complete.")},
+};
+
+} // namespace
+
 BackupWindow::BackupWindow()
     : ChildWindow("mi_back", tr("Backup"), 2655, 2130),
       set_name_(named(new QLineEdit(this), "backup_name")),
@@ -22,8 +42,9 @@ BackupWindow::BackupWindow()
                          "lbl_confirm"))) {
     auto* back_up = named(new QPushButton(tr("&Backup"), this), "btn_backup");
     auto* ok = named(new QPushButton(tr("&Ok"), this), "btn_ok");
-    kinds_->addItems({tr("Weapon models"), tr("Player models")});
-    kinds_->setCurrentText(tr("Player models"));
+    for (int i = 0; i < static_cast<int>(std::size(kind_texts)); ++i)
+        kinds_->addItem(tr(kind_texts[i].item), i);
+    kinds_->setCurrentIndex(kinds_->findData(1));
 
     twips::place(set_name_, 0, 0, 2655, 375);
     twips::place(back_up, 0, 960, 1215, 495);
@@ -37,21 +58,11 @@ BackupWindow::BackupWindow()
 }
 
 void BackupWindow::back_up() {
-    status_->clear();
-    const auto set_name = local_text(set_name_->text());
-    core::Result<> made = core::Done{};
-    if (kinds_->currentText() == tr("Player models")) {
-        status_->setText(tr("Backing up player models"));
-        made = core::create_backup_set(core::ModelKind::player, set_name);
-        if (made)
-            status_->setText(tr("Player model backup complete."));
-    } else if (kinds_->currentText() == tr("Weapon models")) {
-        status_->setText(tr("Backing up weapon models"));
-        status_->setText(tr("Backing up weapon models..."));
-        made = core::create_backup_set(core::ModelKind::weapon, set_name);
-        if (made)
-            status_->setText(tr("Weapon model backup complete."));
-    }
+    const KindTexts& texts = kind_texts[kinds_->currentData().toInt()];
+    status_->setText(tr(texts.working));
+    const auto made = core::create_backup_set(texts.kind, local_text(set_name_->text()));
+    if (made)
+        status_->setText(tr(texts.done));
     message_box::show(made.messages());
 }
 

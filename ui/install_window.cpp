@@ -1,7 +1,9 @@
 #include "ui/install_window.h"
 
 #include "core/model_install.h"
+#include "core/preview.h"
 #include "ui/controls.h"
+#include "ui/message_box.h"
 #include "ui/slide_window.h"
 #include "ui/text.h"
 
@@ -37,6 +39,7 @@ InstallWindow::InstallWindow(const char* name, const QString& caption, int clien
 
     connect(controls_.ok, &QPushButton::clicked, this, &QWidget::close);
     connect(controls_.model_types, &QComboBox::activated, this, &InstallWindow::list_models);
+    connect(controls_.preview, &QPushButton::clicked, this, &InstallWindow::preview_model);
 }
 
 std::string InstallWindow::model_type() const {
@@ -55,6 +58,10 @@ void InstallWindow::list_models() {
     const QSignalBlocker blocker(controls_.models);
     controls_.models->clear();
     controls_.models->addItems(rows);
+}
+
+void InstallWindow::preview_model() {
+    message_box::show(core::preview_library_model(kind_, model_type(), model_name()).messages());
 }
 
 void InstallWindow::before_closing() {

@@ -42,6 +42,7 @@ protected:
     void list_models();
 
 private:
+    void preview_model();
     void before_closing() override;
 
     core::ModelKind kind_;

@@ -1,7 +1,6 @@
 #include "ui/player_install_window.h"
 
 #include "core/model_install.h"
-#include "core/preview.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
 #include "ui/twips.h"
@@ -38,29 +37,14 @@ PlayerInstallWindow::PlayerInstallWindow()
     twips::set_tab_order({c.install, c.ok, c.model_types, c.models, c.restore->show_button(),
                           c.restore->set_list(), c.restore->install_button(), c.preview});
 
-    connect(c.preview, &QPushButton::clicked, this, &PlayerInstallWindow::preview_model);
     connect(c.install, &QPushButton::clicked, this, &PlayerInstallWindow::install_model);
     hold_console();
-}
-
-void PlayerInstallWindow::preview_model() {
-    const auto type = model_type();
-    const auto model = model_name();
-    if (model.empty()) {
-        message_box::show("No model selected");
-        return;
-    }
-    core::preview_model(core::model_file(ModelKind::player, type, model, type + ".mdl"));
 }
 
 void PlayerInstallWindow::install_model() {
     controls().confirmation->clear();
     const auto type = model_type();
     const auto model = model_name();
-    if (model.empty()) {
-        message_box::show("Please select a model before clicking install.");
-        return;
-    }
     const auto installed = core::install_model(ModelKind::player, type, model,
                                                core::model_files(ModelKind::player, type));
     message_box::show(installed.messages());

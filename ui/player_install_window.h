@@ -13,7 +13,6 @@ public:
     PlayerInstallWindow();
 
 private:
-    void preview_model();
     void install_model();
 };
 

@@ -139,12 +139,7 @@ void SourceBrowser::list_files() {
 }
 
 void SourceBrowser::preview_picked_file() {
-    const auto file = picked_file();
-    if (file.empty()) {
-        message_box::show("No file selected.");
-        return;
-    }
-    core::preview_model(source_folder() / file);
+    message_box::show(core::preview_source_file(source_folder(), picked_file()).messages());
 }
 
 void SourceBrowser::fill_drives() {

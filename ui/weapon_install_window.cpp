@@ -2,7 +2,6 @@
 
 #include "core/model_install.h"
 #include "core/name_lists.h"
-#include "core/preview.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
@@ -17,7 +16,6 @@
 namespace ui {
 
 using core::ModelKind;
-using core::WeaponFile;
 
 WeaponInstallWindow::WeaponInstallWindow()
     : InstallWindow("install_weapon", tr("Install Weapon Model"), 3705, 4275,
@@ -49,7 +47,6 @@ WeaponInstallWindow::WeaponInstallWindow()
 
     connect(c.models, &QListWidget::itemSelectionChanged, this,
             &WeaponInstallWindow::show_files_of_model);
-    connect(c.preview, &QPushButton::clicked, this, &WeaponInstallWindow::preview_model);
     connect(c.install, &QPushButton::clicked, this, &WeaponInstallWindow::install_model);
 
     hold_console();
@@ -78,35 +75,16 @@ void WeaponInstallWindow::show_files_of_model() {
     }
 }
 
-void WeaponInstallWindow::preview_model() {
-    const auto model = model_name();
-    if (model.empty()) {
-        message_box::show("No file selected.");
-        return;
-    }
-    for (const auto file : {WeaponFile::left, WeaponFile::right}) {
-        const auto name = core::weapon_file_name(model_type(), file);
-        if (core::model_has_file(ModelKind::weapon, model_type(), model, name)) {
-            core::preview_model(core::model_file(ModelKind::weapon, model_type(), model, name));
-            return;
-        }
-    }
-}
-
 void WeaponInstallWindow::install_model() {
     controls().confirmation->clear();
-    const auto model = model_name();
-    if (model.empty()) {
-        message_box::show("Please select a model before clicking install.");
-        return;
-    }
     // Only a tick counts: a greyed box does not.
     std::vector<std::string> files;
     for (std::size_t i = 0; i < file_boxes_.size(); ++i) {
         if (file_boxes_[i]->checkState() == Qt::Checked)
             files.push_back(core::weapon_file_name(model_type(), core::weapon_files[i]));
     }
-    const auto installed = core::install_model(ModelKind::weapon, model_type(), model, files);
+    const auto installed =
+        core::install_model(ModelKind::weapon, model_type(), model_name(), files);
     message_box::show(installed.messages());
     if (installed)
         controls().confirmation->setText(tr("Install Complete"));

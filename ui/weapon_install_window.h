@@ -21,7 +21,6 @@ public:
 private:
     // Enables the boxes of the files the picked model holds, and unticks them all.
     void show_files_of_model();
-    void preview_model();
     void install_model();
 
     // A check box for each of the four files, in the order of weapon_files.

@@ -11,7 +11,7 @@ TEST(Process, APreviewHandsAQuotedPathWithBlanksToTheViewerAsOneArgument) {
     TestWorld::write(model, "model");
 
     // The program folder holds a blank, and the viewer's own path is not quoted.
-    core::preview_model(system_path(model));
+    EXPECT_TRUE(core::preview_source_file(system_path(model.parent_path()), "gign.mdl"));
     EXPECT_EQ(TestWorld::read(log), model.string() + "\n");
 
     // A program that is not there returns at once.
