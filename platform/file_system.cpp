@@ -58,6 +58,33 @@ Path staged_path(const Path& target) {
                 ".tessary-new");
 }
 
+namespace {
+
+// The staged copy stays only where it took the target's place.
+Result<> placed_or_discarded(const Path& target, Result<> placed) {
+    if (!placed)
+        discard_staged(target);
+    return placed;
+}
+
+} // namespace
+
+Result<> copy_file(const Path& from, const Path& to) {
+    if (exists(to))
+        return fail(std::make_error_code(std::errc::file_exists));
+    if (auto staged = stage_copy(from, to); !staged)
+        return staged;
+    return placed_or_discarded(to, detail::put_staged_as_new(to));
+}
+
+Result<> write_file(const Path& path, std::string_view content) {
+    if (auto writable = detail::check_writable(path); !writable)
+        return writable;
+    if (auto staged = detail::stage_text(path, content); !staged)
+        return staged;
+    return placed_or_discarded(path, put_staged_in_place(path));
+}
+
 std::optional<std::string> first_ordinary_file(const Path& folder) {
     for (auto& entry : list_folder(folder)) {
         if (!entry.is_folder && !entry.is_hidden && !entry.is_system)

@@ -12,6 +12,15 @@ namespace platform::detail {
 // home platform's file systems return it (letters compare as capitals, so "_" sorts after them).
 void sort_listing(std::vector<FolderEntry>& entries);
 
+// The text staged beside the target, as stage_copy() stages a file.
+Result<> stage_text(const Path& target, std::string_view content);
+
+// Refuses a file that may not be written to, such as a read-only one.
+Result<> check_writable(const Path& path);
+
+// Puts the staged copy in place under the target's name, which must not exist yet.
+Result<> put_staged_as_new(const Path& target);
+
 // Done when there is no error, else the failure that names it.
 inline Result<> outcome(std::error_code error) {
     if (error)

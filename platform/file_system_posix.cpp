@@ -298,16 +298,8 @@ Result<> stage_copy(const Path& from, const Path& target) {
     return detail::outcome(stage(target, [&in](int out) { return copy_contents(in.get(), out); }));
 }
 
-Result<> copy_file(const Path& from, const Path& to) {
-    if (exists(to))
-        return fail(std::make_error_code(std::errc::file_exists));
-    if (auto staged = stage_copy(from, to); !staged)
-        return staged;
-    if (auto error = rename_native(native_staged_path(to), native_path(to))) {
-        discard_staged(to);
-        return fail(error);
-    }
-    return {};
+Result<> detail::put_staged_as_new(const Path& target) {
+    return detail::outcome(rename_native(native_staged_path(target), native_path(target)));
 }
 
 Result<> put_staged_in_place(const Path& target) {
@@ -364,18 +356,14 @@ Result<std::string> read_file(const Path& path, std::size_t max_size) {
     return content;
 }
 
-Result<> write_file(const Path& path, std::string_view content) {
+Result<> detail::check_writable(const Path& path) {
     const auto native = native_path(path);
-    if (::access(native.c_str(), F_OK) == 0 &&
-        ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0)
-        return fail(last_errno());
-    if (auto error = stage(path, [content](int out) { return write_all(out, content); }))
-        return fail(error);
-    if (auto placed = put_staged_in_place(path); !placed) {
-        discard_staged(path);
-        return placed;
-    }
-    return {};
+    return checked(::access(native.c_str(), F_OK) != 0 ||
+                   ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) == 0);
+}
+
+Result<> detail::stage_text(const Path& target, std::string_view content) {
+    return detail::outcome(stage(target, [content](int out) { return write_all(out, content); }));
 }
 
 } // namespace platform

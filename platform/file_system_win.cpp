@@ -238,18 +238,11 @@ Result<> stage_copy(const Path& from, const Path& target) {
         stage(target, [&in](HANDLE out) { return copy_contents(in.get(), out); }));
 }
 
-Result<> copy_file(const Path& from, const Path& to) {
-    if (exists(to))
-        return fail(std::error_code(ERROR_FILE_EXISTS, std::system_category()));
-    if (auto staged = stage_copy(from, to); !staged)
-        return staged;
-    const std::wstring staged = wide_path(staged_path(to));
-    auto placed = unhide_staged(staged);
-    if (placed)
-        placed = checked(MoveFileExW(staged.c_str(), wide_path(to).c_str(), 0));
-    if (!placed)
-        discard_staged(to);
-    return placed;
+Result<> detail::put_staged_as_new(const Path& target) {
+    const std::wstring staged = wide_path(staged_path(target));
+    if (auto unhidden = unhide_staged(staged); !unhidden)
+        return unhidden;
+    return checked(MoveFileExW(staged.c_str(), wide_path(target).c_str(), 0));
 }
 
 Result<> put_staged_in_place(const Path& target) {
@@ -308,18 +301,16 @@ Result<std::string> read_file(const Path& path, std::size_t max_size) {
     return content;
 }
 
-Result<> write_file(const Path& path, std::string_view content) {
+Result<> detail::check_writable(const Path& path) {
     const DWORD attributes = attributes_of(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return fail(std::error_code(ERROR_ACCESS_DENIED, std::system_category()));
-    if (auto error = stage(
-            path, [content](HANDLE out) { return write_all(out, content.data(), content.size()); }))
-        return fail(error);
-    if (auto placed = put_staged_in_place(path); !placed) {
-        discard_staged(path);
-        return placed;
-    }
     return {};
+}
+
+Result<> detail::stage_text(const Path& target, std::string_view content) {
+    return detail::outcome(stage(
+        target, [content](HANDLE out) { return write_all(out, content.data(), content.size()); }));
 }
 
 } // namespace platform

@@ -15,9 +15,9 @@ bool is_text(DWORD type) {
 std::optional<RegistryValue> query(HKEY root, const std::string& key_path,
                                    const std::string& value_name, std::size_t buffer_size,
                                    REGSAM view) {
-    // Keys are opened for reading only. Asking for more, as the old mask 0x2003F did, is refused
-    // on HKEY_LOCAL_MACHINE to a 64-bit program of a user without elevation, and the game would
-    // never be found.
+    // Keys are opened for reading only, deliberately: asking for the rights to set values and
+    // make keys too (the mask 0x2003F) is refused on HKEY_LOCAL_MACHINE to a 64-bit program run
+    // without elevation, and the game would never be found.
     HKEY key = nullptr;
     if (RegOpenKeyExW(root, widened(key_path).c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS)
         return std::nullopt;

@@ -5,8 +5,8 @@
 
 namespace ui {
 
-// Every control carries its name from the window's design as its object name: that is its
-// stable identity, by which tests find it too.
+// Every window, control and menu action carries a fixed object name: its stable identity, the
+// same in every language and layout, by which tests find it too.
 template <typename Control> Control* named(Control* control, const char* name) {
     control->setObjectName(QString::fromLatin1(name));
     return control;

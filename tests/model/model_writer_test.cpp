@@ -19,7 +19,7 @@ void put(Bytes& bytes, std::size_t at, const char* text) {
     std::memcpy(bytes.data() + at, text, std::strlen(text));
 }
 
-// The smallest model, field by field at the offsets the format's recipe fixes.
+// The smallest model, written out field by field at its fields' offsets.
 Bytes recipe_bytes() {
     Bytes bytes(1884);
     put(bytes, 0, "IDST");

@@ -158,7 +158,7 @@ template <typename T> std::function<void(Bytes&)> put(std::size_t at, T value) {
 
 } // namespace
 
-// The smallest model with one thing wrong at a time, at the offsets the format's recipe fixes.
+// The smallest model with one thing wrong at a time, at the offsets of its fields.
 TEST(Refusal, RefusesEachDamageWithItsReason) {
     const struct {
         std::function<void(Bytes&)> damage;
