@@ -2,6 +2,7 @@
 
 #include "core/backup_sets.h"
 #include "core/set_lists.h"
+#include "ui/controls.h"
 #include "ui/message_box.h"
 #include "ui/slide_window.h"
 #include "ui/text.h"
@@ -13,12 +14,11 @@
 namespace ui {
 
 RestoreControls::RestoreControls(QWidget* window, QLabel* confirmation, Design design)
-    : QObject(window), show_button_(new QPushButton(tr("Install Backup"), window)),
-      sets_(new QListWidget(window)), install_(new QPushButton(tr("Install"), window)),
-      window_(window), confirmation_(confirmation), design_(design) {
-    show_button_->setObjectName(QString::fromLatin1(design_.show_button_name));
-    sets_->setObjectName(QStringLiteral("lst_backup"));
-    install_->setObjectName(QStringLiteral("btn_installbackup"));
+    : QObject(window),
+      show_button_(named(new QPushButton(tr("Install Backup"), window), design.show_button_name)),
+      sets_(named(new QListWidget(window), "lst_backup")),
+      install_(named(new QPushButton(tr("Install"), window), "btn_installbackup")), window_(window),
+      confirmation_(confirmation), design_(design) {
     sets_->setSelectionMode(QAbstractItemView::SingleSelection);
 
     connect(show_button_, &QPushButton::clicked, this, &RestoreControls::show_sets);

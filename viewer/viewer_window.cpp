@@ -212,8 +212,7 @@ QGroupBox* ViewerWindow::build_choice_box() {
     for (std::size_t part = 0; part < parts.size(); ++part) {
         if (parts[part].choices.size() < 2)
             continue;
-        auto* choices = new QComboBox;
-        choices->setObjectName(QStringLiteral("body_part_%1").arg(part));
+        auto* choices = ui::named(new QComboBox, ("body_part_" + std::to_string(part)).c_str());
         for (const auto& choice : parts[part].choices)
             choices->addItem(QString::fromLocal8Bit(choice));
         // Digits give every body part an access key of its own, however many there are.
