@@ -4,7 +4,7 @@
 
 namespace app {
 
-// Tessary's icon: a stack of three tiles, drawn rather than shipped as an image file.
+// Tessary's icon: a stack of three tiles.
 QIcon app_icon();
 
 } // namespace app

@@ -60,7 +60,7 @@ BackupWindow::BackupWindow()
 void BackupWindow::back_up() {
     const KindTexts& texts = kind_texts[kinds_->currentData().toInt()];
     status_->setText(tr(texts.working));
-    const auto made = core::create_backup_set(texts.kind, local_text(set_name_->text()));
+    const auto made = core::create_backup_set(texts.kind, core_text(set_name_->text()));
     if (made)
         status_->setText(tr(texts.done));
     message_box::show(made.messages());

@@ -42,9 +42,9 @@ void ImportWindow::open_first_folder() {
 
 void ImportWindow::import_picked_file() {
     confirmation_->clear();
-    const auto imported = import(
-        {browser_->source_folder(), browser_->picked_file(), local_text(model_name_->text())},
-        settings_);
+    const auto imported =
+        import({browser_->source_folder(), browser_->picked_file(), core_text(model_name_->text())},
+               settings_);
     message_box::show(imported.messages());
     if (imported && imported->confirmed)
         confirmation_->setText(model_name_->text() + tr(" imported"));

@@ -43,12 +43,12 @@ InstallWindow::InstallWindow(const char* name, const QString& caption, int clien
 }
 
 std::string InstallWindow::model_type() const {
-    return local_text(controls_.model_types->currentText());
+    return core_text(controls_.model_types->currentText());
 }
 
 std::string InstallWindow::model_name() const {
     const auto selected = controls_.models->selectedItems();
-    return selected.isEmpty() ? std::string() : local_text(selected.first()->text());
+    return selected.isEmpty() ? std::string() : core_text(selected.first()->text());
 }
 
 void InstallWindow::list_models() {

@@ -41,7 +41,7 @@ void RestoreControls::show_sets() {
 void RestoreControls::install_selected_set() {
     const auto selected = sets_->selectedItems();
     const QString set_name = selected.isEmpty() ? QString() : selected.first()->text();
-    const auto restored = core::restore_backup_set(design_.kind, local_text(set_name));
+    const auto restored = core::restore_backup_set(design_.kind, core_text(set_name));
     message_box::show(restored.messages());
     if (!restored)
         return;

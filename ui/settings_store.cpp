@@ -25,7 +25,7 @@ std::optional<std::string> SettingsStore::read(const std::string& section,
     const auto value = store().value(address(section, key));
     if (!value.isValid())
         return std::nullopt;
-    return local_text(value.toString());
+    return core_text(value.toString());
 }
 
 void SettingsStore::write(const std::string& section, const std::string& key,

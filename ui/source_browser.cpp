@@ -110,12 +110,12 @@ bool SourceBrowser::set_folder(const QString& path) {
 }
 
 core::Path SourceBrowser::source_folder() const {
-    return core::Path(local_text(QDir::toNativeSeparators(folder_)));
+    return core::Path(core_text(QDir::toNativeSeparators(folder_)));
 }
 
 std::string SourceBrowser::picked_file() const {
     const auto selected = files_->selectedItems();
-    return selected.isEmpty() ? std::string() : local_text(selected.first()->text());
+    return selected.isEmpty() ? std::string() : core_text(selected.first()->text());
 }
 
 QList<QWidget*> SourceBrowser::controls_in_tab_order() const {

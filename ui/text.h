@@ -6,14 +6,13 @@
 
 namespace ui {
 
-// Text crosses between the windows and the core here: the core holds it in the system's 8-bit
-// encoding.
+// Text crosses between the windows and the core here: the core holds it in UTF-8.
 inline QString qtext(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string local_text(const QString& text) {
-    return text.toLocal8Bit().toStdString();
+inline std::string core_text(const QString& text) {
+    return text.toStdString();
 }
 
 } // namespace ui

@@ -105,11 +105,11 @@ void ViewerWindow::open() {
     file_size_ = info.size();
     setWindowTitle(file_name_);
 
-    auto loaded = model::load_model(QFile::encodeName(path_).toStdString());
+    auto loaded = model::load_model(path_.toStdString());
     if (!loaded) {
         QStringList reasons;
         for (const auto& text : loaded.messages())
-            reasons << QString::fromLocal8Bit(text);
+            reasons << QString::fromStdString(text);
         if (reasons.isEmpty())
             reasons << tr("The file could not be read.");
         show_failure(tr("%1 cannot be shown.").arg(file_name_) + QStringLiteral("\n\n") +

@@ -6,7 +6,7 @@
 
 TEST(Process, APreviewHandsAQuotedPathWithBlanksToTheViewerAsOneArgument) {
     TestWorld world;
-    const auto log = world.install_recording_viewer();
+    const auto log = world.install_recorder();
     const auto model = world.root / "My Models" / "gign.mdl";
     TestWorld::write(model, "model");
 

@@ -137,10 +137,13 @@ void TestWorld::make_library() {
     require(made.ok(), made.ok() ? "" : made.messages().front());
 }
 
-fs::path TestWorld::install_recording_viewer() const {
-    const auto log = root / "viewer.log";
+fs::path TestWorld::install_recorder(fs::path as) const {
+    const auto log = root / "arguments.log";
     set_environment("TESSARY_ARGUMENTS_LOG", log.string());
-    fs::copy_file(TESSARY_RECORDER, program / "mdl.exe");
+    if (as.empty())
+        as = program / "mdl.exe";
+    fs::create_directories(as.parent_path());
+    fs::copy_file(TESSARY_RECORDER, as);
     return log;
 }
 

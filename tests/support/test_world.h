@@ -56,9 +56,10 @@ public:
     // The library tree, as a first start makes it.
     void make_library();
 
-    // Puts a stand-in model viewer in the program folder as mdl.exe: it adds each argument it is
-    // given, a line each, to the file it gives back.
-    std::filesystem::path install_recording_viewer() const;
+    // Puts a stand-in program at that path, by default the model viewer mdl.exe of the program
+    // folder: it adds each argument it is given, a line each, to the file it gives back, which it
+    // makes when it runs.
+    std::filesystem::path install_recorder(std::filesystem::path as = {}) const;
 
     std::filesystem::path game_file(const std::string& relative) const;    // under cstrike\models
     std::filesystem::path library_file(const std::string& relative) const; // under models

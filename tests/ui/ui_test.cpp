@@ -114,7 +114,7 @@ private slots:
 
     void eachImportWindowImportsAndConfirmsUntilTheNextClickOnAFile() {
         GameWorld world;
-        const auto log = world.install_recording_viewer();
+        const auto log = world.install_recorder();
         for (const auto* file : {"gign.mdl", "v_ak47.mdl", "w_ak47.mdl", "a.txt"})
             TestWorld::write(world.downloads / file, file);
         auto* player = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
@@ -184,7 +184,7 @@ private slots:
              {"Full/v_ak47.mdl", "Full/v_ak47_r.mdl", "Full/w_ak47.mdl", "Full/p_ak47.mdl",
               "WP/w_ak47.mdl", "WP/p_ak47.mdl", "Right/v_ak47_r.mdl", "loose.mdl"})
             TestWorld::write(world.library_file(std::string("weapon/ak47/") + file), file);
-        const auto log = world.install_recording_viewer();
+        const auto log = world.install_recorder();
         auto* window = UiWorld::open(*world.main_window, "mi_install_weapon", "install_weapon");
         QCOMPARE(child<QComboBox>(window, "cmb_model_type")->count(), 27);
         QCOMPARE(child<QComboBox>(window, "cmb_model_type")->currentText(), QStringLiteral("ak47"));
@@ -344,10 +344,8 @@ private slots:
         const auto main_window = world.start();
         auto* window = UiWorld::open(*main_window, "mi_about", "frmAbout");
         click(window, "cmdSysInfo");
-        const auto marker = world.root / "started";
         const auto tool = world.root / "Info Tools" / "MSINFO32.EXE";
-        TestWorld::write(tool, "#!/bin/sh\ntouch '" + marker.string() + "'\n");
-        fs::permissions(tool, fs::perms::owner_all, fs::perm_options::add);
+        const auto marker = world.install_recorder(tool);
         world.registry.set_text("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
                                 tool.parent_path().string(), 1, true, TestRegistry::View::native);
         click(window, "cmdSysInfo");
