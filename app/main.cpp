@@ -10,5 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(core::app_title));
     QApplication::setWindowIcon(app::app_icon());
     const auto main_window = app::start_tessary();
+    if (!main_window)
+        return 1;
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
+#include "core/library_tree.h"
+#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -23,6 +25,10 @@ void use_window_font() {
 
 std::unique_ptr<MainWindow> start_tessary() {
     use_window_font();
+    if (const auto writable = core::check_program_folder(); !writable) {
+        ui::message_box::show(writable.messages());
+        return nullptr;
+    }
     auto window = std::make_unique<MainWindow>();
     if (const QScreen* screen = QApplication::primaryScreen()) {
         QRect frame = window->frameGeometry();

@@ -60,6 +60,20 @@ Result<> create_library_tree() {
     return {};
 }
 
+Result<> check_program_folder() {
+    const auto& folder = platform::program_folder();
+    const auto probe = platform::staged_path(folder / "write-test");
+    (void)platform::remove_empty_folder(probe); // left by a start that was killed
+    const auto made = platform::create_folder(probe);
+    if (!made)
+        return fail("Tessary keeps its model library in the folder it is started from, " +
+                    platform::native_path(folder) + ", but it cannot write there (" + made.why() +
+                    "). Move the Tessary folder to a place of your own, such as your Documents "
+                    "folder, and start it from there.");
+    (void)platform::remove_empty_folder(probe);
+    return {};
+}
+
 Result<> start_up(Settings& settings) {
     if (settings.read("settings", "install path").value_or("").empty())
         settings.write("settings", "install path", platform::program_folder().text());

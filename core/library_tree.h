@@ -12,6 +12,11 @@ namespace core {
 // "models" folder and the next start tries again.
 Result<> create_library_tree();
 
+// Tessary keeps its library and its set lists in the program folder, so it can only run where it
+// may write: a folder unpacked under Program Files, or onto read-only media, is refused with a
+// text that says so, before anything else happens.
+Result<> check_program_folder();
+
 // What a start does before the main window shows: records the program folder under "install
 // path" unless a folder is recorded already, and makes the library tree when the program folder
 // has no "models" yet.

@@ -115,6 +115,25 @@ TEST(Faults, ARestoreOrInstallThatFailsLeavesTheGameUntouched) {
     EXPECT_EQ(world.snapshot(), before);
 }
 
+TEST(Faults, AProgramFolderThatCannotBeWrittenIsFoundAtStart) {
+    TestWorld world;
+    const auto before = world.snapshot();
+    {
+        Unprivileged unprivileged(world.root);
+        const auto write =
+            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        fs::permissions(world.program, write, fs::perm_options::remove);
+        const auto checked = core::check_program_folder();
+        fs::permissions(world.program, fs::perms::owner_write, fs::perm_options::add);
+        ASSERT_FALSE(checked);
+        EXPECT_NE(checked.messages().at(0).find(world.program.string() + ", but it cannot write"),
+                  std::string::npos);
+    }
+    EXPECT_EQ(world.snapshot(), before);
+    EXPECT_TRUE(core::check_program_folder());
+    EXPECT_EQ(world.snapshot(), before);
+}
+
 TEST(Faults, AReplaceStagesBesideTheGameFileAndClearsWhatAKilledRunLeft) {
     FaultWorld world;
     TestWorld::write(world.library_file("player/gign/Blue/gign.mdl"), std::string(64 * 1024, 'B'));
