@@ -17,7 +17,8 @@ namespace ui {
 
 InstallWindow::InstallWindow(const char* name, const QString& caption, int client_width,
                              int client_height, RestoreControls::Design restore_design)
-    : ChildWindow(name, caption, client_width, client_height), kind_(restore_design.kind) {
+    : ChildWindow(name, caption, client_width, client_height), kind_(restore_design.kind),
+      opening_width_(restore_design.narrow_width) {
     auto* confirmation = wrapping(named(new QLabel(this), "lbl_confirm"));
     controls_ = {
         named(new QPushButton(tr("&Install"), this), "btn_install"),
@@ -35,7 +36,7 @@ InstallWindow::InstallWindow(const char* name, const QString& caption, int clien
     controls_.models->setUniformItemSizes(true); // keeps a list of thousands of models quick
 
     // The restore controls lie just beyond the right edge until the window slides open.
-    set_outer_width(this, restore_design.narrow_width);
+    set_outer_width(this, opening_width_);
 
     connect(controls_.ok, &QPushButton::clicked, this, &QWidget::close);
     connect(controls_.model_types, &QComboBox::activated, this, &InstallWindow::list_models);
@@ -58,6 +59,13 @@ void InstallWindow::list_models() {
     const QSignalBlocker blocker(controls_.models);
     controls_.models->clear();
     controls_.models->addItems(rows);
+}
+
+void InstallWindow::showEvent(QShowEvent* event) {
+    if (!shown_)
+        set_outer_width(this, opening_width_);
+    shown_ = true;
+    ChildWindow::showEvent(event);
 }
 
 void InstallWindow::preview_model() {

@@ -41,11 +41,17 @@ protected:
     // Lists the models of the picked player type or weapon, last listed first.
     void list_models();
 
+    // The opening width counts the window's frame, which the system gives the window only as it
+    // is first shown: the width is set again then, so that sliding open and shut returns to it.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void preview_model();
     void before_closing() override;
 
     core::ModelKind kind_;
+    int opening_width_;
+    bool shown_ = false;
     Controls controls_;
 };
 
