@@ -15,7 +15,9 @@ namespace {
 std::string outline(const KeyValuesNode& object) {
     std::string text;
     for (const auto& entry : object.children) {
-        text += (text.empty() ? "" : ";") + entry.key;
+        if (!text.empty())
+            text += ';';
+        text += entry.key;
         text += entry.is_object ? "{" + outline(entry) + "}" : "=" + entry.text;
     }
     return text;
