@@ -43,6 +43,12 @@ struct SequenceInfo {
     float fps = 0;
     int frame_count = 1;
     bool looping = false;
+    // The sets of animation the pose mixes between (player models aim with them), and the range
+    // they span from the first set to the last: degrees when they turn a bone, else units.
+    int blends = 1;
+    float blend_start = 0;
+    float blend_end = 0;
+    bool blend_turns = false;
 };
 
 struct BodyPartInfo {
@@ -82,12 +88,20 @@ struct DrawList {
     Vec3 max;
 };
 
+struct Box {
+    Vec3 min;
+    Vec3 max;
+};
+
 // What to draw: the reference pose or a moment of a sequence, and the model's choices.
 struct Pose {
-    int sequence = -1;             // -1: the reference pose
-    float frame = 0;               // between two frames, the pose is interpolated
-    std::vector<int> body_choices; // per body part, the chosen model; missing entries are 0
-    int skin = 0;                  // skin family; out of range counts as the nearest one
+    int sequence = -1;               // -1: the reference pose
+    float frame = 0;                 // between two frames, the pose is interpolated
+    std::vector<int> body_choices{}; // per body part, the chosen model; missing entries are 0
+    int skin = 0;                    // skin family; out of range counts as the nearest one
+    // Across the sequence's blend sets, from 0 at the first to 1 at the last; between two sets
+    // the pose mixes them.
+    float blend = 0.5f;
 };
 
 class StudioModel {

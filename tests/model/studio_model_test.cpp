@@ -58,6 +58,15 @@ void expect_quad(const model::DrawList& list, const Quad& expected, const std::s
 constexpr Quad as_stored{{{0, -8, 0}, {0, -8, 16}, {0, 8, 0}, {0, 8, 16}}};
 constexpr Quad quarter_turn{{{8, 0, 0}, {8, 0, 16}, {-8, 0, 0}, {-8, 0, 16}}};
 
+// The tiny model whose sequence has a second blend set, turned a quarter about Z at every frame.
+Description blended_model() {
+    Description blended = tiny_model();
+    auto turned = blended.sequences[0].animation;
+    turned[0][5] = {4096, 4096, 4096};
+    blended.sequences[0].more_blends = {turned};
+    return blended;
+}
+
 } // namespace
 
 TEST(ReadModel, ReadsTheSmallestModel) {
@@ -207,12 +216,14 @@ TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
     constexpr Quad rolled_then_turned{{{0, 0, -8}, {16, 0, -8}, {0, 0, 8}, {16, 0, 8}}};
     Description rolled = tiny_model();
     rolled.bones[0].value[3] = rolled.bones[0].value[5] = std::numbers::pi_v<float> / 2;
+    const Description blended = blended_model();
     const struct {
         const char* name;
         Description description;
         int sequence;
         float frame;
         Quad expected;
+        float blend = 0.5f;
     } cases[] = {
         {"reference pose", tiny_model(), -1, 0, as_stored},
         {"frame 1", tiny_model(), 0, 1, quarter_turn},
@@ -221,11 +232,14 @@ TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
         {"sequence past the end", tiny_model(), 4, 1, quarter_turn},
         {"roll about X before yaw about Z", rolled, -1, 0, rolled_then_turned},
         {"a chain of bones turned at its root", model_writer::chained_model(3), 0, 1, quarter_turn},
+        {"halfway between two blend sets", blended, 0, 0, eighth_turn},
+        {"the last blend set", blended, 0, 0, quarter_turn, 1},
+        {"a blend before the first set", blended, 0, 0, as_stored, -3},
     };
     for (const auto& c : cases) {
         const auto model = read(c.description);
         ASSERT_TRUE(model.ok()) << c.name << ": " << model.messages().at(0);
-        expect_quad(model->draw({c.sequence, c.frame, {}, 0}), c.expected, c.name);
+        expect_quad(model->draw({c.sequence, c.frame, {}, 0, c.blend}), c.expected, c.name);
     }
 }
 

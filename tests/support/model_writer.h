@@ -33,6 +33,9 @@ struct Sequence {
     std::array<Point, 2> bounds{}; // least and greatest corner
     bool in_group_file = false;    // else the main file holds the animation
     Animation animation{};
+    // Blend sets after the first, which with it span the range from the first set to the last.
+    std::vector<Animation> more_blends{};
+    std::array<float, 2> blend_range{0, 1};
 };
 
 using Corner = std::array<int, 4>; // vertex, normal, s, t
