@@ -125,6 +125,11 @@ public:
     // can be drawn.
     DrawList draw(const Pose& pose) const;
 
+    // The bounds of everything the pose's sequence draws with the pose's body choices, over all
+    // its frames and blend sets; its frame, blend and skin do not matter. Nothing when the
+    // choices draw nothing.
+    std::optional<Box> bounds(const Pose& pose) const;
+
     // The choice of each body part that a body value selects, as the game numbers the
     // combinations of choices: the first part counts fastest. A negative value selects choice 0.
     std::vector<int> body_choices(int body_value) const;

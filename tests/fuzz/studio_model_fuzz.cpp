@@ -24,11 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!model)
         return 0;
     // Whatever was accepted must pose and draw: every sequence at its ends and between frames,
-    // between blend sets and beyond them, and one past the last, with choices out of range.
+    // between blend sets and beyond them, and one past the last, with choices out of range; and
+    // its bounds over all frames.
     const std::vector<int> choices(model->body_parts().size(), 1);
-    for (int sequence = -1; sequence <= static_cast<int>(model->sequences().size()); ++sequence)
+    for (int sequence = -1; sequence <= static_cast<int>(model->sequences().size()); ++sequence) {
         for (const float frame : {0.0f, 0.5f, model->frame_at(sequence, 1e9), 1e30f})
             for (const float blend : {0.3f, -1e30f})
                 (void)model->draw({sequence, frame, choices, 1, blend});
+        (void)model->bounds({sequence, 0, choices});
+    }
     return 0;
 }

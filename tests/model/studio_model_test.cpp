@@ -243,6 +243,20 @@ TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
     }
 }
 
+TEST(Pose, BoundsHoldEveryFrameAndBlendSetOfTheSequence) {
+    // The quad in the plane X = 0, and turned a quarter about Z at some frame or blend set.
+    for (const auto& [description, sequence, reach_x] : {std::tuple{tiny_model(), -1, 0.0f},
+                                                         {tiny_model(), 0, 8.0f},
+                                                         {blended_model(), 0, 8.0f}}) {
+        const auto box = read(description)->bounds({sequence});
+        ASSERT_TRUE(box);
+        EXPECT_NEAR(box->min.x, -reach_x, 1e-3) << sequence;
+        EXPECT_NEAR(box->max.x, reach_x, 1e-3) << sequence;
+        EXPECT_EQ(std::tuple(box->min.y, box->min.z, box->max.y, box->max.z),
+                  std::tuple(-8, 0, 8, 16));
+    }
+}
+
 TEST(Pose, ReadsSamplesAcrossRuns) {
     // X animated through two runs appended to the file: (1 sample, 2 frames) of 256, then
     // (1 sample, 1 frame) of 512: X = 1, 1, 2 units. ZR repeats its run's last sample at frame 2.

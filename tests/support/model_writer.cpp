@@ -265,10 +265,8 @@ Description body_parts_model(const std::vector<int>& choices_per_part) {
     return description;
 }
 
-Description large_model() {
+Description large_model(int ring, int frames) {
     constexpr int bones = 40;
-    constexpr int ring = 38; // corners around the tube
-    constexpr int frames = 31;
     constexpr double pi = std::numbers::pi;
     Description description;
     description.name = "large.mdl";
@@ -309,17 +307,17 @@ Description large_model() {
                           texture.palette.begin() + entry * 3);
     description.textures = {texture};
     description.skins = {{0}};
-    for (const char* label : {"sway", "bend", "twist", "wave"}) {
-        // About each axis of each bone, a sine over the frames, a whole period per sequence.
-        Sequence& sequence = description.sequences.emplace_back(
-            Sequence{.label = label, .fps = 30, .frames = frames, .animation = Animation(bones)});
-        for (int bone = 0; bone < bones; ++bone)
-            for (int axis = 3; axis < 6; ++axis)
-                for (int frame = 0; frame < frames; ++frame)
-                    sequence.animation[bone][axis].push_back(static_cast<std::int16_t>(
-                        std::lround(300.0 * (axis - 2) *
-                                    std::sin(bone * 0.3 + axis + 2 * pi * frame / (frames - 1)))));
-    }
+    Animation swaying(bones);
+    // About each axis of each bone, a sine over the frames, a whole period per sequence.
+    for (int bone = 0; bone < bones; ++bone)
+        for (int axis = 3; axis < 6; ++axis)
+            for (int frame = 0; frame < frames; ++frame)
+                swaying[bone][axis].push_back(static_cast<std::int16_t>(
+                    std::lround(300.0 * (axis - 2) *
+                                std::sin(bone * 0.3 + axis + 2 * pi * frame / (frames - 1)))));
+    for (const char* label : {"sway", "bend", "twist", "wave"})
+        description.sequences.push_back(
+            {.label = label, .fps = 30, .frames = frames, .animation = swaying});
     return description;
 }
 

@@ -104,8 +104,9 @@ Description two_skin_model();
 // units along Y.
 Description body_parts_model(const std::vector<int>& choices_per_part);
 
-// A model to time with: a tube of 3,040 triangles in two meshes around 40 bones standing in a
-// chain, a 512 × 512 texture, and 4 sequences of 31 frames that sway every bone.
-Description large_model();
+// A model to time with: a tube of 80 × ring triangles (3,040 unless told) in two meshes around 40
+// bones standing in a chain 80 units tall, a 512 × 512 texture, and 4 sequences of that many
+// frames that sway every bone.
+Description large_model(int ring = 38, int frames = 31);
 
 } // namespace model_writer
