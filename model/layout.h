@@ -38,7 +38,8 @@ inline constexpr TableField body_parts{204, 208};
 inline constexpr TableField attachments{212, 216};
 } // namespace header
 
-// The header of a sequence group file; its id, version and length lie where the main header's do.
+// The header of a sequence group file; its id, version, name and length lie where the main
+// header's do.
 namespace group_header {
 inline constexpr Offset size = 76;
 } // namespace group_header

@@ -164,4 +164,22 @@ platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file
 // regular files of at most 64 MiB are read.
 platform::Result<StudioModel> load_model(const std::string& path);
 
+// A sequence group file ("hostage01.mdl"), which holds animation of the model it belongs to and
+// nothing to draw.
+struct GroupFile {
+    // The file name of its model ("hostage.mdl"); empty when neither the group file's own name
+    // nor the one stored in it, the path the game loads it by ("models\hostage01.mdl"), tells.
+    std::string model;
+};
+
+// Reads the header of a group file, which tells its model.
+platform::Result<GroupFile> read_group_file(std::span<const std::uint8_t> bytes,
+                                            std::string_view file_name);
+// Reads a group file on disk, an ordinary file of at most 64 MiB.
+platform::Result<GroupFile> load_group_file(const std::string& path);
+
+// The file name of the model whose texture file this is ("gignT.mdl" or "gignt.mdl" gives
+// "gign.mdl"); empty for a name that is not a texture file's.
+std::string texture_file_owner(std::string_view file_name);
+
 } // namespace model

@@ -149,6 +149,13 @@ TEST(LoadModel, FindsCompanionsBesideTheFileWhateverTheirCase) {
     EXPECT_EQ(model->textures().at(0).name, "quad.bmp");
     EXPECT_NEAR(model->draw({0, 1, {}, 0}).min.x, -8, 1e-4); // turned a quarter about Z
 
+    // Opened alone, each names the model it belongs to: by its own name, else the stored one.
+    EXPECT_EQ(model::texture_file_owner("oranget.mdl"), "orange.mdl");
+    EXPECT_EQ(model::load_group_file((folder / "ORANGE01.MDL").string())->model, "ORANGE.mdl");
+    EXPECT_EQ(model::read_group_file(files.group, "renamed.mdl")->model, "stored name.mdl");
+    EXPECT_EQ(model::load_group_file((folder / "orange.mdl").string()).messages().at(0),
+              "the file is not a sequence group file");
+
     fs::remove(folder / "ORANGE01.MDL");
     EXPECT_EQ(load("orange.mdl").messages().at(0), "sequence group file orange01.mdl is missing");
     fs::remove(folder / "oranget.mdl");
