@@ -30,11 +30,13 @@ void ModelView::set_textures(const std::vector<model::Texture>& textures) {
     changed();
 }
 
-void ModelView::set_stage(model::Vec3 min, model::Vec3 max) {
-    stage_min_ = min;
-    stage_max_ = max;
-    ground_ = render::ground_under(min, max);
-    reset_view();
+void ModelView::set_stage(const model::Box& box) {
+    stage_ = box;
+    ground_ = render::ground_under(box.min, box.max);
+    if (camera_moved_)
+        changed();
+    else
+        reset_view();
 }
 
 void ModelView::show_pose(model::DrawList list) {
@@ -48,7 +50,7 @@ void ModelView::set_options(const render::ViewOptions& options) {
 }
 
 void ModelView::reset_view() {
-    camera_.frame(stage_min_, stage_max_,
+    camera_.frame(stage_.min, stage_.max,
                   static_cast<float>(std::max(width(), 1)) /
                       static_cast<float>(std::max(height(), 1)));
     camera_moved_ = false;

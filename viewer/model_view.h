@@ -20,8 +20,9 @@ public:
 
     // The model's textures, once per model.
     void set_textures(const std::vector<model::Texture>& textures);
-    // The box the view is framed on and the ground laid under; the view goes back to it.
-    void set_stage(model::Vec3 min, model::Vec3 max);
+    // The box the view is framed on and the ground laid under; the view goes back to it. The
+    // camera frames the new box unless the user has moved it since it was last framed.
+    void set_stage(const model::Box& box);
     void show_pose(model::DrawList list);
 
     const render::ViewOptions& options() const { return options_; }
@@ -31,6 +32,7 @@ public:
     void reset_view();
 
     const render::Camera& camera() const { return camera_; }
+    const render::Ground& ground() const { return ground_; }
     // The picture at the view's size, as it is shown.
     QImage picture();
 
@@ -56,9 +58,8 @@ private:
     render::Camera camera_;
     render::ViewOptions options_;
     model::DrawList list_;
-    model::Vec3 stage_min_{-16, -16, -16};
-    model::Vec3 stage_max_{16, 16, 16};
-    render::Ground ground_ = render::ground_under(stage_min_, stage_max_);
+    model::Box stage_{{-16, -16, -16}, {16, 16, 16}};
+    render::Ground ground_ = render::ground_under(stage_.min, stage_.max);
     render::Image image_;
     bool stale_ = true;
     bool camera_moved_ = false; // by the user, since the view was last framed

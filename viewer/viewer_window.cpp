@@ -32,6 +32,11 @@ namespace viewer {
 
 namespace {
 
+// Positions of the blend slider from the first blend set to the last.
+constexpr int blend_steps = 100;
+// The stage of a model that draws nothing: a small model's size.
+constexpr model::Box empty_stage{{-16, -16, 0}, {16, 16, 32}};
+
 QString controls_text() {
     return ViewerWindow::tr(
         "Drag with the left mouse button to turn the model, with the right button to move it; "
@@ -121,13 +126,10 @@ void ViewerWindow::open() {
     pose_.body_choices.assign(model_->body_parts().size(), 0);
 
     view_->set_textures(model_->textures());
-    const auto reference = model_->draw(pose_);
-    // A model that draws nothing in its reference pose gets a stage of a small model's size.
-    const bool empty = reference.meshes.empty();
-    view_->set_stage(empty ? model::Vec3{-16, -16, 0} : reference.min,
-                     empty ? model::Vec3{16, 16, 32} : reference.max);
     build_panel();
     message_->hide();
+    show_blend();
+    frame_what_is_shown();
     show_pose();
     show_facts();
     view_->setFocus();
@@ -183,6 +185,12 @@ QGroupBox* ViewerWindow::build_sequence_box() {
     frame_label_ = ui::named(new QLabel, "frame_label");
     auto* slider_label = ui::named(new QLabel(tr("Fra&me")), "frame_slider_label");
     slider_label->setBuddy(frame_slider_);
+    blend_slider_ = ui::named(new QSlider(Qt::Horizontal), "blend_slider");
+    blend_slider_->setRange(0, blend_steps);
+    blend_slider_->setToolTip(tr("Mixes the sequence's blend sets, as the game does to aim"));
+    blend_label_ = ui::named(new QLabel, "blend_label");
+    auto* blend_slider_label = ui::named(new QLabel(tr("B&lend")), "blend_slider_label");
+    blend_slider_label->setBuddy(blend_slider_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(previous_frame_);
@@ -191,17 +199,25 @@ QGroupBox* ViewerWindow::build_sequence_box() {
     auto* slider_row = new QHBoxLayout;
     slider_row->addWidget(slider_label);
     slider_row->addWidget(frame_slider_, 1);
+    blend_row_ = ui::named(new QWidget, "blend_row");
+    auto* blend = new QGridLayout(blend_row_);
+    blend->setContentsMargins(0, 0, 0, 0);
+    blend->addWidget(blend_slider_label, 0, 0);
+    blend->addWidget(blend_slider_, 0, 1);
+    blend->addWidget(blend_label_, 1, 0, 1, 2);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(sequences_);
     layout->addLayout(buttons);
     layout->addLayout(slider_row);
     layout->addWidget(frame_label_);
+    layout->addWidget(blend_row_);
 
     connect(sequences_, &QListWidget::currentRowChanged, this, &ViewerWindow::choose_sequence);
     connect(previous_frame_, &QPushButton::clicked, this, [this] { step(-1); });
     connect(play_, &QPushButton::clicked, this, &ViewerWindow::play_or_pause);
     connect(next_frame_, &QPushButton::clicked, this, [this] { step(1); });
     connect(frame_slider_, &QSlider::valueChanged, this, &ViewerWindow::slide_to);
+    connect(blend_slider_, &QSlider::valueChanged, this, &ViewerWindow::blend_to);
     return box;
 }
 
@@ -221,6 +237,7 @@ QGroupBox* ViewerWindow::build_choice_box() {
         form->addRow(key + QString::fromLocal8Bit(parts[part].name), choices);
         connect(choices, &QComboBox::currentIndexChanged, this, [this, part](int index) {
             pose_.body_choices[part] = index;
+            frame_what_is_shown();
             show_pose();
             show_facts();
         });
@@ -290,7 +307,45 @@ void ViewerWindow::show_facts() {
 
 void ViewerWindow::choose_sequence(int row) {
     playback_->choose(row - 1, clock_->seconds());
+    pose_.sequence = playback_->sequence();
+    pose_.blend = 0.5f;
+    show_blend();
+    frame_what_is_shown();
     show_pose();
+}
+
+void ViewerWindow::frame_what_is_shown() {
+    view_->set_stage(model_->bounds(pose_).value_or(empty_stage));
+}
+
+void ViewerWindow::blend_to(int step) {
+    pose_.blend = static_cast<float>(step) / blend_steps;
+    show_blend();
+    show_pose();
+}
+
+// The blend slider where the pose's blend lies, labelled in the sequence's own range; shown only
+// for a sequence that blends.
+void ViewerWindow::show_blend() {
+    const model::SequenceInfo* sequence =
+        pose_.sequence >= 0 ? &model_->sequences()[static_cast<std::size_t>(pose_.sequence)]
+                            : nullptr;
+    blend_row_->setVisible(sequence && sequence->blends > 1);
+    if (!sequence || sequence->blends < 2)
+        return;
+    {
+        const QSignalBlocker quiet(blend_slider_);
+        blend_slider_->setValue(static_cast<int>(std::lround(pose_.blend * blend_steps)));
+    }
+    const auto value = [&](float v) {
+        return QString::number(static_cast<double>(v), 'f', 1) +
+               (sequence->blend_turns ? QStringLiteral("°") : QString());
+    };
+    blend_label_->setText(
+        tr("%1, from %2 to %3")
+            .arg(value(sequence->blend_start +
+                       pose_.blend * (sequence->blend_end - sequence->blend_start)),
+                 value(sequence->blend_start), value(sequence->blend_end)));
 }
 
 void ViewerWindow::play_or_pause() {

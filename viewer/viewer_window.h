@@ -56,12 +56,16 @@ private:
     void play_or_pause();
     void step(int frames);
     void slide_to(int frame);
+    void blend_to(int step);
     void tick();
     void options_changed();
     void choose_background();
     void choose_file_for_picture();
+    // Frames the view and lays the ground for the whole of the sequence chosen.
+    void frame_what_is_shown();
     // Poses the model as the choices and the playback say, and shows where playback stands.
     void show_pose();
+    void show_blend();
 
     ModelView* view_ = nullptr;
     QLabel* message_ = nullptr; // the reason a file could not be shown, or how to use the viewer
@@ -72,6 +76,9 @@ private:
     QPushButton* next_frame_ = nullptr;
     QSlider* frame_slider_ = nullptr;
     QLabel* frame_label_ = nullptr;
+    QWidget* blend_row_ = nullptr; // shown for a sequence of several blend sets
+    QSlider* blend_slider_ = nullptr;
+    QLabel* blend_label_ = nullptr;
     std::vector<QComboBox*> body_parts_; // one for each body part with a choice, else null
     QComboBox* skin_ = nullptr;
     QCheckBox* show_textures_ = nullptr;

@@ -318,6 +318,23 @@ Description large_model(int ring, int frames) {
     for (const char* label : {"sway", "bend", "twist", "wave"})
         description.sequences.push_back(
             {.label = label, .fps = 30, .frames = frames, .animation = swaying});
+    Sequence& sink = description.sequences.emplace_back(Sequence{
+        .label = "sink", .fps = 30, .looping = false, .frames = frames, .animation = swaying});
+    for (int frame = 0; frame < frames; ++frame)
+        sink.animation[0][2].push_back(static_cast<std::int16_t>(-36 * 256 * frame / (frames - 1)));
+    // Each bone of a blend set turns about Y by the same angle: -0.04, 0 or 0.04 radians.
+    const auto bent = [&](int towards) {
+        Animation set(bones);
+        for (auto& channels : set)
+            channels[4].assign(frames, static_cast<std::int16_t>(towards * 104));
+        return set;
+    };
+    description.sequences.push_back({.label = "aim",
+                                     .fps = 30,
+                                     .frames = frames,
+                                     .animation = bent(-1),
+                                     .more_blends = {bent(0), bent(1)},
+                                     .blend_range = {-90, 90}});
     return description;
 }
 

@@ -9,8 +9,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,13 +42,23 @@ template <typename Widget> Widget* child(QWidget* window, const char* name) {
     return widget;
 }
 
-// The picture's pixel where a point of the model lands.
+// The picture's pixel where a point of the model lands; 0 outside the picture.
 QRgb pixel_at(viewer::ViewerWindow* window, model::Vec3 point) {
     const QImage picture = window->picture();
     const auto screen = child<viewer::ModelView>(window, "view")
                             ->camera()
                             .project(point, picture.width(), picture.height());
-    return screen ? picture.pixel(static_cast<int>(screen->x), static_cast<int>(screen->y)) : 0;
+    const QPoint at =
+        screen ? QPoint(static_cast<int>(screen->x), static_cast<int>(screen->y)) : QPoint(-1, -1);
+    return picture.rect().contains(at) ? picture.pixel(at) : 0;
+}
+
+// Nothing but the background along the picture's edges: nothing of the model is cut off.
+bool edges_clear(const QImage& picture) {
+    QImage edges = picture, clear(picture.size(), picture.format());
+    clear.fill(picture.pixel(0, 0));
+    QPainter(&edges).fillRect(edges.rect().adjusted(1, 1, -1, -1), QColor(picture.pixel(0, 0)));
+    return edges == clear;
 }
 
 // A picture of the window, for a look by eye, when the build asks for one.
@@ -122,10 +134,10 @@ private slots:
     void playsAChosenSequenceByTheClock() {
         auto* clock = new ManualClock;
         auto window = open(write(model_writer::tiny_model()), clock);
-        const auto still = window->picture();
         QVERIFY(is_white(pixel_at(window.get(), white_texel)));
 
         child<QListWidget>(window.get(), "sequences")->setCurrentRow(1);
+        const auto still = window->picture();
         clock->advance(0.05); // half way to the quarter turn
         QVERIFY(window->picture() != still);
         clock->advance(0.1); // a quarter turn: the quad is seen from its side
@@ -174,19 +186,6 @@ private slots:
         QCOMPARE(QColor(window->picture().pixel(2, 2)), QColor(10, 20, 30));
     }
 
-    void keysTurnTheModelHomePutsItBackAndEscapeCloses() {
-        auto window = open(write(model_writer::tiny_model()));
-        const auto framed = window->picture();
-        auto* view = child<viewer::ModelView>(window.get(), "view");
-        QTest::keyClick(view, Qt::Key_Left);
-        QTest::keyClick(view, Qt::Key_Plus);
-        QVERIFY(window->picture() != framed);
-        QTest::keyClick(view, Qt::Key_Home);
-        QCOMPARE(window->picture(), framed);
-        QTest::keyClick(view, Qt::Key_Escape);
-        QVERIFY(!window->isVisible());
-    }
-
     void savesThePictureItShows() {
         auto window = open(write(model_writer::large_model()));
         child<QCheckBox>(window.get(), "show_bones")->setChecked(true);
@@ -196,6 +195,49 @@ private slots:
         QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32),
                  window->picture().convertToFormat(QImage::Format_RGB32));
         save_screenshot(window.get(), "large");
+    }
+
+    void keepsSinkingAndAimingSequencesFramedAboveTheGround() {
+        const QString path = write(model_writer::large_model());
+        const auto model = model::load_model(path.toStdString());
+        auto window = open(path);
+        auto* view = child<viewer::ModelView>(window.get(), "view");
+        auto* sequences = child<QListWidget>(window.get(), "sequences");
+        child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
+        sequences->setCurrentRow(5); // "sink": the root goes down 36 units
+        for (int frame = 0; frame < model->sequences()[4].frame_count; ++frame) {
+            child<QSlider>(window.get(), "frame_slider")->setValue(frame);
+            QVERIFY2(edges_clear(window->picture()), qPrintable(QString::number(frame)));
+            QVERIFY(view->ground().centre.z <= model->draw({4, static_cast<float>(frame)}).min.z);
+        }
+        child<QCheckBox>(window.get(), "show_ground")->setChecked(true);
+        save_screenshot(window.get(), "sinking");
+
+        // Turned by the user, the view stays as it is for the next sequence until Home.
+        auto* blend_row = child<QWidget>(window.get(), "blend_row");
+        QVERIFY(!blend_row->isVisible());
+        sequences->setCurrentRow(6); // "aim", in three blend sets from -90 to 90
+        const QImage framed = window->picture();
+        const model::Vec3 target = view->camera().target();
+        QTest::keyClick(view, Qt::Key_Left);
+        QTest::keyClick(view, Qt::Key_Plus);
+        QVERIFY(window->picture() != framed);
+        sequences->setCurrentRow(5);
+        QCOMPARE(view->camera().target().z, target.z);
+        sequences->setCurrentRow(6);
+        QTest::keyClick(view, Qt::Key_Home);
+        QCOMPARE(window->picture(), framed);
+
+        QVERIFY(blend_row->isVisible());
+        auto* blend = child<QSlider>(window.get(), "blend_slider");
+        QCOMPARE(blend->value(), (blend->minimum() + blend->maximum()) / 2);
+        QCOMPARE(child<QLabel>(window.get(), "blend_label")->text(),
+                 QStringLiteral("0.0°, from -90.0° to 90.0°"));
+        blend->setValue(blend->maximum());
+        QVERIFY(window->picture() != framed);
+        save_screenshot(window.get(), "aiming");
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 };
 
