@@ -1,5 +1,6 @@
 #include "viewer/viewer_window.h"
 
+#include "platform/names.h"
 #include "ui/controls.h"
 #include "viewer/clock.h"
 #include "viewer/model_facts.h"
@@ -42,8 +43,14 @@ QString controls_text() {
         "Drag with the left mouse button to turn the model, with the right button to move it; "
         "the wheel brings it nearer. With the keyboard in the picture: the arrow keys turn it, "
         "Shift with the arrow keys moves it, + and - bring it nearer and further, Home puts "
-        "the view back. Space plays or pauses a sequence, comma and full stop step a frame. "
-        "Ctrl+S saves the picture, Escape closes the window.");
+        "the view back. Seen in the first person, the view stays at the eye. Space plays or "
+        "pauses a sequence, comma and full stop step a frame. Ctrl+S saves the picture, Escape "
+        "closes the window.");
+}
+
+// The game shows its v_ models from the player's eye, with the hands holding the weapon.
+bool seen_from_the_eye(const QString& file_name) {
+    return platform::same_name(file_name.left(2).toStdString(), "v_");
 }
 
 QString usage_text() {
@@ -126,6 +133,8 @@ void ViewerWindow::open() {
     pose_.body_choices.assign(model_->body_parts().size(), 0);
 
     view_->set_textures(model_->textures());
+    eye_model_ = seen_from_the_eye(file_name_);
+    view_->set_first_person(viewer::read_first_person(eye_model_));
     build_panel();
     message_->hide();
     show_blend();
@@ -274,10 +283,17 @@ QGroupBox* ViewerWindow::build_view_box() {
     show_wireframe_ = check(tr("&Wireframe"), "show_wireframe", options.wireframe);
     show_bones_ = check(tr("&Bones"), "show_bones", options.bones);
     show_ground_ = check(tr("&Ground"), "show_ground", options.ground);
+    show_ground_->setEnabled(!view_->camera().first_person());
+    first_person_ = ui::named(new QCheckBox(tr("F&irst person")), "first_person");
+    first_person_->setToolTip(tr("Sees the model from its origin along its front, as the game "
+                                 "shows a weapon in the player's hands"));
+    first_person_->setChecked(view_->camera().first_person());
+    connect(first_person_, &QCheckBox::toggled, this, &ViewerWindow::first_person_changed);
     background_ = ui::named(new QPushButton(tr("Ba&ckground...")), "background");
     background_->setIcon(swatch(qcolour(options.background)));
     reset_view_ = ui::named(new QPushButton(tr("&Reset view")), "reset_view");
-    reset_view_->setToolTip(tr("Frames the model again (Home in the picture)"));
+    reset_view_->setToolTip(tr("Frames the model again, or goes back to the eye (Home in the "
+                               "picture)"));
     save_ = ui::named(new QPushButton(tr("&Save picture...")), "save_picture");
     save_->setToolTip(tr("Saves the picture as PNG (Ctrl+S)"));
 
@@ -287,9 +303,10 @@ QGroupBox* ViewerWindow::build_view_box() {
     grid->addWidget(show_wireframe_, 0, 1);
     grid->addWidget(show_bones_, 1, 0);
     grid->addWidget(show_ground_, 1, 1);
-    grid->addWidget(background_, 2, 0);
-    grid->addWidget(reset_view_, 2, 1);
-    grid->addWidget(save_, 3, 0, 1, 2);
+    grid->addWidget(first_person_, 2, 0, 1, 2);
+    grid->addWidget(background_, 3, 0);
+    grid->addWidget(reset_view_, 3, 1);
+    grid->addWidget(save_, 4, 0, 1, 2);
 
     connect(background_, &QPushButton::clicked, this, &ViewerWindow::choose_background);
     connect(reset_view_, &QPushButton::clicked, view_, &ModelView::reset_view);
@@ -412,6 +429,12 @@ void ViewerWindow::options_changed() {
     options.ground = show_ground_->isChecked();
     view_->set_options(options);
     viewer::write_view_options(options);
+}
+
+void ViewerWindow::first_person_changed(bool on) {
+    view_->set_first_person(on);
+    viewer::write_first_person(eye_model_, on);
+    show_ground_->setEnabled(!on);
 }
 
 void ViewerWindow::set_background(const QColor& colour) {

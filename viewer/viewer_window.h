@@ -59,6 +59,7 @@ private:
     void blend_to(int step);
     void tick();
     void options_changed();
+    void first_person_changed(bool on);
     void choose_background();
     void choose_file_for_picture();
     // Frames the view and lays the ground for the whole of the sequence chosen.
@@ -85,6 +86,7 @@ private:
     QCheckBox* show_wireframe_ = nullptr;
     QCheckBox* show_bones_ = nullptr;
     QCheckBox* show_ground_ = nullptr;
+    QCheckBox* first_person_ = nullptr;
     QPushButton* background_ = nullptr;
     QPushButton* reset_view_ = nullptr;
     QPushButton* save_ = nullptr;
@@ -95,6 +97,7 @@ private:
     QString path_;
     QString file_name_;
     qint64 file_size_ = 0;
+    bool eye_model_ = false; // the game shows it from the eye
     std::optional<model::StudioModel> model_;
     std::unique_ptr<render::Playback> playback_;
     model::Pose pose_;

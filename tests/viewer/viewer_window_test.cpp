@@ -239,6 +239,31 @@ private slots:
         QTest::keyClick(view, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
     }
+
+    void seesAWeaponFromTheEye() {
+        auto weapon = model_writer::tiny_model();
+        weapon.name = "V_tiny.mdl";
+        // The quad 16 units ahead of the eye, facing it, from 10 units below the eye up.
+        auto& quad = weapon.body_parts[0].models[0];
+        for (auto& vertex : quad.vertices)
+            vertex = {16, -vertex.y, vertex.z - 10};
+        quad.normals = {{-1, 0, 0}};
+        const QString path = write(weapon);
+        auto window = open(path);
+        auto* first_person = child<QCheckBox>(window.get(), "first_person");
+        QVERIFY(first_person->isChecked() &&
+                !child<QCheckBox>(window.get(), "show_ground")->isEnabled());
+        QVERIFY(is_white(pixel_at(window.get(), {16, 1, -3})));
+        const QImage eye = window->picture();
+        QTest::keyClick(child<viewer::ModelView>(window.get(), "view"), Qt::Key_Left);
+        QCOMPARE(window->picture(), eye);
+        save_screenshot(window.get(), "first_person");
+
+        first_person->setChecked(false);
+        QVERIFY(window->picture() != eye);
+        window = open(path);
+        QVERIFY(!child<QCheckBox>(window.get(), "first_person")->isChecked());
+    }
 };
 
 QTEST_MAIN(ViewerWindowTest)
