@@ -1,10 +1,12 @@
 #include "viewer/viewer_window.h"
 
+#include "platform/file_system.h"
 #include "platform/names.h"
 #include "ui/controls.h"
 #include "viewer/clock.h"
 #include "viewer/model_facts.h"
 #include "viewer/model_view.h"
+#include "viewer/texture_browser.h"
 #include "viewer/view_settings.h"
 
 #include <QCheckBox>
@@ -25,6 +27,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStringList>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -72,34 +75,48 @@ QColor qcolour(render::Colour colour) {
 } // namespace
 
 ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
-    : clock_(clock ? clock : new WallClock), path_(path) {
+    : clock_(clock ? clock : new WallClock) {
     setObjectName(QStringLiteral("viewer_window"));
     clock_->setParent(this);
-    view_ = new ModelView(this);
+    view_ = new ModelView;
     view_->setToolTip(controls_text());
     view_->set_options(viewer::read_view_options());
-    message_ = ui::named(new QLabel(this), "message");
+    pages_ = ui::named(new QTabWidget(this), "pages");
+    pages_->addTab(view_, tr("Mo&del"));
+    message_ = ui::named(new QLabel, "message");
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignCenter);
     message_->setMargin(24);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    open_model_ = ui::named(new QPushButton, "open_model");
+    open_model_->hide();
+    message_page_ = ui::named(new QWidget(this), "message_page");
+    auto* message_column = new QVBoxLayout(message_page_);
+    message_column->addStretch(1);
+    message_column->addWidget(message_);
+    message_column->addWidget(open_model_, 0, Qt::AlignCenter);
+    message_column->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(message_, 1);
-    layout->addWidget(view_, 1);
+    layout->addWidget(message_page_, 1);
+    layout->addWidget(pages_, 1);
 
     connect(clock_, &Clock::ticked, this, &ViewerWindow::tick);
     connect(view_, &ModelView::play_pause_requested, this, &ViewerWindow::play_or_pause);
     connect(view_, &ModelView::step_requested, this, &ViewerWindow::step);
+    connect(open_model_, &QPushButton::clicked, this, [this] {
+        open_model_->hide();
+        open(owner_path_);
+    });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
 
     resize(1100, 720);
-    if (path_.isEmpty()) {
+    if (path.isEmpty()) {
         setWindowTitle(tr("Tessary model viewer"));
         show_failure(usage_text());
     } else {
-        open();
+        open(path);
     }
 }
 
@@ -107,11 +124,13 @@ ViewerWindow::~ViewerWindow() = default;
 
 void ViewerWindow::show_failure(const QString& text) {
     message_->setText(text);
-    view_->hide();
-    message_->show();
+    pages_->hide();
+    message_page_->show();
 }
 
-void ViewerWindow::open() {
+void ViewerWindow::open(const QString& path) {
+    // Companions lie in the model's folder, which a bare file name does not name.
+    path_ = QFileInfo(path).absoluteFilePath();
     const QFileInfo info(path_);
     file_name_ = info.fileName();
     file_size_ = info.size();
@@ -119,6 +138,8 @@ void ViewerWindow::open() {
 
     auto loaded = model::load_model(path_.toStdString());
     if (!loaded) {
+        if (const auto group = model::load_group_file(path_.toStdString()))
+            return show_group_file(*group);
         QStringList reasons;
         for (const auto& text : loaded.messages())
             reasons << QString::fromStdString(text);
@@ -129,22 +150,61 @@ void ViewerWindow::open() {
         return;
     }
     model_.emplace(std::move(loaded).value());
+    textures_ = new TextureBrowser(model_->textures(), info.absolutePath());
+    pages_->addTab(textures_, tr("Text&ures"));
+    message_page_->hide();
+    pages_->show();
+    if (model_->body_parts().empty() && !model_->textures().empty())
+        return show_texture_file();
+
     playback_ = std::make_unique<render::Playback>(*model_);
     pose_.body_choices.assign(model_->body_parts().size(), 0);
-
     view_->set_textures(model_->textures());
     eye_model_ = seen_from_the_eye(file_name_);
     view_->set_first_person(viewer::read_first_person(eye_model_));
-    build_panel();
-    message_->hide();
+    QWidget* panel = build_panel();
     show_blend();
     frame_what_is_shown();
     show_pose();
     show_facts();
+    // A model opened from a group file's page joins a window already shown: its panel is laid
+    // out as it shows, so only once everything in it is set.
+    layout()->addWidget(panel);
+    panel->show();
     view_->setFocus();
 }
 
-void ViewerWindow::build_panel() {
+void ViewerWindow::show_texture_file() {
+    const std::string owner = model::texture_file_owner(file_name_.toStdString());
+    textures_->set_note(owner.empty() ? tr("%1 holds textures only.").arg(file_name_)
+                                      : tr("%1 holds the textures of the model %2.")
+                                            .arg(file_name_, QString::fromStdString(owner)));
+    pages_->removeTab(pages_->indexOf(view_));
+}
+
+void ViewerWindow::show_group_file(const model::GroupFile& group) {
+    const QString owner = QString::fromStdString(group.model);
+    if (group.model.empty()) {
+        show_failure(tr("%1 holds animation for the sequences of another model, and nothing to "
+                        "draw.")
+                         .arg(file_name_));
+        return;
+    }
+    QString text = tr("%1 holds animation for the sequences of the model %2, and nothing to draw; "
+                      "%2 plays them.")
+                       .arg(file_name_, owner);
+    const platform::Path beside = platform::Path(path_.toStdString()).folder() / group.model;
+    if (platform::is_ordinary_file(beside)) {
+        owner_path_ = QString::fromStdString(platform::native_path(beside));
+        open_model_->setText(tr("&Open %1").arg(owner));
+        open_model_->show();
+    } else {
+        text += QStringLiteral("\n\n") + tr("%1 is not in the same folder.").arg(owner);
+    }
+    show_failure(text);
+}
+
+QWidget* ViewerWindow::build_panel() {
     panel_ = ui::named(new QWidget, "panel");
     auto* column = new QVBoxLayout(panel_);
     column->addWidget(build_sequence_box());
@@ -169,7 +229,7 @@ void ViewerWindow::build_panel() {
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFixedWidth(320);
     scroll->setFocusPolicy(Qt::NoFocus);
-    layout()->addWidget(scroll);
+    return scroll;
 }
 
 QGroupBox* ViewerWindow::build_sequence_box() {

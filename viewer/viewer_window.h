@@ -17,16 +17,24 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QSlider;
+class QTabWidget;
+
+namespace model {
+struct GroupFile;
+}
 
 namespace viewer {
 
 class Clock;
 class ModelView;
+class TextureBrowser;
 
 // The model viewer's one window: the model named by its path, lit and textured, with its
 // sequences to play, its body parts and skins to choose, view options, the model's facts and a
-// picture to save. A file it cannot read, or no file at all, gets a text in place of the model.
-// Every control has an object name, by which tests find it.
+// picture to save, and its textures on a page of their own. A texture file shows only that page;
+// a sequence group file says which model it belongs to and offers to open it. A file it cannot
+// read, or no file at all, gets a text in place of the model. Every control has an object name,
+// by which tests find it.
 class ViewerWindow final : public QWidget {
     Q_OBJECT
 
@@ -44,8 +52,11 @@ public:
     void set_background(const QColor& colour);
 
 private:
-    void open();
-    void build_panel();
+    void open(const QString& path);
+    void show_texture_file();
+    void show_group_file(const model::GroupFile& group);
+    // Everything beside the picture, in a scroll area.
+    QWidget* build_panel();
     QGroupBox* build_sequence_box();
     QGroupBox* build_choice_box();
     QGroupBox* build_view_box();
@@ -68,10 +79,14 @@ private:
     void show_pose();
     void show_blend();
 
+    QTabWidget* pages_ = nullptr; // the picture of the model, and its textures
     ModelView* view_ = nullptr;
+    TextureBrowser* textures_ = nullptr;
+    QWidget* message_page_ = nullptr;
     QLabel* message_ = nullptr; // the reason a file could not be shown, or how to use the viewer
-    QWidget* panel_ = nullptr;  // everything beside the picture, shown with a model
-    QListWidget* sequences_ = nullptr; // the reference pose first, then the model's sequences
+    QPushButton* open_model_ = nullptr; // opens the model a sequence group file belongs to
+    QWidget* panel_ = nullptr;          // everything beside the picture, shown with a model
+    QListWidget* sequences_ = nullptr;  // the reference pose first, then the model's sequences
     QPushButton* previous_frame_ = nullptr;
     QPushButton* play_ = nullptr;
     QPushButton* next_frame_ = nullptr;
@@ -98,6 +113,7 @@ private:
     QString file_name_;
     qint64 file_size_ = 0;
     bool eye_model_ = false; // the game shows it from the eye
+    QString owner_path_;     // of the model a sequence group file belongs to
     std::optional<model::StudioModel> model_;
     std::unique_ptr<render::Playback> playback_;
     model::Pose pose_;

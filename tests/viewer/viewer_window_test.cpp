@@ -1,6 +1,7 @@
 #include "manual_clock.h"
 #include "model_writer.h"
 #include "viewer/model_view.h"
+#include "viewer/texture_browser.h"
 #include "viewer/viewer_window.h"
 
 #include <QCheckBox>
@@ -13,7 +14,9 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -61,9 +64,11 @@ bool edges_clear(const QImage& picture) {
     return edges == clear;
 }
 
-// A picture of the window, for a look by eye, when the build asks for one.
+// A picture of the window, for a look by eye, when the build asks for one: as the user sees it,
+// once the layouts it waits for are done.
 void save_screenshot(viewer::ViewerWindow* window, const QString& name) {
     const QString screenshots = qEnvironmentVariable("TESSARY_SCREENSHOTS");
+    QCoreApplication::processEvents();
     if (!screenshots.isEmpty() && QDir().mkpath(screenshots))
         window->grab().save(screenshots + "/viewer_" + name + ".png");
 }
@@ -76,15 +81,21 @@ class ViewerWindowTest final : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> folder;
 
-    // Writes the model into a folder whose path has blanks, as a user's may.
+    // Writes the model, with its texture and group file when it has them, into a folder whose
+    // path has blanks, as a user's may; the main file's path.
     QString write(const model_writer::Description& description) {
-        const QString path = folder->filePath(QString::fromStdString(description.name));
-        const auto bytes = model_writer::write_model(description).main;
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write %s", qPrintable(path));
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        return path;
+        const auto files = model_writer::write_model(description);
+        const QString stem = QString::fromStdString(description.name).chopped(4);
+        for (const auto& [name, bytes] : {std::pair{stem + ".mdl", &files.main},
+                                          {stem + "T.mdl", &files.textures},
+                                          {stem + "01.mdl", &files.group}}) {
+            QFile file(folder->filePath(name));
+            if (!bytes->empty() && (!file.open(QIODevice::WriteOnly) ||
+                                    file.write(reinterpret_cast<const char*>(bytes->data()),
+                                               static_cast<qint64>(bytes->size())) < 0))
+                qFatal("cannot write %s", qPrintable(file.fileName()));
+        }
+        return folder->filePath(stem + ".mdl");
     }
 
     // A window on the model, shown, with its own clock.
@@ -103,18 +114,7 @@ private slots:
                            folder->filePath(QStringLiteral("settings")));
     }
 
-    void showsTheModelTexturedOnTheBackground() {
-        auto window = open(write(model_writer::tiny_model()));
-        child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
-        save_screenshot(window.get(), "tiny");
-        QVERIFY(is_white(pixel_at(window.get(), white_texel)));
-        QVERIFY(is_black(pixel_at(window.get(), black_texel)));
-        const QImage picture = window->picture();
-        QCOMPARE(picture.pixel(2, 2), picture.pixel(picture.width() - 3, picture.height() - 3));
-        QCOMPARE(QColor(picture.pixel(2, 2)), QColor(92, 96, 104));
-    }
-
-    void showsWhyAFileCannotBeShown() {
+    void showsWhyAFileCannotBeShownOrOpensItsModel() {
         QFile damaged(folder->filePath(QStringLiteral("damaged.mdl")));
         QVERIFY(damaged.open(QIODevice::WriteOnly));
         damaged.write("not a model at all");
@@ -129,6 +129,23 @@ private slots:
 
         window = open(QString());
         QVERIFY(child<QLabel>(window.get(), "message")->text().contains("Usage"));
+
+        // A sequence group file, which offers to open its model.
+        auto grouped = model_writer::tiny_model();
+        grouped.sequences[0].in_group_file = true;
+        write(grouped);
+        window = open(folder->filePath("test01.mdl"));
+        QVERIFY(child<QLabel>(window.get(), "message")->text().contains("of the model test.mdl"));
+        save_screenshot(window.get(), "group_file");
+        child<QPushButton>(window.get(), "open_model")->click();
+        QCOMPARE(window->windowTitle(), QStringLiteral("test.mdl"));
+        QVERIFY(child<QWidget>(window.get(), "panel_scroll")->isVisible());
+        child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
+        save_screenshot(window.get(), "tiny");
+        QVERIFY(is_white(pixel_at(window.get(), white_texel)));
+        QVERIFY(is_black(pixel_at(window.get(), black_texel)));
+        QVERIFY(edges_clear(window->picture()));
+        QCOMPARE(QColor(window->picture().pixel(2, 2)), QColor(92, 96, 104));
     }
 
     void playsAChosenSequenceByTheClock() {
@@ -195,6 +212,8 @@ private slots:
         QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32),
                  window->picture().convertToFormat(QImage::Format_RGB32));
         save_screenshot(window.get(), "large");
+        child<QTabWidget>(window.get(), "pages")->setCurrentIndex(1);
+        save_screenshot(window.get(), "textures");
     }
 
     void keepsSinkingAndAimingSequencesFramedAboveTheGround() {
@@ -263,6 +282,39 @@ private slots:
         QVERIFY(window->picture() != eye);
         window = open(path);
         QVERIFY(!child<QCheckBox>(window.get(), "first_person")->isChecked());
+    }
+
+    void showsTexturesAndSavesThemWithTheirIndicesAndPalette() {
+        auto description = model_writer::tiny_model();
+        description.texture_file = true;
+        auto& texture = description.textures[0];
+        // Rows of 5 indices, which a BMP pads; drawn as chrome and additive.
+        const std::vector<std::uint8_t> indices{1, 255, 0, 1, 1, 0,   255, 255,
+                                                1, 0,   1, 0, 0, 255, 1};
+        texture = {"odd.bmp", 0x22, 5, 3, indices, texture.palette};
+        auto window = open(write(description));
+        const QTreeWidgetItem* row =
+            child<QTreeWidget>(window.get(), "texture_list")->topLevelItem(0);
+        QCOMPARE(QStringList({row->text(0), row->text(1), row->text(2)}),
+                 QStringList({"odd.bmp", "5 × 3", "chrome, additive"}));
+        for (const char* name : {"odd.bmp", "odd.png"}) {
+            const QString path = folder->filePath(QLatin1String(name));
+            QVERIFY(
+                child<viewer::TextureBrowser>(window.get(), "texture_browser")->save_texture(path));
+            const QImage saved(path);
+            QCOMPARE(saved.format(), QImage::Format_Indexed8);
+            for (int i = 0; i < 15; ++i)
+                QCOMPARE(saved.pixelIndex(i % 5, i / 5), texture.pixels[i]);
+            for (int i = 0; i < 256; ++i)
+                QCOMPARE(saved.color(i), qRgb(texture.palette[i * 3], texture.palette[i * 3 + 1],
+                                              texture.palette[i * 3 + 2]));
+        }
+
+        window = open(folder->filePath("testT.mdl"));
+        QCOMPARE(child<QLabel>(window.get(), "texture_note")->text(),
+                 QStringLiteral("testT.mdl holds the textures of the model test.mdl."));
+        QCOMPARE(child<QTabWidget>(window.get(), "pages")->count(), 1);
+        QCOMPARE(child<QTreeWidget>(window.get(), "texture_list")->topLevelItemCount(), 1);
     }
 };
 
