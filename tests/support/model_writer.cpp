@@ -329,12 +329,10 @@ Description large_model(int ring, int frames) {
             channels[4].assign(frames, static_cast<std::int16_t>(towards * 104));
         return set;
     };
-    description.sequences.push_back({.label = "aim",
-                                     .fps = 30,
-                                     .frames = frames,
-                                     .animation = bent(-1),
-                                     .more_blends = {bent(0), bent(1)},
-                                     .blend_range = {-90, 90}});
+    Sequence& aim = description.sequences.emplace_back(
+        Sequence{.label = "aim", .fps = 30, .frames = frames, .animation = bent(-1)});
+    aim.more_blends = {bent(0), bent(1)};
+    aim.blend_range = {-90, 90};
     return description;
 }
 

@@ -176,8 +176,8 @@ private slots:
     void bodyPartAndSkinChoicesChangeThePicture() {
         auto window = open(write(model_writer::body_parts_model({2})));
         QVERIFY(is_white(pixel_at(window.get(), white_texel)));
-        child<QComboBox>(window.get(), "body_part_0")->setCurrentIndex(1);
-        QVERIFY(!is_white(pixel_at(window.get(), white_texel)));
+        child<QComboBox>(window.get(), "body_part_0")->setCurrentIndex(1); // 20 units along Y
+        QVERIFY(is_white(pixel_at(window.get(), {0, 19, 7})));
         child<QComboBox>(window.get(), "body_part_0")->setCurrentIndex(0);
         QVERIFY(is_white(pixel_at(window.get(), white_texel)));
 
