@@ -21,18 +21,13 @@ void chrome_coordinates(DrawVertex& vertex) {
 
 // Bounds of every vertex drawn; both zero when nothing is.
 void set_bounds(DrawList& list) {
-    bool first = true;
-    for (const DrawMesh& mesh : list.meshes) {
-        for (const DrawVertex& vertex : mesh.vertices) {
-            const Vec3& p = vertex.position;
-            if (first)
-                list.min = list.max = p;
-            first = false;
-            list.min = {std::min(list.min.x, p.x), std::min(list.min.y, p.y),
-                        std::min(list.min.z, p.z)};
-            list.max = {std::max(list.max.x, p.x), std::max(list.max.y, p.y),
-                        std::max(list.max.z, p.z)};
-        }
+    std::optional<Box> box;
+    for (const DrawMesh& mesh : list.meshes)
+        for (const DrawVertex& vertex : mesh.vertices)
+            include(box, vertex.position);
+    if (box) {
+        list.min = box->min;
+        list.max = box->max;
     }
 }
 
@@ -61,13 +56,17 @@ DrawMesh draw_mesh(const StudioModel::Data& data, const MeshData& mesh, std::siz
 
 DrawList StudioModel::draw(const Pose& pose) const {
     const Data& data = *data_;
-    const int sequence = std::clamp(pose.sequence, -1, static_cast<int>(data.sequences.size()) - 1);
+    const int sequence = sequence_in_range(data, pose.sequence);
     float frame = 0;
-    if (sequence >= 0 && std::isfinite(pose.frame))
-        frame = std::clamp(
-            pose.frame, 0.0f,
-            static_cast<float>(data.animations[static_cast<std::size_t>(sequence)].frames - 1));
-    const std::vector<BoneTransform> bones = pose_bones(data, sequence, frame);
+    float blend = 0;
+    if (sequence >= 0) {
+        const Animation& animation = data.animations[static_cast<std::size_t>(sequence)];
+        if (std::isfinite(pose.frame))
+            frame = std::clamp(pose.frame, 0.0f, static_cast<float>(animation.frames - 1));
+        blend = (std::isfinite(pose.blend) ? std::clamp(pose.blend, 0.0f, 1.0f) : 0.5f) *
+                static_cast<float>(animation.blends - 1);
+    }
+    const std::vector<BoneTransform> bones = pose_bones(data, sequence, frame, blend);
     const auto family =
         static_cast<std::size_t>(clamped(pose.skin, static_cast<std::size_t>(data.skin_families)));
 
@@ -79,18 +78,14 @@ DrawList StudioModel::draw(const Pose& pose) const {
     }
     std::vector<Vec3> positions;
     std::vector<Vec3> normals;
-    for (std::size_t p = 0; p < data.body_parts.size(); ++p) {
-        const BodyPartData& part = data.body_parts[p];
-        const int choice = p < pose.body_choices.size() ? pose.body_choices[p] : 0;
-        const ModelData& model =
-            part.models[static_cast<std::size_t>(clamped(choice, part.models.size()))];
-        positions.resize(model.vertices.size());
-        for (std::size_t i = 0; i < model.vertices.size(); ++i)
-            positions[i] = transform_point(bones[model.vertex_bones[i]], model.vertices[i]);
-        normals.resize(model.normals.size());
-        for (std::size_t i = 0; i < model.normals.size(); ++i)
-            normals[i] = rotate(bones[model.normal_bones[i]], model.normals[i]);
-        for (const MeshData& mesh : model.meshes)
+    for (const ModelData* model : chosen_models(data, pose.body_choices)) {
+        positions.resize(model->vertices.size());
+        for (std::size_t i = 0; i < model->vertices.size(); ++i)
+            positions[i] = transform_point(bones[model->vertex_bones[i]], model->vertices[i]);
+        normals.resize(model->normals.size());
+        for (std::size_t i = 0; i < model->normals.size(); ++i)
+            normals[i] = rotate(bones[model->normal_bones[i]], model->normals[i]);
+        for (const MeshData& mesh : model->meshes)
             list.meshes.push_back(draw_mesh(data, mesh, family, positions, normals));
     }
     set_bounds(list);

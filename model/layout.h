@@ -38,7 +38,8 @@ inline constexpr TableField body_parts{204, 208};
 inline constexpr TableField attachments{212, 216};
 } // namespace header
 
-// The header of a sequence group file; its id, version and length lie where the main header's do.
+// The header of a sequence group file; its id, version, name and length lie where the main
+// header's do.
 namespace group_header {
 inline constexpr Offset size = 76;
 } // namespace group_header
@@ -57,6 +58,9 @@ inline constexpr Offset scale = 88;       // float[6]
 
 // A bone's channels: X, Y, Z position, then rotation about X, Y and Z.
 inline constexpr int channels = 6;
+// The motion-type bits of the rotation channels, as bone controllers and blends name them; the
+// other bits name the position channels.
+inline constexpr std::int32_t rotations = 0x8 | 0x10 | 0x20;
 
 namespace bone_controller {
 inline constexpr Offset size = 24;
@@ -64,7 +68,6 @@ inline constexpr Offset bone = 0;
 inline constexpr Offset type = 4;
 inline constexpr Offset start = 8;
 inline constexpr Offset end = 12;
-inline constexpr std::int32_t rotation_types = 0x8 | 0x10 | 0x20;
 inline constexpr std::int32_t wraps = 0x8000;
 } // namespace bone_controller
 
@@ -82,6 +85,9 @@ inline constexpr TableField events{48, 52};
 inline constexpr Offset frame_count = 56;
 inline constexpr Offset blend_count = 120;
 inline constexpr Offset animation = 124;
+inline constexpr Offset blend_type = 128;  // of the first of two blend axes; the second is unused
+inline constexpr Offset blend_start = 136; // float: the value at the first blend set
+inline constexpr Offset blend_end = 144;   // float: the value at the last
 inline constexpr Offset group = 156;
 inline constexpr std::int32_t looping = 0x1;
 } // namespace sequence

@@ -40,4 +40,11 @@ platform::Result<StudioModel> load_model(const std::string& path) {
     return read_model(*bytes, companion, path);
 }
 
+platform::Result<GroupFile> load_group_file(const std::string& path) {
+    auto bytes = read_whole(platform::Path(path), path);
+    if (!bytes)
+        return bytes.failure();
+    return read_group_file(*bytes, path);
+}
+
 } // namespace model

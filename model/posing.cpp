@@ -51,13 +51,33 @@ Quaternion slerp(Quaternion a, const Quaternion& b, float t) {
     return {q.x / length, q.y / length, q.z / length, q.w / length};
 }
 
-BoneTransform local_transform(const Quaternion& q, float x, float y, float z) {
+// A bone's place relative to its parent: how it is turned and where it sits.
+struct Placement {
+    Quaternion rotation;
+    Vec3 position;
+};
+
+Placement placement(const Channels& c) {
+    return {from_angles(c[3], c[4], c[5]), {c[0], c[1], c[2]}};
+}
+
+// Positions along a straight line, rotations along the shorter arc.
+Placement mix(const Placement& a, const Placement& b, float t) {
+    const auto along = [t](float from, float to) { return from + (to - from) * t; };
+    return {slerp(a.rotation, b.rotation, t),
+            {along(a.position.x, b.position.x), along(a.position.y, b.position.y),
+             along(a.position.z, b.position.z)}};
+}
+
+BoneTransform local_transform(const Placement& placement) {
+    const Quaternion& q = placement.rotation;
+    const Vec3& p = placement.position;
     return {{{1 - 2 * (q.y * q.y + q.z * q.z), 2 * (q.x * q.y - q.w * q.z),
-              2 * (q.x * q.z + q.w * q.y), x},
+              2 * (q.x * q.z + q.w * q.y), p.x},
              {2 * (q.x * q.y + q.w * q.z), 1 - 2 * (q.x * q.x + q.z * q.z),
-              2 * (q.y * q.z - q.w * q.x), y},
+              2 * (q.y * q.z - q.w * q.x), p.y},
              {2 * (q.x * q.z - q.w * q.y), 2 * (q.y * q.z + q.w * q.x),
-              1 - 2 * (q.x * q.x + q.y * q.y), z}}};
+              1 - 2 * (q.x * q.x + q.y * q.y), p.z}}};
 }
 
 BoneTransform combine(const BoneTransform& parent, const BoneTransform& local) {
@@ -73,11 +93,18 @@ BoneTransform combine(const BoneTransform& parent, const BoneTransform& local) {
     return world;
 }
 
-// The channels of a bone at a frame of the sequence's middle blend, the controllers added.
-Channels channels_at(const StudioModel::Data& data, const Animation& animation, std::size_t bone,
-                     int frame) {
+// A sequence's moment: its animation, the two frames the pose lies between and how far along.
+struct Moment {
+    const Animation* animation = nullptr;
+    int first = 0;
+    int next = 0;
+    float t = 0;
+};
+
+// The channels of a bone at a frame of one blend set, the controllers added.
+Channels channels_at(const StudioModel::Data& data, const Animation& animation, std::size_t blend,
+                     std::size_t bone, int frame) {
     const std::vector<std::uint8_t>& file = data.files[static_cast<std::size_t>(animation.file)];
-    const std::uint64_t blend = static_cast<std::uint64_t>(animation.blends / 2);
     const std::uint64_t record =
         static_cast<std::uint64_t>(animation.block) +
         (blend * data.bones.size() + bone) * layout::animation_record::size;
@@ -97,6 +124,17 @@ Channels channels_at(const StudioModel::Data& data, const Animation& animation, 
     return channels;
 }
 
+// A bone of one blend set at the moment, between its two frames.
+Placement placement_at(const StudioModel::Data& data, const Moment& moment, std::size_t blend,
+                       std::size_t bone) {
+    const Placement first =
+        placement(channels_at(data, *moment.animation, blend, bone, moment.first));
+    if (moment.next == moment.first || moment.t == 0)
+        return first;
+    return mix(first, placement(channels_at(data, *moment.animation, blend, bone, moment.next)),
+               moment.t);
+}
+
 } // namespace
 
 Vec3 transform_point(const BoneTransform& m, const Vec3& p) {
@@ -105,37 +143,65 @@ Vec3 transform_point(const BoneTransform& m, const Vec3& p) {
             m[2][0] * p.x + m[2][1] * p.y + m[2][2] * p.z + m[2][3]};
 }
 
+void include(std::optional<Box>& box, const Vec3& p) {
+    if (!box) {
+        box = Box{p, p};
+        return;
+    }
+    box->min = {std::min(box->min.x, p.x), std::min(box->min.y, p.y), std::min(box->min.z, p.z)};
+    box->max = {std::max(box->max.x, p.x), std::max(box->max.y, p.y), std::max(box->max.z, p.z)};
+}
+
 Vec3 rotate(const BoneTransform& m, const Vec3& d) {
     return {m[0][0] * d.x + m[0][1] * d.y + m[0][2] * d.z,
             m[1][0] * d.x + m[1][1] * d.y + m[1][2] * d.z,
             m[2][0] * d.x + m[2][1] * d.y + m[2][2] * d.z};
 }
 
-std::vector<BoneTransform> pose_bones(const StudioModel::Data& data, int sequence, float frame) {
+std::vector<BoneTransform> pose_bones(const StudioModel::Data& data, int sequence, float frame,
+                                      float blend) {
     std::vector<BoneTransform> world(data.bones.size());
     const Animation* animation =
         sequence < 0 ? nullptr : &data.animations[static_cast<std::size_t>(sequence)];
     const int first = static_cast<int>(frame);
-    const int next = animation ? std::min(first + 1, animation->frames - 1) : 0;
-    const float t = frame - static_cast<float>(first);
+    const Moment moment{animation, first,
+                        animation ? std::min(first + 1, animation->frames - 1) : 0,
+                        frame - static_cast<float>(first)};
+    const auto set = static_cast<std::size_t>(blend);
+    const std::size_t next_set =
+        animation ? std::min(set + 1, static_cast<std::size_t>(animation->blends - 1)) : set;
+    const float towards_next = blend - static_cast<float>(set);
     for (std::size_t b = 0; b < data.bones.size(); ++b) {
         const BoneData& bone = data.bones[b];
-        BoneTransform local;
+        Placement local;
         if (!animation) {
-            local = local_transform(from_angles(bone.value[3], bone.value[4], bone.value[5]),
-                                    bone.value[0], bone.value[1], bone.value[2]);
+            local = placement(bone.value);
         } else {
-            const Channels a = channels_at(data, *animation, b, first);
-            const Channels c = next == first ? a : channels_at(data, *animation, b, next);
-            const Quaternion q =
-                slerp(from_angles(a[3], a[4], a[5]), from_angles(c[3], c[4], c[5]), t);
-            local = local_transform(q, a[0] + (c[0] - a[0]) * t, a[1] + (c[1] - a[1]) * t,
-                                    a[2] + (c[2] - a[2]) * t);
+            local = placement_at(data, moment, set, b);
+            if (next_set != set && towards_next > 0)
+                local = mix(local, placement_at(data, moment, next_set, b), towards_next);
         }
-        world[b] =
-            bone.parent < 0 ? local : combine(world[static_cast<std::size_t>(bone.parent)], local);
+        world[b] = bone.parent < 0 ? local_transform(local)
+                                   : combine(world[static_cast<std::size_t>(bone.parent)],
+                                             local_transform(local));
     }
     return world;
+}
+
+int sequence_in_range(const StudioModel::Data& data, int sequence) {
+    return std::clamp(sequence, -1, static_cast<int>(data.sequences.size()) - 1);
+}
+
+std::vector<const ModelData*> chosen_models(const StudioModel::Data& data,
+                                            const std::vector<int>& choices) {
+    std::vector<const ModelData*> models;
+    for (std::size_t p = 0; p < data.body_parts.size(); ++p) {
+        const auto& part = data.body_parts[p].models;
+        const int choice = p < choices.size() ? choices[p] : 0;
+        models.push_back(&part[static_cast<std::size_t>(
+            std::clamp(choice, 0, static_cast<int>(part.size()) - 1))]);
+    }
+    return models;
 }
 
 } // namespace model

@@ -3,6 +3,7 @@
 #include "model/model_data.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace model {
@@ -15,10 +16,20 @@ inline Vec3 origin(const BoneTransform& bone) {
     return {bone[0][3], bone[1][3], bone[2][3]};
 }
 Vec3 transform_point(const BoneTransform& bone, const Vec3& point);
+// The box grown to hold the point; the point alone when there is no box yet.
+void include(std::optional<Box>& box, const Vec3& point);
 Vec3 rotate(const BoneTransform& bone, const Vec3& direction);
 
 // Every bone in model space: in the reference pose for sequence -1, else at the frame of the
-// sequence's middle blend, between two frames interpolated. Sequence and frame must be in range.
-std::vector<BoneTransform> pose_bones(const StudioModel::Data& data, int sequence, float frame);
+// sequence, between two frames interpolated. blend counts the sequence's blend sets from 0, and
+// between two sets mixes them. Sequence, frame and blend must be in range.
+std::vector<BoneTransform> pose_bones(const StudioModel::Data& data, int sequence, float frame,
+                                      float blend);
+
+// The sequence kept in range, -1 for the reference pose; and the model of each body part that
+// the choices select, a choice out of range counting as the nearest one.
+int sequence_in_range(const StudioModel::Data& data, int sequence);
+std::vector<const ModelData*> chosen_models(const StudioModel::Data& data,
+                                            const std::vector<int>& choices);
 
 } // namespace model

@@ -2,6 +2,8 @@
 
 #include "model/limits.h"
 
+#include <cmath>
+
 namespace model {
 
 std::vector<SequenceRecord> read_sequences(const FileBytes& file, const Table& sequences,
@@ -28,6 +30,15 @@ std::vector<SequenceRecord> read_sequences(const FileBytes& file, const Table& s
             file.damaged(sequence + " names group " + std::to_string(record.group) + " of " +
                          std::to_string(group_count));
         record.info.frame_count = frames;
+        record.info.blends = blends;
+        // The range only labels the blends: a value that is no number reads as 0.
+        const auto number = [&](std::uint64_t field) {
+            const float value = file.f32(at + field);
+            return std::isfinite(value) ? value : 0.0f;
+        };
+        record.info.blend_start = number(fields::blend_start);
+        record.info.blend_end = number(fields::blend_end);
+        record.info.blend_turns = file.i32(at + fields::blend_type) & layout::rotations;
         record.animation.frames = frames;
         record.animation.blends = blends;
         record.animation.block = file.i32(at + fields::animation);

@@ -62,7 +62,7 @@ std::vector<float> read_controller_settings(const FileBytes& file, const Table& 
             if (setting < low)
                 setting += high - low;
         }
-        if (type & record::rotation_types)
+        if (type & layout::rotations)
             setting *= std::numbers::pi / 180;
         settings.push_back(static_cast<float>(setting));
     }

@@ -23,12 +23,15 @@ struct Vec3 {
 };
 
 // A texture ready to draw: RGBA bytes, rows top first. Palette index 255 of a masked texture is
-// fully transparent; every other pixel is opaque.
+// fully transparent; every other pixel is opaque. The palette indices and the palette are kept as
+// the file holds them, for saving the texture as it was made.
 struct Texture {
     std::string name;
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> rgba; // width × height × 4 bytes
+    std::vector<std::uint8_t> rgba;          // width × height × 4 bytes
+    std::vector<std::uint8_t> indices;       // width × height palette indices
+    std::array<std::uint8_t, 768> palette{}; // 256 colours, red, green and blue
     bool masked = false;
     bool chrome = false;      // texture coordinates come from the normals at draw time
     bool full_bright = false; // drawn unlit
@@ -40,6 +43,12 @@ struct SequenceInfo {
     float fps = 0;
     int frame_count = 1;
     bool looping = false;
+    // The sets of animation the pose mixes between (player models aim with them), and the range
+    // they span from the first set to the last: degrees when they turn a bone, else units.
+    int blends = 1;
+    float blend_start = 0;
+    float blend_end = 0;
+    bool blend_turns = false;
 };
 
 struct BodyPartInfo {
@@ -79,12 +88,20 @@ struct DrawList {
     Vec3 max;
 };
 
+struct Box {
+    Vec3 min;
+    Vec3 max;
+};
+
 // What to draw: the reference pose or a moment of a sequence, and the model's choices.
 struct Pose {
-    int sequence = -1;             // -1: the reference pose
-    float frame = 0;               // between two frames, the pose is interpolated
-    std::vector<int> body_choices; // per body part, the chosen model; missing entries are 0
-    int skin = 0;                  // skin family; out of range counts as the nearest one
+    int sequence = -1;               // -1: the reference pose
+    float frame = 0;                 // between two frames, the pose is interpolated
+    std::vector<int> body_choices{}; // per body part, the chosen model; missing entries are 0
+    int skin = 0;                    // skin family; out of range counts as the nearest one
+    // Across the sequence's blend sets, from 0 at the first to 1 at the last; between two sets
+    // the pose mixes them.
+    float blend = 0.5f;
 };
 
 class StudioModel {
@@ -107,6 +124,11 @@ public:
     // The posed triangles and bones. Every index in the pose is clamped into range, so any pose
     // can be drawn.
     DrawList draw(const Pose& pose) const;
+
+    // The bounds of everything the pose's sequence draws with the pose's body choices, over all
+    // its frames and blend sets; its frame, blend and skin do not matter. Nothing when the
+    // choices draw nothing.
+    std::optional<Box> bounds(const Pose& pose) const;
 
     // The choice of each body part that a body value selects, as the game numbers the
     // combinations of choices: the first part counts fastest. A negative value selects choice 0.
@@ -141,5 +163,23 @@ platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file
 // companion named exactly, else one whose name differs only in case ("oranget.mdl"). Only
 // regular files of at most 64 MiB are read.
 platform::Result<StudioModel> load_model(const std::string& path);
+
+// A sequence group file ("hostage01.mdl"), which holds animation of the model it belongs to and
+// nothing to draw.
+struct GroupFile {
+    // The file name of its model ("hostage.mdl"); empty when neither the group file's own name
+    // nor the one stored in it, the path the game loads it by ("models\hostage01.mdl"), tells.
+    std::string model;
+};
+
+// Reads the header of a group file, which tells its model.
+platform::Result<GroupFile> read_group_file(std::span<const std::uint8_t> bytes,
+                                            std::string_view file_name);
+// Reads a group file on disk, an ordinary file of at most 64 MiB.
+platform::Result<GroupFile> load_group_file(const std::string& path);
+
+// The file name of the model whose texture file this is ("gignT.mdl" or "gignt.mdl" gives
+// "gign.mdl"); empty for a name that is not a texture file's.
+std::string texture_file_owner(std::string_view file_name);
 
 } // namespace model

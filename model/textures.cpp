@@ -2,11 +2,14 @@
 
 #include "model/limits.h"
 
+#include <algorithm>
+
 namespace model {
 
 namespace {
 
 namespace record = layout::texture;
+static_assert(std::tuple_size_v<decltype(Texture::palette)> == record::palette_size);
 
 Texture read_texture(const FileBytes& file, std::uint64_t at, std::int64_t& texels) {
     Texture texture;
@@ -31,10 +34,11 @@ Texture read_texture(const FileBytes& file, std::uint64_t at, std::int64_t& texe
     file.check_inside(pixels, count + record::palette_size,
                       "the pixels of texture " + texture.name);
     const std::uint8_t* index = file.bytes().data() + pixels;
-    const std::uint8_t* palette = index + count;
+    texture.indices.assign(index, index + count);
+    std::copy_n(index + count, record::palette_size, texture.palette.begin());
     texture.rgba.resize(count * 4);
     for (std::uint64_t i = 0; i < count; ++i) {
-        const std::uint8_t* colour = palette + index[i] * 3;
+        const std::uint8_t* colour = texture.palette.data() + index[i] * 3;
         std::uint8_t* out = texture.rgba.data() + i * 4;
         out[0] = colour[0];
         out[1] = colour[1];

@@ -30,11 +30,13 @@ void ModelView::set_textures(const std::vector<model::Texture>& textures) {
     changed();
 }
 
-void ModelView::set_stage(model::Vec3 min, model::Vec3 max) {
-    stage_min_ = min;
-    stage_max_ = max;
-    ground_ = render::ground_under(min, max);
-    reset_view();
+void ModelView::set_stage(const model::Box& box) {
+    stage_ = box;
+    ground_ = render::ground_under(box.min, box.max);
+    if (camera_moved_)
+        changed();
+    else
+        reset_view();
 }
 
 void ModelView::show_pose(model::DrawList list) {
@@ -47,10 +49,18 @@ void ModelView::set_options(const render::ViewOptions& options) {
     changed();
 }
 
+void ModelView::set_first_person(bool on) {
+    first_person_ = on;
+    reset_view();
+}
+
 void ModelView::reset_view() {
-    camera_.frame(stage_min_, stage_max_,
-                  static_cast<float>(std::max(width(), 1)) /
-                      static_cast<float>(std::max(height(), 1)));
+    if (first_person_)
+        camera_.look_from_origin();
+    else
+        camera_.frame(stage_.min, stage_.max,
+                      static_cast<float>(std::max(width(), 1)) /
+                          static_cast<float>(std::max(height(), 1)));
     camera_moved_ = false;
     changed();
 }
@@ -79,7 +89,9 @@ void ModelView::render_if_changed() {
     if (!stale_ && w == image_.width && h == image_.height)
         return;
     image_.resize(w, h);
-    renderer_.render(list_, camera_, options_, ground_, image_);
+    render::ViewOptions shown = options_;
+    shown.ground = shown.ground && !first_person_;
+    renderer_.render(list_, camera_, shown, ground_, image_);
     stale_ = false;
 }
 
@@ -99,6 +111,27 @@ void ModelView::resizeEvent(QResizeEvent*) {
         reset_view();
 }
 
+void ModelView::turn(float yaw_degrees, float pitch_degrees) {
+    if (first_person_)
+        return;
+    camera_.orbit(yaw_degrees, pitch_degrees);
+    camera_moved();
+}
+
+void ModelView::pan(float right, float up) {
+    if (first_person_)
+        return;
+    camera_.pan(right, up);
+    camera_moved();
+}
+
+void ModelView::zoom(float factor) {
+    if (first_person_)
+        return;
+    camera_.zoom(factor);
+    camera_moved();
+}
+
 void ModelView::mousePressEvent(QMouseEvent* event) {
     drag_from_ = event->position().toPoint();
 }
@@ -107,30 +140,25 @@ void ModelView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const QPoint moved = at - drag_from_;
     drag_from_ = at;
-    if (event->buttons() & Qt::LeftButton) {
-        camera_.orbit(-static_cast<float>(moved.x()) * degrees_per_pixel,
-                      static_cast<float>(moved.y()) * degrees_per_pixel);
-        camera_moved();
-    } else if (event->buttons() & Qt::RightButton) {
-        const auto h = static_cast<float>(std::max(height(), 1));
-        camera_.pan(-static_cast<float>(moved.x()) / h, static_cast<float>(moved.y()) / h);
-        camera_moved();
-    }
+    const auto h = static_cast<float>(std::max(height(), 1));
+    if (event->buttons() & Qt::LeftButton)
+        turn(-static_cast<float>(moved.x()) * degrees_per_pixel,
+             static_cast<float>(moved.y()) * degrees_per_pixel);
+    else if (event->buttons() & Qt::RightButton)
+        pan(-static_cast<float>(moved.x()) / h, static_cast<float>(moved.y()) / h);
 }
 
 void ModelView::wheelEvent(QWheelEvent* event) {
-    camera_.zoom(std::pow(zoom_per_step, static_cast<float>(event->angleDelta().y()) / 120));
-    camera_moved();
+    zoom(std::pow(zoom_per_step, static_cast<float>(event->angleDelta().y()) / 120));
 }
 
 void ModelView::keyPressEvent(QKeyEvent* event) {
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     const auto turn_or_pan = [&](float x, float y) {
         if (shift)
-            camera_.pan(-x * pan_per_key, y * pan_per_key);
+            pan(-x * pan_per_key, y * pan_per_key);
         else
-            camera_.orbit(-x * degrees_per_key, y * degrees_per_key);
-        camera_moved();
+            turn(-x * degrees_per_key, y * degrees_per_key);
     };
     switch (event->key()) {
     case Qt::Key_Left:
@@ -148,13 +176,11 @@ void ModelView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
     case Qt::Key_PageUp:
-        camera_.zoom(zoom_per_step);
-        camera_moved();
+        zoom(zoom_per_step);
         break;
     case Qt::Key_Minus:
     case Qt::Key_PageDown:
-        camera_.zoom(1 / zoom_per_step);
-        camera_moved();
+        zoom(1 / zoom_per_step);
         break;
     case Qt::Key_Home:
         reset_view();

@@ -11,7 +11,8 @@
 namespace viewer {
 
 // The picture of the model: renders the posed model as the camera sees it, and moves the camera
-// by mouse and keys. It draws only when something changed.
+// by mouse and keys. It draws only when something changed. In the first-person view the camera
+// stays at the eye and the ground is not drawn.
 class ModelView final : public QWidget {
     Q_OBJECT
 
@@ -20,17 +21,20 @@ public:
 
     // The model's textures, once per model.
     void set_textures(const std::vector<model::Texture>& textures);
-    // The box the view is framed on and the ground laid under; the view goes back to it.
-    void set_stage(model::Vec3 min, model::Vec3 max);
+    // The box the view is framed on and the ground laid under; the view goes back to it. The
+    // camera frames the new box unless the user has moved it since it was last framed.
+    void set_stage(const model::Box& box);
     void show_pose(model::DrawList list);
 
     const render::ViewOptions& options() const { return options_; }
     void set_options(const render::ViewOptions& options);
+    void set_first_person(bool on);
 
-    // Frames the stage again, as at the start.
+    // Frames the stage again, or goes back to the eye.
     void reset_view();
 
     const render::Camera& camera() const { return camera_; }
+    const render::Ground& ground() const { return ground_; }
     // The picture at the view's size, as it is shown.
     QImage picture();
 
@@ -51,14 +55,18 @@ private:
     void render_if_changed();
     void changed();
     void camera_moved();
+    // The user's moves of the camera, which the eye of the first-person view does not make.
+    void turn(float yaw_degrees, float pitch_degrees);
+    void pan(float right, float up);
+    void zoom(float factor);
 
     render::SceneRenderer renderer_;
     render::Camera camera_;
     render::ViewOptions options_;
     model::DrawList list_;
-    model::Vec3 stage_min_{-16, -16, -16};
-    model::Vec3 stage_max_{16, 16, 16};
-    render::Ground ground_ = render::ground_under(stage_min_, stage_max_);
+    model::Box stage_{{-16, -16, -16}, {16, 16, 16}};
+    render::Ground ground_ = render::ground_under(stage_.min, stage_.max);
+    bool first_person_ = false;
     render::Image image_;
     bool stale_ = true;
     bool camera_moved_ = false; // by the user, since the view was last framed

@@ -11,6 +11,10 @@ namespace {
 
 constexpr char section[] = "viewer";
 
+const char* first_person_key(bool eye_model) {
+    return eye_model ? "first_person_eye_models" : "first_person_other_models";
+}
+
 bool read_switch(const ui::SettingsStore& store, const char* key, bool fallback) {
     const auto value = store.read(section, key);
     return value ? *value == "true" : fallback;
@@ -45,6 +49,15 @@ void write_view_options(const render::ViewOptions& options) {
                             render::green_of(options.background),
                             render::blue_of(options.background));
     store.write(section, "background", background.name().toStdString());
+}
+
+bool read_first_person(bool eye_model) {
+    return read_switch(ui::SettingsStore(), first_person_key(eye_model), eye_model);
+}
+
+void write_first_person(bool eye_model, bool on) {
+    ui::SettingsStore store;
+    write_switch(store, first_person_key(eye_model), on);
 }
 
 } // namespace viewer

@@ -1,9 +1,12 @@
 #include "viewer/viewer_window.h"
 
+#include "platform/file_system.h"
+#include "platform/names.h"
 #include "ui/controls.h"
 #include "viewer/clock.h"
 #include "viewer/model_facts.h"
 #include "viewer/model_view.h"
+#include "viewer/texture_browser.h"
 #include "viewer/view_settings.h"
 
 #include <QCheckBox>
@@ -24,6 +27,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStringList>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -32,13 +36,24 @@ namespace viewer {
 
 namespace {
 
+// Positions of the blend slider from the first blend set to the last.
+constexpr int blend_steps = 100;
+// The stage of a model that draws nothing: a small model's size.
+constexpr model::Box empty_stage{{-16, -16, 0}, {16, 16, 32}};
+
 QString controls_text() {
     return ViewerWindow::tr(
         "Drag with the left mouse button to turn the model, with the right button to move it; "
         "the wheel brings it nearer. With the keyboard in the picture: the arrow keys turn it, "
         "Shift with the arrow keys moves it, + and - bring it nearer and further, Home puts "
-        "the view back. Space plays or pauses a sequence, comma and full stop step a frame. "
-        "Ctrl+S saves the picture, Escape closes the window.");
+        "the view back. Seen in the first person, the view stays at the eye. Space plays or "
+        "pauses a sequence, comma and full stop step a frame. Ctrl+S saves the picture, Escape "
+        "closes the window.");
+}
+
+// The game shows its v_ models from the player's eye, with the hands holding the weapon.
+bool seen_from_the_eye(const QString& file_name) {
+    return platform::same_name(file_name.left(2).toStdString(), "v_");
 }
 
 QString usage_text() {
@@ -60,34 +75,48 @@ QColor qcolour(render::Colour colour) {
 } // namespace
 
 ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
-    : clock_(clock ? clock : new WallClock), path_(path) {
+    : clock_(clock ? clock : new WallClock) {
     setObjectName(QStringLiteral("viewer_window"));
     clock_->setParent(this);
-    view_ = new ModelView(this);
+    view_ = new ModelView;
     view_->setToolTip(controls_text());
     view_->set_options(viewer::read_view_options());
-    message_ = ui::named(new QLabel(this), "message");
+    pages_ = ui::named(new QTabWidget(this), "pages");
+    pages_->addTab(view_, tr("Mo&del"));
+    message_ = ui::named(new QLabel, "message");
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignCenter);
     message_->setMargin(24);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    open_model_ = ui::named(new QPushButton, "open_model");
+    open_model_->hide();
+    message_page_ = ui::named(new QWidget(this), "message_page");
+    auto* message_column = new QVBoxLayout(message_page_);
+    message_column->addStretch(1);
+    message_column->addWidget(message_);
+    message_column->addWidget(open_model_, 0, Qt::AlignCenter);
+    message_column->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(message_, 1);
-    layout->addWidget(view_, 1);
+    layout->addWidget(message_page_, 1);
+    layout->addWidget(pages_, 1);
 
     connect(clock_, &Clock::ticked, this, &ViewerWindow::tick);
     connect(view_, &ModelView::play_pause_requested, this, &ViewerWindow::play_or_pause);
     connect(view_, &ModelView::step_requested, this, &ViewerWindow::step);
+    connect(open_model_, &QPushButton::clicked, this, [this] {
+        open_model_->hide();
+        open(owner_path_);
+    });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
 
     resize(1100, 720);
-    if (path_.isEmpty()) {
+    if (path.isEmpty()) {
         setWindowTitle(tr("Tessary model viewer"));
         show_failure(usage_text());
     } else {
-        open();
+        open(path);
     }
 }
 
@@ -95,11 +124,13 @@ ViewerWindow::~ViewerWindow() = default;
 
 void ViewerWindow::show_failure(const QString& text) {
     message_->setText(text);
-    view_->hide();
-    message_->show();
+    pages_->hide();
+    message_page_->show();
 }
 
-void ViewerWindow::open() {
+void ViewerWindow::open(const QString& path) {
+    // Companions lie in the model's folder, which a bare file name does not name.
+    path_ = QFileInfo(path).absoluteFilePath();
     const QFileInfo info(path_);
     file_name_ = info.fileName();
     file_size_ = info.size();
@@ -107,6 +138,8 @@ void ViewerWindow::open() {
 
     auto loaded = model::load_model(path_.toStdString());
     if (!loaded) {
+        if (const auto group = model::load_group_file(path_.toStdString()))
+            return show_group_file(*group);
         QStringList reasons;
         for (const auto& text : loaded.messages())
             reasons << QString::fromStdString(text);
@@ -117,23 +150,61 @@ void ViewerWindow::open() {
         return;
     }
     model_.emplace(std::move(loaded).value());
+    textures_ = new TextureBrowser(model_->textures(), info.absolutePath());
+    pages_->addTab(textures_, tr("Text&ures"));
+    message_page_->hide();
+    pages_->show();
+    if (model_->body_parts().empty() && !model_->textures().empty())
+        return show_texture_file();
+
     playback_ = std::make_unique<render::Playback>(*model_);
     pose_.body_choices.assign(model_->body_parts().size(), 0);
-
     view_->set_textures(model_->textures());
-    const auto reference = model_->draw(pose_);
-    // A model that draws nothing in its reference pose gets a stage of a small model's size.
-    const bool empty = reference.meshes.empty();
-    view_->set_stage(empty ? model::Vec3{-16, -16, 0} : reference.min,
-                     empty ? model::Vec3{16, 16, 32} : reference.max);
-    build_panel();
-    message_->hide();
+    eye_model_ = seen_from_the_eye(file_name_);
+    view_->set_first_person(viewer::read_first_person(eye_model_));
+    QWidget* panel = build_panel();
+    show_blend();
+    frame_what_is_shown();
     show_pose();
     show_facts();
+    // A model opened from a group file's page joins a window already shown: its panel is laid
+    // out as it shows, so only once everything in it is set.
+    layout()->addWidget(panel);
+    panel->show();
     view_->setFocus();
 }
 
-void ViewerWindow::build_panel() {
+void ViewerWindow::show_texture_file() {
+    const std::string owner = model::texture_file_owner(file_name_.toStdString());
+    textures_->set_note(owner.empty() ? tr("%1 holds textures only.").arg(file_name_)
+                                      : tr("%1 holds the textures of the model %2.")
+                                            .arg(file_name_, QString::fromStdString(owner)));
+    pages_->removeTab(pages_->indexOf(view_));
+}
+
+void ViewerWindow::show_group_file(const model::GroupFile& group) {
+    const QString owner = QString::fromStdString(group.model);
+    if (group.model.empty()) {
+        show_failure(tr("%1 holds animation for the sequences of another model, and nothing to "
+                        "draw.")
+                         .arg(file_name_));
+        return;
+    }
+    QString text = tr("%1 holds animation for the sequences of the model %2, and nothing to draw; "
+                      "%2 plays them.")
+                       .arg(file_name_, owner);
+    const platform::Path beside = platform::Path(path_.toStdString()).folder() / group.model;
+    if (platform::is_ordinary_file(beside)) {
+        owner_path_ = QString::fromStdString(platform::native_path(beside));
+        open_model_->setText(tr("&Open %1").arg(owner));
+        open_model_->show();
+    } else {
+        text += QStringLiteral("\n\n") + tr("%1 is not in the same folder.").arg(owner);
+    }
+    show_failure(text);
+}
+
+QWidget* ViewerWindow::build_panel() {
     panel_ = ui::named(new QWidget, "panel");
     auto* column = new QVBoxLayout(panel_);
     column->addWidget(build_sequence_box());
@@ -158,7 +229,7 @@ void ViewerWindow::build_panel() {
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFixedWidth(320);
     scroll->setFocusPolicy(Qt::NoFocus);
-    layout()->addWidget(scroll);
+    return scroll;
 }
 
 QGroupBox* ViewerWindow::build_sequence_box() {
@@ -183,6 +254,12 @@ QGroupBox* ViewerWindow::build_sequence_box() {
     frame_label_ = ui::named(new QLabel, "frame_label");
     auto* slider_label = ui::named(new QLabel(tr("Fra&me")), "frame_slider_label");
     slider_label->setBuddy(frame_slider_);
+    blend_slider_ = ui::named(new QSlider(Qt::Horizontal), "blend_slider");
+    blend_slider_->setRange(0, blend_steps);
+    blend_slider_->setToolTip(tr("Mixes the sequence's blend sets, as the game does to aim"));
+    blend_label_ = ui::named(new QLabel, "blend_label");
+    auto* blend_slider_label = ui::named(new QLabel(tr("B&lend")), "blend_slider_label");
+    blend_slider_label->setBuddy(blend_slider_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(previous_frame_);
@@ -191,17 +268,25 @@ QGroupBox* ViewerWindow::build_sequence_box() {
     auto* slider_row = new QHBoxLayout;
     slider_row->addWidget(slider_label);
     slider_row->addWidget(frame_slider_, 1);
+    blend_row_ = ui::named(new QWidget, "blend_row");
+    auto* blend = new QGridLayout(blend_row_);
+    blend->setContentsMargins(0, 0, 0, 0);
+    blend->addWidget(blend_slider_label, 0, 0);
+    blend->addWidget(blend_slider_, 0, 1);
+    blend->addWidget(blend_label_, 1, 0, 1, 2);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(sequences_);
     layout->addLayout(buttons);
     layout->addLayout(slider_row);
     layout->addWidget(frame_label_);
+    layout->addWidget(blend_row_);
 
     connect(sequences_, &QListWidget::currentRowChanged, this, &ViewerWindow::choose_sequence);
     connect(previous_frame_, &QPushButton::clicked, this, [this] { step(-1); });
     connect(play_, &QPushButton::clicked, this, &ViewerWindow::play_or_pause);
     connect(next_frame_, &QPushButton::clicked, this, [this] { step(1); });
     connect(frame_slider_, &QSlider::valueChanged, this, &ViewerWindow::slide_to);
+    connect(blend_slider_, &QSlider::valueChanged, this, &ViewerWindow::blend_to);
     return box;
 }
 
@@ -221,6 +306,7 @@ QGroupBox* ViewerWindow::build_choice_box() {
         form->addRow(key + QString::fromLocal8Bit(parts[part].name), choices);
         connect(choices, &QComboBox::currentIndexChanged, this, [this, part](int index) {
             pose_.body_choices[part] = index;
+            frame_what_is_shown();
             show_pose();
             show_facts();
         });
@@ -257,10 +343,17 @@ QGroupBox* ViewerWindow::build_view_box() {
     show_wireframe_ = check(tr("&Wireframe"), "show_wireframe", options.wireframe);
     show_bones_ = check(tr("&Bones"), "show_bones", options.bones);
     show_ground_ = check(tr("&Ground"), "show_ground", options.ground);
+    show_ground_->setEnabled(!view_->camera().first_person());
+    first_person_ = ui::named(new QCheckBox(tr("F&irst person")), "first_person");
+    first_person_->setToolTip(tr("Sees the model from its origin along its front, as the game "
+                                 "shows a weapon in the player's hands"));
+    first_person_->setChecked(view_->camera().first_person());
+    connect(first_person_, &QCheckBox::toggled, this, &ViewerWindow::first_person_changed);
     background_ = ui::named(new QPushButton(tr("Ba&ckground...")), "background");
     background_->setIcon(swatch(qcolour(options.background)));
     reset_view_ = ui::named(new QPushButton(tr("&Reset view")), "reset_view");
-    reset_view_->setToolTip(tr("Frames the model again (Home in the picture)"));
+    reset_view_->setToolTip(tr("Frames the model again, or goes back to the eye (Home in the "
+                               "picture)"));
     save_ = ui::named(new QPushButton(tr("&Save picture...")), "save_picture");
     save_->setToolTip(tr("Saves the picture as PNG (Ctrl+S)"));
 
@@ -270,9 +363,10 @@ QGroupBox* ViewerWindow::build_view_box() {
     grid->addWidget(show_wireframe_, 0, 1);
     grid->addWidget(show_bones_, 1, 0);
     grid->addWidget(show_ground_, 1, 1);
-    grid->addWidget(background_, 2, 0);
-    grid->addWidget(reset_view_, 2, 1);
-    grid->addWidget(save_, 3, 0, 1, 2);
+    grid->addWidget(first_person_, 2, 0, 1, 2);
+    grid->addWidget(background_, 3, 0);
+    grid->addWidget(reset_view_, 3, 1);
+    grid->addWidget(save_, 4, 0, 1, 2);
 
     connect(background_, &QPushButton::clicked, this, &ViewerWindow::choose_background);
     connect(reset_view_, &QPushButton::clicked, view_, &ModelView::reset_view);
@@ -290,7 +384,45 @@ void ViewerWindow::show_facts() {
 
 void ViewerWindow::choose_sequence(int row) {
     playback_->choose(row - 1, clock_->seconds());
+    pose_.sequence = playback_->sequence();
+    pose_.blend = 0.5f;
+    show_blend();
+    frame_what_is_shown();
     show_pose();
+}
+
+void ViewerWindow::frame_what_is_shown() {
+    view_->set_stage(model_->bounds(pose_).value_or(empty_stage));
+}
+
+void ViewerWindow::blend_to(int step) {
+    pose_.blend = static_cast<float>(step) / blend_steps;
+    show_blend();
+    show_pose();
+}
+
+// The blend slider where the pose's blend lies, labelled in the sequence's own range; shown only
+// for a sequence that blends.
+void ViewerWindow::show_blend() {
+    const model::SequenceInfo* sequence =
+        pose_.sequence >= 0 ? &model_->sequences()[static_cast<std::size_t>(pose_.sequence)]
+                            : nullptr;
+    blend_row_->setVisible(sequence && sequence->blends > 1);
+    if (!sequence || sequence->blends < 2)
+        return;
+    {
+        const QSignalBlocker quiet(blend_slider_);
+        blend_slider_->setValue(static_cast<int>(std::lround(pose_.blend * blend_steps)));
+    }
+    const auto value = [&](float v) {
+        return QString::number(static_cast<double>(v), 'f', 1) +
+               (sequence->blend_turns ? QStringLiteral("°") : QString());
+    };
+    blend_label_->setText(
+        tr("%1, from %2 to %3")
+            .arg(value(sequence->blend_start +
+                       pose_.blend * (sequence->blend_end - sequence->blend_start)),
+                 value(sequence->blend_start), value(sequence->blend_end)));
 }
 
 void ViewerWindow::play_or_pause() {
@@ -357,6 +489,12 @@ void ViewerWindow::options_changed() {
     options.ground = show_ground_->isChecked();
     view_->set_options(options);
     viewer::write_view_options(options);
+}
+
+void ViewerWindow::first_person_changed(bool on) {
+    view_->set_first_person(on);
+    viewer::write_first_person(eye_model_, on);
+    show_ground_->setEnabled(!on);
 }
 
 void ViewerWindow::set_background(const QColor& colour) {

@@ -17,16 +17,24 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QSlider;
+class QTabWidget;
+
+namespace model {
+struct GroupFile;
+}
 
 namespace viewer {
 
 class Clock;
 class ModelView;
+class TextureBrowser;
 
 // The model viewer's one window: the model named by its path, lit and textured, with its
 // sequences to play, its body parts and skins to choose, view options, the model's facts and a
-// picture to save. A file it cannot read, or no file at all, gets a text in place of the model.
-// Every control has an object name, by which tests find it.
+// picture to save, and its textures on a page of their own. A texture file shows only that page;
+// a sequence group file says which model it belongs to and offers to open it. A file it cannot
+// read, or no file at all, gets a text in place of the model. Every control has an object name,
+// by which tests find it.
 class ViewerWindow final : public QWidget {
     Q_OBJECT
 
@@ -44,8 +52,11 @@ public:
     void set_background(const QColor& colour);
 
 private:
-    void open();
-    void build_panel();
+    void open(const QString& path);
+    void show_texture_file();
+    void show_group_file(const model::GroupFile& group);
+    // Everything beside the picture, in a scroll area.
+    QWidget* build_panel();
     QGroupBox* build_sequence_box();
     QGroupBox* build_choice_box();
     QGroupBox* build_view_box();
@@ -56,28 +67,41 @@ private:
     void play_or_pause();
     void step(int frames);
     void slide_to(int frame);
+    void blend_to(int step);
     void tick();
     void options_changed();
+    void first_person_changed(bool on);
     void choose_background();
     void choose_file_for_picture();
+    // Frames the view and lays the ground for the whole of the sequence chosen.
+    void frame_what_is_shown();
     // Poses the model as the choices and the playback say, and shows where playback stands.
     void show_pose();
+    void show_blend();
 
+    QTabWidget* pages_ = nullptr; // the picture of the model, and its textures
     ModelView* view_ = nullptr;
+    TextureBrowser* textures_ = nullptr;
+    QWidget* message_page_ = nullptr;
     QLabel* message_ = nullptr; // the reason a file could not be shown, or how to use the viewer
-    QWidget* panel_ = nullptr;  // everything beside the picture, shown with a model
-    QListWidget* sequences_ = nullptr; // the reference pose first, then the model's sequences
+    QPushButton* open_model_ = nullptr; // opens the model a sequence group file belongs to
+    QWidget* panel_ = nullptr;          // everything beside the picture, shown with a model
+    QListWidget* sequences_ = nullptr;  // the reference pose first, then the model's sequences
     QPushButton* previous_frame_ = nullptr;
     QPushButton* play_ = nullptr;
     QPushButton* next_frame_ = nullptr;
     QSlider* frame_slider_ = nullptr;
     QLabel* frame_label_ = nullptr;
+    QWidget* blend_row_ = nullptr; // shown for a sequence of several blend sets
+    QSlider* blend_slider_ = nullptr;
+    QLabel* blend_label_ = nullptr;
     std::vector<QComboBox*> body_parts_; // one for each body part with a choice, else null
     QComboBox* skin_ = nullptr;
     QCheckBox* show_textures_ = nullptr;
     QCheckBox* show_wireframe_ = nullptr;
     QCheckBox* show_bones_ = nullptr;
     QCheckBox* show_ground_ = nullptr;
+    QCheckBox* first_person_ = nullptr;
     QPushButton* background_ = nullptr;
     QPushButton* reset_view_ = nullptr;
     QPushButton* save_ = nullptr;
@@ -88,6 +112,8 @@ private:
     QString path_;
     QString file_name_;
     qint64 file_size_ = 0;
+    bool eye_model_ = false; // the game shows it from the eye
+    QString owner_path_;     // of the model a sequence group file belongs to
     std::optional<model::StudioModel> model_;
     std::unique_ptr<render::Playback> playback_;
     model::Pose pose_;

@@ -1,6 +1,6 @@
 // A model file as anyone may have made it, with its companions: the input is the main file, then
 // after each "--next file--" the texture file and the sequence group file that the reader is
-// handed whatever name it asks for.
+// handed whatever name it asks for. The main file is also read as a group file opened alone.
 #include "model/studio_model.h"
 
 #include <algorithm>
@@ -20,14 +20,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t index = name.ends_with("T.mdl") ? 1 : 2;
         return index < files.size() ? std::optional(files[index]) : std::nullopt;
     };
+    (void)model::read_group_file(files[0], "fuzz01.mdl");
     const auto model = model::read_model(files[0], sibling, "fuzz.mdl");
     if (!model)
         return 0;
     // Whatever was accepted must pose and draw: every sequence at its ends and between frames,
-    // and one past the last, with choices out of range.
+    // between blend sets and beyond them, and one past the last, with choices out of range; and
+    // its bounds over all frames.
     const std::vector<int> choices(model->body_parts().size(), 1);
-    for (int sequence = -1; sequence <= static_cast<int>(model->sequences().size()); ++sequence)
+    for (int sequence = -1; sequence <= static_cast<int>(model->sequences().size()); ++sequence) {
         for (const float frame : {0.0f, 0.5f, model->frame_at(sequence, 1e9), 1e30f})
-            (void)model->draw({sequence, frame, choices, 1});
+            for (const float blend : {0.3f, -1e30f})
+                (void)model->draw({sequence, frame, choices, 1, blend});
+        (void)model->bounds({sequence, 0, choices});
+    }
     return 0;
 }

@@ -58,6 +58,15 @@ void expect_quad(const model::DrawList& list, const Quad& expected, const std::s
 constexpr Quad as_stored{{{0, -8, 0}, {0, -8, 16}, {0, 8, 0}, {0, 8, 16}}};
 constexpr Quad quarter_turn{{{8, 0, 0}, {8, 0, 16}, {-8, 0, 0}, {-8, 0, 16}}};
 
+// The tiny model whose sequence has a second blend set, turned a quarter about Z at every frame.
+Description blended_model() {
+    Description blended = tiny_model();
+    auto turned = blended.sequences[0].animation;
+    turned[0][5] = {4096, 4096, 4096};
+    blended.sequences[0].more_blends = {turned};
+    return blended;
+}
+
 } // namespace
 
 TEST(ReadModel, ReadsTheSmallestModel) {
@@ -140,6 +149,13 @@ TEST(LoadModel, FindsCompanionsBesideTheFileWhateverTheirCase) {
     EXPECT_EQ(model->textures().at(0).name, "quad.bmp");
     EXPECT_NEAR(model->draw({0, 1, {}, 0}).min.x, -8, 1e-4); // turned a quarter about Z
 
+    // Opened alone, each names the model it belongs to: by its own name, else the stored one.
+    EXPECT_EQ(model::texture_file_owner("oranget.mdl"), "orange.mdl");
+    EXPECT_EQ(model::load_group_file((folder / "ORANGE01.MDL").string())->model, "ORANGE.mdl");
+    EXPECT_EQ(model::read_group_file(files.group, "renamed.mdl")->model, "stored name.mdl");
+    EXPECT_EQ(model::load_group_file((folder / "orange.mdl").string()).messages().at(0),
+              "the file is not a sequence group file");
+
     fs::remove(folder / "ORANGE01.MDL");
     EXPECT_EQ(load("orange.mdl").messages().at(0), "sequence group file orange01.mdl is missing");
     fs::remove(folder / "oranget.mdl");
@@ -207,12 +223,14 @@ TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
     constexpr Quad rolled_then_turned{{{0, 0, -8}, {16, 0, -8}, {0, 0, 8}, {16, 0, 8}}};
     Description rolled = tiny_model();
     rolled.bones[0].value[3] = rolled.bones[0].value[5] = std::numbers::pi_v<float> / 2;
+    const Description blended = blended_model();
     const struct {
         const char* name;
         Description description;
         int sequence;
         float frame;
         Quad expected;
+        float blend = 0.5f;
     } cases[] = {
         {"reference pose", tiny_model(), -1, 0, as_stored},
         {"frame 1", tiny_model(), 0, 1, quarter_turn},
@@ -221,11 +239,27 @@ TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
         {"sequence past the end", tiny_model(), 4, 1, quarter_turn},
         {"roll about X before yaw about Z", rolled, -1, 0, rolled_then_turned},
         {"a chain of bones turned at its root", model_writer::chained_model(3), 0, 1, quarter_turn},
+        {"halfway between two blend sets", blended, 0, 0, eighth_turn},
+        {"the last blend set", blended, 0, 0, quarter_turn, 1},
+        {"a blend before the first set", blended, 0, 0, as_stored, -3},
     };
     for (const auto& c : cases) {
         const auto model = read(c.description);
         ASSERT_TRUE(model.ok()) << c.name << ": " << model.messages().at(0);
-        expect_quad(model->draw({c.sequence, c.frame, {}, 0}), c.expected, c.name);
+        expect_quad(model->draw({c.sequence, c.frame, {}, 0, c.blend}), c.expected, c.name);
+    }
+}
+
+TEST(Pose, BoundsHoldEveryFrameAndBlendSetOfTheSequence) {
+    // The quad in the plane X = 0, and turned a quarter about Z at some frame or blend set.
+    for (const auto& [description, sequence, reach_x] : {std::tuple{tiny_model(), -1, 0.0f},
+                                                         {tiny_model(), 0, 8.0f},
+                                                         {blended_model(), 0, 8.0f}}) {
+        const auto box = read(description)->bounds({sequence});
+        ASSERT_TRUE(box);
+        EXPECT_LT(std::abs(box->min.x + reach_x) + std::abs(box->max.x - reach_x), 1e-3);
+        EXPECT_EQ(std::tuple(box->min.y, box->min.z, box->max.y, box->max.z),
+                  std::tuple(-8, 0, 8, 16));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -122,21 +123,46 @@ TEST(Renderer, ClipsSurfacesReachingFarBeyondTheViewAndBehindTheEye) {
     EXPECT_EQ(floor.image.at(32, 0), background);
 }
 
-TEST(Camera, FramesTheWholeBoxWhateverTheViewsShape) {
-    // A box taller than wide in a wide view, one wider than tall in a tall view: each fills the
-    // narrower of the two fields of view.
+TEST(Camera, FramesTheWholeBoxToFillTheViewWhateverItsShape) {
+    // A box taller than wide in a wide view, one wider than tall in a tall view: each fills most
+    // of the narrower of the two fields of view, and no corner leaves the view.
     const model::Vec3 tall[2]{{-30, -5, 0}, {10, 5, 72}}, wide[2]{{-5, -36, -5}, {5, 36, 5}};
     for (const auto& [box, width, height] :
          {std::tuple{tall, 400, 300}, {tall, 800, 100}, {wide, 300, 400}}) {
         Camera camera;
         camera.frame(box[0], box[1], static_cast<float>(width) / static_cast<float>(height));
+        float left = 1e9f, right = -1e9f, top = 1e9f, bottom = -1e9f;
         for (int corner = 0; corner < 8; ++corner) {
             const auto point = camera.project(
                 {box[corner & 1].x, box[corner >> 1 & 1].y, box[corner >> 2].z}, width, height);
-            EXPECT_TRUE(point && point->x >= 0 && point->x < static_cast<float>(width) &&
-                        point->y >= 0 && point->y < static_cast<float>(height))
-                << width << " x " << height << ", corner " << corner;
+            ASSERT_TRUE(point);
+            left = std::min(left, point->x), right = std::max(right, point->x);
+            top = std::min(top, point->y), bottom = std::max(bottom, point->y);
         }
+        EXPECT_TRUE(left >= 0 && right < static_cast<float>(width) && top >= 0 &&
+                    bottom < static_cast<float>(height))
+            << width << " x " << height;
+        EXPECT_GT(std::max((right - left) / static_cast<float>(width),
+                           (bottom - top) / static_cast<float>(height)),
+                  0.8f)
+            << width << " x " << height;
+    }
+}
+
+TEST(Camera, SeesFromTheOriginAlongXNinetyDegreesAcrossAtFourToThree) {
+    Camera camera;
+    camera.look_from_origin();
+    // 45 degrees to the left (+Y) is the left edge at 4:3, and of a narrower view; 36.87 degrees
+    // up (tan 0.75), the top edge at 4:3, stays the top edge of a wider view.
+    for (const auto& [point, width, height, x, y] :
+         {std::tuple{model::Vec3{10, 0, 0}, 400, 300, 200.0f, 150.0f},
+          {{10, 10, 0}, 400, 300, 0.0f, 150.0f},
+          {{10, 0, 7.5f}, 800, 300, 400.0f, 0.0f},
+          {{10, 10, 0}, 300, 400, 0.0f, 200.0f}}) {
+        const auto screen = camera.project(point, width, height);
+        ASSERT_TRUE(screen);
+        EXPECT_NEAR(screen->x, x, 0.01f) << width << " x " << height;
+        EXPECT_NEAR(screen->y, y, 0.01f) << width << " x " << height;
     }
 }
 

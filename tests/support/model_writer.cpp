@@ -62,23 +62,27 @@ Buffer header(const char* id, std::size_t size, const std::string& name) {
     return out;
 }
 
-// The animation block: a 12-byte record per bone, then the channels' samples, each channel as one
-// run whose tail of equal samples is stored once, its header (valid, total) read as a short.
-std::int32_t append_animation(Buffer& out, const Animation& animation, std::size_t bone_count) {
+// The animation block: a 12-byte record per bone of each blend set, then the channels' samples,
+// each channel as one run whose tail of equal samples is stored once, its header (valid, total)
+// read as a short.
+std::int32_t append_animation(Buffer& out, const std::vector<Animation>& sets,
+                              std::size_t bone_count) {
     const std::int32_t block = out.align();
-    out.reserve(bone_count * 12);
-    for (std::size_t bone = 0; bone < animation.size(); ++bone) {
-        for (std::size_t channel = 0; channel < 6; ++channel) {
-            const auto& samples = animation[bone][channel];
-            if (samples.empty())
-                continue;
-            std::size_t valid = samples.size();
-            while (valid > 1 && samples[valid - 2] == samples.back())
-                --valid;
-            std::vector run{static_cast<std::int16_t>(valid | samples.size() << 8)};
-            run.insert(run.end(), samples.begin(), samples.begin() + valid);
-            const std::size_t record = block + bone * 12;
-            out.put(record + channel * 2, static_cast<std::uint16_t>(out.place(run) - record));
+    out.reserve(sets.size() * bone_count * 12);
+    for (std::size_t set = 0; set < sets.size(); ++set) {
+        for (std::size_t bone = 0; bone < sets[set].size(); ++bone) {
+            for (std::size_t channel = 0; channel < 6; ++channel) {
+                const auto& samples = sets[set][bone][channel];
+                if (samples.empty())
+                    continue;
+                std::size_t valid = samples.size();
+                while (valid > 1 && samples[valid - 2] == samples.back())
+                    --valid;
+                std::vector run{static_cast<std::int16_t>(valid | samples.size() << 8)};
+                run.insert(run.end(), samples.begin(), samples.begin() + valid);
+                const std::size_t record = block + (set * bone_count + bone) * 12;
+                out.put(record + channel * 2, static_cast<std::uint16_t>(out.place(run) - record));
+            }
         }
     }
     return block;
@@ -164,11 +168,15 @@ Files write_model(const Description& description) {
         main.put(at + 36, std::int32_t{sequence.looping});
         main.put(at + 56, std::int32_t{sequence.frames});
         main.put(at + 96, sequence.bounds);
-        main.put(at + 120, std::int32_t{1}); // one blend, ending at 1
-        main.put(at + 144, 1.0f);
+        std::vector<Animation> sets{sequence.animation};
+        sets.insert(sets.end(), sequence.more_blends.begin(), sequence.more_blends.end());
+        main.put(at + 120, count(sets));
+        main.put(at + 128, std::int32_t{sets.size() > 1 ? 0x8 : 0}); // blends counted as turns
+        main.put(at + 136, sequence.blend_range[0]);
+        main.put(at + 144, sequence.blend_range[1]);
         main.put(at + 156, std::int32_t{sequence.in_group_file});
-        main.put(at + 124, append_animation(sequence.in_group_file ? group : main,
-                                            sequence.animation, description.bones.size()));
+        main.put(at + 124, append_animation(sequence.in_group_file ? group : main, sets,
+                                            description.bones.size()));
     }
 
     const std::int32_t parts = main.section(204, description.body_parts.size(), 76);
@@ -257,10 +265,8 @@ Description body_parts_model(const std::vector<int>& choices_per_part) {
     return description;
 }
 
-Description large_model() {
+Description large_model(int ring, int frames) {
     constexpr int bones = 40;
-    constexpr int ring = 38; // corners around the tube
-    constexpr int frames = 31;
     constexpr double pi = std::numbers::pi;
     Description description;
     description.name = "large.mdl";
@@ -301,17 +307,32 @@ Description large_model() {
                           texture.palette.begin() + entry * 3);
     description.textures = {texture};
     description.skins = {{0}};
-    for (const char* label : {"sway", "bend", "twist", "wave"}) {
-        // About each axis of each bone, a sine over the frames, a whole period per sequence.
-        Sequence& sequence = description.sequences.emplace_back(
-            Sequence{.label = label, .fps = 30, .frames = frames, .animation = Animation(bones)});
-        for (int bone = 0; bone < bones; ++bone)
-            for (int axis = 3; axis < 6; ++axis)
-                for (int frame = 0; frame < frames; ++frame)
-                    sequence.animation[bone][axis].push_back(static_cast<std::int16_t>(
-                        std::lround(300.0 * (axis - 2) *
-                                    std::sin(bone * 0.3 + axis + 2 * pi * frame / (frames - 1)))));
-    }
+    Animation swaying(bones);
+    // About each axis of each bone, a sine over the frames, a whole period per sequence.
+    for (int bone = 0; bone < bones; ++bone)
+        for (int axis = 3; axis < 6; ++axis)
+            for (int frame = 0; frame < frames; ++frame)
+                swaying[bone][axis].push_back(static_cast<std::int16_t>(
+                    std::lround(300.0 * (axis - 2) *
+                                std::sin(bone * 0.3 + axis + 2 * pi * frame / (frames - 1)))));
+    for (const char* label : {"sway", "bend", "twist", "wave"})
+        description.sequences.push_back(
+            {.label = label, .fps = 30, .frames = frames, .animation = swaying});
+    Sequence& sink = description.sequences.emplace_back(Sequence{
+        .label = "sink", .fps = 30, .looping = false, .frames = frames, .animation = swaying});
+    for (int frame = 0; frame < frames; ++frame)
+        sink.animation[0][2].push_back(static_cast<std::int16_t>(-36 * 256 * frame / (frames - 1)));
+    // Each bone of a blend set turns about Y by the same angle: -0.04, 0 or 0.04 radians.
+    const auto bent = [&](int towards) {
+        Animation set(bones);
+        for (auto& channels : set)
+            channels[4].assign(frames, static_cast<std::int16_t>(towards * 104));
+        return set;
+    };
+    Sequence& aim = description.sequences.emplace_back(
+        Sequence{.label = "aim", .fps = 30, .frames = frames, .animation = bent(-1)});
+    aim.more_blends = {bent(0), bent(1)};
+    aim.blend_range = {-90, 90};
     return description;
 }
 

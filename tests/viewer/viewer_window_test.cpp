@@ -1,6 +1,7 @@
 #include "manual_clock.h"
 #include "model_writer.h"
 #include "viewer/model_view.h"
+#include "viewer/texture_browser.h"
 #include "viewer/viewer_window.h"
 
 #include <QCheckBox>
@@ -9,9 +10,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
+#include <QSlider>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -40,18 +45,30 @@ template <typename Widget> Widget* child(QWidget* window, const char* name) {
     return widget;
 }
 
-// The picture's pixel where a point of the model lands.
+// The picture's pixel where a point of the model lands; 0 outside the picture.
 QRgb pixel_at(viewer::ViewerWindow* window, model::Vec3 point) {
     const QImage picture = window->picture();
     const auto screen = child<viewer::ModelView>(window, "view")
                             ->camera()
                             .project(point, picture.width(), picture.height());
-    return screen ? picture.pixel(static_cast<int>(screen->x), static_cast<int>(screen->y)) : 0;
+    const QPoint at =
+        screen ? QPoint(static_cast<int>(screen->x), static_cast<int>(screen->y)) : QPoint(-1, -1);
+    return picture.rect().contains(at) ? picture.pixel(at) : 0;
 }
 
-// A picture of the window, for a look by eye, when the build asks for one.
+// Nothing but the background along the picture's edges: nothing of the model is cut off.
+bool edges_clear(const QImage& picture) {
+    QImage edges = picture, clear(picture.size(), picture.format());
+    clear.fill(picture.pixel(0, 0));
+    QPainter(&edges).fillRect(edges.rect().adjusted(1, 1, -1, -1), QColor(picture.pixel(0, 0)));
+    return edges == clear;
+}
+
+// A picture of the window, for a look by eye, when the build asks for one: as the user sees it,
+// once the layouts it waits for are done.
 void save_screenshot(viewer::ViewerWindow* window, const QString& name) {
     const QString screenshots = qEnvironmentVariable("TESSARY_SCREENSHOTS");
+    QCoreApplication::processEvents();
     if (!screenshots.isEmpty() && QDir().mkpath(screenshots))
         window->grab().save(screenshots + "/viewer_" + name + ".png");
 }
@@ -64,15 +81,21 @@ class ViewerWindowTest final : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> folder;
 
-    // Writes the model into a folder whose path has blanks, as a user's may.
+    // Writes the model, with its texture and group file when it has them, into a folder whose
+    // path has blanks, as a user's may; the main file's path.
     QString write(const model_writer::Description& description) {
-        const QString path = folder->filePath(QString::fromStdString(description.name));
-        const auto bytes = model_writer::write_model(description).main;
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write %s", qPrintable(path));
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        return path;
+        const auto files = model_writer::write_model(description);
+        const QString stem = QString::fromStdString(description.name).chopped(4);
+        for (const auto& [name, bytes] : {std::pair{stem + ".mdl", &files.main},
+                                          {stem + "T.mdl", &files.textures},
+                                          {stem + "01.mdl", &files.group}}) {
+            QFile file(folder->filePath(name));
+            if (!bytes->empty() && (!file.open(QIODevice::WriteOnly) ||
+                                    file.write(reinterpret_cast<const char*>(bytes->data()),
+                                               static_cast<qint64>(bytes->size())) < 0))
+                qFatal("cannot write %s", qPrintable(file.fileName()));
+        }
+        return folder->filePath(stem + ".mdl");
     }
 
     // A window on the model, shown, with its own clock.
@@ -91,18 +114,7 @@ private slots:
                            folder->filePath(QStringLiteral("settings")));
     }
 
-    void showsTheModelTexturedOnTheBackground() {
-        auto window = open(write(model_writer::tiny_model()));
-        child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
-        save_screenshot(window.get(), "tiny");
-        QVERIFY(is_white(pixel_at(window.get(), white_texel)));
-        QVERIFY(is_black(pixel_at(window.get(), black_texel)));
-        const QImage picture = window->picture();
-        QCOMPARE(picture.pixel(2, 2), picture.pixel(picture.width() - 3, picture.height() - 3));
-        QCOMPARE(QColor(picture.pixel(2, 2)), QColor(92, 96, 104));
-    }
-
-    void showsWhyAFileCannotBeShown() {
+    void showsWhyAFileCannotBeShownOrOpensItsModel() {
         QFile damaged(folder->filePath(QStringLiteral("damaged.mdl")));
         QVERIFY(damaged.open(QIODevice::WriteOnly));
         damaged.write("not a model at all");
@@ -117,15 +129,32 @@ private slots:
 
         window = open(QString());
         QVERIFY(child<QLabel>(window.get(), "message")->text().contains("Usage"));
+
+        // A sequence group file, which offers to open its model.
+        auto grouped = model_writer::tiny_model();
+        grouped.sequences[0].in_group_file = true;
+        write(grouped);
+        window = open(folder->filePath("test01.mdl"));
+        QVERIFY(child<QLabel>(window.get(), "message")->text().contains("of the model test.mdl"));
+        save_screenshot(window.get(), "group_file");
+        child<QPushButton>(window.get(), "open_model")->click();
+        QCOMPARE(window->windowTitle(), QStringLiteral("test.mdl"));
+        QVERIFY(child<QWidget>(window.get(), "panel_scroll")->isVisible());
+        child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
+        save_screenshot(window.get(), "tiny");
+        QVERIFY(is_white(pixel_at(window.get(), white_texel)));
+        QVERIFY(is_black(pixel_at(window.get(), black_texel)));
+        QVERIFY(edges_clear(window->picture()));
+        QCOMPARE(QColor(window->picture().pixel(2, 2)), QColor(92, 96, 104));
     }
 
     void playsAChosenSequenceByTheClock() {
         auto* clock = new ManualClock;
         auto window = open(write(model_writer::tiny_model()), clock);
-        const auto still = window->picture();
         QVERIFY(is_white(pixel_at(window.get(), white_texel)));
 
         child<QListWidget>(window.get(), "sequences")->setCurrentRow(1);
+        const auto still = window->picture();
         clock->advance(0.05); // half way to the quarter turn
         QVERIFY(window->picture() != still);
         clock->advance(0.1); // a quarter turn: the quad is seen from its side
@@ -147,8 +176,8 @@ private slots:
     void bodyPartAndSkinChoicesChangeThePicture() {
         auto window = open(write(model_writer::body_parts_model({2})));
         QVERIFY(is_white(pixel_at(window.get(), white_texel)));
-        child<QComboBox>(window.get(), "body_part_0")->setCurrentIndex(1);
-        QVERIFY(!is_white(pixel_at(window.get(), white_texel)));
+        child<QComboBox>(window.get(), "body_part_0")->setCurrentIndex(1); // 20 units along Y
+        QVERIFY(is_white(pixel_at(window.get(), {0, 19, 7})));
         child<QComboBox>(window.get(), "body_part_0")->setCurrentIndex(0);
         QVERIFY(is_white(pixel_at(window.get(), white_texel)));
 
@@ -174,19 +203,6 @@ private slots:
         QCOMPARE(QColor(window->picture().pixel(2, 2)), QColor(10, 20, 30));
     }
 
-    void keysTurnTheModelHomePutsItBackAndEscapeCloses() {
-        auto window = open(write(model_writer::tiny_model()));
-        const auto framed = window->picture();
-        auto* view = child<viewer::ModelView>(window.get(), "view");
-        QTest::keyClick(view, Qt::Key_Left);
-        QTest::keyClick(view, Qt::Key_Plus);
-        QVERIFY(window->picture() != framed);
-        QTest::keyClick(view, Qt::Key_Home);
-        QCOMPARE(window->picture(), framed);
-        QTest::keyClick(view, Qt::Key_Escape);
-        QVERIFY(!window->isVisible());
-    }
-
     void savesThePictureItShows() {
         auto window = open(write(model_writer::large_model()));
         child<QCheckBox>(window.get(), "show_bones")->setChecked(true);
@@ -196,6 +212,109 @@ private slots:
         QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32),
                  window->picture().convertToFormat(QImage::Format_RGB32));
         save_screenshot(window.get(), "large");
+        child<QTabWidget>(window.get(), "pages")->setCurrentIndex(1);
+        save_screenshot(window.get(), "textures");
+    }
+
+    void keepsSinkingAndAimingSequencesFramedAboveTheGround() {
+        const QString path = write(model_writer::large_model());
+        const auto model = model::load_model(path.toStdString());
+        auto window = open(path);
+        auto* view = child<viewer::ModelView>(window.get(), "view");
+        auto* sequences = child<QListWidget>(window.get(), "sequences");
+        child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
+        sequences->setCurrentRow(5); // "sink": the root goes down 36 units
+        for (int frame = 0; frame < model->sequences()[4].frame_count; ++frame) {
+            child<QSlider>(window.get(), "frame_slider")->setValue(frame);
+            QVERIFY2(edges_clear(window->picture()), qPrintable(QString::number(frame)));
+            QVERIFY(view->ground().centre.z <= model->draw({4, static_cast<float>(frame)}).min.z);
+        }
+        child<QCheckBox>(window.get(), "show_ground")->setChecked(true);
+        save_screenshot(window.get(), "sinking");
+
+        // Turned by the user, the view stays as it is for the next sequence until Home.
+        auto* blend_row = child<QWidget>(window.get(), "blend_row");
+        QVERIFY(!blend_row->isVisible());
+        sequences->setCurrentRow(6); // "aim", in three blend sets from -90 to 90
+        const QImage framed = window->picture();
+        const model::Vec3 target = view->camera().target();
+        QTest::keyClick(view, Qt::Key_Left);
+        QTest::keyClick(view, Qt::Key_Plus);
+        QVERIFY(window->picture() != framed);
+        sequences->setCurrentRow(5);
+        QCOMPARE(view->camera().target().z, target.z);
+        sequences->setCurrentRow(6);
+        QTest::keyClick(view, Qt::Key_Home);
+        QCOMPARE(window->picture(), framed);
+
+        QVERIFY(blend_row->isVisible());
+        auto* blend = child<QSlider>(window.get(), "blend_slider");
+        QCOMPARE(blend->value(), (blend->minimum() + blend->maximum()) / 2);
+        QCOMPARE(child<QLabel>(window.get(), "blend_label")->text(),
+                 QStringLiteral("0.0°, from -90.0° to 90.0°"));
+        blend->setValue(blend->maximum());
+        QVERIFY(window->picture() != framed);
+        save_screenshot(window.get(), "aiming");
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+    }
+
+    void seesAWeaponFromTheEye() {
+        auto weapon = model_writer::tiny_model();
+        weapon.name = "V_tiny.mdl";
+        // The quad 16 units ahead of the eye, facing it, from 10 units below the eye up.
+        auto& quad = weapon.body_parts[0].models[0];
+        for (auto& vertex : quad.vertices)
+            vertex = {16, -vertex.y, vertex.z - 10};
+        quad.normals = {{-1, 0, 0}};
+        const QString path = write(weapon);
+        auto window = open(path);
+        auto* first_person = child<QCheckBox>(window.get(), "first_person");
+        QVERIFY(first_person->isChecked() &&
+                !child<QCheckBox>(window.get(), "show_ground")->isEnabled());
+        QVERIFY(is_white(pixel_at(window.get(), {16, 1, -3})));
+        const QImage eye = window->picture();
+        QTest::keyClick(child<viewer::ModelView>(window.get(), "view"), Qt::Key_Left);
+        QCOMPARE(window->picture(), eye);
+        save_screenshot(window.get(), "first_person");
+
+        first_person->setChecked(false);
+        QVERIFY(window->picture() != eye);
+        window = open(path);
+        QVERIFY(!child<QCheckBox>(window.get(), "first_person")->isChecked());
+    }
+
+    void showsTexturesAndSavesThemWithTheirIndicesAndPalette() {
+        auto description = model_writer::tiny_model();
+        description.texture_file = true;
+        auto& texture = description.textures[0];
+        // Rows of 5 indices, which a BMP pads; drawn as chrome and additive.
+        const std::vector<std::uint8_t> indices{1, 255, 0, 1, 1, 0,   255, 255,
+                                                1, 0,   1, 0, 0, 255, 1};
+        texture = {"odd.bmp", 0x22, 5, 3, indices, texture.palette};
+        auto window = open(write(description));
+        const QTreeWidgetItem* row =
+            child<QTreeWidget>(window.get(), "texture_list")->topLevelItem(0);
+        QCOMPARE(QStringList({row->text(0), row->text(1), row->text(2)}),
+                 QStringList({"odd.bmp", "5 × 3", "chrome, additive"}));
+        for (const char* name : {"odd.bmp", "odd.png"}) {
+            const QString path = folder->filePath(QLatin1String(name));
+            QVERIFY(
+                child<viewer::TextureBrowser>(window.get(), "texture_browser")->save_texture(path));
+            const QImage saved(path);
+            QCOMPARE(saved.format(), QImage::Format_Indexed8);
+            for (int i = 0; i < 15; ++i)
+                QCOMPARE(saved.pixelIndex(i % 5, i / 5), texture.pixels[i]);
+            for (int i = 0; i < 256; ++i)
+                QCOMPARE(saved.color(i), qRgb(texture.palette[i * 3], texture.palette[i * 3 + 1],
+                                              texture.palette[i * 3 + 2]));
+        }
+
+        window = open(folder->filePath("testT.mdl"));
+        QCOMPARE(child<QLabel>(window.get(), "texture_note")->text(),
+                 QStringLiteral("testT.mdl holds the textures of the model test.mdl."));
+        QCOMPARE(child<QTabWidget>(window.get(), "pages")->count(), 1);
+        QCOMPARE(child<QTreeWidget>(window.get(), "texture_list")->topLevelItemCount(), 1);
     }
 };
 

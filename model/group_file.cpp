@@ -1,0 +1,21 @@
+#include "model/companions.h"
+#include "model/file_header.h"
+
+namespace model {
+
+platform::Result<GroupFile> read_group_file(std::span<const std::uint8_t> bytes,
+                                            std::string_view file_name) {
+    try {
+        const FileBytes file(bytes, "the file", layout::group_header::size);
+        check_file_header(file, FileKind::group);
+        GroupFile group{group_file_owner(file_name)};
+        // A group file renamed by hand still names itself as the game loads it.
+        if (group.model.empty())
+            group.model = group_file_owner(file.text(layout::header::name, layout::name_size));
+        return group;
+    } catch (const Refusal& refusal) {
+        return platform::fail(refusal.reason);
+    }
+}
+
+} // namespace model
