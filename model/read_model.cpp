@@ -1,4 +1,5 @@
 #include "model/animation.h"
+#include "model/companion_files.h"
 #include "model/file_header.h"
 #include "model/geometry.h"
 #include "model/limits.h"
@@ -6,25 +7,12 @@
 #include "model/sequences.h"
 #include "model/skeleton.h"
 #include "model/textures.h"
-#include "platform/names.h"
 
 #include <map>
 
 namespace model {
 
 namespace {
-
-// The name the companion files are named after: the main file's name without its folder and
-// without ".mdl".
-std::string companion_stem(std::string_view name) {
-    if (const auto slash = name.find_last_of("/\\"); slash != std::string_view::npos)
-        name.remove_prefix(slash + 1);
-    constexpr std::string_view extension = ".mdl";
-    if (name.size() >= extension.size() &&
-        platform::same_name(name.substr(name.size() - extension.size()), extension))
-        name.remove_suffix(extension.size());
-    return std::string(name);
-}
 
 std::vector<std::uint8_t> read_sibling(const SiblingReader& sibling, const std::string& kind,
                                        const std::string& name) {
@@ -35,7 +23,7 @@ std::vector<std::uint8_t> read_sibling(const SiblingReader& sibling, const std::
 }
 
 TextureSet read_texture_file(const SiblingReader& sibling, const std::string& stem) {
-    const std::string name = stem + "T.mdl";
+    const std::string name = texture_file_name(stem);
     const auto bytes = read_sibling(sibling, "texture file", name);
     const FileBytes file(bytes, "texture file " + name, layout::header::size);
     check_file_header(file, FileKind::textures);
@@ -52,9 +40,7 @@ void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& seque
         const auto [found, added] =
             group_files.try_emplace(sequence.group, static_cast<int>(data.files.size()));
         if (added) {
-            const std::string digits{static_cast<char>('0' + sequence.group / 10),
-                                     static_cast<char>('0' + sequence.group % 10)};
-            const std::string name = stem + digits + ".mdl";
+            const std::string name = group_file_name(stem, sequence.group);
             data.files.push_back(read_sibling(sibling, "sequence group file", name));
             files.emplace_back(data.files.back(), "sequence group file " + name,
                                layout::group_header::size);

@@ -1,0 +1,46 @@
+#include "model/companion_files.h"
+
+#include "model/file_bytes.h"
+#include "model/limits.h"
+#include "platform/names.h"
+
+#include <algorithm>
+
+namespace model {
+
+std::optional<CompanionNeeds> companion_needs(std::span<const std::uint8_t> header) {
+    namespace fields = layout::header;
+    const FileBytes file(header, "the file", fields::size);
+    if (file.size() < fields::size ||
+        !std::equal(layout::main_id, layout::main_id + 4, header.begin()))
+        return std::nullopt;
+    const std::int32_t version = file.i32(fields::version);
+    const std::int32_t textures = file.i32(fields::textures.count);
+    const std::int32_t groups = file.i32(fields::sequence_groups.count);
+    if (version != layout::version || textures < 0 || textures > limits::textures || groups < 0 ||
+        groups > limits::sequence_groups)
+        return std::nullopt;
+    return CompanionNeeds{textures == 0, std::max(groups - 1, 0)};
+}
+
+std::string companion_stem(std::string_view name) {
+    if (const auto slash = name.find_last_of("/\\"); slash != std::string_view::npos)
+        name.remove_prefix(slash + 1);
+    constexpr std::string_view extension = ".mdl";
+    if (name.size() >= extension.size() &&
+        platform::same_name(name.substr(name.size() - extension.size()), extension))
+        name.remove_suffix(extension.size());
+    return std::string(name);
+}
+
+std::string texture_file_name(std::string_view stem) {
+    return std::string(stem) + "T.mdl";
+}
+
+std::string group_file_name(std::string_view stem, int group) {
+    const char digits[] = {static_cast<char>('0' + group / 10), static_cast<char>('0' + group % 10),
+                           '\0'};
+    return std::string(stem) + digits + ".mdl";
+}
+
+} // namespace model

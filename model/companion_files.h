@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The files that a model's main file keeps parts of itself in, which lie beside it and are loaded
+// with it, named after it: "gign.mdl" keeps its textures in "gignT.mdl" and the animations of its
+// sequence groups 1, 2, ... in "gign01.mdl", "gign02.mdl", ...
+namespace model {
+
+// What a main file's header says lies in its companions.
+struct CompanionNeeds {
+    bool texture_file = false; // it holds no textures of its own
+    int group_files = 0;       // one for each sequence group after the first
+};
+
+// The needs of a main file of version 10, from the bytes of its header (the file's first bytes).
+// Nothing when they are not such a header, or one that counts more textures or sequence groups
+// than a model can have, which the game could not load either.
+std::optional<CompanionNeeds> companion_needs(std::span<const std::uint8_t> header);
+
+// The name the companions are named after: a file name or path without its folder and ".mdl".
+std::string companion_stem(std::string_view file_name);
+
+std::string texture_file_name(std::string_view stem);
+std::string group_file_name(std::string_view stem, int group);
+
+} // namespace model
