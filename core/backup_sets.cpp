@@ -1,5 +1,6 @@
 #include "core/backup_sets.h"
 
+#include "core/companions.h"
 #include "core/file_steps.h"
 #include "core/folder_names.h"
 #include "core/game_directory.h"
@@ -64,6 +65,24 @@ Result<> check_game(ModelKind kind, const Names& names, const Path& game_directo
     return {};
 }
 
+// Copies a game file into its set folder, and each companion it names that the game has.
+Result<> copy_into_set(ModelKind kind, const std::string& name, const std::string& set_name,
+                       const std::string& file, const Path& game_directory, Undo& undo) {
+    const auto game = game_file(game_directory, kind, name, file);
+    if (auto copied = copy_whole_file(game, model_file(kind, name, set_name, file), undo); !copied)
+        return copied;
+    for (const auto& companion : companions_of(game, file)) {
+        const auto game_companion = game_file(game_directory, kind, name, companion.file);
+        if (!platform::is_ordinary_file(game_companion))
+            continue;
+        if (auto copied = copy_whole_file(game_companion,
+                                          model_file(kind, name, set_name, companion.file), undo);
+            !copied)
+            return copied;
+    }
+    return {};
+}
+
 } // namespace
 
 Result<> create_backup_set(ModelKind kind, const std::string& set_name) {
@@ -93,10 +112,10 @@ Result<> create_backup_set(ModelKind kind, const std::string& set_name) {
             const auto game_directory = game_directory_for_operation();
             if (!game_directory)
                 return game_directory.failure();
-            const auto game = game_file(*game_directory, kind, name, file);
-            if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(game))
+            if (!facts(kind).model_holds_every_file &&
+                !platform::is_ordinary_file(game_file(*game_directory, kind, name, file)))
                 continue;
-            if (auto copied = copy_whole_file(game, model_file(kind, name, set_name, file), undo);
+            if (auto copied = copy_into_set(kind, name, set_name, file, *game_directory, undo);
                 !copied)
                 return copied;
         }
@@ -135,9 +154,12 @@ Result<> restore_backup_set(ModelKind kind, const std::string& set_name) {
             const auto game_directory = game_directory_for_operation();
             if (!game_directory)
                 return game_directory.failure();
-            const auto set_file = model_file(kind, name, set_name, file);
-            if (every_file || platform::is_ordinary_file(set_file))
-                replacements.push_back({set_file, game_file(*game_directory, kind, name, file)});
+            if (!every_file && !platform::is_ordinary_file(model_file(kind, name, set_name, file)))
+                continue;
+            if (auto added = add_replacements(replacements, kind, name, set_name, file,
+                                              *game_directory, false);
+                !added)
+                return added;
         }
     }
     return replace_game_files(replacements);

@@ -1,5 +1,6 @@
 #include "core/game_files.h"
 
+#include "core/companions.h"
 #include "platform/file_system.h"
 
 namespace core {
@@ -101,6 +102,26 @@ Result<> replace_game_files(const std::vector<Replacement>& replacements) {
         }
     }
     changed.done();
+    return {};
+}
+
+Result<> add_replacements(std::vector<Replacement>& replacements, ModelKind kind,
+                          const std::string& name, const std::string& model,
+                          const std::string& file, const Path& game_directory,
+                          bool every_companion) {
+    const auto source = model_file(kind, name, model, file);
+    replacements.push_back({source, game_file(game_directory, kind, name, file)});
+    for (const auto& companion : companions_of(source, file)) {
+        const auto library_file = model_file(kind, name, model, companion.file);
+        if (!platform::is_ordinary_file(library_file)) {
+            if (every_companion)
+                return fail(
+                    missing_companion(companion, model_folder(kind, name, model), "installed"));
+            continue;
+        }
+        replacements.push_back(
+            {library_file, game_file(game_directory, kind, name, companion.file)});
+    }
     return {};
 }
 

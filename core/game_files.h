@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/result.h"
+#include "core/model_kinds.h"
 
 #include <vector>
 
@@ -19,5 +19,14 @@ struct Replacement {
 // those replaced before it are put back, and the game is as it was. A target that does not exist
 // yet is created, provided its folder exists.
 Result<> replace_game_files(const std::vector<Replacement>& replacements);
+
+// Adds the replacement of a game file of the player type or weapon by the file of that name in a
+// library model folder, and of each companion the library file names by those in the folder:
+// every one must be there, else the install is refused, or for a backup set, which holds the
+// companions the game had, those that are there.
+Result<> add_replacements(std::vector<Replacement>& replacements, ModelKind kind,
+                          const std::string& name, const std::string& model,
+                          const std::string& file, const Path& game_directory,
+                          bool every_companion);
 
 } // namespace core
