@@ -108,8 +108,8 @@ Result<Imported> import_weapon_model(const ImportRequest& request, const Names& 
         std::find(weapon_names.begin(), weapon_names.end(), *weapon) == weapon_names.end())
         return fail(invalid_model_name);
     // Each file is looked for without regard to case and copied under its own name.
-    return import_files(ModelKind::weapon, *weapon, model_files(ModelKind::weapon, *weapon),
-                        request, settings);
+    return import_files(ModelKind::weapon, *weapon,
+                        model_files(ModelKind::weapon, *weapon, import_order), request, settings);
 }
 
 } // namespace core

@@ -27,7 +27,8 @@ struct Imported {
 Result<Imported> import_player_model(const ImportRequest& request, Settings& settings);
 
 // Copies whichever of a weapon's four files lie beside the picked v_ file into a new model
-// folder, each with its companions; the weapon must be one of weapon_names.
+// folder, in the order left, W, P, right, each with its companions; the weapon must be one of
+// weapon_names.
 Result<Imported> import_weapon_model(const ImportRequest& request, const Names& weapon_names,
                                      Settings& settings);
 
