@@ -1,5 +1,6 @@
 #include "core/backup_sets.h"
 
+#include "core/companions.h"
 #include "core/file_steps.h"
 #include "core/folder_names.h"
 #include "core/game_directory.h"
@@ -64,6 +65,33 @@ Result<> check_game(ModelKind kind, const Names& names, const Path& game_directo
     return {};
 }
 
+// A set folder, unless an earlier backup or import left it empty, when it is used as it is.
+Result<> make_set_folder(ModelKind kind, const std::string& name, const std::string& set_name,
+                         Undo& undo) {
+    const auto folder = model_folder(kind, name, set_name);
+    if (platform::exists(folder))
+        return {};
+    return make_folder(folder, undo);
+}
+
+// Copies a game file into its set folder, and each companion it names that the game has.
+Result<> copy_into_set(ModelKind kind, const std::string& name, const std::string& set_name,
+                       const std::string& file, const Path& game_directory, Undo& undo) {
+    const auto game = game_file(game_directory, kind, name, file);
+    if (auto copied = copy_whole_file(game, model_file(kind, name, set_name, file), undo); !copied)
+        return copied;
+    for (const auto& companion : companions_of(game, file)) {
+        const auto game_companion = game_file(game_directory, kind, name, companion.file);
+        if (!platform::is_ordinary_file(game_companion))
+            continue;
+        if (auto copied = copy_whole_file(game_companion,
+                                          model_file(kind, name, set_name, companion.file), undo);
+            !copied)
+            return copied;
+    }
+    return {};
+}
+
 } // namespace
 
 Result<> create_backup_set(ModelKind kind, const std::string& set_name) {
@@ -81,22 +109,28 @@ Result<> create_backup_set(ModelKind kind, const std::string& set_name) {
         return checked;
 
     Undo undo;
-    for (const auto& name : *names) {
-        const auto folder = model_folder(kind, name, set_name);
-        if (platform::exists(folder))
-            continue; // left empty by an earlier backup or import, and used as it is
-        if (auto made = make_folder(folder, undo); !made)
-            return made;
+    // The weapon backup makes all its set folders before it copies a file; the player backup goes
+    // type by type: the game directory, the set folder, the copy.
+    const bool folders_first = kind == ModelKind::weapon;
+    if (folders_first) {
+        for (const auto& name : *names) {
+            if (auto made = make_set_folder(kind, name, set_name, undo); !made)
+                return made;
+        }
     }
     for (const auto& name : *names) {
-        for (const auto& file : model_files(kind, name)) {
+        for (const auto& file : model_files(kind, name, backup_order)) {
             const auto game_directory = game_directory_for_operation();
             if (!game_directory)
                 return game_directory.failure();
-            const auto game = game_file(*game_directory, kind, name, file);
-            if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(game))
+            if (!folders_first) {
+                if (auto made = make_set_folder(kind, name, set_name, undo); !made)
+                    return made;
+            }
+            if (!facts(kind).model_holds_every_file &&
+                !platform::is_ordinary_file(game_file(*game_directory, kind, name, file)))
                 continue;
-            if (auto copied = copy_whole_file(game, model_file(kind, name, set_name, file), undo);
+            if (auto copied = copy_into_set(kind, name, set_name, file, *game_directory, undo);
                 !copied)
                 return copied;
         }
@@ -135,9 +169,12 @@ Result<> restore_backup_set(ModelKind kind, const std::string& set_name) {
             const auto game_directory = game_directory_for_operation();
             if (!game_directory)
                 return game_directory.failure();
-            const auto set_file = model_file(kind, name, set_name, file);
-            if (every_file || platform::is_ordinary_file(set_file))
-                replacements.push_back({set_file, game_file(*game_directory, kind, name, file)});
+            if (!every_file && !platform::is_ordinary_file(model_file(kind, name, set_name, file)))
+                continue;
+            if (auto added = add_replacements(replacements, kind, name, set_name, file,
+                                              *game_directory, false);
+                !added)
+                return added;
         }
     }
     return replace_game_files(replacements);

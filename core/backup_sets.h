@@ -9,12 +9,14 @@
 namespace core {
 
 // Copies the game's files of every player type (hostage and scientist too) or every weapon into
-// a set folder of each, then adds the name to the set list: all or nothing. Every check comes
-// before anything is made, and a failure on the way removes everything the backup made.
+// a set folder of each, with the companions each file names that the game has, then adds the
+// name to the set list: all or nothing. Every check comes before anything is made, and a failure
+// on the way removes everything the backup made.
 Result<> create_backup_set(ModelKind kind, const std::string& set_name);
 
-// Puts the set's files back over the game's own, all or nothing. A player set must hold all its
-// files; a weapon set puts back what it holds and leaves the game's other files alone.
+// Puts the set's files back over the game's own, with the companions the set holds for them, all
+// or nothing. A player set must hold all its files; a weapon set puts back what it holds and
+// leaves the game's other files alone.
 Result<> restore_backup_set(ModelKind kind, const std::string& set_name);
 
 } // namespace core

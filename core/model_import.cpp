@@ -1,5 +1,6 @@
 #include "core/model_import.h"
 
+#include "core/companions.h"
 #include "core/file_steps.h"
 #include "core/folder_names.h"
 #include "platform/file_system.h"
@@ -23,8 +24,27 @@ Result<> check_request(const ImportRequest& request) {
     return {};
 }
 
+// The files of the player type or weapon that lie in the source folder, each followed by the
+// companions it names, which must lie there too.
+Result<std::vector<std::string>>
+files_to_copy(ModelKind kind, const std::vector<std::string>& files, const Path& source_folder) {
+    std::vector<std::string> copied;
+    for (const auto& file : files) {
+        const auto source = source_folder / file;
+        if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(source))
+            continue;
+        copied.push_back(file);
+        for (const auto& companion : companions_of(source, file)) {
+            if (!platform::is_ordinary_file(source_folder / companion.file))
+                return fail(missing_companion(companion, source_folder, "imported"));
+            copied.push_back(companion.file);
+        }
+    }
+    return copied;
+}
+
 // Copies the files of the player type or weapon that lie in the source folder into a new model
-// folder, under their own names.
+// folder, under the game's names for them.
 Result<Imported> import_files(ModelKind kind, const std::string& name,
                               const std::vector<std::string>& files, const ImportRequest& request,
                               Settings& settings) {
@@ -33,23 +53,21 @@ Result<Imported> import_files(ModelKind kind, const std::string& name,
     const auto folder = model_folder(kind, name, request.model_name);
     if (platform::first_ordinary_file(folder))
         return fail("That name already exists.");
+    const auto copied = files_to_copy(kind, files, request.source_folder);
+    if (!copied)
+        return copied.failure();
 
     Undo undo;
     if (!platform::exists(folder)) {
         if (auto made = make_folder(folder, undo); !made)
             return made.failure();
     }
-    bool copied_any = false;
-    for (const auto& file : files) {
-        const auto source = request.source_folder / file;
-        if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(source))
-            continue;
-        if (auto copied = copy_whole_file(source, folder / file, undo); !copied)
-            return copied.failure();
-        copied_any = true;
+    for (const auto& file : *copied) {
+        if (auto done = copy_whole_file(request.source_folder / file, folder / file, undo); !done)
+            return done.failure();
     }
     // A weapon none of whose files lay beside the picked one leaves no empty model behind.
-    if (copied_any)
+    if (!copied->empty())
         undo.keep();
     settings.write("lastpath", facts(kind).last_folder_key, request.source_folder.text());
     return Imported{platform::is_ordinary_file(folder / request.picked_file)};
@@ -90,8 +108,8 @@ Result<Imported> import_weapon_model(const ImportRequest& request, const Names& 
         std::find(weapon_names.begin(), weapon_names.end(), *weapon) == weapon_names.end())
         return fail(invalid_model_name);
     // Each file is looked for without regard to case and copied under its own name.
-    return import_files(ModelKind::weapon, *weapon, model_files(ModelKind::weapon, *weapon),
-                        request, settings);
+    return import_files(ModelKind::weapon, *weapon,
+                        model_files(ModelKind::weapon, *weapon, import_order), request, settings);
 }
 
 } // namespace core

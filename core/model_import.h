@@ -21,12 +21,14 @@ struct Imported {
 };
 
 // Copies the picked player model (its name must be a player type's file name) into a new model
-// folder, and remembers the source folder for the window's next opening. A refused or failed
-// import writes nothing and leaves nothing behind.
+// folder, with the companions it names, and remembers the source folder for the window's next
+// opening. A model whose companion is not beside it is refused. A refused or failed import writes
+// nothing and leaves nothing behind.
 Result<Imported> import_player_model(const ImportRequest& request, Settings& settings);
 
 // Copies whichever of a weapon's four files lie beside the picked v_ file into a new model
-// folder; the weapon must be one of weapon_names.
+// folder, in the order left, W, P, right, each with its companions; the weapon must be one of
+// weapon_names.
 Result<Imported> import_weapon_model(const ImportRequest& request, const Names& weapon_names,
                                      Settings& settings);
 

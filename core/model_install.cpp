@@ -28,11 +28,13 @@ Result<> install_model(ModelKind kind, const std::string& name, const std::strin
         return fail("Please select a model before clicking install.");
     std::vector<Replacement> replacements;
     for (const auto& file : files) {
-        const auto source = model_file(kind, name, model, file);
         const auto game_directory = game_directory_for_operation();
         if (!game_directory)
             return game_directory.failure();
-        replacements.push_back({source, game_file(*game_directory, kind, name, file)});
+        if (auto added =
+                add_replacements(replacements, kind, name, model, file, *game_directory, true);
+            !added)
+            return added;
     }
     return replace_game_files(replacements);
 }

@@ -17,7 +17,8 @@ bool model_has_file(ModelKind kind, const std::string& name, const std::string& 
                     const std::string& file);
 
 // Replaces the game's files of those names for the player type or weapon with the model's own,
-// all or nothing; a model must be picked. The game directory is looked up afresh for each file.
+// and puts the companions each one names beside it, all or nothing; a model must be picked, and
+// it must hold those companions. The game directory is looked up afresh for each file.
 Result<> install_model(ModelKind kind, const std::string& name, const std::string& model,
                        const std::vector<std::string>& files);
 

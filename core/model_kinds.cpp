@@ -38,11 +38,12 @@ std::string weapon_file_name(const std::string& weapon, WeaponFile file) {
     return {};
 }
 
-std::vector<std::string> model_files(ModelKind kind, const std::string& name) {
+std::vector<std::string> model_files(ModelKind kind, const std::string& name,
+                                     const WeaponFileOrder& order) {
     if (kind == ModelKind::player)
         return {name + ".mdl"};
     std::vector<std::string> files;
-    for (const auto file : weapon_files)
+    for (const auto file : order)
         files.push_back(weapon_file_name(name, file));
     return files;
 }

@@ -40,15 +40,23 @@ inline const std::array<std::string, 11> player_types{"sas",    "gign",    "urba
                                                       "vip",    "hostage", "scientist"};
 inline const std::array<std::string, 2> fixed_player_types{"hostage", "scientist"};
 
-// The four files of a weapon model, in the order the install window's check boxes show them.
+// The four files of a weapon model, in the order the install window's check boxes show them,
+// which the install and the restore keep too. The import and the backup take them in orders of
+// their own.
 enum class WeaponFile { left, right, w, p };
-inline constexpr std::array<WeaponFile, 4> weapon_files{WeaponFile::left, WeaponFile::right,
-                                                        WeaponFile::w, WeaponFile::p};
+using WeaponFileOrder = std::array<WeaponFile, 4>;
+inline constexpr WeaponFileOrder weapon_files{WeaponFile::left, WeaponFile::right, WeaponFile::w,
+                                              WeaponFile::p};
+inline constexpr WeaponFileOrder import_order{WeaponFile::left, WeaponFile::w, WeaponFile::p,
+                                              WeaponFile::right};
+inline constexpr WeaponFileOrder backup_order{WeaponFile::left, WeaponFile::right, WeaponFile::p,
+                                              WeaponFile::w};
 
 std::string weapon_file_name(const std::string& weapon, WeaponFile file);
 
-// The files of one model of the kind, for a player type or a weapon.
-std::vector<std::string> model_files(ModelKind kind, const std::string& name);
+// The files of one model of the kind, for a player type or a weapon, a weapon's in that order.
+std::vector<std::string> model_files(ModelKind kind, const std::string& name,
+                                     const WeaponFileOrder& order = weapon_files);
 
 // The files of a model that Preview shows, the first that is there: a player model's one file, a
 // weapon's left model, else its right one.

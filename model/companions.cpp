@@ -1,7 +1,10 @@
 #include "model/companions.h"
 
-#include "model/studio_model.h"
+#include "model/file_bytes.h"
+#include "model/limits.h"
 #include "platform/names.h"
+
+#include <algorithm>
 
 namespace model {
 
@@ -15,6 +18,21 @@ bool is_digit(char c) {
 
 } // namespace
 
+std::optional<CompanionNeeds> companion_needs(std::span<const std::uint8_t> header) {
+    namespace fields = layout::header;
+    const FileBytes file(header, "the file", fields::size);
+    if (file.size() < fields::size ||
+        !std::equal(layout::main_id, layout::main_id + 4, header.begin()))
+        return std::nullopt;
+    const std::int32_t version = file.i32(fields::version);
+    const std::int32_t textures = file.i32(fields::textures.count);
+    const std::int32_t groups = file.i32(fields::sequence_groups.count);
+    if (version != layout::version || textures < 0 || textures > limits::textures || groups < 0 ||
+        groups > limits::sequence_groups)
+        return std::nullopt;
+    return CompanionNeeds{textures == 0, std::max(groups - 1, 0)};
+}
+
 std::string companion_stem(std::string_view name) {
     if (const auto slash = name.find_last_of("/\\"); slash != std::string_view::npos)
         name.remove_prefix(slash + 1);
@@ -24,13 +42,14 @@ std::string companion_stem(std::string_view name) {
     return std::string(name);
 }
 
-std::string texture_file_name(const std::string& stem) {
-    return stem + "T.mdl";
+std::string texture_file_name(std::string_view stem) {
+    return std::string(stem) + "T" + std::string(extension);
 }
 
-std::string group_file_name(const std::string& stem, int group) {
-    return stem + static_cast<char>('0' + group / 10) + static_cast<char>('0' + group % 10) +
-           std::string(extension);
+std::string group_file_name(std::string_view stem, int group) {
+    const char digits[] = {static_cast<char>('0' + group / 10), static_cast<char>('0' + group % 10),
+                           '\0'};
+    return std::string(stem) + digits + std::string(extension);
 }
 
 std::string texture_file_owner(std::string_view file_name) {
@@ -40,8 +59,8 @@ std::string texture_file_owner(std::string_view file_name) {
     return stem.substr(0, stem.size() - 1) + std::string(extension);
 }
 
-std::string group_file_owner(std::string_view name) {
-    const std::string stem = companion_stem(name);
+std::string group_file_owner(std::string_view file_name) {
+    const std::string stem = companion_stem(file_name);
     if (stem.size() < 3 || !is_digit(stem[stem.size() - 1]) || !is_digit(stem[stem.size() - 2]))
         return {};
     return stem.substr(0, stem.size() - 2) + std::string(extension);

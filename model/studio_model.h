@@ -178,8 +178,4 @@ platform::Result<GroupFile> read_group_file(std::span<const std::uint8_t> bytes,
 // Reads a group file on disk, an ordinary file of at most 64 MiB.
 platform::Result<GroupFile> load_group_file(const std::string& path);
 
-// The file name of the model whose texture file this is ("gignT.mdl" or "gignt.mdl" gives
-// "gign.mdl"); empty for a name that is not a texture file's.
-std::string texture_file_owner(std::string_view file_name);
-
 } // namespace model

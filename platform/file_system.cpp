@@ -51,11 +51,23 @@ void detail::sort_listing(std::vector<FolderEntry>& entries) {
     entries = std::move(sorted);
 }
 
-Path staged_path(const Path& target) {
+namespace {
+
+// A hidden name of Tessary's own beside the target, in the same folder.
+Path hidden_beside(const Path& target, const char* suffix) {
     const auto name = target.file_name();
     const auto& text = target.text();
-    return Path(text.substr(0, text.size() - name.size()) + '.' + std::string(name) +
-                ".tessary-new");
+    return Path(text.substr(0, text.size() - name.size()) + '.' + std::string(name) + suffix);
+}
+
+} // namespace
+
+Path staged_path(const Path& target) {
+    return hidden_beside(target, ".tessary-new");
+}
+
+Path kept_path(const Path& target) {
+    return hidden_beside(target, ".tessary-old");
 }
 
 namespace {

@@ -74,6 +74,21 @@ Result<> put_staged_in_place(const Path& target);
 // Removes the staged copy of the target, if there is one.
 void discard_staged(const Path& target);
 
+// The hidden name beside a file under which the file is kept while a new one takes its place, so
+// that it can come back if the change it is part of fails as a whole.
+Path kept_path(const Path& target);
+
+// Keeps the target under its kept name, where a kept file left by a killed run is replaced. Where
+// the file system allows, the target keeps its own name too until the new file takes it, so that
+// it is never missing; a target that cannot be renamed (held by a running game) fails here.
+Result<> set_aside(const Path& target);
+
+// Puts the kept file back under the target's name, in place of whatever stands there now.
+Result<> put_back(const Path& target);
+
+// Removes the kept file of the target, if there is one.
+void discard_kept(const Path& target);
+
 Result<> delete_file(const Path& path);
 
 // Renames a file or folder within its file system; the new name must not exist.
@@ -86,6 +101,9 @@ Result<> check_readable(const Path& path);
 // ordinary file where one should be, or a file larger than the reader takes.
 std::error_code not_a_file();
 std::error_code too_large();
+
+// Reads the first max_size bytes of an ordinary file, or all of a shorter one.
+Result<std::string> read_file_start(const Path& path, std::size_t max_size);
 
 // Reads a whole ordinary file of at most max_size bytes. Anything else where the
 // file should be (a folder, a device, a pipe, a larger file) is an error, never a hang.

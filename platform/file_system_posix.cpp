@@ -101,6 +101,13 @@ std::string native_staged_path(const Path& target) {
     return folder + staged_path(Path(native.substr(folder.size()))).text();
 }
 
+// The kept file of a target, beside it under the target's name as Tessary spells it, so that it
+// is found again whether or not the target's own name still stands.
+std::string native_kept_path(const Path& target) {
+    return joined(native_path(target.folder()),
+                  kept_path(Path(std::string(target.file_name()))).text());
+}
+
 bool is_hidden_name(std::string_view name) {
     return !name.empty() && name.front() == '.';
 }
@@ -159,6 +166,23 @@ std::error_code copy_contents(int in, int out) {
             written += n;
         }
     }
+}
+
+// Reads until the buffer is full or the file ends; gives how many bytes it read.
+Result<std::size_t> read_fully(int in, char* buffer, std::size_t size) {
+    std::size_t got = 0;
+    while (got < size) {
+        const auto count = ::read(in, buffer + got, size - got);
+        if (count == 0)
+            break;
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(last_errno());
+        }
+        got += static_cast<std::size_t>(count);
+    }
+    return got;
 }
 
 // Opens a file for reading without ever blocking on a pipe or device, and only when it is an
@@ -310,6 +334,35 @@ void discard_staged(const Path& target) {
     ::unlink(native_staged_path(target).c_str());
 }
 
+Result<> set_aside(const Path& target) {
+    const auto native = native_path(target);
+    const auto kept = native_kept_path(target);
+    bool linked = ::link(native.c_str(), kept.c_str()) == 0;
+    if (!linked && errno == EEXIST) { // left by a run that was killed
+        ::unlink(kept.c_str());
+        linked = ::link(native.c_str(), kept.c_str()) == 0;
+    }
+    if (linked)
+        return {};
+    // A file system without hard links, or a file that may not have another: it moves aside.
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK)
+        return fail(last_errno());
+    return checked(::rename(native.c_str(), kept.c_str()) == 0);
+}
+
+Result<> put_back(const Path& target) {
+    const auto kept = native_kept_path(target);
+    if (::rename(kept.c_str(), native_path(target).c_str()) != 0)
+        return fail(last_errno());
+    // Where the target still was the kept file under its other name, the rename left both.
+    ::unlink(kept.c_str());
+    return {};
+}
+
+void discard_kept(const Path& target) {
+    ::unlink(native_kept_path(target).c_str());
+}
+
 Result<> delete_file(const Path& path) {
     return checked(::unlink(native_path(path).c_str()) == 0);
 }
@@ -340,19 +393,29 @@ Result<std::string> read_file(const Path& path, std::size_t max_size) {
                 return fail(too_large());
             content.resize(std::min(content.size() * 2 + 4096, max_size + 1));
         }
-        const auto count = ::read(file.get(), content.data() + got, content.size() - got);
-        if (count == 0)
+        const auto count = read_fully(file.get(), content.data() + got, content.size() - got);
+        if (!count)
+            return count.failure();
+        got += *count;
+        if (got < content.size())
             break;
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(last_errno());
-        }
-        got += static_cast<std::size_t>(count);
     }
     content.resize(got);
     if (got > max_size)
         return fail(too_large());
+    return content;
+}
+
+Result<std::string> read_file_start(const Path& path, std::size_t max_size) {
+    Fd file(-1);
+    struct stat info;
+    if (auto error = open_ordinary_file(path, file, info))
+        return fail(error);
+    std::string content(max_size, '\0');
+    const auto count = read_fully(file.get(), content.data(), content.size());
+    if (!count)
+        return count.failure();
+    content.resize(*count);
     return content;
 }
 

@@ -97,12 +97,17 @@ std::error_code open_ordinary_file(const Path& path, Handle& file) {
     return {};
 }
 
+// Removes a file of Tessary's own beside a target, whatever its attributes.
+void remove_own_file(const std::wstring& path) {
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path.c_str());
+}
+
 // Writes a new staged file for the target, hidden while it is written, from whatever fill writes
 // into it; on any failure nothing is left staged.
 template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) {
     const std::wstring staged = wide_path(staged_path(target));
-    SetFileAttributesW(staged.c_str(), FILE_ATTRIBUTE_NORMAL); // left by a run that was killed
-    DeleteFileW(staged.c_str());
+    remove_own_file(staged); // left by a run that was killed
     Handle out(CreateFileW(staged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_HIDDEN, nullptr));
     if (!out.valid())
@@ -139,6 +144,24 @@ std::error_code copy_contents(HANDLE in, HANDLE out) {
         if (auto error = write_all(out, buffer.get(), count))
             return error;
     }
+}
+
+// Reads at most size bytes from the start of the file, fewer where it ends first.
+Result<std::string> read_start(HANDLE in, std::size_t size) {
+    std::string content(size, '\0');
+    std::size_t got = 0;
+    while (got < content.size()) {
+        DWORD count = 0;
+        const auto wanted =
+            static_cast<DWORD>(std::min<std::size_t>(content.size() - got, 1 << 30));
+        if (!ReadFile(in, content.data() + got, wanted, &count, nullptr))
+            return fail(last_error());
+        if (count == 0)
+            break;
+        got += count;
+    }
+    content.resize(got);
+    return content;
 }
 
 // The staged copy leaves its hidden attribute behind as it takes the target's place.
@@ -258,9 +281,23 @@ Result<> put_staged_in_place(const Path& target) {
 }
 
 void discard_staged(const Path& target) {
-    const std::wstring staged = wide_path(staged_path(target));
-    SetFileAttributesW(staged.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(staged.c_str());
+    remove_own_file(wide_path(staged_path(target)));
+}
+
+// A file held open by a running game cannot be renamed: the change fails before it begins.
+Result<> set_aside(const Path& target) {
+    const std::wstring kept = wide_path(kept_path(target));
+    remove_own_file(kept); // left by a run that was killed
+    return checked(MoveFileExW(wide_path(target).c_str(), kept.c_str(), 0));
+}
+
+Result<> put_back(const Path& target) {
+    return checked(MoveFileExW(wide_path(kept_path(target)).c_str(), wide_path(target).c_str(),
+                               MOVEFILE_REPLACE_EXISTING));
+}
+
+void discard_kept(const Path& target) {
+    remove_own_file(wide_path(kept_path(target)));
 }
 
 Result<> delete_file(const Path& path) {
@@ -285,20 +322,14 @@ Result<std::string> read_file(const Path& path, std::size_t max_size) {
         return fail(last_error());
     if (static_cast<unsigned long long>(size.QuadPart) > max_size)
         return fail(too_large());
-    std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t got = 0;
-    while (got < content.size()) {
-        DWORD count = 0;
-        const auto wanted =
-            static_cast<DWORD>(std::min<std::size_t>(content.size() - got, 1 << 30));
-        if (!ReadFile(file.get(), content.data() + got, wanted, &count, nullptr))
-            return fail(last_error());
-        if (count == 0)
-            break;
-        got += count;
-    }
-    content.resize(got);
-    return content;
+    return read_start(file.get(), static_cast<std::size_t>(size.QuadPart));
+}
+
+Result<std::string> read_file_start(const Path& path, std::size_t max_size) {
+    Handle file(INVALID_HANDLE_VALUE);
+    if (auto error = open_ordinary_file(path, file))
+        return fail(error);
+    return read_start(file.get(), max_size);
 }
 
 Result<> detail::check_writable(const Path& path) {

@@ -30,7 +30,14 @@ std::optional<std::string> SettingsStore::read(const std::string& section,
 
 void SettingsStore::write(const std::string& section, const std::string& key,
                           const std::string& value) {
-    store().setValue(address(section, key), qtext(value));
+    auto settings = store();
+    const auto name = address(section, key);
+    const auto text = qtext(value);
+    // Qt rewrites the whole file and flushes it to disk twice: a value the store holds already,
+    // as after every import from the same folder, is left as it is.
+    if (const auto stored = settings.value(name); stored.isValid() && stored.toString() == text)
+        return;
+    settings.setValue(name, text);
 }
 
 void SettingsStore::move_to(const std::string& folder) {

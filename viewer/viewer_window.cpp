@@ -1,5 +1,6 @@
 #include "viewer/viewer_window.h"
 
+#include "model/companions.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
 #include "ui/controls.h"

@@ -1,5 +1,7 @@
 #include "core/backup_sets.h"
 #include "core/model_install.h"
+#include "model_writer.h"
+#include "platform/file_system.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -89,32 +91,14 @@ TEST(BackupSets, ARefusedBackupChangesNothing) {
     EXPECT_EQ(world.snapshot(), before);
 }
 
-TEST(RestoreSets, ARestoreGivesBackEveryGameFileByteForByte) {
-    BackupWorld world;
-    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Before"));
-    ASSERT_TRUE(core::create_backup_set(ModelKind::weapon, "Before"));
-
-    // The game changes after the backup, and gains a right model its backup never had.
-    for (const auto& entry : fs::recursive_directory_iterator(world.game))
-        if (entry.is_regular_file())
-            TestWorld::write(entry.path(), "installed since");
-    fs::remove(world.library_file("weapon/m3/Before/v_m3_r.mdl"));
-
-    EXPECT_EQ(said(core::restore_backup_set(ModelKind::player, "Before")), "");
-    EXPECT_EQ(said(core::restore_backup_set(ModelKind::weapon, "Before")), "");
-    EXPECT_EQ(TestWorld::read(world.game_file("player/gign/gign.mdl")), "game gign");
-    EXPECT_EQ(TestWorld::read(world.game_file("scientist.mdl")), "game scientist");
-    EXPECT_EQ(TestWorld::read(world.game_file("p_xm1014.mdl")), "game p_xm1014.mdl");
-    EXPECT_EQ(TestWorld::read(world.game_file("v_m3_r.mdl")), "installed since");
-    EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "Before\r\n");
-}
-
 TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
     BackupWorld world;
     ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Set"));
     TestWorld::write(world.game_file("player/sas/sas.mdl"), "current");
     fs::remove(world.library_file("player/scientist/Set/scientist.mdl"));
     TestWorld::write(world.library_file("weapon/ak47/Half/v_ak47.mdl"), "half");
+    TestWorld::write(world.library_file("player/vip/Bare/vip.mdl"),
+                     model_writer::tiny_model_in_two_files(true).first); // without vipT.mdl
     const auto before = world.snapshot();
 
     const std::string no_set = "Please select a backup set before clicking install.";
@@ -127,5 +111,65 @@ TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
         said(core::install_model(ModelKind::weapon, "ak47", "Half", {"v_ak47.mdl", "v_ak47_r.mdl"}))
             .find("is missing"),
         std::string::npos);
+    EXPECT_TRUE(said(core::install_model(ModelKind::player, "vip", "Bare", {"vip.mdl"}))
+                    .starts_with("vipT.mdl is missing from "));
     EXPECT_EQ(world.snapshot(), before);
+}
+
+TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrNone) {
+    BackupWorld world;
+    // A player model with a texture file and a weapon model with a group file go into the game;
+    // the companions of the game's that they do not use stay as they are.
+    const struct {
+        ModelKind kind;
+        const char *name, *folder, *file, *companion, *unused;
+    } models[] = {
+        {ModelKind::player, "gign", "player/gign/", "gign.mdl", "gignT.mdl", "gign01.mdl"},
+        {ModelKind::weapon, "ak47", "", "v_ak47.mdl", "v_ak4701.mdl", "v_ak47T.mdl"}};
+    for (const auto& m : models) {
+        const auto [model, companion] =
+            model_writer::tiny_model_in_two_files(m.kind == ModelKind::player);
+        const auto library =
+            world.library_file(std::string(core::facts(m.kind).branch) + "/" + m.name + "/Whole/");
+        TestWorld::write(library / m.file, model);
+        TestWorld::write(library / m.companion, companion);
+        TestWorld::write(world.game_file(std::string(m.folder) + m.unused), "unused");
+        ASSERT_TRUE(core::install_model(m.kind, m.name, "Whole", {m.file}));
+        EXPECT_EQ(TestWorld::read(world.game_file(std::string(m.folder) + m.companion)), companion);
+    }
+    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Before"));
+    ASSERT_TRUE(core::create_backup_set(ModelKind::weapon, "Before"));
+    auto expected = world.snapshot();
+
+    // The game changes after the backup; what the sets do not hold stays as it is then: the
+    // unused companions, and a right model the set lost. Runs killed part-way left a copy staged
+    // beside one game file and another game file aside.
+    const auto change_the_game = [&world] {
+        for (const auto& entry : fs::recursive_directory_iterator(world.game))
+            if (entry.is_regular_file())
+                TestWorld::write(entry.path(), "installed since");
+    };
+    change_the_game();
+    fs::remove(world.library_file("weapon/m3/Before/v_m3_r.mdl"));
+    const auto gign = system_path(world.game_file("player/gign/gign.mdl"));
+    const auto vip = system_path(world.game_file("player/vip/vip.mdl"));
+    TestWorld::write(platform::native_path(platform::staged_path(gign)), "part of a copy");
+    fs::rename(platform::native_path(vip), platform::native_path(platform::kept_path(vip)));
+    expected.erase("Program Files/Tessary/models/weapon/m3/Before/v_m3_r.mdl");
+    for (const auto* file : {"player/gign/gign01.mdl", "v_ak47T.mdl", "v_m3_r.mdl"})
+        expected.at("Game/cstrike/models/" + std::string(file)) = "installed since";
+    EXPECT_EQ(said(core::restore_backup_set(ModelKind::player, "Before")), "");
+    EXPECT_EQ(said(core::restore_backup_set(ModelKind::weapon, "Before")), "");
+    EXPECT_EQ(world.snapshot(), expected);
+
+    // When the third game file cannot be replaced, for a folder stands where it is to be kept
+    // aside, the two before it are put back.
+    change_the_game();
+    const auto third = system_path(world.game_file("player/urban/urban.mdl"));
+    fs::create_directory(platform::native_path(platform::kept_path(third)));
+    expected = world.snapshot();
+    const auto refused = said(core::restore_backup_set(ModelKind::player, "Before"));
+    EXPECT_NE(refused.find("urban.mdl was not replaced"), std::string::npos) << refused;
+    EXPECT_TRUE(refused.ends_with(" The game files replaced before it were put back."));
+    EXPECT_EQ(world.snapshot(), expected);
 }

@@ -1,4 +1,5 @@
 #include "core/model_import.h"
+#include "model_writer.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -37,8 +38,12 @@ struct ImportWorld : TestWorld {
 
 TEST(ModelImport, APlayerModelIsCheckedInOrderAndFiledUnderItsType) {
     ImportWorld world;
-    for (const auto* file : {"mymodel.mdl", "GIGN.mdl", "gign.MDL", "hostage.mdl"})
+    for (const auto* file : {"mymodel.mdl", "GIGN.mdl", "hostage.mdl"})
         TestWorld::write(world.downloads / file, file);
+    // A model with a texture file, spelt with a small t, is filed with it under the game's name.
+    const auto [textured, textures] = model_writer::tiny_model_in_two_files(true);
+    TestWorld::write(world.downloads / "gign.MDL", textured);
+    TestWorld::write(world.downloads / "gignt.mdl", textures);
     const auto before = world.snapshot();
     EXPECT_EQ(world.import_player("", ""), "Please select a file before clicking import");
     EXPECT_EQ(world.import_player("mymodel.mdl", ""), "Please enter a name for the model");
@@ -50,7 +55,8 @@ TEST(ModelImport, APlayerModelIsCheckedInOrderAndFiledUnderItsType) {
     EXPECT_FALSE(world.remembered("playeri"));
 
     EXPECT_EQ(world.import_player("gign.MDL", "Ninja"), "confirmed");
-    EXPECT_EQ(TestWorld::read(world.library_file("player/gign/Ninja/gign.MDL")), "gign.MDL");
+    EXPECT_EQ(TestWorld::read(world.library_file("player/gign/Ninja/gign.MDL")), textured);
+    EXPECT_EQ(TestWorld::read(world.library_file("player/gign/Ninja/gignT.mdl")), textures);
     EXPECT_EQ(world.remembered("playeri"), world.downloads.string());
     EXPECT_EQ(world.import_player("gign.MDL", "Ninja"), "That name already exists.");
     EXPECT_EQ(world.import_player("hostage.mdl", "Ninja"), "confirmed"); // another type's name
@@ -59,12 +65,22 @@ TEST(ModelImport, APlayerModelIsCheckedInOrderAndFiledUnderItsType) {
 
 TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
     ImportWorld world;
-    for (const auto* file : {"v_ak47.mdl", "v_ak47_r.mdl", "W_AK47.MDL", "p_ak47.mdl", "V_AWP.mdl",
-                             "vxak47.mdl", "v.mdl", "v_m3.mdl"})
+    for (const auto* file : {"v_ak47_r.mdl", "W_AK47.MDL", "p_ak47.mdl", "V_AWP.mdl", "vxak47.mdl",
+                             "v.mdl", "v_m3.mdl", "v_awp.mdl"})
         TestWorld::write(world.downloads / file, file);
+    // A model that keeps a sequence group in a file of its own goes with it, or not at all.
+    const auto [grouped, group] = model_writer::tiny_model_in_two_files(false);
+    TestWorld::write(world.downloads / "v_ak47.mdl", grouped);
+    TestWorld::write(world.downloads / "V_AK4701.MDL", group);
+    TestWorld::write(world.downloads / "p_awp.mdl", grouped);
+    EXPECT_EQ(world.import_weapon("v_awp.mdl", "Gold"),
+              "p_awp01.mdl is missing from " + world.downloads.string() +
+                  ": the game loads the animations of sequence group 1 of p_awp.mdl from it and "
+                  "stops without it, so nothing was imported.");
 
     EXPECT_EQ(world.import_weapon("v_ak47.mdl", "Gold"), "confirmed");
-    for (const auto* file : {"v_ak47.mdl", "v_ak47_r.mdl", "p_ak47.mdl"})
+    EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold/v_ak4701.mdl")), group);
+    for (const auto* file : {"v_ak47_r.mdl", "p_ak47.mdl"})
         EXPECT_EQ(TestWorld::read(world.library_file(std::string("weapon/ak47/Gold/") + file)),
                   file);
     EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold/w_ak47.mdl")), "W_AK47.MDL");
@@ -83,4 +99,5 @@ TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
         EXPECT_EQ(world.import_weapon(refused, "Copper"), invalid) << refused;
     EXPECT_EQ(world.import_weapon("v_ak47_r.mdl", "Gold"), "That name already exists.");
     EXPECT_FALSE(fs::exists(world.library_file("weapon/ak47/Copper")));
+    EXPECT_FALSE(fs::exists(world.library_file("weapon/awp/Gold")));
 }

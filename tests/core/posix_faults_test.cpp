@@ -134,18 +134,6 @@ TEST(Faults, AProgramFolderThatCannotBeWrittenIsFoundAtStart) {
     EXPECT_EQ(world.snapshot(), before);
 }
 
-TEST(Faults, AReplaceStagesBesideTheGameFileAndClearsWhatAKilledRunLeft) {
-    FaultWorld world;
-    TestWorld::write(world.library_file("player/gign/Blue/gign.mdl"), std::string(64 * 1024, 'B'));
-    const auto game_file = world.game_file("player/gign/gign.mdl");
-    // A run killed in the middle of a copy left its staged file beside the game's.
-    const auto staged = platform::native_path(platform::staged_path(system_path(game_file)));
-    TestWorld::write(staged, "part of a copy");
-    EXPECT_TRUE(core::install_model(ModelKind::player, "gign", "Blue", {"gign.mdl"}));
-    EXPECT_EQ(TestWorld::read(game_file), std::string(64 * 1024, 'B'));
-    EXPECT_EQ(TestWorld::names_in(game_file.parent_path()), std::vector<std::string>{"gign.mdl"});
-}
-
 TEST(Faults, OddFilesWhereAFileShouldBeAreNeitherReadNorWaitedFor) {
     TestWorld world;
     const auto registry = world.root / "prefix" / "system.reg";

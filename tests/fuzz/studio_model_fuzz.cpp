@@ -1,6 +1,8 @@
 // A model file as anyone may have made it, with its companions: the input is the main file, then
 // after each "--next file--" the texture file and the sequence group file that the reader is
-// handed whatever name it asks for. The main file is also read as a group file opened alone.
+// handed whatever name it asks for. The main file's header is read for its companions first, as
+// an import reads it, and the main file is also read as a group file opened alone.
+#include "model/companions.h"
 #include "model/studio_model.h"
 
 #include <algorithm>
@@ -20,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t index = name.ends_with("T.mdl") ? 1 : 2;
         return index < files.size() ? std::optional(files[index]) : std::nullopt;
     };
+    (void)model::companion_needs(files[0]);
     (void)model::read_group_file(files[0], "fuzz01.mdl");
     const auto model = model::read_model(files[0], sibling, "fuzz.mdl");
     if (!model)

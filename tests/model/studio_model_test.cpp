@@ -1,3 +1,4 @@
+#include "model/companions.h"
 #include "model/studio_model.h"
 #include "model_writer.h"
 

@@ -232,6 +232,15 @@ Description tiny_model() {
             .skins = {{0}}};
 }
 
+std::pair<std::string, std::string> tiny_model_in_two_files(bool texture_file) {
+    Description description = tiny_model();
+    description.texture_file = texture_file;
+    description.sequences[0].in_group_file = !texture_file;
+    const Files files = write_model(description);
+    const auto& companion = texture_file ? files.textures : files.group;
+    return {{files.main.begin(), files.main.end()}, {companion.begin(), companion.end()}};
+}
+
 Description chained_model(int bone_count) {
     Description description = tiny_model();
     for (int bone = 1; bone < bone_count; ++bone)

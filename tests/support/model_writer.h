@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Writes model files of the game's studio format (version 10) from a plain description, for
@@ -92,6 +93,10 @@ Files write_model(const Description& description);
 // model "quad" is a 16 × 16 square in the plane X = 0 facing +X, one strip of 2 triangles, with an
 // 8 × 8 black and white checked texture "quad.bmp".
 Description tiny_model();
+
+// The tiny model in two files, as the bytes of the main file and of its companion: its texture
+// file, or the group file that holds its sequence.
+std::pair<std::string, std::string> tiny_model_in_two_files(bool texture_file);
 
 // The tiny model with bones in a chain, each 4 units above its parent; the quad's top corners
 // follow the last bone.

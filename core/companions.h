@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/result.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The companions of a model file: the files beside it that the game loads parts of the model
+// from, and without which it stops with an error when the model is first used. They travel with
+// their model into the library, into the game and into backup sets.
+namespace core {
+
+struct Companion {
+    std::string file;  // the name the game looks for, "gignT.mdl"
+    std::string holds; // what the game loads from it, "the textures of gign.mdl"
+};
+
+// The companions that the model file at `model` names in its header, named after `file_name`,
+// the name the game knows the model by. Only the header is read: a file that is not a studio
+// model, or cannot be read, names none.
+std::vector<Companion> companions_of(const Path& model, std::string_view file_name);
+
+// What the user is told when a companion is missing from the folder it should lie in, and so
+// nothing was `done` ("imported", "installed").
+std::string missing_companion(const Companion& companion, const Path& folder, const char* done);
+
+} // namespace core
