@@ -18,7 +18,10 @@ std::string outline(const KeyValuesNode& object) {
         if (!text.empty())
             text += ';';
         text += entry.key;
-        text += entry.is_object ? "{" + outline(entry) + "}" : "=" + entry.text;
+        if (entry.is_object)
+            text.append(1, '{').append(outline(entry)).append(1, '}');
+        else
+            text.append(1, '=').append(entry.text);
     }
     return text;
 }
