@@ -1,8 +1,10 @@
 #include "platform/file_system.h"
+#include "platform/file_reader.h"
 #include "platform/file_system_detail.h"
 #include "platform/names.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace platform {
 
@@ -32,22 +34,14 @@ std::error_code too_large() {
 }
 
 void detail::sort_listing(std::vector<FolderEntry>& entries) {
-    // Each name's key is made once, its folded form; names that differ only in case keep a stable
-    // order by the names themselves.
-    std::vector<std::pair<std::string, std::size_t>> keys;
-    keys.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        keys.emplace_back(folded_name(entries[i].name), i);
-    }
-    std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
-        if (const auto order = a.first.compare(b.first); order != 0)
-            return order < 0;
-        return entries[a.second].name < entries[b.second].name;
-    });
+    std::vector<std::string_view> names;
+    names.reserve(entries.size());
+    for (const auto& entry : entries)
+        names.push_back(entry.name);
     std::vector<FolderEntry> sorted;
     sorted.reserve(entries.size());
-    for (const auto& key : keys)
-        sorted.push_back(std::move(entries[key.second]));
+    for (const auto position : listing_order(names))
+        sorted.push_back(std::move(entries[position]));
     entries = std::move(sorted);
 }
 
@@ -79,22 +73,97 @@ Result<> placed_or_discarded(const Path& target, Result<> placed) {
     return placed;
 }
 
+// A new file under a name that must not exist yet, from what stage_new stages beside it.
+template <typename Stage> Result<> make_new_file(const Path& path, Stage&& stage_new) {
+    if (exists(path))
+        return fail(std::make_error_code(std::errc::file_exists));
+    if (auto staged = stage_new(); !staged)
+        return staged;
+    return placed_or_discarded(path, detail::put_staged_as_new(path));
+}
+
 } // namespace
 
 Result<> copy_file(const Path& from, const Path& to) {
-    if (exists(to))
-        return fail(std::make_error_code(std::errc::file_exists));
-    if (auto staged = stage_copy(from, to); !staged)
+    return make_new_file(to, [&] { return stage_copy(from, to); });
+}
+
+Result<> write_new_file(const Path& path, const Pieces& pieces) {
+    std::optional<Failure> unread; // why the content could not be had
+    return make_new_file(path, [&]() -> Result<> {
+        auto staged = detail::stage_written(path, [&](const detail::Write& write) {
+            for (;;) {
+                auto piece = pieces();
+                if (!piece) {
+                    unread = std::move(piece).failure();
+                    return std::make_error_code(std::errc::io_error);
+                }
+                if (piece->empty())
+                    return std::error_code();
+                if (auto error = write(*piece))
+                    return error;
+            }
+        });
+        if (unread)
+            return std::move(*unread);
         return staged;
-    return placed_or_discarded(to, detail::put_staged_as_new(to));
+    });
 }
 
 Result<> write_file(const Path& path, std::string_view content) {
     if (auto writable = detail::check_writable(path); !writable)
         return writable;
-    if (auto staged = detail::stage_text(path, content); !staged)
+    auto staged = detail::stage_written(
+        path, [content](const detail::Write& write) { return write(content); });
+    if (!staged)
         return staged;
     return placed_or_discarded(path, put_staged_in_place(path));
+}
+
+Result<std::string> read_file(const Path& path, std::size_t max_size) {
+    auto file = FileReader::open(path);
+    if (!file)
+        return file.failure();
+    if (file->size() > max_size)
+        return fail(too_large());
+    std::string content(static_cast<std::size_t>(file->size()), '\0');
+    std::size_t got = 0;
+    // The file may change while it is read: whatever it holds then, no more than max_size.
+    for (;;) {
+        if (got == content.size()) {
+            if (content.size() > max_size)
+                return fail(too_large());
+            content.resize(std::min(content.size() * 2 + 4096, max_size + 1));
+        }
+        const auto count = file->read(content.data() + got, content.size() - got);
+        if (!count)
+            return count.failure();
+        if (*count == 0)
+            break;
+        got += *count;
+    }
+    content.resize(got);
+    if (got > max_size)
+        return fail(too_large());
+    return content;
+}
+
+Result<std::string> read_file_start(const Path& path, std::size_t max_size) {
+    auto file = FileReader::open(path);
+    if (!file)
+        return file.failure();
+    std::string content(max_size, '\0');
+    std::size_t got = 0;
+    while (got < content.size()) {
+        const auto count = file->read(content.data() + got, content.size() - got);
+        if (!count)
+            return count.failure();
+        if (*count == 0)
+            break;
+        got += *count;
+    }
+    content.resize(got);
+    return content;
 }
 
 std::optional<std::string> first_ordinary_file(const Path& folder) {

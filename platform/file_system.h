@@ -4,6 +4,7 @@
 #include "platform/result.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,6 +54,15 @@ Result<> create_folder(const Path& path);
 
 // Removes a folder that is empty.
 Result<> remove_empty_folder(const Path& path);
+
+// Hands out a file's content piece by piece: an empty piece at its end, or a failure that says why
+// the content cannot be had. A piece stays valid until the next is asked for.
+using Pieces = std::function<Result<std::string_view>()>;
+
+// Writes a new file of what pieces hands out, under a name that must not exist yet. Like a copy,
+// it is staged beside its target first; content that fails part-way leaves nothing behind, and
+// the failure is the one pieces gave.
+Result<> write_new_file(const Path& path, const Pieces& pieces);
 
 // Copies a file whole to a name that must not exist yet. The copy is staged beside the target
 // first, so a copy that fails, or a program killed part-way, leaves no target behind. The copy is

@@ -2,7 +2,9 @@
 
 #include "platform/file_system.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -12,8 +14,13 @@ namespace platform::detail {
 // home platform's file systems return it (letters compare as capitals, so "_" sorts after them).
 void sort_listing(std::vector<FolderEntry>& entries);
 
-// The text staged beside the target, as stage_copy() stages a file.
-Result<> stage_text(const Path& target, std::string_view content);
+// Writes bytes to the end of the file being staged.
+using Write = std::function<std::error_code(std::string_view bytes)>;
+
+// Stages a new file beside the target, as stage_copy() does, of whatever fill writes into it; a
+// fill that fails leaves nothing staged, and its error is the outcome.
+Result<> stage_written(const Path& target,
+                       const std::function<std::error_code(const Write& write)>& fill);
 
 // Refuses a file that may not be written to, such as a read-only one.
 Result<> check_writable(const Path& path);

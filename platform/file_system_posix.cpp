@@ -1,3 +1,4 @@
+#include "platform/file_reader.h"
 #include "platform/file_system.h"
 #include "platform/file_system_detail.h"
 #include "platform/names.h"
@@ -166,23 +167,6 @@ std::error_code copy_contents(int in, int out) {
             written += n;
         }
     }
-}
-
-// Reads until the buffer is full or the file ends; gives how many bytes it read.
-Result<std::size_t> read_fully(int in, char* buffer, std::size_t size) {
-    std::size_t got = 0;
-    while (got < size) {
-        const auto count = ::read(in, buffer + got, size - got);
-        if (count == 0)
-            break;
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(last_errno());
-        }
-        got += static_cast<std::size_t>(count);
-    }
-    return got;
 }
 
 // Opens a file for reading without ever blocking on a pipe or device, and only when it is an
@@ -377,56 +361,53 @@ Result<> check_readable(const Path& path) {
     return detail::outcome(open_ordinary_file(path, file, info));
 }
 
-Result<std::string> read_file(const Path& path, std::size_t max_size) {
-    Fd file(-1);
-    struct stat info;
-    if (auto error = open_ordinary_file(path, file, info))
-        return fail(error);
-    if (static_cast<std::size_t>(info.st_size) > max_size)
-        return fail(too_large());
-    std::string content(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t got = 0;
-    // The file may change while it is read: whatever it holds then, no more than max_size.
-    for (;;) {
-        if (got == content.size()) {
-            if (content.size() > max_size)
-                return fail(too_large());
-            content.resize(std::min(content.size() * 2 + 4096, max_size + 1));
-        }
-        const auto count = read_fully(file.get(), content.data() + got, content.size() - got);
-        if (!count)
-            return count.failure();
-        got += *count;
-        if (got < content.size())
-            break;
-    }
-    content.resize(got);
-    if (got > max_size)
-        return fail(too_large());
-    return content;
-}
-
-Result<std::string> read_file_start(const Path& path, std::size_t max_size) {
-    Fd file(-1);
-    struct stat info;
-    if (auto error = open_ordinary_file(path, file, info))
-        return fail(error);
-    std::string content(max_size, '\0');
-    const auto count = read_fully(file.get(), content.data(), content.size());
-    if (!count)
-        return count.failure();
-    content.resize(*count);
-    return content;
-}
-
 Result<> detail::check_writable(const Path& path) {
     const auto native = native_path(path);
     return checked(::access(native.c_str(), F_OK) != 0 ||
                    ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) == 0);
 }
 
-Result<> detail::stage_text(const Path& target, std::string_view content) {
-    return detail::outcome(stage(target, [content](int out) { return write_all(out, content); }));
+Result<> detail::stage_written(const Path& target,
+                               const std::function<std::error_code(const Write& write)>& fill) {
+    return detail::outcome(stage(target, [&fill](int out) {
+        return fill([out](auto bytes) { return write_all(out, bytes); });
+    }));
+}
+
+Result<FileReader> FileReader::open(const Path& path) {
+    Fd file(-1);
+    struct stat info;
+    if (auto error = open_ordinary_file(path, file, info))
+        return fail(error);
+    return FileReader(file.release(), static_cast<std::uint64_t>(info.st_size));
+}
+
+FileReader::FileReader(FileReader&& other) noexcept
+    : handle_(std::exchange(other.handle_, -1)), size_(other.size_) {}
+
+FileReader& FileReader::operator=(FileReader&& other) noexcept {
+    std::swap(handle_, other.handle_);
+    std::swap(size_, other.size_);
+    return *this;
+}
+
+FileReader::~FileReader() {
+    if (handle_ >= 0)
+        ::close(static_cast<int>(handle_));
+}
+
+Result<std::size_t> FileReader::read(void* buffer, std::size_t size) {
+    for (;;) {
+        const auto count = ::read(static_cast<int>(handle_), buffer, size);
+        if (count >= 0)
+            return static_cast<std::size_t>(count);
+        if (errno != EINTR)
+            return fail(last_errno());
+    }
+}
+
+Result<> FileReader::seek(std::uint64_t position) {
+    return checked(::lseek(static_cast<int>(handle_), static_cast<off_t>(position), SEEK_SET) >= 0);
 }
 
 } // namespace platform

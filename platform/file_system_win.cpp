@@ -1,3 +1,4 @@
+#include "platform/file_reader.h"
 #include "platform/file_system.h"
 #include "platform/file_system_detail.h"
 #include "platform/utf16_win.h"
@@ -144,24 +145,6 @@ std::error_code copy_contents(HANDLE in, HANDLE out) {
         if (auto error = write_all(out, buffer.get(), count))
             return error;
     }
-}
-
-// Reads at most size bytes from the start of the file, fewer where it ends first.
-Result<std::string> read_start(HANDLE in, std::size_t size) {
-    std::string content(size, '\0');
-    std::size_t got = 0;
-    while (got < content.size()) {
-        DWORD count = 0;
-        const auto wanted =
-            static_cast<DWORD>(std::min<std::size_t>(content.size() - got, 1 << 30));
-        if (!ReadFile(in, content.data() + got, wanted, &count, nullptr))
-            return fail(last_error());
-        if (count == 0)
-            break;
-        got += count;
-    }
-    content.resize(got);
-    return content;
 }
 
 // The staged copy leaves its hidden attribute behind as it takes the target's place.
@@ -313,25 +296,6 @@ Result<> check_readable(const Path& path) {
     return detail::outcome(open_ordinary_file(path, file));
 }
 
-Result<std::string> read_file(const Path& path, std::size_t max_size) {
-    Handle file(INVALID_HANDLE_VALUE);
-    if (auto error = open_ordinary_file(path, file))
-        return fail(error);
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.get(), &size))
-        return fail(last_error());
-    if (static_cast<unsigned long long>(size.QuadPart) > max_size)
-        return fail(too_large());
-    return read_start(file.get(), static_cast<std::size_t>(size.QuadPart));
-}
-
-Result<std::string> read_file_start(const Path& path, std::size_t max_size) {
-    Handle file(INVALID_HANDLE_VALUE);
-    if (auto error = open_ordinary_file(path, file))
-        return fail(error);
-    return read_start(file.get(), max_size);
-}
-
 Result<> detail::check_writable(const Path& path) {
     const DWORD attributes = attributes_of(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
@@ -339,9 +303,52 @@ Result<> detail::check_writable(const Path& path) {
     return {};
 }
 
-Result<> detail::stage_text(const Path& target, std::string_view content) {
-    return detail::outcome(stage(
-        target, [content](HANDLE out) { return write_all(out, content.data(), content.size()); }));
+Result<> detail::stage_written(const Path& target,
+                               const std::function<std::error_code(const Write& write)>& fill) {
+    return detail::outcome(stage(target, [&fill](HANDLE out) {
+        return fill([out](auto bytes) { return write_all(out, bytes.data(), bytes.size()); });
+    }));
+}
+
+Result<FileReader> FileReader::open(const Path& path) {
+    Handle file(INVALID_HANDLE_VALUE);
+    if (auto error = open_ordinary_file(path, file))
+        return fail(error);
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.get(), &size))
+        return fail(last_error());
+    return FileReader(reinterpret_cast<std::intptr_t>(file.release()),
+                      static_cast<std::uint64_t>(size.QuadPart));
+}
+
+FileReader::FileReader(FileReader&& other) noexcept
+    : handle_(std::exchange(other.handle_, reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE))),
+      size_(other.size_) {}
+
+FileReader& FileReader::operator=(FileReader&& other) noexcept {
+    std::swap(handle_, other.handle_);
+    std::swap(size_, other.size_);
+    return *this;
+}
+
+FileReader::~FileReader() {
+    if (reinterpret_cast<HANDLE>(handle_) != INVALID_HANDLE_VALUE)
+        CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+Result<std::size_t> FileReader::read(void* buffer, std::size_t size) {
+    DWORD count = 0;
+    const auto wanted = static_cast<DWORD>(std::min<std::size_t>(size, 1 << 30));
+    if (!ReadFile(reinterpret_cast<HANDLE>(handle_), buffer, wanted, &count, nullptr))
+        return fail(last_error());
+    return static_cast<std::size_t>(count);
+}
+
+Result<> FileReader::seek(std::uint64_t position) {
+    LARGE_INTEGER distance;
+    distance.QuadPart = static_cast<LONGLONG>(position);
+    return checked(
+        SetFilePointerEx(reinterpret_cast<HANDLE>(handle_), distance, nullptr, FILE_BEGIN));
 }
 
 } // namespace platform

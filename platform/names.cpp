@@ -2,6 +2,8 @@
 
 #include "platform/utf8.h"
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -47,6 +49,24 @@ std::string folded_name(std::string_view name) {
 
 bool same_name(std::string_view a, std::string_view b) {
     return a == b || folded_name(a) == folded_name(b);
+}
+
+std::vector<std::size_t> listing_order(const std::vector<std::string_view>& names) {
+    // Each name's key is made once.
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        keys.emplace_back(folded_name(names[i]), i);
+    std::sort(keys.begin(), keys.end(), [&names](const auto& a, const auto& b) {
+        if (const auto order = a.first.compare(b.first); order != 0)
+            return order < 0;
+        return names[a.second] < names[b.second];
+    });
+    std::vector<std::size_t> order;
+    order.reserve(keys.size());
+    for (const auto& key : keys)
+        order.push_back(key.second);
+    return order;
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Names compare as the home platform's file systems compare them: letter by letter as capitals,
 // over the whole of Unicode where a name is UTF-8 text, byte by byte where it is not. Every
@@ -12,6 +13,10 @@ namespace platform {
 std::string folded_name(std::string_view name);
 
 bool same_name(std::string_view a, std::string_view b);
+
+// The order in which a folder lists names: by their folded forms, and names that differ only in
+// case by the names themselves. Gives the positions of the names in that order.
+std::vector<std::size_t> listing_order(const std::vector<std::string_view>& names);
 
 // The capital of a letter, or the code point itself.
 char32_t capital(char32_t code_point);

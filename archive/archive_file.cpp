@@ -1,0 +1,79 @@
+#include "archive/archive_file.h"
+
+#include "archive/reader.h"
+#include "platform/file_system.h"
+#include "platform/names.h"
+
+#include <algorithm>
+#include <set>
+
+namespace archive {
+
+using platform::fail;
+
+namespace {
+
+// As names fold, in capitals.
+constexpr std::string_view archive_extensions[] = {".ZIP", ".RAR", ".7Z"};
+
+// Each file would take a name of its own in the folder, one not taken yet.
+Result<> check_targets(const std::vector<Entry>& chosen, const Path& folder) {
+    std::set<std::string> names;
+    for (const auto& file : chosen) {
+        const auto target = folder / file.name();
+        if (!names.insert(platform::folded_name(file.name())).second)
+            return fail("Two of the chosen files would both be " + platform::native_path(target) +
+                        ".");
+        if (platform::exists(target))
+            return fail(platform::native_path(target) + " exists already.");
+    }
+    return {};
+}
+
+} // namespace
+
+bool is_archive_name(std::string_view file_name) {
+    const auto folded = platform::folded_name(file_name);
+    return std::any_of(std::begin(archive_extensions), std::end(archive_extensions),
+                       [&folded](std::string_view extension) {
+                           return folded.size() > extension.size() && folded.ends_with(extension);
+                       });
+}
+
+Result<Listing> list(const Path& archive) {
+    auto source = FileSource::open(archive);
+    return source ? list(*source) : empty_listing(source);
+}
+
+Result<std::vector<Path>> extract(const Path& archive, const std::vector<Entry>& chosen,
+                                  const Path& folder) {
+    if (auto free = check_targets(chosen, folder); !free)
+        return free.failure();
+    auto source = FileSource::open(archive);
+    if (!source)
+        return source.failure();
+    std::vector<Path> made;
+    auto extracted =
+        read_files(*source, chosen, [&](const Entry& file, const platform::Pieces& content) {
+            const auto target = folder / file.name();
+            auto written = platform::write_new_file(target, content);
+            if (written)
+                made.push_back(target);
+            else if (written.error())
+                written.tell(file.path + " in " + source->name() + " could not be extracted to " +
+                             platform::native_path(target) + ": " + written.why() + ".");
+            return written;
+        });
+    if (!extracted) {
+        std::for_each(made.rbegin(), made.rend(),
+                      [](const Path& file) { (void)platform::delete_file(file); });
+        return extracted.failure();
+    }
+    // The files are made in the archive's order; they are given back in the order chosen.
+    std::vector<Path> in_order;
+    for (const auto& file : chosen)
+        in_order.push_back(folder / file.name());
+    return in_order;
+}
+
+} // namespace archive

@@ -1,0 +1,293 @@
+#include "archive/reader.h"
+
+#include "archive/libarchive.h"
+#include "platform/utf8_locale.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <map>
+#include <memory>
+
+namespace archive {
+
+namespace {
+
+using platform::fail;
+using platform::Failure;
+
+// How much of the archive is read at a time, and how much of a file's content is handed out.
+constexpr std::size_t piece_size = 64 * 1024;
+
+// Why an entry is left out, in words for the user.
+constexpr char unnamed[] = "its name cannot be read";
+constexpr char absolute[] = "its path is absolute";
+constexpr char leads_out[] = "its path leads outside the folder it would be extracted to";
+constexpr char refused_name[] = "its name holds a character that Windows does not allow";
+constexpr char link[] = "it is a link";
+constexpr char not_a_file[] = "it is not an ordinary file";
+constexpr char nameless[] = "it has no name";
+constexpr char protected_file[] = "it is protected by a password";
+
+std::string larger_than_allowed() {
+    return "larger than " + std::to_string(max_file_size >> 20) + " MB";
+}
+
+// A name that Windows allows for no file: with ":" it would even name a stream of another file.
+bool refused_by_windows(std::string_view name) {
+    return std::any_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 ||
+               std::string_view("<>:\"|?*").find(c) != std::string_view::npos;
+    });
+}
+
+// What an entry of the archive is to Tessary.
+struct Examined {
+    enum class Kind { file, folder, left_out } kind;
+    std::string path;        // names joined with "/"; as written when the entry is left out
+    std::string reason = {}; // why it is left out
+};
+
+// A backslash separates names as a slash does; empty names and "." are dropped. Only a regular
+// file or a folder whose path stays inside the folder it would be extracted to is taken.
+Examined examine(archive_entry* entry) {
+    const char* written = archive_entry_pathname_utf8(entry);
+    if (!written)
+        written = archive_entry_pathname(entry); // not text in any known encoding: its bytes
+    std::string raw = written ? written : "";
+    std::replace(raw.begin(), raw.end(), '\\', '/');
+    const auto left_out = [&raw](std::string reason) {
+        return Examined{Examined::Kind::left_out, raw, std::move(reason)};
+    };
+    if (!written)
+        return left_out(unnamed);
+    const bool drive = raw.size() >= 2 && raw[1] == ':' &&
+                       ((raw[0] >= 'A' && raw[0] <= 'Z') || (raw[0] >= 'a' && raw[0] <= 'z'));
+    if (raw.starts_with('/') || drive)
+        return left_out(absolute);
+    std::string path;
+    for (std::size_t start = 0; start <= raw.size();) {
+        const auto end = std::min(raw.find('/', start), raw.size());
+        const std::string_view name(raw.data() + start, end - start);
+        start = end + 1;
+        if (name.empty() || name == ".")
+            continue;
+        if (name == "..")
+            return left_out(leads_out);
+        if (refused_by_windows(name))
+            return left_out(refused_name);
+        path += path.empty() ? std::string(name) : '/' + std::string(name);
+    }
+    const auto type = archive_entry_filetype(entry);
+    if (type == AE_IFDIR)
+        return {Examined::Kind::folder, std::move(path)};
+    if (type == AE_IFLNK || archive_entry_hardlink(entry))
+        return left_out(link);
+    if (type != AE_IFREG)
+        return left_out(not_a_file);
+    if (path.empty())
+        return left_out(nameless);
+    if (archive_entry_is_encrypted(entry))
+        return left_out(protected_file);
+    if (archive_entry_size_is_set(entry) &&
+        static_cast<std::uint64_t>(archive_entry_size(entry)) > max_file_size)
+        return left_out("it is " + larger_than_allowed());
+    return {Examined::Kind::file, std::move(path)};
+}
+
+// libarchive reading an archive from a source, of the kinds players download and no other.
+class Session final {
+public:
+    explicit Session(Source& source)
+        : source_(source), handle_(archive_read_new()),
+          input_(std::make_unique<char[]>(piece_size)),
+          piece_(std::make_unique<char[]>(piece_size)) {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+    ~Session() { archive_read_free(handle_); }
+
+    // Zip is read from its central directory at the end, which the seek callback reaches.
+    Result<> open() {
+        if (!handle_)
+            return fail(source_.name() + " could not be read: there is too little memory.");
+        if (!move_to(handle_, 0))
+            return unreadable_headers();
+        archive_read_support_format_zip_seekable(handle_);
+        archive_read_support_format_rar(handle_);
+        archive_read_support_format_rar5(handle_);
+        archive_read_support_format_7zip(handle_);
+        archive_read_set_callback_data(handle_, this);
+        archive_read_set_read_callback(handle_, &Session::read);
+        archive_read_set_seek_callback(handle_, &Session::seek);
+        archive_read_set_skip_callback(handle_, &Session::skip);
+        if (archive_read_open1(handle_) != ARCHIVE_OK)
+            return unreadable_headers();
+        return {};
+    }
+
+    // The next entry's header; nullptr after the last one.
+    Result<archive_entry*> next() {
+        archive_entry* entry = nullptr;
+        const int status = archive_read_next_header(handle_, &entry);
+        if (status == ARCHIVE_EOF)
+            return nullptr;
+        if (status < ARCHIVE_WARN)
+            return unreadable_headers();
+        return entry;
+    }
+
+    // The next piece of the content of the entry whose header came last; empty at its end.
+    Result<std::string_view> next_piece() {
+        const auto count = archive_read_data(handle_, piece_.get(), piece_size);
+        if (count < 0)
+            return unreadable_content();
+        return std::string_view(piece_.get(), static_cast<std::size_t>(count));
+    }
+
+private:
+    // Why the archive's headers could not be read: a kind that Tessary does not read and a
+    // password show there.
+    Failure unreadable_headers() const {
+        const auto& name = source_.name();
+        if (archive_format(handle_) == 0 && unreadable_.empty())
+            return fail(name + " is not a .zip, .rar or .7z archive that Tessary can read.");
+        if (archive_read_has_encrypted_entries(handle_) > 0)
+            return fail(name + " is protected by a password, which Tessary cannot open.");
+        return unreadable_content();
+    }
+
+    Failure unreadable_content() const {
+        const char* reason = archive_error_string(handle_);
+        return fail(source_.name() + " could not be read: " + (reason ? reason : "it is damaged") +
+                    ".");
+    }
+
+    // Moves to a position of the source; libarchive is told why when it cannot.
+    bool move_to(archive_handle* handle, std::uint64_t position) {
+        if (auto moved = source_.seek(position); !moved) {
+            unreadable_ = moved.why();
+            archive_set_error(handle, EIO, "%s", unreadable_.c_str());
+            return false;
+        }
+        position_ = position;
+        return true;
+    }
+
+    static la_ssize_t read(archive_handle* handle, void* session, const void** buffer) {
+        auto& self = *static_cast<Session*>(session);
+        auto count = self.source_.read(self.input_.get(), piece_size);
+        if (!count) {
+            self.unreadable_ = count.why();
+            archive_set_error(handle, EIO, "%s", self.unreadable_.c_str());
+            return ARCHIVE_FATAL;
+        }
+        self.position_ += *count;
+        *buffer = self.input_.get();
+        return static_cast<la_ssize_t>(*count);
+    }
+
+    static la_int64_t seek(archive_handle* handle, void* session, la_int64_t offset, int whence) {
+        auto& self = *static_cast<Session*>(session);
+        const auto size = static_cast<la_int64_t>(self.source_.size());
+        const la_int64_t from = whence == SEEK_SET   ? 0
+                                : whence == SEEK_CUR ? static_cast<la_int64_t>(self.position_)
+                                                     : size;
+        if (offset < -from || offset > size - from) {
+            archive_set_error(handle, EINVAL, "it points past its own end");
+            return ARCHIVE_FATAL;
+        }
+        return self.move_to(handle, static_cast<std::uint64_t>(from + offset)) ? from + offset
+                                                                               : ARCHIVE_FATAL;
+    }
+
+    static la_int64_t skip(archive_handle* handle, void* session, la_int64_t request) {
+        auto& self = *static_cast<Session*>(session);
+        const auto skipped =
+            std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max<la_int64_t>(request, 0)),
+                                    self.source_.size() - self.position_);
+        return self.move_to(handle, self.position_ + skipped) ? static_cast<la_int64_t>(skipped)
+                                                              : ARCHIVE_FATAL;
+    }
+
+    // Names reach Tessary in UTF-8 whatever the user's locale: in it, libarchive holds them as it
+    // reads them.
+    platform::Utf8Locale utf8_;
+    Source& source_;
+    archive_handle* handle_;
+    std::unique_ptr<char[]> input_; // the archive's bytes, as libarchive reads them
+    std::unique_ptr<char[]> piece_; // a piece of a file's content
+    std::uint64_t position_ = 0;
+    std::string unreadable_; // why the source itself could not be read
+};
+
+} // namespace
+
+Result<Listing> list(Source& source) {
+    Session session(source);
+    if (auto opened = session.open(); !opened)
+        return empty_listing(opened);
+    std::vector<Entry> files;
+    std::vector<std::string> folders;
+    std::vector<LeftOut> left_out;
+    bool any_protected = false;
+    for (std::size_t index = 0;; ++index) {
+        auto header = session.next();
+        if (!header)
+            return empty_listing(header);
+        if (!*header)
+            break;
+        auto examined = examine(*header);
+        if (examined.kind == Examined::Kind::file) {
+            const auto size = archive_entry_size_is_set(*header) ? archive_entry_size(*header) : 0;
+            files.push_back({std::move(examined.path), static_cast<std::uint64_t>(size), index});
+        } else if (examined.kind == Examined::Kind::folder) {
+            folders.push_back(std::move(examined.path));
+        } else {
+            any_protected = any_protected || examined.reason == protected_file;
+            left_out.push_back({std::move(examined.path), std::move(examined.reason)});
+        }
+    }
+    Result<Listing> listing = Listing(std::move(files), folders, std::move(left_out));
+    if (any_protected)
+        listing.tell("Tessary cannot read the files of " + source.name() +
+                     " that a password protects.");
+    return listing;
+}
+
+Result<> read_files(Source& source, const std::vector<Entry>& chosen, const Take& take) {
+    std::map<std::size_t, const Entry*> wanted;
+    for (const auto& file : chosen)
+        wanted.emplace(file.index, &file);
+    Session session(source);
+    if (auto opened = session.open(); !opened)
+        return opened;
+    for (std::size_t index = 0; !wanted.empty(); ++index) {
+        auto header = session.next();
+        if (!header)
+            return header.failure();
+        if (!*header)
+            break;
+        const auto found = wanted.find(index);
+        if (found == wanted.end())
+            continue;
+        const Entry& file = *found->second;
+        const auto examined = examine(*header);
+        if (examined.kind != Examined::Kind::file || examined.path != file.path)
+            break; // the archive has changed since it was listed
+        std::uint64_t grown = 0;
+        auto taken = take(file, [&]() -> Result<std::string_view> {
+            auto piece = session.next_piece();
+            if (piece && (grown += piece->size()) > max_file_size)
+                return fail(file.path + " in " + source.name() + " is " + larger_than_allowed() +
+                            ".");
+            return piece;
+        });
+        if (!taken)
+            return taken;
+        wanted.erase(found);
+    }
+    if (!wanted.empty())
+        return fail(wanted.begin()->second->path + " is no longer in " + source.name() + ".");
+    return {};
+}
+
+} // namespace archive

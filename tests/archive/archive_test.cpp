@@ -1,0 +1,162 @@
+#include "archive/archive_file.h"
+#include "archive_writer.h"
+#include "platform/file_system.h"
+#include "test_world.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+
+namespace fs = std::filesystem;
+using Kind = ArchiveItem::Kind;
+using Names = std::vector<std::string>;
+
+namespace {
+
+// Every byte value in turn.
+std::string patterned(std::size_t size) {
+    std::string bytes(size, '\0');
+    std::iota(bytes.begin(), bytes.end(), '\0');
+    return bytes;
+}
+
+// The archive written into a file of the world, and listed.
+platform::Result<archive::Listing> listed(const fs::path& file, const std::string& bytes) {
+    TestWorld::write(file, bytes);
+    return archive::list(system_path(file));
+}
+
+// The result's first message begins with the text, in which % stands for the archive file.
+void expect_message(const platform::Messages& messages, std::string text, const fs::path& file) {
+    if (const auto at = text.find('%'); at != std::string::npos)
+        text.replace(at, 1, platform::native_path(system_path(file)));
+    ASSERT_FALSE(messages.empty());
+    EXPECT_TRUE(messages[0].starts_with(text)) << messages[0];
+}
+
+} // namespace
+
+TEST(Archive, FoldersInsideBrowseAndFilesAreFoundAndExtractedWithoutRegardToCase) {
+    const auto model = patterned(200'000);
+    for (const std::string format : {"zip", "7zip", "rar5"}) {
+        SCOPED_TRACE(format);
+        TestWorld world;
+        const auto listing =
+            *listed(world.root / "pack",
+                    archive_of(format, {{Kind::folder, "Pack/"},
+                                        {Kind::file, "Pack/Models/v_ak47.mdl", model},
+                                        {Kind::file, "Pack\\Models\\V_AK47T.mdl", "texture"},
+                                        {Kind::file, "J\xC3\xBCrgen/\xC3\xBC.mdl", "umlaut"},
+                                        {Kind::folder, "empty"}}));
+
+        EXPECT_EQ(listing.subfolders(""), (Names{"empty", "J\xC3\xBCrgen", "Pack"}));
+        EXPECT_EQ(listing.subfolders("PACK"), Names{"Models"});
+        const auto models = listing.files_in("pack/models");
+        EXPECT_EQ(models.at(1)->path, "Pack/Models/V_AK47T.mdl");
+        EXPECT_EQ(listing.find("pack/MODELS", "v_ak47t.mdl"), models.at(1));
+        EXPECT_FALSE(listing.find("Pack", "v_ak47.mdl"));
+
+        const auto* umlaut = listing.find("j\xC3\x9CRGEN", "\xC3\x9C.mdl");
+        ASSERT_TRUE(umlaut);
+        const auto made = archive::extract(system_path(world.root / "pack"), {*models[0], *umlaut},
+                                           system_path(world.game));
+        ASSERT_TRUE(made) << made.messages().at(0);
+        EXPECT_EQ(TestWorld::names_in(world.game), (Names{"v_ak47.mdl", "\xC3\xBC.mdl"}));
+        EXPECT_EQ(TestWorld::read(world.game / "v_ak47.mdl"), model);
+        EXPECT_EQ(TestWorld::read(world.game / fs::u8path("\xC3\xBC.mdl")), "umlaut");
+    }
+}
+
+TEST(Archive, EntriesThatCouldEscapeOrAreNoOrdinaryFilesAreLeftOutWithTheirReasons) {
+    TestWorld world;
+    const std::string escapes = "its path leads outside the folder it would be extracted to";
+    const std::pair<ArchiveItem, std::string> refused[] = {
+        {{Kind::file, "../evil.mdl"}, escapes},
+        {{Kind::file, "sub\\..\\..\\evil.mdl"}, escapes},
+        {{Kind::file, "/abs.mdl"}, "its path is absolute"},
+        {{Kind::file, "C:\\abs.mdl"}, "its path is absolute"},
+        {{Kind::link, "link.mdl", "../../../etc/passwd"}, "it is a link"},
+        {{Kind::file, "ab:c.mdl"}, "its name holds a character that Windows does not allow"},
+        {{Kind::file, "OK.MDL"}, "an earlier entry has the same name"}};
+    std::vector<ArchiveItem> items{{Kind::file, "ok.mdl", "ok"}};
+    std::vector<std::pair<std::string, std::string>> expected, left_out;
+    for (const auto& [item, reason] : refused) {
+        items.push_back(item);
+        expected.emplace_back(item.path, reason);
+        std::replace(expected.back().first.begin(), expected.back().first.end(), '\\', '/');
+    }
+    const auto zip = listed(world.root / "evil.zip", archive_of("zip", items));
+    EXPECT_EQ(zip->files().size(), 1u);
+    for (const auto& entry : zip->left_out())
+        left_out.emplace_back(entry.path, entry.reason);
+    EXPECT_EQ(left_out, expected);
+
+    const auto larger = archive::max_file_size + 1;
+    const auto rar =
+        listed(world.root / "big.rar", archive_of("rar5", {{Kind::file, "big.mdl", "x", larger}}));
+    EXPECT_EQ(rar->left_out().at(0).reason, "it is larger than 256 MB");
+}
+
+TEST(Archive, AnArchiveThatCannotBeReadListsAsEmptyAndSaysWhy) {
+    TestWorld world;
+    auto damaged = archive_of("zip", {{Kind::file, "a.mdl", "a"}});
+    damaged.replace(damaged.find("PK\x03\x04"), 2, "XX");
+    const struct {
+        std::string name;
+        std::optional<std::string> bytes;
+        std::string says;
+    } cases[] = {
+        {"damaged.zip", damaged, "% could not be read: "},
+        {"plain.zip", "plain text", "% is not a .zip, .rar or .7z archive that Tessary can read."},
+        {"locked.zip", archive_of("zip", {{Kind::file, "a.mdl", "a"}}, "zip:encryption=zipcrypt"),
+         "Tessary cannot read the files of % that a password protects."},
+        {"missing.zip", std::nullopt, "% could not be opened: "},
+    };
+    EXPECT_TRUE(archive::is_archive_name("Pack.ZiP") && archive::is_archive_name("a.7z"));
+    EXPECT_FALSE(archive::is_archive_name(".rar") || archive::is_archive_name("pack.tar"));
+    for (const auto& [name, bytes, says] : cases) {
+        SCOPED_TRACE(name);
+        if (bytes)
+            TestWorld::write(world.root / name, *bytes);
+        const auto listing = archive::list(system_path(world.root / name));
+        expect_message(listing.messages(), says, world.root / name);
+        EXPECT_TRUE(listing->files().empty());
+    }
+}
+
+TEST(Archive, AnExtractionThatFailsPartWayLeavesNothingBehind) {
+    TestWorld world;
+    const auto out = world.root / "out";
+    TestWorld::write(out / "kept.mdl", "kept");
+    const std::vector<ArchiveItem> items{{Kind::file, "a.mdl", patterned(100'000)},
+                                         {Kind::file, "b.mdl", patterned(100'001)}};
+    auto damaged = archive_of("zip", items, "zip:compression=store");
+    damaged[damaged.rfind(patterned(1000))] ^= 1; // b.mdl's checksum fails at its end
+    const auto larger = std::string(archive::max_file_size + 1, 'b');
+    const struct {
+        std::string name, bytes, says, in_the_way = {};
+    } cases[] = {
+        {"damaged.zip", damaged, "% could not be read: "},
+        {"blocked.zip", archive_of("zip", items), "b.mdl in % could not be extracted to ",
+         platform::native_path(platform::staged_path(system_path(out / "b.mdl")))},
+        {"larger.rar", archive_of("rar5", {items[0], {Kind::file, "b.mdl", larger, 1}}),
+         "b.mdl in % is larger than 256 MB."},
+        {"taken.zip", archive_of("zip", {items[0], {Kind::file, "kept.mdl", "new"}}),
+         platform::native_path(system_path(out / "kept.mdl")) + " exists already."},
+    };
+    for (const auto& [name, bytes, says, in_the_way] : cases) {
+        SCOPED_TRACE(name);
+        const auto listing = listed(world.root / name, bytes);
+        if (!in_the_way.empty())
+            fs::create_directory(in_the_way);
+        const auto made =
+            archive::extract(system_path(world.root / name), listing->files(), system_path(out));
+        EXPECT_FALSE(made);
+        expect_message(made.messages(), says, world.root / name);
+        if (!in_the_way.empty())
+            fs::remove(in_the_way);
+        EXPECT_EQ(TestWorld::names_in(out), Names{"kept.mdl"});
+        EXPECT_EQ(TestWorld::read(out / "kept.mdl"), "kept");
+    }
+}

@@ -1,0 +1,88 @@
+#include "archive_writer.h"
+
+#include "archive/libarchive.h"
+#include "platform/utf8_locale.h"
+
+#include <memory>
+#include <stdexcept>
+
+#include <zlib.h>
+
+namespace {
+
+// A RAR 5 header: the CRC-32 of the rest, its size, and its fields, each a number of seven bits
+// a byte, low bits first, the top bit set where more follow, then a name.
+std::string rar_header(std::initializer_list<std::uint64_t> numbers, const std::string& name = "") {
+    const auto put = [](std::string& out, std::uint64_t value) {
+        for (; value > 0x7F; value >>= 7)
+            out += static_cast<char>(0x80 | (value & 0x7F));
+        out += static_cast<char>(value);
+    };
+    std::string fields, header;
+    for (const auto number : numbers)
+        put(fields, number);
+    put(header, fields.size() + name.size());
+    header += fields + name;
+    const auto crc = crc32(0, reinterpret_cast<const Bytef*>(header.data()), header.size());
+    return std::string{char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)} + header;
+}
+
+// Stored entries of a Windows host, without times or checksums.
+std::string rar5_of(const std::vector<ArchiveItem>& items) {
+    constexpr std::uint64_t main_header = 1, file_header = 2, end_header = 5, with_data = 2;
+    std::string rar = std::string("Rar!\x1A\x07\x01\x00", 8) + rar_header({main_header, 0, 0});
+    for (const auto& item : items) {
+        const bool folder = item.kind == ArchiveItem::Kind::folder;
+        rar += rar_header({file_header, with_data, item.content.size(), folder ? 1u : 0u,
+                           item.declared.value_or(item.content.size()), folder ? 0x10u : 0x20u, 0,
+                           0, item.path.size()},
+                          item.path) +
+               item.content;
+    }
+    return rar + rar_header({end_header, 0, 0});
+}
+
+la_ssize_t append(archive_handle*, void* out, const void* bytes, std::size_t size) {
+    static_cast<std::string*>(out)->append(static_cast<const char*>(bytes), size);
+    return static_cast<la_ssize_t>(size);
+}
+
+} // namespace
+
+std::string archive_of(const std::string& format, const std::vector<ArchiveItem>& items,
+                       const std::string& options) {
+    if (format == "rar5")
+        return rar5_of(items);
+    const platform::Utf8Locale utf8;
+    const std::unique_ptr<archive_handle, decltype(&archive_write_free)> writer(
+        archive_write_new(), &archive_write_free);
+    const auto check = [&writer](bool done) {
+        const char* why = archive_error_string(writer.get());
+        if (!done)
+            throw std::runtime_error(why ? why : "libarchive's writer failed");
+    };
+    std::string bytes;
+    check(archive_write_set_format_by_name(writer.get(), format.c_str()) == ARCHIVE_OK &&
+          archive_write_set_options(writer.get(), options.c_str()) == ARCHIVE_OK &&
+          archive_write_set_passphrase(writer.get(), "secret") == ARCHIVE_OK &&
+          archive_write_set_bytes_in_last_block(writer.get(), 1) == ARCHIVE_OK && // unpadded
+          archive_write_open(writer.get(), &bytes, nullptr, append, nullptr) == ARCHIVE_OK);
+    for (const auto& item : items) {
+        const std::unique_ptr<archive_entry, decltype(&archive_entry_free)> entry(
+            archive_entry_new(), &archive_entry_free);
+        const bool file = item.kind == ArchiveItem::Kind::file;
+        const unsigned modes[] = {AE_IFREG | 0644, AE_IFDIR | 0755, AE_IFLNK | 0777}; // by kind
+        archive_entry_update_pathname_utf8(entry.get(), item.path.c_str());
+        archive_entry_set_mode(entry.get(), modes[static_cast<int>(item.kind)]);
+        if (item.kind == ArchiveItem::Kind::link)
+            archive_entry_set_symlink_utf8(entry.get(), item.content.c_str());
+        archive_entry_set_size(entry.get(),
+                               file ? static_cast<la_int64_t>(item.content.size()) : 0);
+        check(archive_write_header(writer.get(), entry.get()) == ARCHIVE_OK);
+        if (file)
+            check(archive_write_data(writer.get(), item.content.data(), item.content.size()) ==
+                  static_cast<la_ssize_t>(item.content.size()));
+    }
+    check(archive_write_close(writer.get()) == ARCHIVE_OK);
+    return bytes;
+}
