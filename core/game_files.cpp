@@ -57,10 +57,12 @@ public:
         for (auto target = made_.rbegin(); target != made_.rend(); ++target)
             (void)platform::delete_file(*target);
         for (auto target = kept_.rbegin(); target != kept_.rend(); ++target) {
-            if (auto back = platform::put_back(*target); !back)
-                lost += " " + platform::native_path(*target) + " could not be put back (" +
-                        back.why() + "); what it held is in " +
+            if (auto back = platform::put_back(*target); !back) {
+                lost += ' ';
+                lost += platform::native_path(*target) + " could not be put back (" + back.why() +
+                        "); what it held is in " +
                         platform::native_path(platform::kept_path(*target)) + ".";
+            }
         }
         return lost;
     }
