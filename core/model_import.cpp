@@ -1,5 +1,6 @@
 #include "core/model_import.h"
 
+#include "core/archive_sources.h"
 #include "core/companions.h"
 #include "core/file_steps.h"
 #include "core/folder_names.h"
@@ -25,17 +26,20 @@ Result<> check_request(const ImportRequest& request) {
 }
 
 // The files of the player type or weapon that lie in the source folder, each followed by the
-// companions it names, which must lie there too.
-Result<std::vector<std::string>>
-files_to_copy(ModelKind kind, const std::vector<std::string>& files, const Path& source_folder) {
+// companions it names, which must lie there too. The files are read in the readable folder, which
+// holds what was taken out of an archive folder.
+Result<std::vector<std::string>> files_to_copy(ModelKind kind,
+                                               const std::vector<std::string>& files,
+                                               const Path& source_folder,
+                                               const Path& readable_folder) {
     std::vector<std::string> copied;
     for (const auto& file : files) {
-        const auto source = source_folder / file;
+        const auto source = readable_folder / file;
         if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(source))
             continue;
         copied.push_back(file);
         for (const auto& companion : companions_of(source, file)) {
-            if (!platform::is_ordinary_file(source_folder / companion.file))
+            if (!platform::is_ordinary_file(readable_folder / companion.file))
                 return fail(missing_companion(companion, source_folder, "imported"));
             copied.push_back(companion.file);
         }
@@ -53,7 +57,10 @@ Result<Imported> import_files(ModelKind kind, const std::string& name,
     const auto folder = model_folder(kind, name, request.model_name);
     if (platform::first_ordinary_file(folder))
         return fail("That name already exists.");
-    const auto copied = files_to_copy(kind, files, request.source_folder);
+    const auto source = SourceFiles::open(request.source_folder, files);
+    if (!source)
+        return source.failure();
+    const auto copied = files_to_copy(kind, files, request.source_folder, source->folder());
     if (!copied)
         return copied.failure();
 
@@ -63,7 +70,7 @@ Result<Imported> import_files(ModelKind kind, const std::string& name,
             return made.failure();
     }
     for (const auto& file : *copied) {
-        if (auto done = copy_whole_file(request.source_folder / file, folder / file, undo); !done)
+        if (auto done = copy_whole_file(source->folder() / file, folder / file, undo); !done)
             return done.failure();
     }
     // A weapon none of whose files lay beside the picked one leaves no empty model behind.

@@ -11,7 +11,7 @@
 namespace core {
 
 struct ImportRequest {
-    Path source_folder;      // the folder the file was picked in
+    Path source_folder;      // the folder the file was picked in, on disk or inside an archive
     std::string picked_file; // the picked file's name, empty when none is picked
     std::string model_name;
 };

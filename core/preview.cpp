@@ -1,5 +1,6 @@
 #include "core/preview.h"
 
+#include "core/archive_sources.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
@@ -21,7 +22,10 @@ void run_viewer(const Path& model) {
 Result<> preview_source_file(const Path& folder, const std::string& picked_file) {
     if (picked_file.empty())
         return fail("No file selected.");
-    run_viewer(folder / picked_file);
+    const auto source = SourceFiles::open(folder, {picked_file});
+    if (!source)
+        return source.failure();
+    run_viewer(source->folder() / picked_file);
     return {};
 }
 

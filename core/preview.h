@@ -10,7 +10,8 @@
 // start does nothing.
 namespace core {
 
-// The picked file of a source folder; empty when none is picked.
+// The picked file of a source folder; empty when none is picked. A file inside an archive is
+// taken out with its companions for as long as the viewer runs.
 Result<> preview_source_file(const Path& folder, const std::string& picked_file);
 
 // A library model of the player type or weapon: a player model's file, whether it is there or

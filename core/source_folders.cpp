@@ -1,5 +1,7 @@
 #include "core/source_folders.h"
 
+#include "archive/archive_file.h"
+#include "core/archive_sources.h"
 #include "core/game_directory.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
@@ -33,11 +35,46 @@ bool matches_pattern(const std::string& any_case_name, const std::string& any_ca
     return p == pattern.size();
 }
 
+SourceListing list_folder_on_disk(const Path& folder, const std::string& pattern) {
+    SourceListing listing;
+    for (auto& entry : platform::list_folder(folder)) {
+        if (entry.is_hidden || entry.is_system)
+            continue;
+        if (entry.is_folder)
+            listing.folders.push_back(entry.name);
+        else if (archive::is_archive_name(entry.name))
+            listing.archives.push_back(entry.name);
+        if (!entry.is_folder && matches_pattern(entry.name, pattern))
+            listing.files.push_back(std::move(entry.name));
+    }
+    return listing;
+}
+
+Result<SourceListing> list_archive_folder(const ArchiveFolder& folder, const std::string& pattern) {
+    const auto archive = archive::list(folder.archive);
+    if (!folder.inner.empty() && !archive->has_folder(folder.inner))
+        return Failure{};
+    Result<SourceListing> listing = SourceListing{archive->subfolders(folder.inner), {}, {}};
+    for (const auto* file : archive->files_in(folder.inner)) {
+        if (matches_pattern(std::string(file->name()), pattern))
+            listing->files.emplace_back(file->name());
+    }
+    listing.after(archive);
+    if (folder.inner.empty() && !archive->left_out().empty()) {
+        std::string left_out =
+            "Tessary leaves out these files of " + platform::native_path(folder.archive) + ":";
+        for (const auto& [path, reason] : archive->left_out())
+            left_out += "\n" + path + ": " + reason + ".";
+        listing.tell(left_out);
+    }
+    return listing;
+}
+
 } // namespace
 
 Result<Path> first_source_folder(ModelKind kind, const Settings& settings) {
     const Path stored(settings.read("lastpath", facts(kind).last_folder_key).value_or(""));
-    if (!stored.empty() && platform::is_listable_folder(stored))
+    if (!stored.empty() && (platform::is_listable_folder(stored) || archive_folder(stored)))
         return Path(platform::native_path(stored));
     const auto game = game_directory();
     Result<Path> folder = Path();
@@ -46,23 +83,12 @@ Result<Path> first_source_folder(ModelKind kind, const Settings& settings) {
     return std::move(folder.after(game));
 }
 
-std::vector<std::string> source_subfolders(const Path& folder) {
-    std::vector<std::string> names;
-    for (auto& entry : platform::list_folder(folder)) {
-        if (entry.is_folder && !entry.is_hidden && !entry.is_system)
-            names.push_back(std::move(entry.name));
-    }
-    return names;
-}
-
-std::vector<std::string> source_files(const Path& folder, const std::string& pattern) {
-    std::vector<std::string> names;
-    for (auto& entry : platform::list_folder(folder)) {
-        if (!entry.is_folder && !entry.is_hidden && !entry.is_system &&
-            matches_pattern(entry.name, pattern))
-            names.push_back(std::move(entry.name));
-    }
-    return names;
+Result<SourceListing> list_source_folder(const Path& folder, const std::string& pattern) {
+    if (platform::is_listable_folder(folder))
+        return list_folder_on_disk(folder, pattern);
+    if (const auto inside = archive_folder(folder))
+        return list_archive_folder(*inside, pattern);
+    return Failure{};
 }
 
 } // namespace core

@@ -13,11 +13,17 @@ namespace core {
 // as native paths; an empty path when neither can be listed.
 Result<Path> first_source_folder(ModelKind kind, const Settings& settings);
 
-// The folder's subfolders that are not hidden, in listing order.
-std::vector<std::string> source_subfolders(const Path& folder);
+// What the source browser shows of a folder, in listing order.
+struct SourceListing {
+    std::vector<std::string> folders;  // its subfolders that are not hidden
+    std::vector<std::string> archives; // its .zip, .rar and .7z files, which open like folders
+    std::vector<std::string> files;    // its files that match the pattern
+};
 
-// The folder's ordinary files whose names match the pattern ("*" and "?" wildcards) without
-// regard to case, in listing order.
-std::vector<std::string> source_files(const Path& folder, const std::string& pattern);
+// Lists a folder on disk, or a folder inside an archive, whose files match the pattern ("*" and
+// "?" wildcards) without regard to case. A failure, without a text, where there is no such
+// folder. An archive that cannot be read lists as empty, with a text that says why; one that
+// holds files Tessary leaves out says which, and why, as its top is listed.
+Result<SourceListing> list_source_folder(const Path& folder, const std::string& pattern);
 
 } // namespace core

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -31,6 +32,15 @@ bool is_real_volume(const QStorageInfo& volume) {
                                        "bpf",     "mqueue",      "hugetlbfs", "configfs", "fusectl",
                                        "autofs",  "binfmt_misc", "nsfs",      "efivarfs", "ramfs"};
     return volume.isValid() && volume.isReady() && !pseudo.contains(volume.fileSystemType());
+}
+
+// An archive's own icon, as the system shows its kind of file; unlike a folder's.
+QIcon archive_icon(const QFileInfo& archive) {
+    return QFileIconProvider().icon(archive);
+}
+
+core::Path native_path(const QString& path) {
+    return core::Path(core_text(QDir::toNativeSeparators(path)));
 }
 
 QString volume_text(const QStorageInfo& volume) {
@@ -74,43 +84,59 @@ void SourceBrowser::open_first_folder() {
 }
 
 bool SourceBrowser::set_folder(const QString& path) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isDir() || !QDir(path).isReadable())
+    if (path.isEmpty())
         return false;
-    folder_ = QDir::cleanPath(info.absoluteFilePath());
+    const QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const auto listing =
+        core::list_source_folder(native_path(folder), core::facts(kind_).import_pattern);
+    message_box::show(listing.messages());
+    if (!listing)
+        return false;
+    folder_ = folder;
 
-    // As a classic folder list: the ancestors from the root down, the folder itself open, then
-    // its subfolders one step further in.
+    // As a classic folder list: the ancestors from the root down, an archive among them, the
+    // folder itself open, then its subfolders one step further in, and the archives it holds.
     const QSignalBlocker blocker(folders_);
     folders_->clear();
     QStringList chain;
-    for (QDir dir(folder_);;) {
-        chain.prepend(dir.absolutePath());
-        if (!dir.cdUp())
+    for (QString at = folder_;;) {
+        chain.prepend(at);
+        const QString above = QFileInfo(at).path();
+        if (above == at)
             break;
+        at = above;
     }
     const QIcon open_icon = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed_icon = QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const auto add = [this](const QIcon& icon, int depth, const QString& name, const QString& at) {
+        auto* item = new QListWidgetItem(icon, QString(depth * 2, ' ') + name, folders_);
+        item->setData(path_role, at);
+    };
     int depth = 0;
     for (const QString& ancestor : chain) {
-        const QString name = QDir(ancestor).isRoot() ? QDir::toNativeSeparators(ancestor)
-                                                     : QFileInfo(ancestor).fileName();
-        auto* item = new QListWidgetItem(open_icon, QString(depth++ * 2, ' ') + name, folders_);
-        item->setData(path_role, ancestor);
+        const QFileInfo info(ancestor);
+        const QString name =
+            QDir(ancestor).isRoot() ? QDir::toNativeSeparators(ancestor) : info.fileName();
+        add(info.isFile() ? archive_icon(info) : open_icon, depth++, name, ancestor);
     }
     folders_->setCurrentRow(folders_->count() - 1);
-    for (const auto& name : core::source_subfolders(source_folder())) {
-        auto* item =
-            new QListWidgetItem(closed_icon, QString(depth * 2, ' ') + qtext(name), folders_);
-        item->setData(path_role, QDir(folder_).filePath(qtext(name)));
-    }
-    list_files();
+    const QDir here(folder_);
+    for (const auto& name : listing->folders)
+        add(closed_icon, depth, qtext(name), here.filePath(qtext(name)));
+    for (const auto& name : listing->archives)
+        add(archive_icon(QFileInfo(here.filePath(qtext(name)))), depth, qtext(name),
+            here.filePath(qtext(name)));
+
+    const QSignalBlocker files_blocker(files_);
+    files_->clear();
+    for (const auto& name : listing->files)
+        files_->addItem(qtext(name));
     show_drive_of_folder();
     return true;
 }
 
 core::Path SourceBrowser::source_folder() const {
-    return core::Path(core_text(QDir::toNativeSeparators(folder_)));
+    return native_path(folder_);
 }
 
 std::string SourceBrowser::picked_file() const {
@@ -125,21 +151,21 @@ QList<QWidget*> SourceBrowser::controls_in_tab_order() const {
 void SourceBrowser::change_drive() {
     // The folder list stays where it is when it is on the chosen drive already.
     const QString root = drives_->currentData(path_role).toString();
-    if (QStorageInfo(folder_).rootPath() == root && set_folder(folder_))
+    if (QStorageInfo(folder_on_disk()).rootPath() == root && set_folder(folder_))
         return;
     if (!set_folder(root))
         show_drive_of_folder(); // a drive that is not ready: back to the folder's own
 }
 
-void SourceBrowser::list_files() {
-    const QSignalBlocker blocker(files_);
-    files_->clear();
-    for (const auto& name : core::source_files(source_folder(), core::facts(kind_).import_pattern))
-        files_->addItem(qtext(name));
-}
-
 void SourceBrowser::preview_picked_file() {
     message_box::show(core::preview_source_file(source_folder(), picked_file()).messages());
+}
+
+QString SourceBrowser::folder_on_disk() const {
+    QString at = folder_;
+    while (!QFileInfo(at).isDir() && QFileInfo(at).path() != at)
+        at = QFileInfo(at).path();
+    return at;
 }
 
 void SourceBrowser::fill_drives() {
@@ -150,7 +176,7 @@ void SourceBrowser::fill_drives() {
 }
 
 void SourceBrowser::show_drive_of_folder() {
-    const QStorageInfo volume(folder_);
+    const QStorageInfo volume(folder_on_disk());
     int index = drives_->findData(volume.rootPath(), path_role);
     if (index < 0) {
         // The folder lies on a volume that is not listed (a temporary file system, say).

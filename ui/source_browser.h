@@ -38,11 +38,15 @@ public:
     QList<QWidget*> controls_in_tab_order() const;
 
 private:
-    // Makes the folder current; false, with nothing changed, when it cannot be listed.
+    // Makes the folder current, a folder on disk or inside an archive, and lists it; false, with
+    // nothing changed, when it cannot be listed.
     bool set_folder(const QString& folder);
     void change_drive();
-    void list_files();
     void preview_picked_file();
+
+    // The folder on disk that holds the current folder: the folder itself, or the one holding
+    // the archive it lies in.
+    QString folder_on_disk() const;
 
     void fill_drives();
     void show_drive_of_folder();

@@ -1,4 +1,5 @@
 // Tessary's windows, driven as a user drives them: menu commands, clicks and keys.
+#include "archive_writer.h"
 #include "ui/settings_store.h"
 #include "ui/slide_window.h"
 #include "ui_world.h"
@@ -53,6 +54,19 @@ void pick_file(QWidget* window, const QString& name) {
     require(!found.isEmpty(), "no file " + name.toStdString());
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                       files->visualItemRect(found.first()).center());
+}
+
+// Opens the folder of that name in the window's folder list, as Enter on it does.
+void open_folder(QWidget* window, const QString& name) {
+    auto* folders = child<QListWidget>(window, "Dir1");
+    for (int row = 0; row < folders->count(); ++row) {
+        if (folders->item(row)->text().trimmed() == name) {
+            folders->setCurrentRow(row);
+            QTest::keyClick(folders, Qt::Key_Return);
+            return;
+        }
+    }
+    require(false, "no folder " + name.toStdString());
 }
 
 void import_as(QWidget* window, const QString& file, const QString& model_name) {
@@ -140,6 +154,37 @@ private slots:
         QCOMPARE(TestWorld::read(log), (world.downloads / "v_ak47.mdl").string() + "\n");
         QCOMPARE(world.messages,
                  (std::vector<std::string>{"That name already exists.", "No file selected."}));
+    }
+
+    void anArchiveOpensLikeAFolderAndItsModelIsImported() {
+        GameWorld world;
+        TestWorld::write(world.downloads / "loose" / "v_awp.mdl", "awp");
+        TestWorld::write(world.downloads / "AK pack.zip",
+                         archive_of("zip", {{ArchiveItem::Kind::file, "Pack/v_ak47.mdl", "v"},
+                                            {ArchiveItem::Kind::file, "Pack/w_ak47.mdl", "w"},
+                                            {ArchiveItem::Kind::file, "Pack/readme.txt", "r"}}));
+        auto* weapon = UiWorld::open(*world.main_window, "mi_import_weapon", "import_weapon");
+        const auto* folders = child<QListWidget>(weapon, "Dir1");
+        QStringList names;
+        for (const QString& row : rows(folders))
+            names.append(row.trimmed());
+        QCOMPARE(names.mid(names.indexOf("Down loads")),
+                 (QStringList{"Down loads", "loose", "AK pack.zip"}));
+        QVERIFY(folders->item(folders->count() - 1)->icon().cacheKey() !=
+                folders->item(folders->count() - 2)->icon().cacheKey());
+
+        open_folder(weapon, "AK pack.zip");
+        QVERIFY(rows(child<QListWidget>(weapon, "File1")).isEmpty());
+        open_folder(weapon, "Pack");
+        QCOMPARE(rows(child<QListWidget>(weapon, "File1")), QStringList{"v_ak47.mdl"});
+        UiWorld::save_screenshot(weapon, "import_weapon_archive");
+        import_as(weapon, "v_ak47.mdl", "Gold");
+        QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Gold imported"));
+        QCOMPARE(TestWorld::read(world.library_file("weapon/ak47/Gold/w_ak47.mdl")), "w");
+
+        open_folder(weapon, "Down loads"); // up from inside the archive
+        QCOMPARE(folders->currentItem()->text().trimmed(), QStringLiteral("Down loads"));
+        QVERIFY(world.messages.empty());
     }
 
     void theFirstFolderIsTheLastImportsElseTheGames() {

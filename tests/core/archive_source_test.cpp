@@ -1,0 +1,103 @@
+#include "archive_writer.h"
+#include "core/model_import.h"
+#include "core/preview.h"
+#include "core/source_folders.h"
+#include "model_writer.h"
+#include "test_world.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// A weapon pack as players download it: the models in a folder of the pack's name, beside things
+// Tessary has no use for, and entries it must never follow.
+struct PackWorld : TestWorld {
+    PackWorld() {
+        make_library();
+        write(pack,
+              archive_of("zip",
+                         {{ArchiveItem::Kind::folder, "AK Pack/"},
+                          {ArchiveItem::Kind::file, "AK Pack/models/v_ak47.mdl", main},
+                          {ArchiveItem::Kind::file, "AK Pack/models/v_ak47t.mdl", textures},
+                          {ArchiveItem::Kind::file, "AK Pack/models/p_ak47.mdl", "p"},
+                          {ArchiveItem::Kind::file, "AK Pack/models/w_ak47.mdl", "w"},
+                          {ArchiveItem::Kind::file, "AK Pack/readme.txt", "hi"},
+                          {ArchiveItem::Kind::file, "../evil.mdl", "evil"},
+                          {ArchiveItem::Kind::link, "AK Pack/models/v_m4a1.mdl", "/etc/passwd"}}));
+    }
+
+    platform::Result<core::SourceListing> listed(const fs::path& folder) const {
+        return core::list_source_folder(system_path(folder), "v*.mdl");
+    }
+
+    fs::path downloads = root / "Down loads";
+    fs::path pack = downloads / "AK Pack.zip";
+    fs::path models = pack / "ak pack" / "MODELS"; // names inside match without regard to case
+    std::string main = model_writer::tiny_model_in_two_files(true).first;
+    std::string textures = model_writer::tiny_model_in_two_files(true).second;
+};
+
+} // namespace
+
+TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCompanions) {
+    PackWorld world;
+    const auto downloads = world.listed(world.downloads);
+    EXPECT_EQ(downloads->archives, Names{"AK Pack.zip"});
+    EXPECT_TRUE(downloads->files.empty());
+
+    const auto top = world.listed(world.pack);
+    EXPECT_EQ(top->folders, Names{"AK Pack"});
+    ASSERT_EQ(top.messages().size(), 1u);
+    EXPECT_NE(top.messages()[0].find("\n../evil.mdl: its path leads outside"), std::string::npos);
+    EXPECT_NE(top.messages()[0].find("\nAK Pack/models/v_m4a1.mdl: it is a link."),
+              std::string::npos);
+    EXPECT_EQ(world.listed(world.models)->files, (Names{"v_ak47.mdl", "v_ak47t.mdl"}));
+    EXPECT_FALSE(world.listed(world.pack / "missing"));
+
+    const auto program = TestWorld::names_in(world.program);
+    const auto imported = core::import_weapon_model(
+        {system_path(world.models), "v_ak47.mdl", "Gold"}, delivered_weapons(), world.settings);
+    ASSERT_TRUE(imported) << imported.messages().at(0);
+    EXPECT_TRUE(imported->confirmed);
+    const std::pair<const char*, std::string> filed[] = {{"v_ak47.mdl", world.main},
+                                                         {"v_ak47T.mdl", world.textures},
+                                                         {"p_ak47.mdl", "p"},
+                                                         {"w_ak47.mdl", "w"}};
+    for (const auto& [file, content] : filed)
+        EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold") / file), content) << file;
+    EXPECT_EQ(TestWorld::names_in(world.library_file("weapon/ak47/Gold")).size(), 4u);
+    EXPECT_EQ(world.settings.read("lastpath", "weaponi"), system_path(world.models).text());
+    EXPECT_EQ(TestWorld::names_in(world.program), program) << "nothing taken out is left";
+}
+
+TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
+    PackWorld world;
+    const auto [grouped, group] = model_writer::tiny_model_in_two_files(false);
+    TestWorld::write(world.downloads / "player.7z",
+                     archive_of("7zip", {{ArchiveItem::Kind::file, "gign.mdl", grouped}}));
+    TestWorld::write(world.downloads / "broken.zip", "PK\3\4 and then nothing a zip holds");
+    const auto log = world.install_recorder();
+    const auto before = world.snapshot();
+
+    const auto refused = core::import_player_model(
+        {system_path(world.downloads / "player.7z"), "gign.mdl", "Ninja"}, world.settings);
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.messages().at(0).starts_with("gign01.mdl is missing from "));
+    EXPECT_NE(refused.messages().at(0).find("player.7z"), std::string::npos);
+    const auto broken = world.listed(world.downloads / "broken.zip");
+    EXPECT_TRUE(broken && broken->folders.empty() && broken->files.empty());
+    EXPECT_NE(broken.messages().at(0).find("broken.zip"), std::string::npos);
+    EXPECT_EQ(world.snapshot(), before);
+
+    // A preview takes the file out for as long as the viewer runs, and no longer.
+    EXPECT_TRUE(core::preview_source_file(system_path(world.models), "v_ak47.mdl"));
+    const auto shown = TestWorld::read(log);
+    EXPECT_NE(shown.find("v_ak47.mdl"), std::string::npos);
+    EXPECT_FALSE(fs::exists(shown.substr(0, shown.size() - 1)));
+    fs::remove(log);
+    EXPECT_EQ(world.snapshot(), before);
+}
