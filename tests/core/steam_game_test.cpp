@@ -20,29 +20,6 @@ testing::AssertionResult names_folder(const std::string& directory, const fs::pa
 
 } // namespace
 
-TEST(SteamGame, TheGameIsFoundInTheRootOrInAListedLibrary) {
-    struct Case {
-        const char* name;
-        const char* list_file; // relative to the root; none for the root's own library
-        bool old_form;
-    };
-    for (const Case& c :
-         {Case{"root", nullptr, false}, Case{"new list", "config/libraryfolders.vdf", false},
-          Case{"old list", "steamapps/libraryfolders.vdf", true}}) {
-        TestWorld world;
-        const auto root = standard_steam_root();
-        const auto library = c.list_file ? world.root / "Games" / "Steam Library" : root;
-        make_library(root);
-        const auto game = install_game(library);
-        // The new form lists the root too, the old one does not.
-        if (c.list_file)
-            TestWorld::write(root / c.list_file, c.old_form ? library_list({library}, true)
-                                                            : library_list({root, library}));
-
-        EXPECT_TRUE(names_folder(looked_up_game_directory(), game)) << c.name;
-    }
-}
-
 TEST(SteamGame, LibrariesWithoutTheGamesFolderArePassedOver) {
     TestWorld world;
     const auto root = standard_steam_root();
@@ -96,6 +73,6 @@ TEST(SteamGame, TheRegistryEntriesComeFirst) {
     TestWorld world;
     make_library(standard_steam_root());
     install_game(standard_steam_root());
-    world.register_game();
+    world.make_game();
     EXPECT_EQ(looked_up_game_directory(), world.game.string());
 }
