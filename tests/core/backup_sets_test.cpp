@@ -11,15 +11,6 @@ using core::ModelKind;
 
 namespace {
 
-// A world with a game and a library.
-struct BackupWorld : TestWorld {
-    BackupWorld() {
-        register_game();
-        make_game_files();
-        make_library();
-    }
-};
-
 // What a backup or restore told the user: nothing when it succeeded.
 std::string said(const platform::Result<>& result) {
     return result ? "" : result.messages().at(0);
@@ -28,7 +19,7 @@ std::string said(const platform::Result<>& result) {
 } // namespace
 
 TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
-    BackupWorld world;
+    FullWorld world;
     fs::remove(world.game_file("v_awp_r.mdl"));
     for (const auto* file : {"v_c4.mdl", "v_c4_r.mdl", "w_c4.mdl", "p_c4.mdl"})
         fs::remove(world.game_file(file));
@@ -49,7 +40,7 @@ TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
 }
 
 TEST(BackupSets, PlayerNamesAreCheckedAgainstEveryPlayerModel) {
-    BackupWorld world;
+    FullWorld world;
     EXPECT_EQ(said(core::create_backup_set(ModelKind::player, "Mine")), "");
     EXPECT_EQ(TestWorld::read(world.library_file("player/hostage/Mine/hostage.mdl")),
               "game hostage");
@@ -65,7 +56,7 @@ TEST(BackupSets, PlayerNamesAreCheckedAgainstEveryPlayerModel) {
 }
 
 TEST(BackupSets, ARefusedBackupChangesNothing) {
-    BackupWorld world;
+    FullWorld world;
     fs::remove(world.game_file("player/leet/leet.mdl"));
     TestWorld::write(world.library_file("weapon/m3/File"), "a file where a set folder goes");
     const auto before = world.snapshot();
@@ -92,7 +83,7 @@ TEST(BackupSets, ARefusedBackupChangesNothing) {
 }
 
 TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
-    BackupWorld world;
+    FullWorld world;
     ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Set"));
     TestWorld::write(world.game_file("player/sas/sas.mdl"), "current");
     fs::remove(world.library_file("player/scientist/Set/scientist.mdl"));
@@ -117,7 +108,7 @@ TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
 }
 
 TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrNone) {
-    BackupWorld world;
+    FullWorld world;
     // A player model with a texture file and a weapon model with a group file go into the game;
     // the companions of the game's that they do not use stay as they are.
     const struct {

@@ -23,8 +23,7 @@ namespace {
 // the import windows remember.
 struct GameWorld : UiWorld {
     GameWorld() {
-        register_game();
-        make_game_files();
+        make_game();
         main_window = start();
         fs::create_directories(downloads);
         ui::SettingsStore settings;
