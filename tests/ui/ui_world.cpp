@@ -41,10 +41,6 @@ QWidget* UiWorld::open(const app::MainWindow& main_window, const char* command,
     return opened;
 }
 
-std::string UiWorld::setting(const std::string& section, const std::string& key) const {
-    return ui::SettingsStore().read(section, key).value_or("<none>");
-}
-
 void UiWorld::save_screenshot(QWidget* window, const QString& name) {
     const QString folder = qEnvironmentVariable("TESSARY_SCREENSHOTS");
     if (folder.isEmpty())

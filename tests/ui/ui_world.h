@@ -52,8 +52,6 @@ public:
     static QWidget* open(const app::MainWindow& main_window, const char* command,
                          const char* window);
 
-    std::string setting(const std::string& section, const std::string& key) const;
-
     // Saves a picture of the window where the build keeps them, for a person to look at.
     static void save_screenshot(QWidget* window, const QString& name);
 
