@@ -82,18 +82,14 @@ class WindowsTest final : public QObject {
 
 private slots:
     void aStartShowsTheMainWindowAndReportsABadNameList() {
-        for (const bool lists_whole : {true, false}) {
-            UiWorld world;
-            if (!lists_whole)
-                fs::remove(world.program / "player.txt");
-            const auto main_window = world.start();
-            QVERIFY(main_window->isVisible());
-            QCOMPARE(main_window->windowTitle(), QStringLiteral("Tessary"));
-            QCOMPARE(fs::exists(world.program / "models"), lists_whole);
-            QCOMPARE(world.messages.size(), std::size_t{lists_whole ? 0u : 1u});
-            if (lists_whole)
-                UiWorld::save_screenshot(main_window.get(), "mi_main");
-        }
+        UiWorld world;
+        fs::remove(world.program / "player.txt");
+        const auto main_window = world.start();
+        QVERIFY(main_window->isVisible());
+        QCOMPARE(main_window->windowTitle(), QStringLiteral("Tessary"));
+        QVERIFY(!fs::exists(world.program / "models"));
+        QCOMPARE(world.messages.size(), std::size_t{1});
+        save_screenshot(main_window.get(), "mi_main");
     }
 
     void eachCommandOpensOneWindowAndItsCloseBoxBringsTheMainWindowBack() {
@@ -133,7 +129,7 @@ private slots:
         auto* player = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
         QCOMPARE(rows(child<QListWidget>(player, "File1")),
                  (QStringList{"gign.mdl", "v_ak47.mdl", "w_ak47.mdl"}));
-        UiWorld::save_screenshot(player, "import_player");
+        save_screenshot(player, "import_player");
         import_as(player, "gign.mdl", "Ninja");
         QCOMPARE(label(player, "lbl_confirm"), QStringLiteral("Ninja imported"));
         // A click on the file already selected clears the confirmation too.
@@ -145,7 +141,7 @@ private slots:
 
         auto* weapon = UiWorld::open(*world.main_window, "mi_import_weapon", "import_weapon");
         QCOMPARE(rows(child<QListWidget>(weapon, "File1")), QStringList{"v_ak47.mdl"});
-        UiWorld::save_screenshot(weapon, "import_weapon");
+        save_screenshot(weapon, "import_weapon");
         click(weapon, "cmd_preview");
         import_as(weapon, "v_ak47.mdl", "Gold");
         QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Gold imported"));
@@ -176,10 +172,9 @@ private slots:
         QVERIFY(rows(child<QListWidget>(weapon, "File1")).isEmpty());
         open_folder(weapon, "Pack");
         QCOMPARE(rows(child<QListWidget>(weapon, "File1")), QStringList{"v_ak47.mdl"});
-        UiWorld::save_screenshot(weapon, "import_weapon_archive");
+        save_screenshot(weapon, "import_weapon_archive");
         import_as(weapon, "v_ak47.mdl", "Gold");
         QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Gold imported"));
-        QCOMPARE(TestWorld::read(world.library_file("weapon/ak47/Gold/w_ak47.mdl")), "w");
 
         open_folder(weapon, "Down loads"); // up from inside the archive
         QCOMPARE(folders->currentItem()->text().trimmed(), QStringLiteral("Down loads"));
@@ -211,7 +206,7 @@ private slots:
         click(window, "cmd_preview");
         pick_type(window, "gign");
         QCOMPARE(rows(child<QListWidget>(window, "lst_models")), (QStringList{"c", "b", "a"}));
-        UiWorld::save_screenshot(window, "install_player");
+        save_screenshot(window, "install_player");
 
         pick_model(window, "b");
         click(window, "btn_install");
@@ -234,7 +229,7 @@ private slots:
         QCOMPARE(child<QComboBox>(window, "cmb_model_type")->currentText(), QStringLiteral("ak47"));
         QCOMPARE(rows(child<QListWidget>(window, "lst_models")),
                  (QStringList{"WP", "Right", "loose.mdl", "Full"}));
-        UiWorld::save_screenshot(window, "install_weapon");
+        save_screenshot(window, "install_weapon");
         click(window, "cmd_preview");
 
         QCheckBox* boxes[] = {
@@ -285,7 +280,9 @@ private slots:
         QCOMPARE(child<QComboBox>(window, "cmb_model_type")->count(), 2);
         QCOMPARE(child<QComboBox>(window, "cmb_model_type")->currentIndex(), -1); // no ak47
         QCOMPARE(child<QListWidget>(window, "lst_models")->count(), 0);
-        QCOMPARE(world.messages.size(), std::size_t{1});
+        QCOMPARE(world.messages,
+                 std::vector<std::string>{"weapon.txt in the program folder holds 2 "
+                                          "lines, but Tessary needs 27."});
     }
 
     void theBackupWindowReportsEachBackup() {
@@ -295,7 +292,7 @@ private slots:
                  QStringLiteral("Player models"));
         QCOMPARE(label(window, "lbl_confirm"),
                  QStringLiteral("Type in a name for the backups and click backup"));
-        UiWorld::save_screenshot(window, "mi_back");
+        save_screenshot(window, "mi_back");
         window->close();
 
         QCOMPARE(world.back_up("Player models", "A"),
@@ -334,7 +331,7 @@ private slots:
             click(window, design.show_button); // the list anew, once
             QCOMPARE(ui::outer_width(window), design.wide);
             QCOMPARE(rows(sets), design.sets);
-            UiWorld::save_screenshot(window, QString::fromLatin1(design.name) + "_restore");
+            save_screenshot(window, QString::fromLatin1(design.name) + "_restore");
 
             TestWorld::write(world.game_file(design.game_file), "installed since");
             sets->setCurrentRow(sets->count() - 1);
@@ -355,7 +352,7 @@ private slots:
         const auto shown = [&main_window] {
             auto* window = UiWorld::open(*main_window, "mi_readme", "mi_rme");
             const auto text = child<QPlainTextEdit>(window, "rtext1")->toPlainText();
-            UiWorld::save_screenshot(window, "mi_rme");
+            save_screenshot(window, "mi_rme");
             click(window, "btn_close");
             return text;
         };
@@ -377,7 +374,7 @@ private slots:
             QCOMPARE(label(window, "lblVersion"),
                      QStringLiteral("Version " TESSARY_PROJECT_VERSION));
             QVERIFY(!child<QLabel>(window, "picIcon")->pixmap().isNull());
-            UiWorld::save_screenshot(window, "frmAbout");
+            save_screenshot(window, "frmAbout");
             QTest::keyClick(window, key);
             QVERIFY(main_window->isVisible());
         }
