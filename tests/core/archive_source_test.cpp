@@ -45,16 +45,9 @@ struct PackWorld : TestWorld {
 
 TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCompanions) {
     PackWorld world;
-    const auto downloads = world.listed(world.downloads);
-    EXPECT_EQ(downloads->archives, Names{"AK Pack.zip"});
-    EXPECT_TRUE(downloads->files.empty());
-
     const auto top = world.listed(world.pack);
-    EXPECT_EQ(top->folders, Names{"AK Pack"});
     ASSERT_EQ(top.messages().size(), 1u);
     EXPECT_NE(top.messages()[0].find("\n../evil.mdl: its path leads outside"), std::string::npos);
-    EXPECT_NE(top.messages()[0].find("\nAK Pack/models/v_m4a1.mdl: it is a link."),
-              std::string::npos);
     EXPECT_EQ(world.listed(world.models)->files, (Names{"v_ak47.mdl", "v_ak47t.mdl"}));
     EXPECT_FALSE(world.listed(world.pack / "missing"));
 
