@@ -27,8 +27,7 @@ TEST(SteamGame, LibrariesWithoutTheGamesFolderArePassedOver) {
     const auto no_folder = world.root / "No Folder";
     const auto other_app = world.root / "Other App";
     const auto case_differs = world.root / "Case";
-    for (const auto& library : {root, no_folder, other_app, case_differs})
-        make_library(library);
+    make_library(root);
     TestWorld::write(root / "config" / "libraryfolders.vdf",
                      library_list({root, stale, no_folder, other_app, case_differs}));
     write_manifest(no_folder, "Half-Life");
@@ -56,7 +55,6 @@ TEST(SteamGame, AFullyInstalledCopyWinsThenTheNewest) {
         TestWorld world;
         const auto root = standard_steam_root();
         const auto second = world.root / "Second";
-        make_library(root);
         const auto first_game = install_game(root, "Half-Life", c.first_flags, c.first_updated);
         const auto second_game =
             install_game(second, "Half-Life", c.second_flags, c.second_updated);
@@ -71,7 +69,6 @@ TEST(SteamGame, AFullyInstalledCopyWinsThenTheNewest) {
 
 TEST(SteamGame, TheRegistryEntriesComeFirst) {
     TestWorld world;
-    make_library(standard_steam_root());
     install_game(standard_steam_root());
     world.make_game();
     EXPECT_EQ(looked_up_game_directory(), world.game.string());
