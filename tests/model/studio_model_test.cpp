@@ -1,18 +1,16 @@
 #include "model/companions.h"
 #include "model/studio_model.h"
 #include "model_writer.h"
+#include "test_world.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <limits>
-#include <memory>
 #include <numbers>
-#include <random>
 #include <set>
 #include <tuple>
 
@@ -133,16 +131,12 @@ TEST(LoadModel, FindsCompanionsBesideTheFileWhateverTheirCase) {
     description.texture_file = true;
     description.sequences[0].in_group_file = true;
     const model_writer::Files files = model_writer::write_model(description);
-    const fs::path folder =
-        fs::temp_directory_path() / ("tessary-model-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-    const std::shared_ptr<void> removed(nullptr, [&](void*) { fs::remove_all(folder); });
+    const TestWorld world;
+    const auto& folder = world.root;
     for (const auto& [name, bytes] : {std::pair{"orange.mdl", files.main},
                                       {"oranget.mdl", files.textures},
                                       {"ORANGE01.MDL", files.group}})
-        std::ofstream(folder / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        TestWorld::write(folder / name, {bytes.begin(), bytes.end()});
     const auto load = [&](const char* name) { return model::load_model((folder / name).string()); };
     const auto model = load("orange.mdl");
     ASSERT_TRUE(model.ok()) << model.messages().at(0);
