@@ -189,7 +189,7 @@ private slots:
         save_screenshot(window.get(), "viewer_red_skin");
     }
 
-    void viewOptionsSurviveARestart() {
+    void viewOptionsSurviveARestartAndThePictureIsSavedAsShown() {
         const QString path = write(model_writer::tiny_model());
         auto window = open(path);
         child<QCheckBox>(window.get(), "show_wireframe")->setChecked(true);
@@ -201,16 +201,13 @@ private slots:
         QVERIFY(child<QCheckBox>(window.get(), "show_wireframe")->isChecked());
         QVERIFY(!child<QCheckBox>(window.get(), "show_ground")->isChecked());
         QCOMPARE(QColor(window->picture().pixel(2, 2)), QColor(10, 20, 30));
-    }
 
-    void savesThePictureItShows() {
-        auto window = open(write(model_writer::tiny_model()));
         child<QCheckBox>(window.get(), "show_bones")->setChecked(true);
         const QString facts = child<QLabel>(window.get(), "facts")->text();
         QVERIFY(facts.contains("test.mdl, 1,884 bytes") && facts.contains("Triangles shown: 2"));
-        const QString path = folder->filePath(QStringLiteral("picture.png"));
-        QVERIFY(window->save_picture(path));
-        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32),
+        const QString picture = folder->filePath(QStringLiteral("picture.png"));
+        QVERIFY(window->save_picture(picture));
+        QCOMPARE(QImage(picture).convertToFormat(QImage::Format_RGB32),
                  window->picture().convertToFormat(QImage::Format_RGB32));
         save_screenshot(window.get(), "viewer_bones");
         child<QTabWidget>(window.get(), "pages")->setCurrentIndex(1);
