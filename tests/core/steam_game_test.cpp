@@ -15,7 +15,7 @@ TEST(SteamGame, LibrariesWithoutTheGamesFolderArePassedOver) {
     const auto no_folder = world.root / "No Folder";
     const auto other_app = world.root / "Other App";
     const auto case_differs = world.root / "Case";
-    make_library(root);
+    fs::create_directories(root / "steamapps"); // a library without the game
     TestWorld::write(root / "config" / "libraryfolders.vdf",
                      library_list({root, stale, no_folder, other_app, case_differs}));
     write_manifest(no_folder, "Half-Life");

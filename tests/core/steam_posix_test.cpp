@@ -46,12 +46,11 @@ TEST(SteamPosix, AFlatpakListsItsOwnRootAsTheSandboxSeesIt) {
     TestWorld world;
     const auto root = world.root / "home/.var/app/com.valvesoftware.Steam/.local/share/Steam";
     const auto disk = world.root / "mnt/games/SteamLibrary";
-    make_library(root);
+    fs::create_directories(root / "steamapps");
     const auto game = install_game(disk);
     TestWorld::write(root / "config/libraryfolders.vdf",
                      library_list({"/home/tessary-test-user/.local/share/Steam", disk}));
     // A native install, looked at first, lists the Flatpak's root as a library of its own.
-    make_library(standard_steam_root());
     TestWorld::write(standard_steam_root() / "steamapps/libraryfolders.vdf",
                      library_list({root}, true));
     // A link loop where the native install's links would be.
