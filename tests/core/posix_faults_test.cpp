@@ -5,7 +5,6 @@
 #include "core/library_tree.h"
 #include "core/model_install.h"
 #include "core/name_lists.h"
-#include "platform/file_system.h"
 #include "posix_faults.h"
 #include "test_world.h"
 
