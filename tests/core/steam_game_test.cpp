@@ -46,7 +46,8 @@ TEST(SteamGame, AFullyInstalledCopyWinsThenTheNewest) {
         const auto first_game = install_game(root, "Half-Life", c.first_flags, c.first_updated);
         const auto second_game =
             install_game(second, "Half-Life", c.second_flags, c.second_updated);
-        TestWorld::write(root / "config" / "libraryfolders.vdf", library_list({root, second}));
+        // The list in its older form, which only the root's steamapps holds.
+        TestWorld::write(root / "steamapps" / "libraryfolders.vdf", library_list({second}, true));
 
         EXPECT_TRUE(
             fs::equivalent(looked_up_game_directory(), c.second_wins ? second_game : first_game))
