@@ -57,10 +57,12 @@ void expect_quad(const model::DrawList& list, const Quad& expected, const std::s
 constexpr Quad as_stored{{{0, -8, 0}, {0, -8, 16}, {0, 8, 0}, {0, 8, 16}}};
 constexpr Quad quarter_turn{{{8, 0, 0}, {8, 0, 16}, {-8, 0, 0}, {-8, 0, 16}}};
 
-// The tiny model whose sequence has a second blend set, turned a quarter about Z at every frame.
+// The tiny model whose sequence turns only in a second blend set, a quarter about Z at every frame.
 Description blended_model() {
     Description blended = tiny_model();
-    auto turned = blended.sequences[0].animation;
+    auto& still = blended.sequences[0].animation;
+    still[0][5] = {0, 0, 0};
+    auto turned = still;
     turned[0][5] = {4096, 4096, 4096};
     blended.sequences[0].more_blends = {turned};
     return blended;
