@@ -25,7 +25,7 @@ struct PackWorld : TestWorld {
                           {ArchiveItem::Kind::file, "AK Pack/models/v_ak47.mdl", main},
                           {ArchiveItem::Kind::file, "AK Pack/models/v_ak47t.mdl", textures},
                           {ArchiveItem::Kind::file, "AK Pack/models/p_ak47.mdl", "p"},
-                          {ArchiveItem::Kind::file, "AK Pack/models/w_ak47.mdl", "w"},
+                          {ArchiveItem::Kind::file, "AK Pack/models/W_AK47.MDL", "w"},
                           {ArchiveItem::Kind::file, "AK Pack/readme.txt", "hi"},
                           {ArchiveItem::Kind::file, "../evil.mdl", "evil"},
                           {ArchiveItem::Kind::link, "AK Pack/models/v_m4a1.mdl", "/etc/passwd"}}));
