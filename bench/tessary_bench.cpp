@@ -21,6 +21,7 @@
 #include "core/model_import.h"
 #include "core/model_install.h"
 #include "core/name_lists.h"
+#include "large_model.h"
 #include "model_writer.h"
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
@@ -385,7 +386,7 @@ void single_file_rows(const World& w) {
 // What an import adds for a model file that is a model: its header read for the companions it
 // names, each looked for beside it; here a 2 MB model with a texture file.
 void header_check_row(const World& w) {
-    auto description = model_writer::large_model();
+    auto description = large_model();
     description.texture_file = true;
     auto files = model_writer::write_model(description);
     files.main.resize(2 << 20);

@@ -4,6 +4,7 @@
 // frame the view when a sequence is chosen, on a model of 10,000 triangles. Medians of several
 // runs after a warm-up, then the peak memory of the whole run.
 
+#include "large_model.h"
 #include "model/studio_model.h"
 #include "model_writer.h"
 #include "render/camera.h"
@@ -70,7 +71,7 @@ int main(int argc, char* argv[]) {
     const fs::path folder =
         fs::temp_directory_path() / ("tessary viewer bench " + std::to_string(getpid()));
     fs::create_directories(folder);
-    const auto files = model_writer::write_model(model_writer::large_model());
+    const auto files = model_writer::write_model(large_model());
     const fs::path path = folder / "large.mdl";
     write_file(path, files.main);
 
@@ -121,8 +122,7 @@ int main(int argc, char* argv[]) {
     });
 
     // The tube with 125 corners a ring has 80 × 125 triangles.
-    const auto framed =
-        model::read_model(model_writer::write_model(model_writer::large_model(125, 60)).main, {});
+    const auto framed = model::read_model(model_writer::write_model(large_model(125, 60)).main, {});
     if (!framed) {
         std::fprintf(stderr, "the model of 10,000 triangles could not be read\n");
         return 1;

@@ -11,15 +11,6 @@ using core::ModelKind;
 
 namespace {
 
-// A world with a game and a library.
-struct BackupWorld : TestWorld {
-    BackupWorld() {
-        register_game();
-        make_game_files();
-        make_library();
-    }
-};
-
 // What a backup or restore told the user: nothing when it succeeded.
 std::string said(const platform::Result<>& result) {
     return result ? "" : result.messages().at(0);
@@ -28,7 +19,7 @@ std::string said(const platform::Result<>& result) {
 } // namespace
 
 TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
-    BackupWorld world;
+    FullWorld world;
     fs::remove(world.game_file("v_awp_r.mdl"));
     for (const auto* file : {"v_c4.mdl", "v_c4_r.mdl", "w_c4.mdl", "p_c4.mdl"})
         fs::remove(world.game_file(file));
@@ -36,8 +27,6 @@ TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
     EXPECT_EQ(said(core::create_backup_set(ModelKind::weapon, "A")), "");
     EXPECT_EQ(said(core::create_backup_set(ModelKind::weapon, "B")), "");
     EXPECT_EQ(TestWorld::read(world.program / "wbackup.txt"), "A\r\nB\r\n");
-    for (const auto& weapon : delivered_weapons())
-        EXPECT_TRUE(fs::is_directory(world.library_file("weapon/" + weapon + "/B"))) << weapon;
     EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/A/v_ak47_r.mdl")),
               "game v_ak47_r.mdl");
     EXPECT_TRUE(fs::exists(world.library_file("weapon/awp/A/w_awp.mdl")));
@@ -49,23 +38,17 @@ TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
 }
 
 TEST(BackupSets, PlayerNamesAreCheckedAgainstEveryPlayerModel) {
-    BackupWorld world;
-    EXPECT_EQ(said(core::create_backup_set(ModelKind::player, "Mine")), "");
-    EXPECT_EQ(TestWorld::read(world.library_file("player/hostage/Mine/hostage.mdl")),
-              "game hostage");
-    EXPECT_EQ(TestWorld::read(world.library_file("player/vip/Mine/vip.mdl")), "game vip");
-
+    FullWorld world;
     TestWorld::write(world.library_file("player/scientist/Imported/scientist.mdl"), "model");
     TestWorld::write(world.library_file("weapon/ak47/Gold/v_ak47.mdl"), "model");
-    for (const auto* taken : {"Mine", "Imported"})
-        EXPECT_EQ(said(core::create_backup_set(ModelKind::player, taken)),
-                  "That name already exists.");
+    EXPECT_EQ(said(core::create_backup_set(ModelKind::player, "Imported")),
+              "That name already exists.");
     EXPECT_EQ(said(core::create_backup_set(ModelKind::player, "Gold")), ""); // a weapon's name
-    EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "Mine\r\nGold\r\n");
+    EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "Gold\r\n");
 }
 
 TEST(BackupSets, ARefusedBackupChangesNothing) {
-    BackupWorld world;
+    FullWorld world;
     fs::remove(world.game_file("player/leet/leet.mdl"));
     TestWorld::write(world.library_file("weapon/m3/File"), "a file where a set folder goes");
     const auto before = world.snapshot();
@@ -92,7 +75,7 @@ TEST(BackupSets, ARefusedBackupChangesNothing) {
 }
 
 TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
-    BackupWorld world;
+    FullWorld world;
     ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Set"));
     TestWorld::write(world.game_file("player/sas/sas.mdl"), "current");
     fs::remove(world.library_file("player/scientist/Set/scientist.mdl"));
@@ -117,7 +100,7 @@ TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
 }
 
 TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrNone) {
-    BackupWorld world;
+    FullWorld world;
     // A player model with a texture file and a weapon model with a group file go into the game;
     // the companions of the game's that they do not use stay as they are.
     const struct {

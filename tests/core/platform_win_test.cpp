@@ -23,9 +23,7 @@ TEST(WindowsPlatform, SystemFilesAreNeitherModelsNorOrdinaryFiles) {
 }
 
 TEST(WindowsPlatform, AReadOnlyGameFileIsReplacedAndCopiesAreWritable) {
-    TestWorld world;
-    world.register_game();
-    world.make_library();
+    FullWorld world;
     const auto model = world.library_file("player/gign/Blue/gign.mdl");
     TestWorld::write(model, "blue");
     TestWorld::write(world.game_file("player/gign/gign.mdl"), "game");

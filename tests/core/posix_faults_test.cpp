@@ -5,7 +5,6 @@
 #include "core/library_tree.h"
 #include "core/model_install.h"
 #include "core/name_lists.h"
-#include "platform/file_system.h"
 #include "posix_faults.h"
 #include "test_world.h"
 
@@ -18,17 +17,9 @@ using core::ModelKind;
 
 namespace {
 
-struct FaultWorld : TestWorld {
-    FaultWorld() {
-        register_game();
-        make_game_files();
-        make_library();
-    }
-};
-
 // Makes a backup of the kind fail under the fault, and checks that it leaves the world as it was.
 void back_up_under(const std::string& fault, ModelKind kind) {
-    FaultWorld world;
+    FullWorld world;
     const std::string list = kind == ModelKind::player ? "pbackup.txt" : "wbackup.txt";
     TestWorld::write(world.program / list, "Older\r\n");
     std::optional<SmallDisk> disk;
@@ -76,7 +67,7 @@ TEST(Faults, ABackupOnAFullDiskLeavesNothing) {
 }
 
 TEST(Faults, ASetListCutShortByAFullDiskStaysWhole) {
-    FaultWorld world;
+    FullWorld world;
     ASSERT_TRUE(core::create_backup_set(ModelKind::player, "First"));
     const auto before = world.snapshot();
     {
@@ -89,7 +80,7 @@ TEST(Faults, ASetListCutShortByAFullDiskStaysWhole) {
 }
 
 TEST(Faults, ARestoreOrInstallThatFailsLeavesTheGameUntouched) {
-    FaultWorld world;
+    FullWorld world;
     ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Set"));
     ASSERT_TRUE(core::create_backup_set(ModelKind::weapon, "Set"));
     for (const auto& entry : fs::recursive_directory_iterator(world.game))

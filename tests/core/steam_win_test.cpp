@@ -15,7 +15,6 @@ TEST(SteamWindows, TheUsersSteamPathComesBeforeTheMachinesInstallPath) {
     TestWorld world;
     const auto user_root = world.root / "User Steam";
     const auto machine_root = world.root / "Machine Steam";
-    make_library(user_root);
     const auto user_game = install_game(user_root);
     const auto machine_game = install_game(machine_root);
     world.registry.set_text("SOFTWARE\\Valve\\Steam", "InstallPath", machine_root.string());

@@ -42,18 +42,6 @@ TEST(WineRegistry, ReadsEveryKindOfValueWineWrote) {
               "1:" + std::string(1100, 'x') + '\0');
 }
 
-TEST(WineRegistry, OnlyARegistryFileIsReadAndItsArchitectureIsTheFirstKeys) {
-    const auto text =
-        "WINE REGISTRY Version 2\n;; comment\n\n#arch=win32\n\n"
-        "[A\\\\B] 1796483848\n#time=1dd84cbbd4fa780\n\"Name\"=\"lf\"\n#arch=win64\n"sv;
-    const auto result = look_up_wine_registry(text, std::vector<std::string>{"A\\B"}, "Name");
-    EXPECT_TRUE(result.readable);
-    EXPECT_FALSE(result.win64) << "#arch after the first key does not count";
-    for (const auto bad : {""sv, "WINE REGISTRY Version 1\n[A\\\\B]\n\"Name\"=\"x\"\n"sv,
-                           "REGEDIT4\n[A\\\\B]\n\"Name\"=\"x\"\n"sv})
-        EXPECT_FALSE(look_up_wine_registry(bad, std::vector<std::string>{"A\\B"}, "Name").readable);
-}
-
 TEST(WineRegistry, FindsKeysHoweverTheyAreWritten) {
     const std::string text = "WINE REGISTRY Version 2\n"
                              "[First]\n\"V\"=\"first\"\n"

@@ -16,10 +16,7 @@ using core::ModelKind;
 using Events = std::vector<std::string>;
 
 TEST(WriteOrder, EachOperationWritesItsFilesInItsOwnOrder) {
-    TestWorld world;
-    world.register_game();
-    world.make_game_files();
-    world.make_library();
+    FullWorld world;
     const int watches = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     const std::shared_ptr<void> closed(nullptr, [watches](void*) { close(watches); });
     // The names in the watched folders that the watched events befell, in order; an event

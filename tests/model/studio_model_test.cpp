@@ -1,18 +1,16 @@
 #include "model/companions.h"
 #include "model/studio_model.h"
 #include "model_writer.h"
+#include "test_world.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <limits>
-#include <memory>
 #include <numbers>
-#include <random>
 #include <set>
 #include <tuple>
 
@@ -59,10 +57,12 @@ void expect_quad(const model::DrawList& list, const Quad& expected, const std::s
 constexpr Quad as_stored{{{0, -8, 0}, {0, -8, 16}, {0, 8, 0}, {0, 8, 16}}};
 constexpr Quad quarter_turn{{{8, 0, 0}, {8, 0, 16}, {-8, 0, 0}, {-8, 0, 16}}};
 
-// The tiny model whose sequence has a second blend set, turned a quarter about Z at every frame.
+// The tiny model whose sequence turns only in a second blend set, a quarter about Z at every frame.
 Description blended_model() {
     Description blended = tiny_model();
-    auto turned = blended.sequences[0].animation;
+    auto& still = blended.sequences[0].animation;
+    still[0][5] = {0, 0, 0};
+    auto turned = still;
     turned[0][5] = {4096, 4096, 4096};
     blended.sequences[0].more_blends = {turned};
     return blended;
@@ -133,16 +133,12 @@ TEST(LoadModel, FindsCompanionsBesideTheFileWhateverTheirCase) {
     description.texture_file = true;
     description.sequences[0].in_group_file = true;
     const model_writer::Files files = model_writer::write_model(description);
-    const fs::path folder =
-        fs::temp_directory_path() / ("tessary-model-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-    const std::shared_ptr<void> removed(nullptr, [&](void*) { fs::remove_all(folder); });
+    const TestWorld world;
+    const auto& folder = world.root;
     for (const auto& [name, bytes] : {std::pair{"orange.mdl", files.main},
                                       {"oranget.mdl", files.textures},
                                       {"ORANGE01.MDL", files.group}})
-        std::ofstream(folder / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        TestWorld::write(folder / name, {bytes.begin(), bytes.end()});
     const auto load = [&](const char* name) { return model::load_model((folder / name).string()); };
     const auto model = load("orange.mdl");
     ASSERT_TRUE(model.ok()) << model.messages().at(0);

@@ -84,26 +84,21 @@ TEST(Renderer, DrawsFrontFacesUprightAndCullsBackFaces) {
     EXPECT_EQ(back.at({0, 0, 2.5f}), background);
 }
 
-TEST(Renderer, TheNearerSurfaceWinsWhateverTheOrder) {
-    const std::vector<model::Texture> textures{striped({red}), striped({green})};
+TEST(Renderer, TheNearerSurfaceWinsWhateverTheOrderButMaskedTexelsShowWhatLiesBehind) {
+    const Colour transparent = blue & 0x00FFFFFF;
+    const std::vector<model::Texture> textures{striped({red}), striped({green, transparent}, true),
+                                               striped({rgb(0, 100, 0)}, false, true)};
     for (const bool near_first : {false, true}) {
         std::vector<model::DrawMesh> meshes{facing(0, 5, 0), facing(4, 3, 1)};
         if (near_first)
             std::swap(meshes[0], meshes[1]);
         const Picture picture(textures, meshes);
-        EXPECT_EQ(picture.at({4, 0, 0}), green) << near_first;
+        EXPECT_EQ(picture.at({4, 0, 1.5f}), green) << near_first;
+        EXPECT_EQ(picture.at({4, 0, -1.5f}), red) << near_first;
         EXPECT_EQ(picture.at({0, 0, 4.5f}), red) << near_first;
     }
-}
 
-TEST(Renderer, MaskedTexelsShowWhatLiesBehindAndAdditiveOnesAddToIt) {
-    const Colour transparent = blue & 0x00FFFFFF;
-    const std::vector<model::Texture> textures{striped({red}), striped({green, transparent}, true),
-                                               striped({rgb(0, 100, 0)}, false, true)};
-    const Picture masked(textures, {facing(0, 5, 0), facing(4, 3, 1)});
-    EXPECT_EQ(masked.at({4, 0, 1.5f}), green);
-    EXPECT_EQ(masked.at({4, 0, -1.5f}), red);
-
+    // Additive texels add to what lies behind.
     const Picture added(textures, {facing(4, 3, 2), facing(0, 5, 0)});
     EXPECT_EQ(added.at({4, 0, 0}), rgb(255, 100, 0));
     EXPECT_EQ(added.at({0, 0, 4.5f}), red);

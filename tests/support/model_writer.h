@@ -109,11 +109,4 @@ Description two_skin_model();
 // units along Y.
 Description body_parts_model(const std::vector<int>& choices_per_part);
 
-// A model to time with: a tube of 80 × ring triangles (3,040 unless told) in two meshes around 40
-// bones standing in a chain 80 units tall, a 512 × 512 texture, and sequences of that many frames:
-// 4 that sway every bone; "sink", which sways too while its root goes down 36 units as a
-// player's does; and "aim", whose 3 blend sets from -90 to 90 bend the tube back, not at all and
-// forward.
-Description large_model(int ring = 38, int frames = 31);
-
 } // namespace model_writer

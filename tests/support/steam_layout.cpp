@@ -18,10 +18,6 @@ std::string quoted(const std::string& text) {
 
 } // namespace
 
-void make_library(const fs::path& library) {
-    fs::create_directories(library / "steamapps");
-}
-
 fs::path install_game(const fs::path& library, const std::string& install_folder,
                       std::uint64_t state_flags, std::uint64_t last_updated) {
     write_manifest(library, install_folder, state_flags, last_updated);

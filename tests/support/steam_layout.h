@@ -8,11 +8,8 @@
 // Steam's files as Steam writes them, for tests that lay out Steam installs and libraries.
 namespace steam_layout {
 
-// A library folder: its steamapps folder, and nothing in it yet.
-void make_library(const std::filesystem::path& library);
-
-// The game in a library: its manifest (appmanifest_10.acf) naming the install folder, and that
-// folder with a cstrike folder in it. The game's folder is given back.
+// The game in a library, which it makes if need be: its manifest (appmanifest_10.acf) naming the
+// install folder, and that folder with a cstrike folder in it. The game's folder is given back.
 std::filesystem::path install_game(const std::filesystem::path& library,
                                    const std::string& install_folder = "Half-Life",
                                    std::uint64_t state_flags = 4,

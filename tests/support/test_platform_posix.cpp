@@ -2,10 +2,10 @@
 
 #include "platform/wine_prefix.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 
 namespace {
 
@@ -14,12 +14,8 @@ std::string file_key(const std::string& key, TestRegistry::View view) {
     if (view == TestRegistry::View::wow32)
         path.insert(path.find('\\') + 1, "Wow6432Node\\");
     std::string escaped;
-    for (const char c : path) {
-        if (c == '\\')
-            escaped += "\\\\";
-        else
-            escaped += c;
-    }
+    for (const char c : path)
+        escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
     return escaped;
 }
 
@@ -81,15 +77,10 @@ void TestRegistry::set(const std::string& key, const std::string& name, Value va
     for (const auto& [path, values] : keys_) {
         file << "\n[" << path << "] 1796483848\n#time=1dd84cbbd4fa780\n";
         for (const auto& [value_name, stored] : values) {
-            char type[16];
-            std::snprintf(type, sizeof type, "%x", static_cast<unsigned>(stored.type));
-            file << '"' << value_name << "\"=hex(" << type << "):";
-            for (std::size_t i = 0; i < stored.bytes.size(); ++i) {
-                char byte[4];
-                std::snprintf(byte, sizeof byte, "%02x", stored.bytes[i]);
-                file << (i ? "," : "") << byte;
-            }
-            file << '\n';
+            file << '"' << value_name << "\"=hex(" << std::hex << stored.type << "):";
+            for (std::size_t i = 0; i < stored.bytes.size(); ++i)
+                file << (i ? "," : "") << std::setw(2) << std::setfill('0') << +stored.bytes[i];
+            file << std::dec << '\n';
         }
     }
 }

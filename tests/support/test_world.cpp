@@ -54,22 +54,23 @@ fs::path fresh_world_folder() {
     }
 }
 
+std::vector<std::string> delivered_lines(const char* list) {
+    std::vector<std::string> lines;
+    std::ifstream file(fs::path(TESSARY_DATA_DIR) / list, std::ios::binary);
+    for (std::string line; std::getline(file, line, '\n');)
+        lines.push_back(line.substr(0, line.find('\r')));
+    return lines;
+}
+
 } // namespace
 
 const std::vector<std::string>& delivered_weapons() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> lines;
-        std::ifstream list(TESSARY_DATA_DIR "/weapon.txt", std::ios::binary);
-        for (std::string line; std::getline(list, line, '\n');)
-            lines.push_back(line.substr(0, line.find('\r')));
-        return lines;
-    }();
+    static const auto names = delivered_lines("weapon.txt");
     return names;
 }
 
 const std::vector<std::string>& delivered_player_types() {
-    static const std::vector<std::string> types{"sas",    "gign", "urban",    "gsg9", "terror",
-                                                "arctic", "leet", "guerilla", "vip"};
+    static const auto types = delivered_lines("player.txt");
     return types;
 }
 
@@ -116,11 +117,8 @@ std::map<std::string, std::string> TestWorld::snapshot() const {
     return files;
 }
 
-void TestWorld::register_game() {
+void TestWorld::make_game() {
     registry.set_text("SOFTWARE\\Sierra OnLine\\Setup\\CSTRIKE", "Directory", game.string());
-}
-
-void TestWorld::make_game_files() {
     for (const auto& type : delivered_player_types())
         write(game_file("player/" + type + "/" + type + ".mdl"), "game " + type);
     write(game_file("hostage.mdl"), "game hostage");

@@ -46,12 +46,10 @@ public:
     // Every folder and file of the world with its content, to tell whether anything changed.
     std::map<std::string, std::string> snapshot() const;
 
-    // Points the game's first registry entry at the game folder.
-    void register_game();
-
-    // The game's model files, each holding its own name: every player type's file, and the four
-    // files of every weapon of the delivered weapon list.
-    void make_game_files();
+    // Points the game's first registry entry at the game folder, and gives the game its model
+    // files, each holding its own name: every player type's file, and the four files of every
+    // weapon of the delivered weapon list.
+    void make_game();
 
     // The library tree, as a first start makes it.
     void make_library();
@@ -63,6 +61,14 @@ public:
 
     std::filesystem::path game_file(const std::string& relative) const;    // under cstrike\models
     std::filesystem::path library_file(const std::string& relative) const; // under models
+};
+
+// A world with a game, found through its registry entry, and the library tree.
+struct FullWorld : TestWorld {
+    FullWorld() {
+        make_game();
+        make_library();
+    }
 };
 
 // A path of the test's as Tessary holds it, in UTF-8.

@@ -8,10 +8,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 UiWorld::UiWorld() {
@@ -39,18 +37,6 @@ QWidget* UiWorld::open(const app::MainWindow& main_window, const char* command,
     auto* opened = top_level(window);
     require(opened != nullptr, std::string(command) + " opened no " + window);
     return opened;
-}
-
-std::string UiWorld::setting(const std::string& section, const std::string& key) const {
-    return ui::SettingsStore().read(section, key).value_or("<none>");
-}
-
-void UiWorld::save_screenshot(QWidget* window, const QString& name) {
-    const QString folder = qEnvironmentVariable("TESSARY_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    window->grab().save(folder + '/' + name + ".png");
 }
 
 void process_deferred_deletes() {

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "test_world.h"
+#include "windows_under_test.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -10,17 +11,9 @@
 #include <QWidget>
 
 #include <memory>
-#include <stdexcept>
 
 // Deletes the windows that closed themselves.
 void process_deferred_deletes();
-
-// The control of that name in the window; the test stops when there is none.
-template <typename Control> Control* child(const QWidget* window, const char* name) {
-    auto* control = window->findChild<Control*>(QString::fromLatin1(name));
-    require(control != nullptr, std::string("no control ") + name);
-    return control;
-}
 
 // Clicks the button of that name in the window.
 void click(const QWidget* window, const char* button);
@@ -51,11 +44,6 @@ public:
     // Chooses a menu command of the main window and gives back the window of that name it opened.
     static QWidget* open(const app::MainWindow& main_window, const char* command,
                          const char* window);
-
-    std::string setting(const std::string& section, const std::string& key) const;
-
-    // Saves a picture of the window where the build keeps them, for a person to look at.
-    static void save_screenshot(QWidget* window, const QString& name);
 
     std::vector<std::string> messages;
 };
