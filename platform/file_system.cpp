@@ -120,6 +120,24 @@ Result<> write_file(const Path& path, std::string_view content) {
     return placed_or_discarded(path, put_staged_in_place(path));
 }
 
+namespace {
+
+// Reads into the content from that position on until it is full or the file ends; gives how
+// much of it the file filled.
+Result<std::size_t> fill(FileReader& file, std::string& content, std::size_t from) {
+    while (from < content.size()) {
+        const auto count = file.read(content.data() + from, content.size() - from);
+        if (!count)
+            return count.failure();
+        if (*count == 0)
+            break;
+        from += *count;
+    }
+    return from;
+}
+
+} // namespace
+
 Result<std::string> read_file(const Path& path, std::size_t max_size) {
     auto file = FileReader::open(path);
     if (!file)
@@ -127,25 +145,20 @@ Result<std::string> read_file(const Path& path, std::size_t max_size) {
     if (file->size() > max_size)
         return fail(too_large());
     std::string content(static_cast<std::size_t>(file->size()), '\0');
-    std::size_t got = 0;
     // The file may change while it is read: whatever it holds then, no more than max_size.
-    for (;;) {
-        if (got == content.size()) {
-            if (content.size() > max_size)
-                return fail(too_large());
-            content.resize(std::min(content.size() * 2 + 4096, max_size + 1));
+    for (std::size_t got = 0;;) {
+        const auto filled = fill(*file, content, got);
+        if (!filled)
+            return filled.failure();
+        got = *filled;
+        if (got < content.size()) {
+            content.resize(got);
+            return content;
         }
-        const auto count = file->read(content.data() + got, content.size() - got);
-        if (!count)
-            return count.failure();
-        if (*count == 0)
-            break;
-        got += *count;
+        if (content.size() > max_size)
+            return fail(too_large());
+        content.resize(std::min(content.size() * 2 + 4096, max_size + 1));
     }
-    content.resize(got);
-    if (got > max_size)
-        return fail(too_large());
-    return content;
 }
 
 Result<std::string> read_file_start(const Path& path, std::size_t max_size) {
@@ -153,16 +166,10 @@ Result<std::string> read_file_start(const Path& path, std::size_t max_size) {
     if (!file)
         return file.failure();
     std::string content(max_size, '\0');
-    std::size_t got = 0;
-    while (got < content.size()) {
-        const auto count = file->read(content.data() + got, content.size() - got);
-        if (!count)
-            return count.failure();
-        if (*count == 0)
-            break;
-        got += *count;
-    }
-    content.resize(got);
+    const auto filled = fill(*file, content, 0);
+    if (!filled)
+        return filled.failure();
+    content.resize(*filled);
     return content;
 }
 
