@@ -1,9 +1,9 @@
 #include "app/about_window.h"
 
 #include "app/app_icon.h"
-#include "core/application.h"
-#include "core/system_info.h"
-#include "ui/controls.h"
+#include "core/programs/system_info.h"
+#include "gui/application.h"
+#include "gui/controls.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
 
@@ -38,24 +38,24 @@ QString version_text(int major, int minor, int revision) {
 } // namespace
 
 AboutWindow::AboutWindow()
-    : ui::ChildWindow("frmAbout", tr("About ") + QString::fromLatin1(core::app_title), 5730, 3150),
-      ok_(ui::named(new QPushButton(tr("OK"), this), "cmdOK")) {
-    auto* icon = ui::wrapping(ui::named(new QLabel(this), "picIcon"));
-    auto* title =
-        ui::wrapping(ui::named(new QLabel(QString::fromLatin1(core::app_title), this), "lblTitle"));
-    auto* version =
-        ui::wrapping(ui::named(new QLabel(version_text(TESSARY_VERSION_MAJOR, TESSARY_VERSION_MINOR,
-                                                       TESSARY_VERSION_PATCH),
-                                          this),
-                               "lblVersion"));
-    auto* description = ui::wrapping(ui::named(
+    : ui::ChildWindow("frmAbout", tr("About ") + QString::fromLatin1(gui::app_title), 5730, 3150),
+      ok_(gui::named(new QPushButton(tr("OK"), this), "cmdOK")) {
+    auto* icon = gui::wrapping(gui::named(new QLabel(this), "picIcon"));
+    auto* title = gui::wrapping(
+        gui::named(new QLabel(QString::fromLatin1(gui::app_title), this), "lblTitle"));
+    auto* version = gui::wrapping(
+        gui::named(new QLabel(version_text(TESSARY_VERSION_MAJOR, TESSARY_VERSION_MINOR,
+                                           TESSARY_VERSION_PATCH),
+                              this),
+                   "lblVersion"));
+    auto* description = gui::wrapping(gui::named(
         new QLabel(tr("This application is intended to help those people that like to use "
                       "custom models and need a way to organize them."),
                    this),
         "lblDescription"));
-    auto* line = ui::named(new EtchedLine(this), "Line1");
+    auto* line = gui::named(new EtchedLine(this), "Line1");
     auto* system_information =
-        ui::named(new QPushButton(tr("&System Info..."), this), "cmdSysInfo");
+        gui::named(new QPushButton(tr("&System Info..."), this), "cmdSysInfo");
     icon->setPixmap(app_icon().pixmap(32, 32));
     QFont title_font = title->font();
     title_font.setPointSizeF(title_font.pointSizeF() * 1.5);

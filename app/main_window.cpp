@@ -3,10 +3,9 @@
 #include "app/about_window.h"
 #include "app/app_icon.h"
 #include "app/readme_window.h"
-#include "core/application.h"
-#include "core/library_tree.h"
+#include "gui/application.h"
+#include "gui/controls.h"
 #include "ui/backup_window.h"
-#include "ui/controls.h"
 #include "ui/message_box.h"
 #include "ui/player_import_window.h"
 #include "ui/player_install_window.h"
@@ -23,20 +22,21 @@ namespace app {
 namespace {
 
 QMenu* add_menu(QWidget* parent_menu, const char* name, const QString& caption) {
-    auto* menu = ui::named(new QMenu(caption, parent_menu), name);
-    ui::named(menu->menuAction(), name);
+    auto* menu = gui::named(new QMenu(caption, parent_menu), name);
+    gui::named(menu->menuAction(), name);
     return menu;
 }
 
 QAction* add_item(QMenu* menu, const char* name, const QString& caption) {
-    return ui::named(menu->addAction(caption), name);
+    return gui::named(menu->addAction(caption), name);
 }
 
 } // namespace
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(platform::Path program_folder)
+    : library_(std::move(program_folder), settings_) {
     setObjectName(QStringLiteral("mi_main"));
-    setWindowTitle(QString::fromLatin1(core::app_title));
+    setWindowTitle(QString::fromLatin1(gui::app_title));
     setWindowIcon(app_icon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -51,8 +51,6 @@ MainWindow::MainWindow() {
                          ui::twips::to_pixels(30));
     setCentralWidget(client);
     setFixedSize(client->width(), menuBar()->heightForWidth(client->width()) + client->height());
-
-    ui::message_box::show(core::start_up(settings_).messages());
 }
 
 void MainWindow::build_menu_bar() {
@@ -76,14 +74,16 @@ void MainWindow::build_menu_bar() {
     menuBar()->addMenu(help);
 
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    connect(backup, &QAction::triggered, this, [this] { open(backup_window_); });
+    connect(backup, &QAction::triggered, this, [this] { open(backup_window_, library_); });
     connect(import_player, &QAction::triggered, this,
-            [this] { open(player_import_window_, settings_); });
+            [this] { open(player_import_window_, library_); });
     connect(import_weapon, &QAction::triggered, this,
-            [this] { open(weapon_import_window_, settings_); });
-    connect(install_player, &QAction::triggered, this, [this] { open(player_install_window_); });
-    connect(install_weapon, &QAction::triggered, this, [this] { open(weapon_install_window_); });
-    connect(readme, &QAction::triggered, this, [this] { open(readme_window_); });
+            [this] { open(weapon_import_window_, library_); });
+    connect(install_player, &QAction::triggered, this,
+            [this] { open(player_install_window_, library_); });
+    connect(install_weapon, &QAction::triggered, this,
+            [this] { open(weapon_install_window_, library_); });
+    connect(readme, &QAction::triggered, this, [this] { open(readme_window_, library_); });
     connect(about, &QAction::triggered, this, [this] { open(about_window_); });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/settings_store.h"
+#include "core/library/library.h"
+#include "gui/settings_store.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -19,13 +20,15 @@ class AboutWindow;
 class ReadmeWindow;
 
 // The main window: a menu bar and nothing else. Each command opens one window and hides the main
-// window until that window closes; Exit or the close box ends the program. As it loads it records
-// the program folder and, on the first start in a program folder, makes the library tree.
+// window until that window closes; Exit or the close box ends the program. It holds the library
+// in the program folder, with the user's settings, that every window works on.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow();
+    explicit MainWindow(platform::Path program_folder);
+
+    const core::Library& library() const { return library_; }
 
 private:
     void build_menu_bar();
@@ -34,7 +37,8 @@ private:
     template <typename Window, typename... Arguments>
     void open(QPointer<Window>& window, Arguments&... arguments);
 
-    ui::SettingsStore settings_;
+    gui::SettingsStore settings_;
+    core::Library library_;
     QPointer<ui::BackupWindow> backup_window_;
     QPointer<ui::PlayerImportWindow> player_import_window_;
     QPointer<ui::WeaponImportWindow> weapon_import_window_;

@@ -1,8 +1,8 @@
 #include "app/readme_window.h"
 
-#include "core/readme.h"
-#include "ui/controls.h"
-#include "ui/text.h"
+#include "core/library/readme.h"
+#include "gui/controls.h"
+#include "gui/text.h"
 #include "ui/twips.h"
 
 #include <QPlainTextEdit>
@@ -10,9 +10,10 @@
 
 namespace app {
 
-ReadmeWindow::ReadmeWindow() : ui::ChildWindow("mi_rme", tr("Readme"), 7110, 5865) {
-    auto* text = ui::named(new QPlainTextEdit(this), "rtext1");
-    auto* close = ui::named(new QPushButton(tr("&Close"), this), "btn_close");
+ReadmeWindow::ReadmeWindow(const core::Library& library)
+    : ui::ChildWindow("mi_rme", tr("Readme"), 7110, 5865) {
+    auto* text = gui::named(new QPlainTextEdit(this), "rtext1");
+    auto* close = gui::named(new QPushButton(tr("&Close"), this), "btn_close");
     text->setReadOnly(true);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // lines wrap at the edge
     ui::twips::place(text, 0, 0, 7095, 5175);
@@ -22,8 +23,8 @@ ReadmeWindow::ReadmeWindow() : ui::ChildWindow("mi_rme", tr("Readme"), 7110, 586
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     // A readme that cannot be read says so in the window itself.
-    const auto readme = core::readme_text();
-    text->setPlainText(ui::qtext(readme ? *readme : readme.messages().front()));
+    const auto readme = core::readme_text(library);
+    text->setPlainText(gui::qtext(readme ? *readme : readme.messages().front()));
 }
 
 } // namespace app

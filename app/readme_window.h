@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/library/library.h"
 #include "ui/child_window.h"
 
 namespace app {
@@ -9,7 +10,7 @@ class ReadmeWindow final : public ui::ChildWindow {
     Q_OBJECT
 
 public:
-    ReadmeWindow();
+    explicit ReadmeWindow(const core::Library& library);
 };
 
 } // namespace app

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
-#include "core/library_tree.h"
+#include "core/library/library_tree.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
@@ -23,13 +23,15 @@ void use_window_font() {
 
 } // namespace
 
-std::unique_ptr<MainWindow> start_tessary() {
+std::unique_ptr<MainWindow> start_tessary(platform::Path program_folder) {
     use_window_font();
-    if (const auto writable = core::check_program_folder(); !writable) {
+    auto window = std::make_unique<MainWindow>(std::move(program_folder));
+    const core::Library& library = window->library();
+    if (const auto writable = core::check_program_folder(library); !writable) {
         ui::message_box::show(writable.messages());
         return nullptr;
     }
-    auto window = std::make_unique<MainWindow>();
+    ui::message_box::show(core::start_up(library).messages());
     if (const QScreen* screen = QApplication::primaryScreen()) {
         QRect frame = window->frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -13,21 +13,21 @@
 #include "app/startup.h"
 #include "archive/archive_file.h"
 #include "archive_writer.h"
-#include "core/application.h"
-#include "core/backup_sets.h"
-#include "core/companions.h"
-#include "core/game_directory.h"
-#include "core/library_tree.h"
-#include "core/model_import.h"
-#include "core/model_install.h"
-#include "core/name_lists.h"
+#include "core/changes/backup_sets.h"
+#include "core/changes/companions.h"
+#include "core/changes/model_import.h"
+#include "core/changes/model_install.h"
+#include "core/game/game_directory.h"
+#include "core/library/library_tree.h"
+#include "core/library/name_lists.h"
+#include "gui/application.h"
+#include "gui/settings_store.h"
 #include "large_model.h"
 #include "model_writer.h"
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
 #include "ui/message_box.h"
 #include "ui/player_install_window.h"
-#include "ui/settings_store.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -190,6 +190,12 @@ struct World {
     fs::path imports;     // the sample's models to import
     fs::path program;
     fs::path plain; // where the plain tools copy to
+
+    // The library in the program folder, with the bench's own settings store.
+    core::Library library() const {
+        static gui::SettingsStore settings;
+        return {platform::Path(program.string()), settings};
+    }
 };
 
 void copy_name_lists(const fs::path& program) {
@@ -258,9 +264,8 @@ World make_world() {
         setenv(name, (world.root / "home").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (world.root / "runtime").c_str(), 1);
     setenv("WINEPREFIX", prefix.c_str(), 1);
-    platform::set_program_folder(platform::Path(world.program.string()));
-    ui::SettingsStore::move_to((world.root / "settings").string());
-    check(core::create_library_tree().ok(), "the library tree was not made");
+    gui::SettingsStore::move_to((world.root / "settings").string());
+    check(core::create_library_tree(world.library()).ok(), "the library tree was not made");
     return world;
 }
 
@@ -272,7 +277,7 @@ std::size_t files_under(const fs::path& folder) {
 // Each weapon with the names of its files that the sample game holds.
 std::vector<std::pair<std::string, std::vector<std::string>>> game_weapon_files(const World& w) {
     std::vector<std::pair<std::string, std::vector<std::string>>> weapons;
-    for (const auto& weapon : *core::complete_name_list(core::ModelKind::weapon)) {
+    for (const auto& weapon : *core::complete_name_list(w.library(), core::ModelKind::weapon)) {
         std::vector<std::string> files;
         for (const auto& file : {"v_" + weapon + ".mdl", "v_" + weapon + "_r.mdl",
                                  "w_" + weapon + ".mdl", "p_" + weapon + ".mdl"}) {
@@ -312,7 +317,7 @@ void weapon_backup_row(const World& w) {
     };
     bool completed = false;
     const auto backup = [&] {
-        completed = core::create_backup_set(core::ModelKind::weapon, set_name).ok();
+        completed = core::create_backup_set(w.library(), {core::ModelKind::weapon, set_name}).ok();
     };
     const auto plain = [&] {
         spawn_and_wait(make_folders);
@@ -334,20 +339,23 @@ void restore_rows(const World& w) {
         for (const auto& file : files)
             add_copy(copies, w.program / "models/weapon" / weapon / set_name / file, w.game_models);
     }
-    const auto restore = [] {
-        check(core::restore_backup_set(core::ModelKind::weapon, set_name).ok(), "weapon restore");
+    const auto restore = [&] {
+        check(core::restore_backup_set(w.library(), {core::ModelKind::weapon, set_name}).ok(),
+              "weapon restore");
     };
     ratio_row("weapon restore", compare(sync, restore, [&] { copy_plainly(copies); }), 1.2, "cp");
 
-    check(core::create_backup_set(core::ModelKind::player, set_name).ok(), "player backup");
+    check(core::create_backup_set(w.library(), {core::ModelKind::player, set_name}).ok(),
+          "player backup");
     copies.clear();
-    const auto types = core::set_names(core::ModelKind::player);
+    const auto types = core::set_names(w.library(), core::ModelKind::player);
     for (const auto& type : *types) {
         const auto set_file = w.program / "models/player" / type / set_name / (type + ".mdl");
         add_copy(copies, set_file, game_player_file(w, type).parent_path());
     }
-    const auto restore_players = [] {
-        check(core::restore_backup_set(core::ModelKind::player, set_name).ok(), "player restore");
+    const auto restore_players = [&] {
+        check(core::restore_backup_set(w.library(), {core::ModelKind::player, set_name}).ok(),
+              "player restore");
     };
     ratio_row("player restore (11 files)",
               compare(sync, restore_players, [&] { copy_plainly(copies); }), 1.2, "cp");
@@ -358,8 +366,10 @@ void single_file_rows(const World& w) {
     const auto set_file = w.program / "models/player/gign" / set_name / "gign.mdl";
     const std::vector<std::string> copy_over{"cp", set_file.string(),
                                              game_player_file(w, "gign").string()};
-    const auto install = [] {
-        check(core::install_model(core::ModelKind::player, "gign", set_name, {"gign.mdl"}).ok(),
+    const auto install = [&] {
+        check(core::install_model(w.library(), {core::ModelKind::player, "gign", set_name},
+                                  {"gign.mdl"})
+                  .ok(),
               "player install");
     };
     ratio_row("player install (1 file)", compare(sync, install, [&] { spawn_and_wait(copy_over); }),
@@ -373,10 +383,10 @@ void single_file_rows(const World& w) {
         fs::remove(w.plain / "gign.mdl");
         sync();
     };
-    ui::SettingsStore settings;
+    const auto source = core::SourceFolder::at(platform::Path(w.imports.string()));
     const auto import = [&] {
-        const auto imported = core::import_player_model(
-            {platform::Path(w.imports.string()), "gign.mdl", "imported"}, settings);
+        const auto imported =
+            core::import_player_model(w.library(), {*source, "gign.mdl", "imported"});
         check(imported && imported->confirmed, "player import");
     };
     ratio_row("player import (1 file)", compare(prepare, import, [&] { spawn_and_wait(copy_in); }),
@@ -422,7 +432,8 @@ void model_list_row(const World& w) {
     for (int n = 0; n < model_count - present; ++n)
         check(mkdir((folder / ("model " + std::to_string(n))).c_str(), 0777) == 0, "mkdir");
 
-    auto* window = new ui::PlayerInstallWindow; // deletes itself when closed
+    const auto library = w.library();
+    auto* window = new ui::PlayerInstallWindow(library); // deletes itself when closed
     window->show();
     auto* types = window->findChild<QComboBox*>(QStringLiteral("cmb_model_type"));
     auto* models = window->findChild<QListWidget*>(QStringLiteral("lst_models"));
@@ -610,13 +621,12 @@ bool shown_and_painted(QWidget& window) {
 
 int start_up(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(core::app_title));
+    QApplication::setApplicationName(QString::fromLatin1(gui::app_title));
     QApplication::setWindowIcon(app::app_icon());
-    platform::set_program_folder(platform::Path(argv[2]));
-    ui::SettingsStore::move_to(argv[3]);
+    gui::SettingsStore::move_to(argv[3]);
     std::vector<std::string> messages;
     ui::message_box::record_instead(&messages);
-    const auto window = app::start_tessary();
+    const auto window = app::start_tessary(platform::Path(argv[2]));
     for (const auto& message : messages)
         std::fprintf(stderr, "Tessary showed: %s\n", message.c_str());
     const bool shown = shown_and_painted(*window);

@@ -4,11 +4,8 @@
 
 namespace platform {
 
-// The folder that holds the executable, as the platform reports it, without a trailing
-// separator. The program's own files are addressed from it: its "models", its name lists.
-const Path& program_folder();
-
-// Points the program folder elsewhere; tests use it to work in a temporary folder.
-void set_program_folder(Path folder);
+// The folder that holds the running executable, without a trailing separator: the program folder,
+// in which Tessary keeps its library and finds the files delivered with it.
+Path executable_folder();
 
 } // namespace platform

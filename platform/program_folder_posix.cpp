@@ -1,13 +1,15 @@
+#include "platform/program_folder.h"
+
 #include <filesystem>
-#include <string>
 #include <system_error>
 
 namespace platform {
 
-std::string executable_folder() {
+Path executable_folder() {
     std::error_code error;
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path().string() : executable.parent_path().string();
+    return Path(error ? std::filesystem::current_path().string()
+                      : executable.parent_path().string());
 }
 
 } // namespace platform

@@ -1,3 +1,4 @@
+#include "platform/program_folder.h"
 #include "platform/utf16_win.h"
 
 #include <windows.h>
@@ -6,7 +7,7 @@
 
 namespace platform {
 
-std::string executable_folder() {
+Path executable_folder() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
@@ -18,7 +19,7 @@ std::string executable_folder() {
         buffer.resize(buffer.size() * 2);
     }
     const auto slash = buffer.find_last_of(L'\\');
-    return narrowed(slash == std::wstring::npos ? buffer : buffer.substr(0, slash));
+    return Path(narrowed(slash == std::wstring::npos ? buffer : buffer.substr(0, slash)));
 }
 
 } // namespace platform

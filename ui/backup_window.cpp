@@ -1,9 +1,9 @@
 #include "ui/backup_window.h"
 
-#include "core/backup_sets.h"
-#include "ui/controls.h"
+#include "core/changes/backup_sets.h"
+#include "gui/controls.h"
+#include "gui/text.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -33,15 +33,15 @@ constexpr KindTexts kind_texts[] = {
 
 } // namespace
 
-BackupWindow::BackupWindow()
+BackupWindow::BackupWindow(const core::Library& library)
     : ChildWindow("mi_back", tr("Backup"), 2655, 2130),
-      set_name_(named(new QLineEdit(this), "backup_name")),
-      kinds_(named(new QComboBox(this), "cmb_model_type")),
-      status_(
-          wrapping(named(new QLabel(tr("Type in a name for the backups and click backup"), this),
-                         "lbl_confirm"))) {
-    auto* back_up = named(new QPushButton(tr("&Backup"), this), "btn_backup");
-    auto* ok = named(new QPushButton(tr("&Ok"), this), "btn_ok");
+      set_name_(gui::named(new QLineEdit(this), "backup_name")),
+      kinds_(gui::named(new QComboBox(this), "cmb_model_type")),
+      status_(gui::wrapping(gui::named(
+          new QLabel(tr("Type in a name for the backups and click backup"), this), "lbl_confirm"))),
+      library_(library) {
+    auto* back_up = gui::named(new QPushButton(tr("&Backup"), this), "btn_backup");
+    auto* ok = gui::named(new QPushButton(tr("&Ok"), this), "btn_ok");
     for (int i = 0; i < static_cast<int>(std::size(kind_texts)); ++i)
         kinds_->addItem(tr(kind_texts[i].item), i);
     kinds_->setCurrentIndex(kinds_->findData(1));
@@ -60,7 +60,8 @@ BackupWindow::BackupWindow()
 void BackupWindow::back_up() {
     const KindTexts& texts = kind_texts[kinds_->currentData().toInt()];
     status_->setText(tr(texts.working));
-    const auto made = core::create_backup_set(texts.kind, core_text(set_name_->text()));
+    const auto made =
+        core::create_backup_set(library_, {texts.kind, gui::core_text(set_name_->text())});
     if (made)
         status_->setText(tr(texts.done));
     message_box::show(made.messages());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/library/library.h"
 #include "ui/child_window.h"
 
 class QComboBox;
@@ -13,7 +14,7 @@ class BackupWindow final : public ChildWindow {
     Q_OBJECT
 
 public:
-    BackupWindow();
+    explicit BackupWindow(const core::Library& library);
 
 private:
     void back_up();
@@ -21,6 +22,7 @@ private:
     QLineEdit* set_name_;
     QComboBox* kinds_;
     QLabel* status_;
+    const core::Library& library_;
 };
 
 } // namespace ui

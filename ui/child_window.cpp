@@ -1,6 +1,6 @@
 #include "ui/child_window.h"
 
-#include "core/preview.h"
+#include "core/programs/preview.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
 
@@ -9,33 +9,36 @@
 namespace ui {
 
 ChildWindow::ChildWindow(const char* object_name, const QString& caption, int client_width,
-                         int client_height)
+                         int client_height, Console console)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint) {
+                           Qt::WindowCloseButtonHint),
+      console_(console) {
     setObjectName(QString::fromLatin1(object_name));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
     twips::set_client_size(this, client_width, client_height);
 }
 
-void ChildWindow::closeEvent(QCloseEvent* event) {
-    before_closing();
-    emit unloaded();
-    event->accept();
-}
-
-void ChildWindow::hold_console() {
+void ChildWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (console_ != Console::held || console_held_)
+        return;
+    console_held_ = true;
     const auto console = core::hold_console();
     message_box::show(console.messages());
     if (console && *console) {
         // The console took the focus as it appeared; the window takes it back at once.
-        show();
-        update();
+        raise();
+        activateWindow();
     }
 }
 
-void ChildWindow::release_console() {
-    core::release_console();
+void ChildWindow::closeEvent(QCloseEvent* event) {
+    if (console_held_)
+        core::release_console();
+    console_held_ = false;
+    emit unloaded();
+    event->accept();
 }
 
 } // namespace ui

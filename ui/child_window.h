@@ -11,23 +11,24 @@ class ChildWindow : public QWidget {
     Q_OBJECT
 
 public:
+    // A window with a Preview button holds a console while it is open, so that a console viewer
+    // started from it has somewhere to write.
+    enum class Console { none, held };
+
     ChildWindow(const char* object_name, const QString& caption, int client_width,
-                int client_height);
+                int client_height, Console console = Console::none);
 
 signals:
     // The window is closing: the main window shows itself again.
     void unloaded();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-    // The window's own work as it closes, before the main window comes back.
-    virtual void before_closing() {}
-
-    // For the windows with a Preview button: the console they hold while open, given up again
-    // as they close.
-    void hold_console();
-    void release_console();
+private:
+    Console console_;
+    bool console_held_ = false;
 };
 
 } // namespace ui

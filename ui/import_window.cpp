@@ -1,9 +1,10 @@
 #include "ui/import_window.h"
 
-#include "ui/controls.h"
+#include "core/sources/source_folders.h"
+#include "gui/controls.h"
+#include "gui/text.h"
 #include "ui/message_box.h"
 #include "ui/source_browser.h"
-#include "ui/text.h"
 #include "ui/twips.h"
 
 #include <QLabel>
@@ -12,14 +13,16 @@
 
 namespace ui {
 
-ImportWindow::ImportWindow(const Design& design, core::Settings& settings)
-    : ChildWindow(design.name, design.caption, design.client_width, design.client_height),
-      model_name_(named(new QLineEdit(this), "player_comment")),
-      confirmation_(wrapping(named(new QLabel(this), "lbl_confirm"))),
-      browser_(new SourceBrowser(this, confirmation_, design.kind, settings)), settings_(settings) {
-    auto* ok = named(new QPushButton(tr("&Ok"), this), "btn_ok");
-    auto* import = named(new QPushButton(tr("&Import"), this), "btn_import");
-    auto* instructions = wrapping(named(new QLabel(design.instructions, this), "Label1"));
+ImportWindow::ImportWindow(const Design& design, const core::Library& library)
+    : ChildWindow(design.name, design.caption, design.client_width, design.client_height,
+                  Console::held),
+      model_name_(gui::named(new QLineEdit(this), "player_comment")),
+      confirmation_(gui::wrapping(gui::named(new QLabel(this), "lbl_confirm"))),
+      browser_(new SourceBrowser(this, confirmation_, design.kind, library)), library_(library),
+      kind_(design.kind) {
+    auto* ok = gui::named(new QPushButton(tr("&Ok"), this), "btn_ok");
+    auto* import = gui::named(new QPushButton(tr("&Import"), this), "btn_import");
+    auto* instructions = gui::wrapping(gui::named(new QLabel(design.instructions, this), "Label1"));
 
     twips::place(model_name_, 0, 0, 4695, 405);
     twips::place(ok, 3480, 3720, 1215, 495);
@@ -42,16 +45,15 @@ void ImportWindow::open_first_folder() {
 
 void ImportWindow::import_picked_file() {
     confirmation_->clear();
+    const auto& folder = browser_->source_folder();
     const auto imported =
-        import({browser_->source_folder(), browser_->picked_file(), core_text(model_name_->text())},
-               settings_);
+        import({folder, browser_->picked_file(), gui::core_text(model_name_->text())});
     message_box::show(imported.messages());
-    if (imported && imported->confirmed)
+    if (!imported)
+        return;
+    core::remember_source_folder(library_, kind_, *folder);
+    if (imported->confirmed)
         confirmation_->setText(model_name_->text() + tr(" imported"));
-}
-
-void ImportWindow::before_closing() {
-    release_console();
 }
 
 } // namespace ui

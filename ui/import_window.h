@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model_import.h"
+#include "core/changes/model_import.h"
 #include "ui/child_window.h"
 
 #include <QRect>
@@ -27,23 +27,24 @@ protected:
         QRect confirmation; // in twips
         core::ModelKind kind;
     };
-    ImportWindow(const Design& design, core::Settings& settings);
+    ImportWindow(const Design& design, const core::Library& library);
 
-    // Sets the window up as it opens: the console, then what the kind needs, then the folder.
+    // Opens the source browser at its first folder, once the window has what its kind needs.
     void open_first_folder();
 
     // The import itself, as the window's kind of model is imported.
-    virtual core::Result<core::Imported> import(const core::ImportRequest& request,
-                                                core::Settings& settings) = 0;
+    virtual core::Result<core::Imported> import(const core::ImportRequest& request) = 0;
+
+    const core::Library& library() const { return library_; }
 
 private:
     void import_picked_file();
-    void before_closing() override;
 
     QLineEdit* model_name_;
     QLabel* confirmation_;
     SourceBrowser* browser_;
-    core::Settings& settings_;
+    const core::Library& library_;
+    core::ModelKind kind_;
 };
 
 } // namespace ui

@@ -1,11 +1,11 @@
 #include "ui/install_window.h"
 
-#include "core/model_install.h"
-#include "core/preview.h"
-#include "ui/controls.h"
+#include "core/changes/model_install.h"
+#include "core/programs/preview.h"
+#include "gui/controls.h"
+#include "gui/text.h"
 #include "ui/message_box.h"
 #include "ui/slide_window.h"
-#include "ui/text.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,21 +16,22 @@
 namespace ui {
 
 InstallWindow::InstallWindow(const char* name, const QString& caption, int client_width,
-                             int client_height, RestoreControls::Design restore_design)
-    : ChildWindow(name, caption, client_width, client_height), kind_(restore_design.kind),
-      opening_width_(restore_design.narrow_width) {
-    auto* confirmation = wrapping(named(new QLabel(this), "lbl_confirm"));
+                             int client_height, const core::Library& library,
+                             RestoreControls::Design restore_design)
+    : ChildWindow(name, caption, client_width, client_height, Console::held), library_(library),
+      kind_(restore_design.kind), opening_width_(restore_design.narrow_width) {
+    auto* confirmation = gui::wrapping(gui::named(new QLabel(this), "lbl_confirm"));
     controls_ = {
-        named(new QPushButton(tr("&Install"), this), "btn_install"),
-        named(new QPushButton(tr("&Ok"), this), "btn_ok"),
-        wrapping(named(
+        gui::named(new QPushButton(tr("&Install"), this), "btn_install"),
+        gui::named(new QPushButton(tr("&Ok"), this), "btn_ok"),
+        gui::wrapping(gui::named(
             new QLabel(tr("Select the model you would like to install and click install."), this),
             "Label1")),
-        named(new QComboBox(this), "cmb_model_type"),
-        named(new QListWidget(this), "lst_models"),
+        gui::named(new QComboBox(this), "cmb_model_type"),
+        gui::named(new QListWidget(this), "lst_models"),
         confirmation,
-        named(new QPushButton(tr("&Preview"), this), "cmd_preview"),
-        new RestoreControls(this, confirmation, restore_design),
+        gui::named(new QPushButton(tr("&Preview"), this), "cmd_preview"),
+        new RestoreControls(this, confirmation, library, restore_design),
     };
     controls_.models->setSelectionMode(QAbstractItemView::SingleSelection);
     controls_.models->setUniformItemSizes(true); // keeps a list of thousands of models quick
@@ -44,18 +45,19 @@ InstallWindow::InstallWindow(const char* name, const QString& caption, int clien
 }
 
 std::string InstallWindow::model_type() const {
-    return core_text(controls_.model_types->currentText());
+    return gui::core_text(controls_.model_types->currentText());
 }
 
-std::string InstallWindow::model_name() const {
+core::LibraryModel InstallWindow::picked_model() const {
     const auto selected = controls_.models->selectedItems();
-    return selected.isEmpty() ? std::string() : core_text(selected.first()->text());
+    return {kind_, model_type(),
+            selected.isEmpty() ? std::string() : gui::core_text(selected.first()->text())};
 }
 
 void InstallWindow::list_models() {
     QStringList rows;
-    for (const auto& name : core::list_models(kind_, model_type()))
-        rows.append(qtext(name));
+    for (const auto& name : core::list_models(library_, kind_, model_type()))
+        rows.append(gui::qtext(name));
     const QSignalBlocker blocker(controls_.models);
     controls_.models->clear();
     controls_.models->addItems(rows);
@@ -69,11 +71,7 @@ void InstallWindow::showEvent(QShowEvent* event) {
 }
 
 void InstallWindow::preview_model() {
-    message_box::show(core::preview_library_model(kind_, model_type(), model_name()).messages());
-}
-
-void InstallWindow::before_closing() {
-    release_console();
+    message_box::show(core::preview_library_model(library_, picked_model()).messages());
 }
 
 } // namespace ui

@@ -20,7 +20,7 @@ class InstallWindow : public ChildWindow {
 
 protected:
     InstallWindow(const char* name, const QString& caption, int client_width, int client_height,
-                  RestoreControls::Design restore_design);
+                  const core::Library& library, RestoreControls::Design restore_design);
 
     struct Controls {
         QPushButton* install;
@@ -36,7 +36,9 @@ protected:
 
     // The picked player type or weapon, and the picked model: empty when none is picked.
     std::string model_type() const;
-    std::string model_name() const;
+    core::LibraryModel picked_model() const;
+
+    const core::Library& library() const { return library_; }
 
     // Lists the models of the picked player type or weapon, last listed first.
     void list_models();
@@ -47,8 +49,8 @@ protected:
 
 private:
     void preview_model();
-    void before_closing() override;
 
+    const core::Library& library_;
     core::ModelKind kind_;
     int opening_width_;
     bool shown_ = false;

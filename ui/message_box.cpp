@@ -1,7 +1,7 @@
 #include "ui/message_box.h"
 
-#include "core/application.h"
-#include "ui/text.h"
+#include "gui/application.h"
+#include "gui/text.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,7 +19,7 @@ void show(const std::string& text) {
         recording->push_back(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(core::app_title), qtext(text),
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(gui::app_title), gui::qtext(text),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -9,11 +9,10 @@ class PlayerImportWindow final : public ImportWindow {
     Q_OBJECT
 
 public:
-    explicit PlayerImportWindow(core::Settings& settings);
+    explicit PlayerImportWindow(const core::Library& library);
 
 private:
-    core::Result<core::Imported> import(const core::ImportRequest& request,
-                                        core::Settings& settings) override;
+    core::Result<core::Imported> import(const core::ImportRequest& request) override;
 };
 
 } // namespace ui

@@ -1,8 +1,8 @@
 #include "ui/player_install_window.h"
 
-#include "core/model_install.h"
+#include "core/changes/model_install.h"
+#include "gui/text.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -14,14 +14,14 @@ namespace ui {
 
 using core::ModelKind;
 
-PlayerInstallWindow::PlayerInstallWindow()
-    : InstallWindow("install_player", tr("Install Player Model"), 3240, 3765,
+PlayerInstallWindow::PlayerInstallWindow(const core::Library& library)
+    : InstallWindow("install_player", tr("Install Player Model"), 3240, 3765, library,
                     {"btn_showbackup", ModelKind::player, 3330, 5130, [](const QString& set_name) {
                          return tr("Backup ") + set_name + tr(" installed");
                      }}) {
     const auto& c = controls();
     for (const auto& type : core::player_types)
-        c.model_types->addItem(qtext(type));
+        c.model_types->addItem(gui::qtext(type));
     c.model_types->setCurrentIndex(-1);
 
     twips::place(c.install, 1920, 2040, 1215, 495);
@@ -38,18 +38,17 @@ PlayerInstallWindow::PlayerInstallWindow()
                           c.restore->set_list(), c.restore->install_button(), c.preview});
 
     connect(c.install, &QPushButton::clicked, this, &PlayerInstallWindow::install_model);
-    hold_console();
 }
 
 void PlayerInstallWindow::install_model() {
     controls().confirmation->clear();
-    const auto type = model_type();
-    const auto model = model_name();
-    const auto installed = core::install_model(ModelKind::player, type, model,
-                                               core::model_files(ModelKind::player, type));
+    const auto model = picked_model();
+    const auto installed =
+        core::install_model(library(), model, core::model_files(ModelKind::player, model.type));
     message_box::show(installed.messages());
     if (installed)
-        controls().confirmation->setText(qtext(type + " model " + model + " installed"));
+        controls().confirmation->setText(
+            gui::qtext(model.type + " model " + model.name + " installed"));
 }
 
 } // namespace ui

@@ -10,7 +10,7 @@ class PlayerInstallWindow final : public InstallWindow {
     Q_OBJECT
 
 public:
-    PlayerInstallWindow();
+    explicit PlayerInstallWindow(const core::Library& library);
 
 private:
     void install_model();

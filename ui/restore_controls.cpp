@@ -1,11 +1,11 @@
 #include "ui/restore_controls.h"
 
-#include "core/backup_sets.h"
-#include "core/set_lists.h"
-#include "ui/controls.h"
+#include "core/changes/backup_sets.h"
+#include "core/library/set_lists.h"
+#include "gui/controls.h"
+#include "gui/text.h"
 #include "ui/message_box.h"
 #include "ui/slide_window.h"
-#include "ui/text.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -13,12 +13,13 @@
 
 namespace ui {
 
-RestoreControls::RestoreControls(QWidget* window, QLabel* confirmation, Design design)
-    : QObject(window),
-      show_button_(named(new QPushButton(tr("Install Backup"), window), design.show_button_name)),
-      sets_(named(new QListWidget(window), "lst_backup")),
-      install_(named(new QPushButton(tr("Install"), window), "btn_installbackup")), window_(window),
-      confirmation_(confirmation), design_(design) {
+RestoreControls::RestoreControls(QWidget* window, QLabel* confirmation,
+                                 const core::Library& library, Design design)
+    : QObject(window), show_button_(gui::named(new QPushButton(tr("Install Backup"), window),
+                                               design.show_button_name)),
+      sets_(gui::named(new QListWidget(window), "lst_backup")),
+      install_(gui::named(new QPushButton(tr("Install"), window), "btn_installbackup")),
+      window_(window), confirmation_(confirmation), library_(library), design_(design) {
     sets_->setSelectionMode(QAbstractItemView::SingleSelection);
 
     connect(show_button_, &QPushButton::clicked, this, &RestoreControls::show_sets);
@@ -28,20 +29,21 @@ RestoreControls::RestoreControls(QWidget* window, QLabel* confirmation, Design d
 void RestoreControls::show_sets() {
     slide_window_width(window_, design_.narrow_width, design_.wide_width, SlideDirection::open);
     sets_->clear();
-    const auto names = core::read_set_names(design_.kind);
+    const auto names = core::read_set_names(library_, design_.kind);
     message_box::show(names.messages());
     if (!names)
         return;
     QStringList rows;
     for (const auto& name : *names)
-        rows.append(qtext(name));
+        rows.append(gui::qtext(name));
     sets_->addItems(rows);
 }
 
 void RestoreControls::install_selected_set() {
     const auto selected = sets_->selectedItems();
     const QString set_name = selected.isEmpty() ? QString() : selected.first()->text();
-    const auto restored = core::restore_backup_set(design_.kind, core_text(set_name));
+    const auto restored =
+        core::restore_backup_set(library_, {design_.kind, gui::core_text(set_name)});
     message_box::show(restored.messages());
     if (!restored)
         return;

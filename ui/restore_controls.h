@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model_kinds.h"
+#include "core/library/library.h"
 
 #include <QObject>
 #include <QString>
@@ -27,7 +27,8 @@ public:
         QString (*confirmation)(const QString& set_name);
     };
 
-    RestoreControls(QWidget* window, QLabel* confirmation, Design design);
+    RestoreControls(QWidget* window, QLabel* confirmation, const core::Library& library,
+                    Design design);
 
     QPushButton* show_button() const { return show_button_; }
     QListWidget* set_list() const { return sets_; }
@@ -45,6 +46,7 @@ private:
     QPushButton* install_;
     QWidget* window_;
     QLabel* confirmation_;
+    const core::Library& library_;
     Design design_;
 };
 

@@ -1,10 +1,10 @@
 #include "ui/source_browser.h"
 
-#include "core/preview.h"
-#include "core/source_folders.h"
-#include "ui/controls.h"
+#include "core/programs/preview.h"
+#include "core/sources/source_folders.h"
+#include "gui/controls.h"
+#include "gui/text.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -40,7 +40,7 @@ QIcon archive_icon(const QFileInfo& archive) {
 }
 
 core::Path native_path(const QString& path) {
-    return core::Path(core_text(QDir::toNativeSeparators(path)));
+    return core::Path(gui::core_text(QDir::toNativeSeparators(path)));
 }
 
 QString volume_text(const QStorageInfo& volume) {
@@ -51,12 +51,12 @@ QString volume_text(const QStorageInfo& volume) {
 } // namespace
 
 SourceBrowser::SourceBrowser(QWidget* window, QLabel* confirmation, core::ModelKind kind,
-                             const core::Settings& settings)
-    : QObject(window), drives_(named(new QComboBox(window), "Drive1")),
-      folders_(named(new QListWidget(window), "Dir1")),
-      files_(named(new QListWidget(window), "File1")),
-      preview_(named(new QPushButton(tr("&Preview"), window), "cmd_preview")),
-      confirmation_(confirmation), kind_(kind), settings_(settings) {
+                             const core::Library& library)
+    : QObject(window), drives_(gui::named(new QComboBox(window), "Drive1")),
+      folders_(gui::named(new QListWidget(window), "Dir1")),
+      files_(gui::named(new QListWidget(window), "File1")),
+      preview_(gui::named(new QPushButton(tr("&Preview"), window), "cmd_preview")),
+      confirmation_(confirmation), kind_(kind), library_(library) {
     twips::place(drives_, 2160, 3360, 2535, 315);
     twips::place(folders_, 0, 1080, 2055, 2565);
     twips::place(files_, 2160, 1080, 2535, 1650);
@@ -76,23 +76,30 @@ SourceBrowser::SourceBrowser(QWidget* window, QLabel* confirmation, core::ModelK
 }
 
 void SourceBrowser::open_first_folder() {
-    const auto first = core::first_source_folder(kind_, settings_);
+    const auto first = core::first_source_folder(library_, kind_);
     message_box::show(first.messages());
-    if (!first->empty() && set_folder(qtext(first->text())))
+    if (!first->empty() && set_folder(gui::qtext(first->text())))
         return;
-    set_folder(QDir::homePath());
+    set_folder(QDir::homePath(), false);
 }
 
-bool SourceBrowser::set_folder(const QString& path) {
+bool SourceBrowser::set_folder(const QString& path, bool tell_why) {
     if (path.isEmpty())
         return false;
     const QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    auto source_folder = core::SourceFolder::at(native_path(folder));
+    if (!source_folder) {
+        if (tell_why)
+            message_box::show(source_folder.messages());
+        return false;
+    }
     const auto listing =
-        core::list_source_folder(native_path(folder), core::facts(kind_).import_pattern);
+        core::list_source_folder(*source_folder, core::facts(kind_).import_pattern);
     message_box::show(listing.messages());
     if (!listing)
         return false;
     folder_ = folder;
+    source_folder_ = std::move(source_folder).value();
 
     // As a classic folder list: the ancestors from the root down, an archive among them, the
     // folder itself open, then its subfolders one step further in, and the archives it holds.
@@ -122,26 +129,22 @@ bool SourceBrowser::set_folder(const QString& path) {
     folders_->setCurrentRow(folders_->count() - 1);
     const QDir here(folder_);
     for (const auto& name : listing->folders)
-        add(closed_icon, depth, qtext(name), here.filePath(qtext(name)));
+        add(closed_icon, depth, gui::qtext(name), here.filePath(gui::qtext(name)));
     for (const auto& name : listing->archives)
-        add(archive_icon(QFileInfo(here.filePath(qtext(name)))), depth, qtext(name),
-            here.filePath(qtext(name)));
+        add(archive_icon(QFileInfo(here.filePath(gui::qtext(name)))), depth, gui::qtext(name),
+            here.filePath(gui::qtext(name)));
 
     const QSignalBlocker files_blocker(files_);
     files_->clear();
     for (const auto& name : listing->files)
-        files_->addItem(qtext(name));
+        files_->addItem(gui::qtext(name));
     show_drive_of_folder();
     return true;
 }
 
-core::Path SourceBrowser::source_folder() const {
-    return native_path(folder_);
-}
-
 std::string SourceBrowser::picked_file() const {
     const auto selected = files_->selectedItems();
-    return selected.isEmpty() ? std::string() : core_text(selected.first()->text());
+    return selected.isEmpty() ? std::string() : gui::core_text(selected.first()->text());
 }
 
 QList<QWidget*> SourceBrowser::controls_in_tab_order() const {
@@ -158,14 +161,14 @@ void SourceBrowser::change_drive() {
 }
 
 void SourceBrowser::preview_picked_file() {
-    message_box::show(core::preview_source_file(source_folder(), picked_file()).messages());
+    message_box::show(
+        core::preview_source_file(library_, source_folder_, picked_file()).messages());
 }
 
 QString SourceBrowser::folder_on_disk() const {
-    QString at = folder_;
-    while (!QFileInfo(at).isDir() && QFileInfo(at).path() != at)
-        at = QFileInfo(at).path();
-    return at;
+    if (!source_folder_ || !source_folder_->in_archive())
+        return folder_;
+    return QFileInfo(gui::qtext(source_folder_->in_archive()->archive.text())).path();
 }
 
 void SourceBrowser::fill_drives() {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/model_kinds.h"
-#include "core/settings.h"
+#include "core/library/library.h"
+#include "core/sources/source_folder.h"
 
 #include <QList>
 #include <QObject>
@@ -27,20 +27,21 @@ public:
     // The controls are made children of the window, at the place both import windows give them;
     // the file list shows the kind's files. A click into the file list clears the confirmation.
     SourceBrowser(QWidget* window, QLabel* confirmation, core::ModelKind kind,
-                  const core::Settings& settings);
+                  const core::Library& library);
 
     // Opens at the folder of the kind's last import, else at the game directory, else at home.
     void open_first_folder();
 
-    core::Path source_folder() const;
+    // The folder the lists show; none until one could be listed.
+    const std::optional<core::SourceFolder>& source_folder() const { return source_folder_; }
     std::string picked_file() const; // empty when no file is picked
 
     QList<QWidget*> controls_in_tab_order() const;
 
 private:
     // Makes the folder current, a folder on disk or inside an archive, and lists it; false, with
-    // nothing changed, when it cannot be listed.
-    bool set_folder(const QString& folder);
+    // nothing changed, when it cannot be listed, and the user told why unless told_why is off.
+    bool set_folder(const QString& folder, bool tell_why = true);
     void change_drive();
     void preview_picked_file();
 
@@ -57,8 +58,9 @@ private:
     QPushButton* preview_;
     QLabel* confirmation_;
     core::ModelKind kind_;
-    const core::Settings& settings_;
+    const core::Library& library_;
     QString folder_;
+    std::optional<core::SourceFolder> source_folder_;
 };
 
 } // namespace ui

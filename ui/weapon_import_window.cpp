@@ -4,24 +4,22 @@
 
 namespace ui {
 
-WeaponImportWindow::WeaponImportWindow(core::Settings& settings)
+WeaponImportWindow::WeaponImportWindow(const core::Library& library)
     : ImportWindow({"import_weapon", tr("Import Weapon Model"), 4830, 4245,
                     tr("Locate and select the file you would like to import. Then type in a "
                        "comment to identify it and click Import."),
                     QRect(120, 3720, 2895, 495), core::ModelKind::weapon},
-                   settings) {
-    hold_console();
+                   library) {
     // A short list still serves: the import compares against the names that could be read.
-    auto weapons = core::read_name_list(core::ModelKind::weapon);
+    auto weapons = core::read_name_list(library, core::ModelKind::weapon);
     message_box::show(weapons.messages());
     if (weapons)
         weapons_ = std::move(*weapons);
     open_first_folder();
 }
 
-core::Result<core::Imported> WeaponImportWindow::import(const core::ImportRequest& request,
-                                                        core::Settings& settings) {
-    return core::import_weapon_model(request, weapons_, settings);
+core::Result<core::Imported> WeaponImportWindow::import(const core::ImportRequest& request) {
+    return core::import_weapon_model(library(), request, weapons_);
 }
 
 } // namespace ui

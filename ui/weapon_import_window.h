@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/name_lists.h"
+#include "core/library/name_lists.h"
 #include "ui/import_window.h"
 
 namespace ui {
@@ -11,11 +11,10 @@ class WeaponImportWindow final : public ImportWindow {
     Q_OBJECT
 
 public:
-    explicit WeaponImportWindow(core::Settings& settings);
+    explicit WeaponImportWindow(const core::Library& library);
 
 private:
-    core::Result<core::Imported> import(const core::ImportRequest& request,
-                                        core::Settings& settings) override;
+    core::Result<core::Imported> import(const core::ImportRequest& request) override;
 
     core::Names weapons_; // read as the window opens
 };

@@ -1,10 +1,10 @@
 #include "ui/weapon_install_window.h"
 
-#include "core/model_install.h"
-#include "core/name_lists.h"
-#include "ui/controls.h"
+#include "core/changes/model_install.h"
+#include "core/library/name_lists.h"
+#include "gui/controls.h"
+#include "gui/text.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
@@ -17,14 +17,14 @@ namespace ui {
 
 using core::ModelKind;
 
-WeaponInstallWindow::WeaponInstallWindow()
-    : InstallWindow("install_weapon", tr("Install Weapon Model"), 3705, 4275,
+WeaponInstallWindow::WeaponInstallWindow(const core::Library& library)
+    : InstallWindow("install_weapon", tr("Install Weapon Model"), 3705, 4275, library,
                     {"btn_showinstall", ModelKind::weapon, 3795, 5595,
                      [](const QString&) { return tr("Backup install complete"); }}),
-      file_boxes_{named(new QCheckBox(tr("Install Left Model"), this), "chk_lmodel"),
-                  named(new QCheckBox(tr("Install Right Model"), this), "chk_rmodel"),
-                  named(new QCheckBox(tr("Install W Model"), this), "chk_wmodel"),
-                  named(new QCheckBox(tr("Install P Model"), this), "chk_pmodel")} {
+      file_boxes_{gui::named(new QCheckBox(tr("Install Left Model"), this), "chk_lmodel"),
+                  gui::named(new QCheckBox(tr("Install Right Model"), this), "chk_rmodel"),
+                  gui::named(new QCheckBox(tr("Install W Model"), this), "chk_wmodel"),
+                  gui::named(new QCheckBox(tr("Install P Model"), this), "chk_pmodel")} {
     const auto& c = controls();
     const auto& [left, right, w, p] = file_boxes_;
     twips::place(c.install, 2400, 2520, 1215, 495);
@@ -49,13 +49,12 @@ WeaponInstallWindow::WeaponInstallWindow()
             &WeaponInstallWindow::show_files_of_model);
     connect(c.install, &QPushButton::clicked, this, &WeaponInstallWindow::install_model);
 
-    hold_console();
     // A short list is reported, and the names that could be read are listed.
-    const auto weapons = core::read_name_list(ModelKind::weapon);
+    const auto weapons = core::read_name_list(library, ModelKind::weapon);
     message_box::show(weapons.messages());
     if (weapons) {
         for (const auto& weapon : *weapons)
-            c.model_types->addItem(qtext(weapon));
+            c.model_types->addItem(gui::qtext(weapon));
     }
     // ak47 is picked as the window opens; without it no weapon is picked.
     c.model_types->setCurrentIndex(c.model_types->findText(QStringLiteral("ak47")));
@@ -64,14 +63,13 @@ WeaponInstallWindow::WeaponInstallWindow()
 }
 
 void WeaponInstallWindow::show_files_of_model() {
-    const auto model = model_name();
-    if (model.empty())
+    const auto model = picked_model();
+    if (model.name.empty())
         return;
     for (std::size_t i = 0; i < file_boxes_.size(); ++i) {
-        const auto file = core::weapon_file_name(model_type(), core::weapon_files[i]);
+        const auto file = core::weapon_file_name(model.type, core::weapon_files[i]);
         file_boxes_[i]->setCheckState(Qt::Unchecked);
-        file_boxes_[i]->setEnabled(
-            core::model_has_file(ModelKind::weapon, model_type(), model, file));
+        file_boxes_[i]->setEnabled(core::model_has_file(library(), model, file));
     }
 }
 
@@ -83,8 +81,7 @@ void WeaponInstallWindow::install_model() {
         if (file_boxes_[i]->checkState() == Qt::Checked)
             files.push_back(core::weapon_file_name(model_type(), core::weapon_files[i]));
     }
-    const auto installed =
-        core::install_model(ModelKind::weapon, model_type(), model_name(), files);
+    const auto installed = core::install_model(library(), picked_model(), files);
     message_box::show(installed.messages());
     if (installed)
         controls().confirmation->setText(tr("Install Complete"));

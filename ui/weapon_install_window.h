@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model_kinds.h"
+#include "core/library/model_kinds.h"
 #include "ui/install_window.h"
 
 #include <array>
@@ -16,7 +16,7 @@ class WeaponInstallWindow final : public InstallWindow {
     Q_OBJECT
 
 public:
-    WeaponInstallWindow();
+    explicit WeaponInstallWindow(const core::Library& library);
 
 private:
     // Enables the boxes of the files the picked model holds, and unticks them all.

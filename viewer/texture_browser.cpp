@@ -1,9 +1,9 @@
 #include "viewer/texture_browser.h"
 
+#include "gui/controls.h"
 #include "model/texture_bitmap.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
-#include "ui/controls.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -74,9 +74,9 @@ TextureBrowser::TextureBrowser(const std::vector<model::Texture>& textures, cons
                                QWidget* parent)
     : QWidget(parent), textures_(textures), folder_(folder) {
     setObjectName(QStringLiteral("texture_browser"));
-    note_ = ui::wrapping(ui::named(new QLabel, "texture_note"));
+    note_ = gui::wrapping(gui::named(new QLabel, "texture_note"));
     note_->hide();
-    list_ = ui::named(new QTreeWidget, "texture_list");
+    list_ = gui::named(new QTreeWidget, "texture_list");
     list_->setHeaderLabels({tr("Name"), tr("Size"), tr("Flags")});
     list_->setRootIsDecorated(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -85,20 +85,20 @@ TextureBrowser::TextureBrowser(const std::vector<model::Texture>& textures, cons
             {QString::fromLocal8Bit(texture.name),
              QStringLiteral("%1 × %2").arg(texture.width).arg(texture.height), flags_of(texture)}));
     }
-    palette_ = ui::named(new QLabel, "texture_palette");
+    palette_ = gui::named(new QLabel, "texture_palette");
     palette_->setToolTip(tr("The texture's 256 colours, row by row from index 0"));
-    picture_ = ui::named(new QLabel, "texture_picture");
+    picture_ = gui::named(new QLabel, "texture_picture");
     picture_->setAlignment(Qt::AlignCenter);
-    scroll_ = ui::named(new QScrollArea, "texture_scroll");
+    scroll_ = gui::named(new QScrollArea, "texture_scroll");
     scroll_->setWidget(picture_);
     scroll_->setWidgetResizable(true);
     scroll_->setAlignment(Qt::AlignCenter);
-    fit_ = ui::named(new QCheckBox(tr("&Fit to the view")), "fit_texture");
+    fit_ = gui::named(new QCheckBox(tr("&Fit to the view")), "fit_texture");
     fit_->setToolTip(tr("Shows the texture as large as fits, else at one pixel a texel"));
     fit_->setChecked(true);
-    save_ = ui::named(new QPushButton(tr("Save t&exture...")), "save_texture");
+    save_ = gui::named(new QPushButton(tr("Save t&exture...")), "save_texture");
     save_->setToolTip(tr("Saves the texture as an 8-bit BMP with its palette, or as PNG"));
-    status_ = ui::wrapping(ui::named(new QLabel, "texture_status"));
+    status_ = gui::wrapping(gui::named(new QLabel, "texture_status"));
 
     auto* side = new QVBoxLayout;
     side->addWidget(list_, 1);

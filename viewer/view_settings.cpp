@@ -1,6 +1,6 @@
 #include "viewer/view_settings.h"
 
-#include "ui/settings_store.h"
+#include "gui/settings_store.h"
 
 #include <QColor>
 #include <QString>
@@ -15,19 +15,19 @@ const char* first_person_key(bool eye_model) {
     return eye_model ? "first_person_eye_models" : "first_person_other_models";
 }
 
-bool read_switch(const ui::SettingsStore& store, const char* key, bool fallback) {
+bool read_switch(const gui::SettingsStore& store, const char* key, bool fallback) {
     const auto value = store.read(section, key);
     return value ? *value == "true" : fallback;
 }
 
-void write_switch(ui::SettingsStore& store, const char* key, bool on) {
+void write_switch(gui::SettingsStore& store, const char* key, bool on) {
     store.write(section, key, on ? "true" : "false");
 }
 
 } // namespace
 
 render::ViewOptions read_view_options() {
-    const ui::SettingsStore store;
+    const gui::SettingsStore store;
     render::ViewOptions options;
     options.textures = read_switch(store, "textures", options.textures);
     options.wireframe = read_switch(store, "wireframe", options.wireframe);
@@ -40,7 +40,7 @@ render::ViewOptions read_view_options() {
 }
 
 void write_view_options(const render::ViewOptions& options) {
-    ui::SettingsStore store;
+    gui::SettingsStore store;
     write_switch(store, "textures", options.textures);
     write_switch(store, "wireframe", options.wireframe);
     write_switch(store, "bones", options.bones);
@@ -52,11 +52,11 @@ void write_view_options(const render::ViewOptions& options) {
 }
 
 bool read_first_person(bool eye_model) {
-    return read_switch(ui::SettingsStore(), first_person_key(eye_model), eye_model);
+    return read_switch(gui::SettingsStore(), first_person_key(eye_model), eye_model);
 }
 
 void write_first_person(bool eye_model, bool on) {
-    ui::SettingsStore store;
+    gui::SettingsStore store;
     write_switch(store, first_person_key(eye_model), on);
 }
 

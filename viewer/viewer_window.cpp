@@ -1,9 +1,9 @@
 #include "viewer/viewer_window.h"
 
+#include "gui/controls.h"
 #include "model/companions.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
-#include "ui/controls.h"
 #include "viewer/clock.h"
 #include "viewer/model_facts.h"
 #include "viewer/model_view.h"
@@ -82,16 +82,16 @@ ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
     view_ = new ModelView;
     view_->setToolTip(controls_text());
     view_->set_options(viewer::read_view_options());
-    pages_ = ui::named(new QTabWidget(this), "pages");
+    pages_ = gui::named(new QTabWidget(this), "pages");
     pages_->addTab(view_, tr("Mo&del"));
-    message_ = ui::named(new QLabel, "message");
+    message_ = gui::named(new QLabel, "message");
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignCenter);
     message_->setMargin(24);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    open_model_ = ui::named(new QPushButton, "open_model");
+    open_model_ = gui::named(new QPushButton, "open_model");
     open_model_->hide();
-    message_page_ = ui::named(new QWidget(this), "message_page");
+    message_page_ = gui::named(new QWidget(this), "message_page");
     auto* message_column = new QVBoxLayout(message_page_);
     message_column->addStretch(1);
     message_column->addWidget(message_);
@@ -206,25 +206,25 @@ void ViewerWindow::show_group_file(const model::GroupFile& group) {
 }
 
 QWidget* ViewerWindow::build_panel() {
-    panel_ = ui::named(new QWidget, "panel");
+    panel_ = gui::named(new QWidget, "panel");
     auto* column = new QVBoxLayout(panel_);
     column->addWidget(build_sequence_box());
     if (auto* choices = build_choice_box())
         column->addWidget(choices);
     column->addWidget(build_view_box());
 
-    auto* facts_box = ui::named(new QGroupBox(tr("About the model")), "facts_box");
-    facts_ = ui::named(new QLabel, "facts");
+    auto* facts_box = gui::named(new QGroupBox(tr("About the model")), "facts_box");
+    facts_ = gui::named(new QLabel, "facts");
     facts_->setWordWrap(true);
     facts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     (new QVBoxLayout(facts_box))->addWidget(facts_);
     column->addWidget(facts_box);
-    status_ = ui::named(new QLabel, "status");
+    status_ = gui::named(new QLabel, "status");
     status_->setWordWrap(true);
     column->addWidget(status_);
     column->addStretch(1);
 
-    auto* scroll = ui::named(new QScrollArea(this), "panel_scroll");
+    auto* scroll = gui::named(new QScrollArea(this), "panel_scroll");
     scroll->setWidget(panel_);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -234,8 +234,8 @@ QWidget* ViewerWindow::build_panel() {
 }
 
 QGroupBox* ViewerWindow::build_sequence_box() {
-    auto* box = ui::named(new QGroupBox(tr("Se&quences")), "sequence_box");
-    sequences_ = ui::named(new QListWidget, "sequences");
+    auto* box = gui::named(new QGroupBox(tr("Se&quences")), "sequence_box");
+    sequences_ = gui::named(new QListWidget, "sequences");
     sequences_->addItem(tr("Reference pose"));
     for (const auto& sequence : model_->sequences()) {
         sequences_->addItem(tr("%1 (%2 frames at %3 fps%4)")
@@ -245,21 +245,21 @@ QGroupBox* ViewerWindow::build_sequence_box() {
                                 .arg(sequence.looping ? tr(", looping") : QString()));
     }
     sequences_->setCurrentRow(0);
-    previous_frame_ = ui::named(new QPushButton(tr("Pre&v")), "previous_frame");
+    previous_frame_ = gui::named(new QPushButton(tr("Pre&v")), "previous_frame");
     previous_frame_->setToolTip(tr("The frame before (comma in the picture)"));
-    play_ = ui::named(new QPushButton(tr("&Play")), "play");
+    play_ = gui::named(new QPushButton(tr("&Play")), "play");
     play_->setToolTip(tr("Plays or pauses the sequence (Space in the picture)"));
-    next_frame_ = ui::named(new QPushButton(tr("Ne&xt")), "next_frame");
+    next_frame_ = gui::named(new QPushButton(tr("Ne&xt")), "next_frame");
     next_frame_->setToolTip(tr("The frame after (full stop in the picture)"));
-    frame_slider_ = ui::named(new QSlider(Qt::Horizontal), "frame_slider");
-    frame_label_ = ui::named(new QLabel, "frame_label");
-    auto* slider_label = ui::named(new QLabel(tr("Fra&me")), "frame_slider_label");
+    frame_slider_ = gui::named(new QSlider(Qt::Horizontal), "frame_slider");
+    frame_label_ = gui::named(new QLabel, "frame_label");
+    auto* slider_label = gui::named(new QLabel(tr("Fra&me")), "frame_slider_label");
     slider_label->setBuddy(frame_slider_);
-    blend_slider_ = ui::named(new QSlider(Qt::Horizontal), "blend_slider");
+    blend_slider_ = gui::named(new QSlider(Qt::Horizontal), "blend_slider");
     blend_slider_->setRange(0, blend_steps);
     blend_slider_->setToolTip(tr("Mixes the sequence's blend sets, as the game does to aim"));
-    blend_label_ = ui::named(new QLabel, "blend_label");
-    auto* blend_slider_label = ui::named(new QLabel(tr("B&lend")), "blend_slider_label");
+    blend_label_ = gui::named(new QLabel, "blend_label");
+    auto* blend_slider_label = gui::named(new QLabel(tr("B&lend")), "blend_slider_label");
     blend_slider_label->setBuddy(blend_slider_);
 
     auto* buttons = new QHBoxLayout;
@@ -269,7 +269,7 @@ QGroupBox* ViewerWindow::build_sequence_box() {
     auto* slider_row = new QHBoxLayout;
     slider_row->addWidget(slider_label);
     slider_row->addWidget(frame_slider_, 1);
-    blend_row_ = ui::named(new QWidget, "blend_row");
+    blend_row_ = gui::named(new QWidget, "blend_row");
     auto* blend = new QGridLayout(blend_row_);
     blend->setContentsMargins(0, 0, 0, 0);
     blend->addWidget(blend_slider_label, 0, 0);
@@ -298,7 +298,7 @@ QGroupBox* ViewerWindow::build_choice_box() {
     for (std::size_t part = 0; part < parts.size(); ++part) {
         if (parts[part].choices.size() < 2)
             continue;
-        auto* choices = ui::named(new QComboBox, ("body_part_" + std::to_string(part)).c_str());
+        auto* choices = gui::named(new QComboBox, ("body_part_" + std::to_string(part)).c_str());
         for (const auto& choice : parts[part].choices)
             choices->addItem(QString::fromLocal8Bit(choice));
         // Digits give every body part an access key of its own, however many there are.
@@ -314,7 +314,7 @@ QGroupBox* ViewerWindow::build_choice_box() {
         body_parts_[part] = choices;
     }
     if (model_->skin_families() > 1) {
-        skin_ = ui::named(new QComboBox, "skin");
+        skin_ = gui::named(new QComboBox, "skin");
         for (int family = 1; family <= model_->skin_families(); ++family)
             skin_->addItem(tr("Family %1").arg(family));
         form->addRow(tr("S&kin"), skin_);
@@ -327,7 +327,7 @@ QGroupBox* ViewerWindow::build_choice_box() {
         delete form;
         return nullptr;
     }
-    auto* box = ui::named(new QGroupBox(tr("Body parts and skins")), "choice_box");
+    auto* box = gui::named(new QGroupBox(tr("Body parts and skins")), "choice_box");
     box->setLayout(form);
     return box;
 }
@@ -335,7 +335,7 @@ QGroupBox* ViewerWindow::build_choice_box() {
 QGroupBox* ViewerWindow::build_view_box() {
     const auto& options = view_->options();
     const auto check = [this](const QString& text, const char* name, bool checked) {
-        auto* box = ui::named(new QCheckBox(text), name);
+        auto* box = gui::named(new QCheckBox(text), name);
         box->setChecked(checked);
         connect(box, &QCheckBox::toggled, this, &ViewerWindow::options_changed);
         return box;
@@ -345,20 +345,20 @@ QGroupBox* ViewerWindow::build_view_box() {
     show_bones_ = check(tr("&Bones"), "show_bones", options.bones);
     show_ground_ = check(tr("&Ground"), "show_ground", options.ground);
     show_ground_->setEnabled(!view_->camera().first_person());
-    first_person_ = ui::named(new QCheckBox(tr("F&irst person")), "first_person");
+    first_person_ = gui::named(new QCheckBox(tr("F&irst person")), "first_person");
     first_person_->setToolTip(tr("Sees the model from its origin along its front, as the game "
                                  "shows a weapon in the player's hands"));
     first_person_->setChecked(view_->camera().first_person());
     connect(first_person_, &QCheckBox::toggled, this, &ViewerWindow::first_person_changed);
-    background_ = ui::named(new QPushButton(tr("Ba&ckground...")), "background");
+    background_ = gui::named(new QPushButton(tr("Ba&ckground...")), "background");
     background_->setIcon(swatch(qcolour(options.background)));
-    reset_view_ = ui::named(new QPushButton(tr("&Reset view")), "reset_view");
+    reset_view_ = gui::named(new QPushButton(tr("&Reset view")), "reset_view");
     reset_view_->setToolTip(tr("Frames the model again, or goes back to the eye (Home in the "
                                "picture)"));
-    save_ = ui::named(new QPushButton(tr("&Save picture...")), "save_picture");
+    save_ = gui::named(new QPushButton(tr("&Save picture...")), "save_picture");
     save_->setToolTip(tr("Saves the picture as PNG (Ctrl+S)"));
 
-    auto* box = ui::named(new QGroupBox(tr("View")), "view_box");
+    auto* box = gui::named(new QGroupBox(tr("View")), "view_box");
     auto* grid = new QGridLayout(box);
     grid->addWidget(show_textures_, 0, 0);
     grid->addWidget(show_wireframe_, 0, 1);

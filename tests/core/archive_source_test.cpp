@@ -1,7 +1,7 @@
 #include "archive_writer.h"
-#include "core/model_import.h"
-#include "core/preview.h"
-#include "core/source_folders.h"
+#include "core/changes/model_import.h"
+#include "core/programs/preview.h"
+#include "core/sources/source_folders.h"
 #include "model_writer.h"
 #include "platform/file_system.h"
 #include "test_world.h"
@@ -32,7 +32,10 @@ struct PackWorld : TestWorld {
     }
 
     platform::Result<core::SourceListing> listed(const fs::path& folder) const {
-        return core::list_source_folder(system_path(folder), "v*.mdl");
+        auto source = core::SourceFolder::at(system_path(folder));
+        if (!source)
+            return source.failure();
+        return core::list_source_folder(*source, "v*.mdl");
     }
 
     fs::path downloads = root / "Down loads";
@@ -54,7 +57,7 @@ TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCo
 
     const auto program = TestWorld::names_in(world.program);
     const auto imported = core::import_weapon_model(
-        {system_path(world.models), "v_ak47.mdl", "Gold"}, delivered_weapons(), world.settings);
+        world.library, {source_folder(world.models), "v_ak47.mdl", "Gold"}, delivered_weapons());
     ASSERT_TRUE(imported) << imported.messages().at(0);
     EXPECT_TRUE(imported->confirmed);
     const std::pair<const char*, std::string> filed[] = {{"v_ak47.mdl", world.main},
@@ -64,7 +67,6 @@ TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCo
     for (const auto& [file, content] : filed)
         EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold") / file), content) << file;
     EXPECT_EQ(TestWorld::names_in(world.library_file("weapon/ak47/Gold")).size(), 4u);
-    EXPECT_EQ(world.settings.read("lastpath", "weaponi"), system_path(world.models).text());
     EXPECT_EQ(TestWorld::names_in(world.program), program) << "nothing taken out is left";
 }
 
@@ -78,7 +80,7 @@ TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
     const auto before = world.snapshot();
 
     const auto refused = core::import_player_model(
-        {system_path(world.downloads / "player.7z"), "gign.mdl", "Ninja"}, world.settings);
+        world.library, {source_folder(world.downloads / "player.7z"), "gign.mdl", "Ninja"});
     ASSERT_FALSE(refused);
     EXPECT_TRUE(refused.messages().at(0).starts_with("gign01.mdl is missing from "));
     EXPECT_NE(refused.messages().at(0).find("player.7z"), std::string::npos);
@@ -88,7 +90,8 @@ TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
     EXPECT_EQ(world.snapshot(), before);
 
     // A preview takes the file out beside the library for as long as the viewer runs.
-    EXPECT_TRUE(core::preview_source_file(system_path(world.models), "v_ak47.mdl"));
+    EXPECT_TRUE(
+        core::preview_source_file(world.library, source_folder(world.models), "v_ak47.mdl"));
     const auto extracted = platform::staged_path(system_path(world.program) / "extracted");
     EXPECT_EQ(TestWorld::read(log), platform::native_path(extracted / "v_ak47.mdl") + "\n");
     fs::remove(log);

@@ -1,5 +1,5 @@
-#include "core/backup_sets.h"
-#include "core/model_install.h"
+#include "core/changes/backup_sets.h"
+#include "core/changes/model_install.h"
 #include "model_writer.h"
 #include "platform/file_system.h"
 #include "test_world.h"
@@ -24,8 +24,8 @@ TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
     for (const auto* file : {"v_c4.mdl", "v_c4_r.mdl", "w_c4.mdl", "p_c4.mdl"})
         fs::remove(world.game_file(file));
 
-    EXPECT_EQ(said(core::create_backup_set(ModelKind::weapon, "A")), "");
-    EXPECT_EQ(said(core::create_backup_set(ModelKind::weapon, "B")), "");
+    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::weapon, "A"})), "");
+    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::weapon, "B"})), "");
     EXPECT_EQ(TestWorld::read(world.program / "wbackup.txt"), "A\r\nB\r\n");
     EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/A/v_ak47_r.mdl")),
               "game v_ak47_r.mdl");
@@ -33,7 +33,8 @@ TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
     EXPECT_FALSE(fs::exists(world.library_file("weapon/awp/A/v_awp_r.mdl")));
     EXPECT_TRUE(fs::is_empty(world.library_file("weapon/c4/A")));
 
-    EXPECT_EQ(said(core::create_backup_set(ModelKind::weapon, "A")), "That name already exists.");
+    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::weapon, "A"})),
+              "That name already exists.");
     EXPECT_EQ(TestWorld::read(world.program / "wbackup.txt"), "A\r\nB\r\n");
 }
 
@@ -41,9 +42,10 @@ TEST(BackupSets, PlayerNamesAreCheckedAgainstEveryPlayerModel) {
     FullWorld world;
     TestWorld::write(world.library_file("player/scientist/Imported/scientist.mdl"), "model");
     TestWorld::write(world.library_file("weapon/ak47/Gold/v_ak47.mdl"), "model");
-    EXPECT_EQ(said(core::create_backup_set(ModelKind::player, "Imported")),
+    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::player, "Imported"})),
               "That name already exists.");
-    EXPECT_EQ(said(core::create_backup_set(ModelKind::player, "Gold")), ""); // a weapon's name
+    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::player, "Gold"})),
+              ""); // a weapon's name
     EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "Gold\r\n");
 }
 
@@ -52,23 +54,29 @@ TEST(BackupSets, ARefusedBackupChangesNothing) {
     fs::remove(world.game_file("player/leet/leet.mdl"));
     TestWorld::write(world.library_file("weapon/m3/File"), "a file where a set folder goes");
     const auto before = world.snapshot();
-    EXPECT_NE(said(core::create_backup_set(ModelKind::player, "Half")).find("leet.mdl"),
-              std::string::npos);
-    EXPECT_NE(said(core::create_backup_set(ModelKind::weapon, "File")).find("is a file"),
-              std::string::npos);
+    EXPECT_NE(
+        said(core::create_backup_set(world.library, {ModelKind::player, "Half"})).find("leet.mdl"),
+        std::string::npos);
+    EXPECT_NE(
+        said(core::create_backup_set(world.library, {ModelKind::weapon, "File"})).find("is a file"),
+        std::string::npos);
     for (const auto* name : {"", "a:b", " "})
-        EXPECT_NE(said(core::create_backup_set(ModelKind::weapon, name)), "") << name;
+        EXPECT_NE(said(core::create_backup_set(world.library, {ModelKind::weapon, name})), "")
+            << name;
 
     // A game without its model folder.
     fs::rename(world.game / "cstrike", world.root / "elsewhere");
-    EXPECT_NE(said(core::create_backup_set(ModelKind::weapon, "NoGame")).find("does not exist"),
+    EXPECT_NE(said(core::create_backup_set(world.library, {ModelKind::weapon, "NoGame"}))
+                  .find("does not exist"),
               std::string::npos);
     fs::rename(world.root / "elsewhere", world.game / "cstrike");
 
     world.registry.clear();
-    EXPECT_EQ(said(core::create_backup_set(ModelKind::weapon, "NoEntry")), "RegKey not found!!");
+    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::weapon, "NoEntry"})),
+              "RegKey not found!!");
     fs::remove(world.program / "weapon.txt");
-    EXPECT_NE(said(core::create_backup_set(ModelKind::weapon, "NoList")).find("weapon.txt"),
+    EXPECT_NE(said(core::create_backup_set(world.library, {ModelKind::weapon, "NoList"}))
+                  .find("weapon.txt"),
               std::string::npos);
     TestWorld::write(world.program / "weapon.txt", TestWorld::read(TESSARY_DATA_DIR "/weapon.txt"));
     EXPECT_EQ(world.snapshot(), before);
@@ -76,7 +84,7 @@ TEST(BackupSets, ARefusedBackupChangesNothing) {
 
 TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
     FullWorld world;
-    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Set"));
+    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "Set"}));
     TestWorld::write(world.game_file("player/sas/sas.mdl"), "current");
     fs::remove(world.library_file("player/scientist/Set/scientist.mdl"));
     TestWorld::write(world.library_file("weapon/ak47/Half/v_ak47.mdl"), "half");
@@ -85,17 +93,19 @@ TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
     const auto before = world.snapshot();
 
     const std::string no_set = "Please select a backup set before clicking install.";
-    EXPECT_EQ(said(core::restore_backup_set(ModelKind::player, "")), no_set);
-    EXPECT_EQ(said(core::restore_backup_set(ModelKind::weapon, "")), no_set);
-    EXPECT_NE(said(core::restore_backup_set(ModelKind::player, "Set")).find("scientist.mdl"),
+    EXPECT_EQ(said(core::restore_backup_set(world.library, {ModelKind::player, ""})), no_set);
+    EXPECT_EQ(said(core::restore_backup_set(world.library, {ModelKind::weapon, ""})), no_set);
+    EXPECT_NE(said(core::restore_backup_set(world.library, {ModelKind::player, "Set"}))
+                  .find("scientist.mdl"),
               std::string::npos);
     // Of two ticked files, the one the model lacks stops both.
-    EXPECT_NE(
-        said(core::install_model(ModelKind::weapon, "ak47", "Half", {"v_ak47.mdl", "v_ak47_r.mdl"}))
-            .find("is missing"),
-        std::string::npos);
-    EXPECT_TRUE(said(core::install_model(ModelKind::player, "vip", "Bare", {"vip.mdl"}))
-                    .starts_with("vipT.mdl is missing from "));
+    EXPECT_NE(said(core::install_model(world.library, {ModelKind::weapon, "ak47", "Half"},
+                                       {"v_ak47.mdl", "v_ak47_r.mdl"}))
+                  .find("is missing"),
+              std::string::npos);
+    EXPECT_TRUE(
+        said(core::install_model(world.library, {ModelKind::player, "vip", "Bare"}, {"vip.mdl"}))
+            .starts_with("vipT.mdl is missing from "));
     EXPECT_EQ(world.snapshot(), before);
 }
 
@@ -117,11 +127,11 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrN
         TestWorld::write(library / m.file, model);
         TestWorld::write(library / m.companion, companion);
         TestWorld::write(world.game_file(std::string(m.folder) + m.unused), "unused");
-        ASSERT_TRUE(core::install_model(m.kind, m.name, "Whole", {m.file}));
+        ASSERT_TRUE(core::install_model(world.library, {m.kind, m.name, "Whole"}, {m.file}));
         EXPECT_EQ(TestWorld::read(world.game_file(std::string(m.folder) + m.companion)), companion);
     }
-    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Before"));
-    ASSERT_TRUE(core::create_backup_set(ModelKind::weapon, "Before"));
+    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "Before"}));
+    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::weapon, "Before"}));
     auto expected = world.snapshot();
 
     // The game changes after the backup; what the sets do not hold stays as it is then: the
@@ -141,8 +151,8 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrN
     expected.erase("Program Files/Tessary/models/weapon/m3/Before/v_m3_r.mdl");
     for (const auto* file : {"player/gign/gign01.mdl", "v_ak47T.mdl", "v_m3_r.mdl"})
         expected.at("Game/cstrike/models/" + std::string(file)) = "installed since";
-    EXPECT_EQ(said(core::restore_backup_set(ModelKind::player, "Before")), "");
-    EXPECT_EQ(said(core::restore_backup_set(ModelKind::weapon, "Before")), "");
+    EXPECT_EQ(said(core::restore_backup_set(world.library, {ModelKind::player, "Before"})), "");
+    EXPECT_EQ(said(core::restore_backup_set(world.library, {ModelKind::weapon, "Before"})), "");
     EXPECT_EQ(world.snapshot(), expected);
 
     // When the third game file cannot be replaced, for a folder stands where it is to be kept
@@ -151,7 +161,8 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrN
     const auto third = system_path(world.game_file("player/urban/urban.mdl"));
     fs::create_directory(platform::native_path(platform::kept_path(third)));
     expected = world.snapshot();
-    const auto refused = said(core::restore_backup_set(ModelKind::player, "Before"));
+    const auto refused =
+        said(core::restore_backup_set(world.library, {ModelKind::player, "Before"}));
     EXPECT_NE(refused.find("urban.mdl was not replaced"), std::string::npos) << refused;
     EXPECT_TRUE(refused.ends_with(" The game files replaced before it were put back."));
     EXPECT_EQ(world.snapshot(), expected);

@@ -1,4 +1,4 @@
-#include "core/game_directory.h"
+#include "core/game/game_directory.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>

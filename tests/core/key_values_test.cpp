@@ -1,6 +1,6 @@
 // The KeyValues text format, and what Steam's library list and app manifests say in it.
-#include "core/key_values.h"
-#include "core/steam_library.h"
+#include "core/game/key_values.h"
+#include "core/game/steam_library.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/library_tree.h"
-#include "core/name_lists.h"
+#include "core/library/library_tree.h"
+#include "core/library/name_lists.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ std::vector<std::string> sorted(std::vector<std::string> names) {
 
 TEST(LibraryTree, AFirstStartRecordsTheFolderAndBuildsTheTreeFromBothLists) {
     TestWorld world;
-    EXPECT_TRUE(core::start_up(world.settings));
+    EXPECT_TRUE(core::start_up(world.library));
     EXPECT_EQ(world.settings.read("settings", "install path"), world.program.string());
     auto players = delivered_player_types();
     players.insert(players.end(), {"hostage", "scientist"});
@@ -38,7 +38,7 @@ TEST(LibraryTree, AFirstStartRecordsTheFolderAndBuildsTheTreeFromBothLists) {
     world.settings.write("settings", "install path", "elsewhere");
     fs::remove(world.library_file("weapon/ak47"));
     fs::remove(world.program / "weapon.txt");
-    EXPECT_TRUE(core::start_up(world.settings));
+    EXPECT_TRUE(core::start_up(world.library));
     EXPECT_EQ(world.settings.read("settings", "install path"), "elsewhere");
     EXPECT_FALSE(fs::exists(world.library_file("weapon/ak47")));
 }
@@ -47,8 +47,8 @@ TEST(LibraryTree, OnlyTheFirst27And9LinesAreNames) {
     TestWorld world;
     TestWorld::write(world.program / "weapon.txt", lines(40, "w"));
     TestWorld::write(world.program / "player.txt", lines(11, "p") + "extra");
-    EXPECT_EQ(core::complete_name_list(ModelKind::weapon)->back(), "w27");
-    EXPECT_EQ(core::complete_name_list(ModelKind::player)->back(), "p9");
+    EXPECT_EQ(core::complete_name_list(world.library, ModelKind::weapon)->back(), "w27");
+    EXPECT_EQ(core::complete_name_list(world.library, ModelKind::player)->back(), "p9");
 }
 
 TEST(LibraryTree, ABadNameListCreatesNothingAndSaysWhatIsWrong) {
@@ -79,7 +79,7 @@ TEST(LibraryTree, ABadNameListCreatesNothingAndSaysWhatIsWrong) {
             fs::remove(world.program / file);
         else
             TestWorld::write(world.program / file, content);
-        const auto made = core::create_library_tree();
+        const auto made = core::create_library_tree(world.library);
         ASSERT_FALSE(made) << said;
         EXPECT_NE(made.messages().at(0).find(said), std::string::npos) << made.messages().at(0);
         EXPECT_EQ(TestWorld::names_in(world.program).size(), content.empty() ? 1u : 2u) << said;

@@ -1,4 +1,4 @@
-#include "core/model_import.h"
+#include "core/changes/model_import.h"
 #include "model_writer.h"
 #include "test_world.h"
 
@@ -16,19 +16,16 @@ struct ImportWorld : TestWorld {
 
     // The import's messages, or "imported" and whether it confirmed.
     std::string import_player(const std::string& file, const std::string& model) {
-        return said(core::import_player_model({system_path(downloads), file, model}, settings));
+        return said(core::import_player_model(library, {source_folder(downloads), file, model}));
     }
     std::string import_weapon(const std::string& file, const std::string& model) {
-        return said(core::import_weapon_model({system_path(downloads), file, model},
-                                              delivered_weapons(), settings));
+        return said(core::import_weapon_model(library, {source_folder(downloads), file, model},
+                                              delivered_weapons()));
     }
     static std::string said(const platform::Result<core::Imported>& imported) {
         if (!imported)
             return imported.messages().at(0);
         return imported->confirmed ? "confirmed" : "imported";
-    }
-    std::optional<std::string> remembered(const char* key) const {
-        return settings.read("lastpath", key);
     }
 
     fs::path downloads = root / "Down loads";
@@ -52,15 +49,12 @@ TEST(ModelImport, APlayerModelIsCheckedInOrderAndFiledUnderItsType) {
     EXPECT_EQ(world.import_player("hostage.mdl", "bad/name").substr(0, 31),
               "A name cannot hold any of the c");
     EXPECT_EQ(world.snapshot(), before);
-    EXPECT_FALSE(world.remembered("playeri"));
 
     EXPECT_EQ(world.import_player("gign.MDL", "Ninja"), "confirmed");
     EXPECT_EQ(TestWorld::read(world.library_file("player/gign/Ninja/gign.MDL")), textured);
     EXPECT_EQ(TestWorld::read(world.library_file("player/gign/Ninja/gignT.mdl")), textures);
-    EXPECT_EQ(world.remembered("playeri"), world.downloads.string());
     EXPECT_EQ(world.import_player("gign.MDL", "Ninja"), "That name already exists.");
     EXPECT_EQ(world.import_player("hostage.mdl", "Ninja"), "confirmed"); // another type's name
-    EXPECT_FALSE(world.remembered("weaponi"));
 }
 
 TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
@@ -84,7 +78,6 @@ TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
         EXPECT_EQ(TestWorld::read(world.library_file(std::string("weapon/ak47/Gold/") + file)),
                   file);
     EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold/w_ak47.mdl")), "W_AK47.MDL");
-    EXPECT_EQ(world.remembered("weaponi"), world.downloads.string());
 
     // vxak47.mdl stands for ak47 too, but is not one of its files: copies, no confirmation.
     EXPECT_EQ(world.import_weapon("vxak47.mdl", "Silver"), "imported");
@@ -93,7 +86,7 @@ TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
     // m3's picked file is its only file; a weapon the given names lack is refused.
     EXPECT_EQ(world.import_weapon("v_m3.mdl", "Gold"), "confirmed");
     EXPECT_EQ(ImportWorld::said(core::import_weapon_model(
-                  {system_path(world.downloads), "v_m3.mdl", "Bronze"}, {"ak47"}, world.settings)),
+                  world.library, {source_folder(world.downloads), "v_m3.mdl", "Bronze"}, {"ak47"})),
               invalid);
     for (const auto* refused : {"V_AWP.mdl", "v.mdl"}) // AWP is not awp
         EXPECT_EQ(world.import_weapon(refused, "Copper"), invalid) << refused;

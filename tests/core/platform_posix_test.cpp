@@ -1,6 +1,6 @@
 // How Linux stands in for the home platform: drive letters in the Wine prefix, its registry
 // file, the home platform's command lines, and Windows viewers run through Wine.
-#include "core/game_directory.h"
+#include "core/game/game_directory.h"
 #include "platform/command_line.h"
 #include "platform/file_system.h"
 #include "platform/process.h"

@@ -1,5 +1,5 @@
 // What only Windows has: attributes that hide a file or make it read-only, and the console.
-#include "core/model_install.h"
+#include "core/changes/model_install.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "test_world.h"
@@ -30,7 +30,8 @@ TEST(WindowsPlatform, AReadOnlyGameFileIsReplacedAndCopiesAreWritable) {
     make_read_only(model); // imported from read-only media
     make_read_only(world.game_file("player/gign/gign.mdl"));
 
-    EXPECT_TRUE(core::install_model(ModelKind::player, "gign", "Blue", {"gign.mdl"}));
+    EXPECT_TRUE(
+        core::install_model(world.library, {ModelKind::player, "gign", "Blue"}, {"gign.mdl"}));
     EXPECT_EQ(TestWorld::read(world.game_file("player/gign/gign.mdl")), "blue");
     EXPECT_EQ(TestWorld::names_in(world.game_file("player/gign")),
               std::vector<std::string>{"gign.mdl"});

@@ -1,10 +1,10 @@
 // Faults made for real: a full disk, a file-size limit, read-only and unreadable files, odd files
 // where a file should be, a run killed part-way. Afterwards every file is as it was, or whole.
-#include "core/backup_sets.h"
-#include "core/game_directory.h"
-#include "core/library_tree.h"
-#include "core/model_install.h"
-#include "core/name_lists.h"
+#include "core/changes/backup_sets.h"
+#include "core/changes/model_install.h"
+#include "core/game/game_directory.h"
+#include "core/library/library_tree.h"
+#include "core/library/name_lists.h"
 #include "posix_faults.h"
 #include "test_world.h"
 
@@ -46,7 +46,7 @@ void back_up_under(const std::string& fault, ModelKind kind) {
                             fs::perm_options::remove);
         if (fault == "read-only set list")
             make_read_only(world.program / list);
-        const auto made = core::create_backup_set(kind, "Set");
+        const auto made = core::create_backup_set(world.library, {kind, "Set"});
         ASSERT_FALSE(made) << fault;
         EXPECT_EQ(made.messages().size(), 1u) << fault;
     }
@@ -68,21 +68,21 @@ TEST(Faults, ABackupOnAFullDiskLeavesNothing) {
 
 TEST(Faults, ASetListCutShortByAFullDiskStaysWhole) {
     FullWorld world;
-    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "First"));
+    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "First"}));
     const auto before = world.snapshot();
     {
         FileSizeLimit limit(TestWorld::read(world.program / "pbackup.txt").size() + 3);
-        EXPECT_FALSE(core::create_backup_set(ModelKind::player, "Second name"));
+        EXPECT_FALSE(core::create_backup_set(world.library, {ModelKind::player, "Second name"}));
     }
     EXPECT_EQ(world.snapshot(), before);
-    EXPECT_TRUE(core::create_backup_set(ModelKind::player, "Third"));
+    EXPECT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "Third"}));
     EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "First\r\nThird\r\n");
 }
 
 TEST(Faults, ARestoreOrInstallThatFailsLeavesTheGameUntouched) {
     FullWorld world;
-    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Set"));
-    ASSERT_TRUE(core::create_backup_set(ModelKind::weapon, "Set"));
+    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "Set"}));
+    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::weapon, "Set"}));
     for (const auto& entry : fs::recursive_directory_iterator(world.game))
         if (entry.is_regular_file())
             TestWorld::write(entry.path(), "installed since, and longer than the limit");
@@ -90,7 +90,7 @@ TEST(Faults, ARestoreOrInstallThatFailsLeavesTheGameUntouched) {
     {
         Unprivileged unprivileged(world.root);
         fs::permissions(world.library_file("player/terror/Set/terror.mdl"), fs::perms::none);
-        const auto restored = core::restore_backup_set(ModelKind::player, "Set");
+        const auto restored = core::restore_backup_set(world.library, {ModelKind::player, "Set"});
         ASSERT_FALSE(restored);
         EXPECT_NE(restored.messages().at(0).find("terror.mdl"), std::string::npos);
         fs::permissions(world.library_file("player/terror/Set/terror.mdl"), fs::perms::owner_read,
@@ -98,9 +98,9 @@ TEST(Faults, ARestoreOrInstallThatFailsLeavesTheGameUntouched) {
     }
     {
         FileSizeLimit limit(12);
-        EXPECT_FALSE(core::restore_backup_set(ModelKind::player, "Set"));
-        EXPECT_FALSE(core::restore_backup_set(ModelKind::weapon, "Set"));
-        EXPECT_FALSE(core::install_model(ModelKind::weapon, "ak47", "Set",
+        EXPECT_FALSE(core::restore_backup_set(world.library, {ModelKind::player, "Set"}));
+        EXPECT_FALSE(core::restore_backup_set(world.library, {ModelKind::weapon, "Set"}));
+        EXPECT_FALSE(core::install_model(world.library, {ModelKind::weapon, "ak47", "Set"},
                                          {"v_ak47.mdl", "v_ak47_r.mdl", "p_ak47.mdl"}));
     }
     EXPECT_EQ(world.snapshot(), before);
@@ -114,14 +114,14 @@ TEST(Faults, AProgramFolderThatCannotBeWrittenIsFoundAtStart) {
         const auto write =
             fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
         fs::permissions(world.program, write, fs::perm_options::remove);
-        const auto checked = core::check_program_folder();
+        const auto checked = core::check_program_folder(world.library);
         fs::permissions(world.program, fs::perms::owner_write, fs::perm_options::add);
         ASSERT_FALSE(checked);
         EXPECT_NE(checked.messages().at(0).find(world.program.string() + ", but it cannot write"),
                   std::string::npos);
     }
     EXPECT_EQ(world.snapshot(), before);
-    EXPECT_TRUE(core::check_program_folder());
+    EXPECT_TRUE(core::check_program_folder(world.library));
     EXPECT_EQ(world.snapshot(), before);
 }
 
@@ -140,7 +140,7 @@ TEST(Faults, OddFilesWhereAFileShouldBeAreNeitherReadNorWaitedFor) {
     fs::remove(world.program / "player.txt");
     ASSERT_EQ(mkfifo((world.program / "player.txt").c_str(), 0666), 0);
     for (const auto kind : {ModelKind::weapon, ModelKind::player}) {
-        const auto names = core::read_name_list(kind);
+        const auto names = core::read_name_list(world.library, kind);
         ASSERT_FALSE(names);
         EXPECT_NE(names.messages().at(0).find("is not an ordinary file"), std::string::npos);
     }
@@ -157,7 +157,7 @@ TEST(Faults, ALibraryTreeThatCannotBeFinishedIsNotStartedAndTheNextStartBuildsIt
     for (const auto* list : {"weapon.txt", "player.txt"})
         fs::copy_file(lists / list, world.program / list);
     const auto before = world.snapshot();
-    const auto made = core::create_library_tree();
+    const auto made = core::create_library_tree(world.library);
     ASSERT_FALSE(made);
     EXPECT_NE(made.messages().at(0).find("could not be created"), std::string::npos);
     EXPECT_EQ(world.snapshot(), before);

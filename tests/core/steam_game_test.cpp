@@ -1,5 +1,5 @@
 // The game found in Steam libraries when its registry entries are missing.
-#include "core/game_directory.h"
+#include "core/game/game_directory.h"
 #include "steam_layout.h"
 #include "test_world.h"
 

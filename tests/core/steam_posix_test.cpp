@@ -1,5 +1,5 @@
 // Where Steam lives on Linux: the folders of each kind of install, and Steam's links between them.
-#include "core/game_directory.h"
+#include "core/game/game_directory.h"
 #include "steam_layout.h"
 #include "test_world.h"
 

@@ -1,5 +1,5 @@
 // Where Steam lives on Windows: the user's SteamPath, then the machine's InstallPath.
-#include "core/game_directory.h"
+#include "core/game/game_directory.h"
 #include "steam_layout.h"
 #include "test_world.h"
 

@@ -1,7 +1,7 @@
 // The order in which the operations write, as the file system itself tells it.
-#include "core/backup_sets.h"
-#include "core/model_import.h"
-#include "core/name_lists.h"
+#include "core/changes/backup_sets.h"
+#include "core/changes/model_import.h"
+#include "core/library/name_lists.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -44,21 +44,21 @@ TEST(WriteOrder, EachOperationWritesItsFilesInItsOwnOrder) {
         inotify_add_watch(watches, (world.library_file("weapon/ak47/") / model).c_str(),
                           IN_MOVED_TO);
     }
-    ASSERT_TRUE(core::import_weapon_model({system_path(downloads), "v_ak47.mdl", "Gold"},
-                                          delivered_weapons(), world.settings));
+    ASSERT_TRUE(core::import_weapon_model(
+        world.library, {source_folder(downloads), "v_ak47.mdl", "Gold"}, delivered_weapons()));
     EXPECT_EQ(happened(), (Events{"v_ak47.mdl", "w_ak47.mdl", "p_ak47.mdl", "v_ak47_r.mdl"}));
-    ASSERT_TRUE(core::create_backup_set(ModelKind::weapon, "Set"));
+    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::weapon, "Set"}));
     EXPECT_EQ(happened(), (Events{"v_ak47.mdl", "v_ak47_r.mdl", "p_ak47.mdl", "w_ak47.mdl"}));
 
     // Type by type, the set folder is made and the game file read into it.
     Events expected;
-    for (const auto& type : *core::set_names(ModelKind::player)) {
+    for (const auto& type : *core::set_names(world.library, ModelKind::player)) {
         const bool fixed = type == "hostage" || type == "scientist";
         inotify_add_watch(watches, world.library_file("player/" + type).c_str(), IN_CREATE);
         inotify_add_watch(watches, world.game_file(fixed ? "" : "player/" + type).c_str(),
                           IN_ACCESS);
         expected.insert(expected.end(), {"Set", type + ".mdl"});
     }
-    ASSERT_TRUE(core::create_backup_set(ModelKind::player, "Set"));
+    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "Set"}));
     EXPECT_EQ(happened(), expected);
 }

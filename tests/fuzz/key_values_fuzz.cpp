@@ -1,7 +1,7 @@
 // KeyValues texts as anyone may have written them, read as such and as Steam's library list and
 // app manifest.
-#include "core/key_values.h"
-#include "core/steam_library.h"
+#include "core/game/key_values.h"
+#include "core/game/steam_library.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,7 @@
 #include "test_world.h"
 
-#include "core/game_directory.h"
-#include "core/library_tree.h"
-#include "platform/program_folder.h"
+#include "core/game/game_directory.h"
+#include "core/library/library_tree.h"
 
 #include <algorithm>
 #include <fstream>
@@ -26,6 +25,11 @@ void MemorySettings::write(const std::string& section, const std::string& key,
 std::string looked_up_game_directory() {
     const auto found = core::game_directory();
     return found ? found->text() : "<" + found.messages().at(0) + ">";
+}
+
+std::optional<core::SourceFolder> source_folder(const fs::path& path) {
+    auto folder = core::SourceFolder::at(system_path(path));
+    return folder ? std::optional(std::move(folder).value()) : std::nullopt;
 }
 
 void require(bool condition, const std::string& what) {
@@ -80,7 +84,6 @@ TestWorld::TestWorld()
     fs::create_directories(game);
     fs::copy_file(fs::path(TESSARY_DATA_DIR) / "weapon.txt", program / "weapon.txt");
     fs::copy_file(fs::path(TESSARY_DATA_DIR) / "player.txt", program / "player.txt");
-    platform::set_program_folder(system_path(program));
 }
 
 TestWorld::~TestWorld() {
@@ -131,7 +134,7 @@ void TestWorld::make_game() {
 }
 
 void TestWorld::make_library() {
-    const auto made = core::create_library_tree();
+    const auto made = core::create_library_tree(library);
     require(made.ok(), made.ok() ? "" : made.messages().front());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/settings.h"
+#include "core/library/library.h"
+#include "core/sources/source_folder.h"
 #include "platform/path.h"
 #include "test_platform.h"
 
@@ -9,8 +10,14 @@
 #include <string>
 #include <vector>
 
+// A path of the test's as Tessary holds it, in UTF-8.
+inline platform::Path system_path(const std::filesystem::path& path) {
+    const auto text = path.u8string();
+    return platform::Path(std::string(text.begin(), text.end()));
+}
+
 // A settings store of the test's own.
-class MemorySettings final : public core::Settings {
+class MemorySettings final : public platform::Settings {
 public:
     std::optional<std::string> read(const std::string& section,
                                     const std::string& key) const override;
@@ -35,6 +42,7 @@ public:
     std::filesystem::path game;    // the game directory
     TestRegistry registry;
     MemorySettings settings;
+    core::Library library{system_path(program), settings};
 
     // Files are written whole, with their folders; the content is read back whole.
     static void write(const std::filesystem::path& file, const std::string& content);
@@ -71,14 +79,12 @@ struct FullWorld : TestWorld {
     }
 };
 
-// A path of the test's as Tessary holds it, in UTF-8.
-inline platform::Path system_path(const std::filesystem::path& path) {
-    const auto text = path.u8string();
-    return platform::Path(std::string(text.begin(), text.end()));
-}
-
 // The game directory as the lookup finds it, or its message in angle brackets.
 std::string looked_up_game_directory();
+
+// The source folder at a path of the test's, as an import window finds it; nothing where there
+// is none.
+std::optional<core::SourceFolder> source_folder(const std::filesystem::path& path);
 
 // Stops the test, whatever framework runs it, when a step of its set-up fails.
 void require(bool condition, const std::string& what);

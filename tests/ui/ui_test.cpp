@@ -1,6 +1,6 @@
 // Tessary's windows, driven as a user drives them: menu commands, clicks and keys.
 #include "archive_writer.h"
-#include "ui/settings_store.h"
+#include "gui/settings_store.h"
 #include "ui/slide_window.h"
 #include "ui_world.h"
 
@@ -26,7 +26,7 @@ struct GameWorld : UiWorld {
         make_game();
         main_window = start();
         fs::create_directories(downloads);
-        ui::SettingsStore settings;
+        gui::SettingsStore settings;
         settings.write("lastpath", "playeri", downloads.string());
         settings.write("lastpath", "weaponi", downloads.string());
     }
@@ -169,6 +169,9 @@ private slots:
         save_screenshot(weapon, "import_weapon_archive");
         import_as(weapon, "v_ak47.mdl", "Silver");
         QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Silver imported"));
+        // The window opens next time where the last import came from, inside the archive too.
+        QCOMPARE(gui::SettingsStore().read("lastpath", "weaponi"),
+                 (world.downloads / "AK pack.zip" / "Pack").string());
         open_folder(weapon, "Down loads"); // up from inside the archive
         QCOMPARE(folders->currentItem()->text().trimmed(), QStringLiteral("Down loads"));
         QCOMPARE(world.messages,

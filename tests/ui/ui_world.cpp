@@ -1,9 +1,9 @@
 #include "ui_world.h"
 
 #include "app/startup.h"
+#include "gui/settings_store.h"
 #include "ui/child_window.h"
 #include "ui/message_box.h"
-#include "ui/settings_store.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,7 +13,7 @@
 #include <QPushButton>
 
 UiWorld::UiWorld() {
-    ui::SettingsStore::move_to((root / "settings").string());
+    gui::SettingsStore::move_to((root / "settings").string());
     ui::message_box::record_instead(&messages);
 }
 
@@ -27,7 +27,7 @@ UiWorld::~UiWorld() {
 }
 
 std::unique_ptr<app::MainWindow> UiWorld::start() {
-    return app::start_tessary();
+    return app::start_tessary(system_path(program));
 }
 
 QWidget* UiWorld::open(const app::MainWindow& main_window, const char* command,

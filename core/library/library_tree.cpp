@@ -1,0 +1,84 @@
+#include "core/library/library_tree.h"
+
+#include "core/library/file_steps.h"
+#include "core/library/name_lists.h"
+#include "platform/file_system.h"
+
+namespace core {
+
+namespace {
+
+constexpr char not_created[] =
+    " The model library was not created; mend the file and start Tessary again.";
+
+// A tree of empty folders left by a start that was killed while it made the library.
+Result<> remove_folder_tree(const Path& folder) {
+    for (const auto& entry : platform::list_folder(folder)) {
+        if (!entry.is_folder)
+            return fail(platform::native_path(folder / entry.name) +
+                        " is in the way of the new model library; move it away and start "
+                        "Tessary again.");
+        if (auto removed = remove_folder_tree(folder / entry.name); !removed)
+            return removed;
+    }
+    if (const auto removed = platform::remove_empty_folder(folder); !removed)
+        return fail(platform::native_path(folder) + " could not be removed: " + removed.why() +
+                    ".");
+    return {};
+}
+
+} // namespace
+
+Result<> create_library_tree(const Library& library) {
+    const auto names = library_names(library);
+    if (!names)
+        return fail(names.messages().front() + not_created);
+
+    const auto models = library.tree();
+    const auto staged = platform::staged_path(models);
+    if (platform::exists(staged)) {
+        if (auto removed = remove_folder_tree(staged); !removed)
+            return removed;
+    }
+
+    Undo undo;
+    std::vector<Path> folders{staged, staged / "player", staged / "weapon"};
+    for (const auto& weapon : names->weapons)
+        folders.push_back(staged / "weapon" / weapon);
+    for (const auto& type : names->player_types)
+        folders.push_back(staged / "player" / type);
+    for (const auto& folder : folders) {
+        if (auto made = make_folder(folder, undo); !made)
+            return made;
+    }
+    if (const auto renamed = platform::rename_file(staged, models); !renamed)
+        return fail("The model library could not be put in place as " +
+                    platform::native_path(models) + ": " + renamed.why() + ".");
+    undo.keep();
+    return {};
+}
+
+Result<> check_program_folder(const Library& library) {
+    const auto& folder = library.program_folder();
+    const auto probe = platform::staged_path(folder / "write-test");
+    (void)platform::remove_empty_folder(probe); // left by a start that was killed
+    const auto made = platform::create_folder(probe);
+    if (!made)
+        return fail("Tessary keeps its model library in the folder it is started from, " +
+                    platform::native_path(folder) + ", but it cannot write there (" + made.why() +
+                    "). Move the Tessary folder to a place of your own, such as your Documents "
+                    "folder, and start it from there.");
+    (void)platform::remove_empty_folder(probe);
+    return {};
+}
+
+Result<> start_up(const Library& library) {
+    auto& settings = library.settings();
+    if (settings.read("settings", "install path").value_or("").empty())
+        settings.write("settings", "install path", library.program_folder().text());
+    if (platform::exists(library.tree()))
+        return {};
+    return create_library_tree(library);
+}
+
+} // namespace core

@@ -1,0 +1,44 @@
+#include "core/library/set_lists.h"
+
+#include "platform/file_system.h"
+
+#include <limits>
+
+namespace core {
+
+namespace {
+
+// A list of a million sets is still far smaller.
+constexpr std::size_t largest_set_list = 64 * 1024 * 1024;
+
+Result<std::string> read_list(const Path& list) {
+    if (!platform::exists(list))
+        return std::string();
+    auto text = platform::read_file(list, largest_set_list);
+    if (!text)
+        return fail(platform::native_path(list) + " could not be read: " + text.why() + ".");
+    return text;
+}
+
+} // namespace
+
+Result<Names> read_set_names(const Library& library, ModelKind kind) {
+    const auto text = read_list(library.program_file(facts(kind).set_list));
+    if (!text)
+        return text.failure();
+    return platform::split_lines(*text, std::numeric_limits<std::size_t>::max());
+}
+
+Result<> append_set_name(const Library& library, const BackupSet& set) {
+    const auto& set_name = set.name;
+    const auto list = library.program_file(facts(set.kind).set_list);
+    auto text = read_list(list);
+    if (!text)
+        return text.failure();
+    if (const auto written = platform::write_file(list, *text + set_name + "\r\n"); !written)
+        return fail("The name \"" + set_name + "\" could not be added to " +
+                    platform::native_path(list) + ": " + written.why() + ".");
+    return {};
+}
+
+} // namespace core

@@ -1,0 +1,56 @@
+#include "core/programs/preview.h"
+
+#include "core/sources/extracted_files.h"
+#include "platform/console.h"
+#include "platform/file_system.h"
+#include "platform/process.h"
+
+namespace core {
+
+namespace {
+
+Result<> run_viewer(const Library& library, const Path& model) {
+    const auto viewer = library.program_file("mdl.exe");
+    if (!platform::is_ordinary_file(viewer))
+        return fail("The model viewer " + platform::native_path(viewer) +
+                    " is missing, so Tessary cannot show the model. Unpack Tessary again to get "
+                    "it back.");
+    // The model's path is quoted so that it reaches the viewer as one argument, blanks and all;
+    // the viewer's own path is found in the command line however many blanks it holds.
+    platform::run_and_wait(platform::native_path(viewer) + " \"" + platform::native_path(model) +
+                           '"');
+    return {};
+}
+
+} // namespace
+
+Result<> preview_source_file(const Library& library, const std::optional<SourceFolder>& folder,
+                             const std::string& picked_file) {
+    if (picked_file.empty() || !folder)
+        return fail("No file selected.");
+    const auto files = ExtractedFiles::open(library, *folder, {picked_file});
+    if (!files)
+        return files.failure();
+    return run_viewer(library, files->folder() / picked_file);
+}
+
+Result<> preview_library_model(const Library& library, const LibraryModel& model) {
+    if (model.name.empty())
+        return fail(facts(model.kind).nothing_to_preview);
+    for (const auto& file : previewed_files(model.kind, model.type)) {
+        const auto path = library.file(model, file);
+        if (facts(model.kind).model_holds_every_file || platform::is_ordinary_file(path))
+            return run_viewer(library, path);
+    }
+    return {};
+}
+
+Result<bool> hold_console() {
+    return platform::set_up_console();
+}
+
+void release_console() {
+    platform::release_console();
+}
+
+} // namespace core

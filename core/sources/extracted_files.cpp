@@ -1,0 +1,82 @@
+#include "core/sources/extracted_files.h"
+
+#include "archive/archive_file.h"
+#include "core/library/file_steps.h"
+#include "model/companions.h"
+#include "platform/file_system.h"
+#include "platform/names.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace core {
+
+namespace {
+
+// The hidden folder beside the library into which files are taken out of archives.
+Path extraction_folder(const Library& library) {
+    return platform::staged_path(library.program_file("extracted"));
+}
+
+// Removes a folder of files, as an extraction leaves it; false when something stays.
+bool remove_files_and_folder(const Path& folder) {
+    for (const auto& entry : platform::list_folder(folder)) {
+        if (!entry.is_folder)
+            (void)platform::delete_file(folder / entry.name);
+    }
+    return platform::remove_empty_folder(folder).ok() || !platform::exists(folder);
+}
+
+// The file is one of the model files, or is named as a companion of one.
+bool belongs_to(std::string_view file, const std::vector<std::string>& model_files) {
+    const auto owners = {std::string(file), model::texture_file_owner(file),
+                         model::group_file_owner(file)};
+    return std::any_of(model_files.begin(), model_files.end(), [&](const std::string& model) {
+        return std::any_of(owners.begin(), owners.end(), [&](const std::string& owner) {
+            return platform::same_name(owner, model);
+        });
+    });
+}
+
+} // namespace
+
+Result<ExtractedFiles> ExtractedFiles::open(const Library& library, const SourceFolder& folder,
+                                            const std::vector<std::string>& model_files) {
+    const auto& source = folder.in_archive();
+    if (!source)
+        return ExtractedFiles(folder.path(), false, {});
+    const auto listing = archive::list(source->archive);
+    std::vector<archive::Entry> chosen;
+    for (const auto* file : listing->files_in(source->inner)) {
+        if (belongs_to(file->name(), model_files))
+            chosen.push_back(*file);
+    }
+    if (chosen.empty() && !listing.messages().empty())
+        return listing.failure(); // the archive could not be read
+    const auto extracted = extraction_folder(library);
+    if (platform::exists(extracted) && !remove_files_and_folder(extracted))
+        return fail("The folder " + platform::native_path(extracted) +
+                    ", into which Tessary takes files out of archives, could not be cleared.");
+    Undo undo;
+    if (auto made = make_folder(extracted, undo); !made)
+        return made.failure();
+    auto files = archive::extract(source->archive, chosen, extracted);
+    if (!files)
+        return files.failure();
+    undo.keep();
+    return ExtractedFiles(extracted, true, std::move(*files));
+}
+
+ExtractedFiles::ExtractedFiles(ExtractedFiles&& other) noexcept
+    : folder_(std::move(other.folder_)), extracted_(std::exchange(other.extracted_, false)),
+      files_(std::move(other.files_)) {}
+
+ExtractedFiles::~ExtractedFiles() {
+    if (!extracted_)
+        return;
+    for (const auto& file : files_)
+        (void)platform::delete_file(file);
+    (void)platform::remove_empty_folder(folder_);
+}
+
+} // namespace core
