@@ -66,4 +66,12 @@ std::string group_file_owner(std::string_view file_name) {
     return stem.substr(0, stem.size() - 2) + std::string(extension);
 }
 
+bool may_be_companion(std::string_view file_name, std::string_view model_file_name) {
+    const auto owned_by_model = [&](const std::string& owner) {
+        return !owner.empty() && platform::same_name(owner, model_file_name);
+    };
+    return owned_by_model(texture_file_owner(file_name)) ||
+           owned_by_model(group_file_owner(file_name));
+}
+
 } // namespace model

@@ -36,4 +36,9 @@ std::string texture_file_owner(std::string_view file_name);
 // the group file's name or path; empty for a name without the two digits.
 std::string group_file_owner(std::string_view file_name);
 
+// The file's name is one that a companion of the model may have, without regard to case: the
+// model's texture file or one of its group files ("gignT.mdl", "gignt.mdl", "gign01.mdl" for
+// "gign.mdl"). Names alone tell: the model's header says which of them it needs.
+bool may_be_companion(std::string_view file_name, std::string_view model_file_name);
+
 } // namespace model

@@ -7,14 +7,26 @@
 #include <cstring>
 #include <span>
 #include <string>
+#include <type_traits>
 
 namespace model {
 
-// Why a file is refused, on its way up to read_model(), which alone catches it: the checks sit
-// deep in nested records, and a refusal ends the whole read.
+// Why a file is refused, on its way up to read_refusing(): the checks sit deep in nested records,
+// and a refusal ends the whole read.
 struct Refusal {
     std::string reason;
 };
+
+// The outcome of a read that refuses its file by throwing a Refusal: its value, or the refusal's
+// reason. This is the one place that catches a Refusal.
+template <typename Read>
+auto read_refusing(Read&& read) -> platform::Result<std::invoke_result_t<Read>> {
+    try {
+        return read();
+    } catch (const Refusal& refusal) {
+        return platform::fail(refusal.reason);
+    }
+}
 
 // A count of records of one size and where they start, all checked against the file.
 struct Table {

@@ -5,7 +5,7 @@ namespace model {
 
 platform::Result<GroupFile> read_group_file(std::span<const std::uint8_t> bytes,
                                             std::string_view file_name) {
-    try {
+    return read_refusing([&] {
         const FileBytes file(bytes, "the file", layout::group_header::size);
         check_file_header(file, FileKind::group);
         GroupFile group{group_file_owner(file_name)};
@@ -13,9 +13,7 @@ platform::Result<GroupFile> read_group_file(std::span<const std::uint8_t> bytes,
         if (group.model.empty())
             group.model = group_file_owner(file.text(layout::header::name, layout::name_size));
         return group;
-    } catch (const Refusal& refusal) {
-        return platform::fail(refusal.reason);
-    }
+    });
 }
 
 } // namespace model

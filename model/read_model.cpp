@@ -87,8 +87,9 @@ std::unique_ptr<StudioModel::Data> read_data(std::span<const std::uint8_t> main_
     check_attachments(file, attachments, bones.count);
 
     // Without textures of its own, a model takes them and its skins from its texture file.
-    TextureSet textures = file.i32(header::textures.count) == 0 ? read_texture_file(sibling, stem)
-                                                                : read_textures(file);
+    const auto needs = companion_needs(file.bytes());
+    TextureSet textures =
+        needs && needs->texture_file ? read_texture_file(sibling, stem) : read_textures(file);
     data->textures = std::move(textures.textures);
     data->skin_references = textures.skin_references;
     data->skin_families = textures.skin_families;
@@ -108,11 +109,7 @@ std::unique_ptr<StudioModel::Data> read_data(std::span<const std::uint8_t> main_
 
 platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file,
                                          const SiblingReader& sibling, std::string_view file_name) {
-    try {
-        return StudioModel(read_data(main_file, sibling, file_name));
-    } catch (const Refusal& refusal) {
-        return platform::fail(refusal.reason);
-    }
+    return read_refusing([&] { return StudioModel(read_data(main_file, sibling, file_name)); });
 }
 
 } // namespace model

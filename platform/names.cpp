@@ -6,41 +6,13 @@
 
 namespace platform {
 
-namespace {
-
-void append_utf8(std::string& text, char32_t c) {
-    if (c < 0x80) {
-        text += static_cast<char>(c);
-    } else if (c < 0x800) {
-        text += static_cast<char>(0xC0 | (c >> 6));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        text += static_cast<char>(0xE0 | (c >> 12));
-        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (c >> 18));
-        text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-} // namespace
-
 std::string folded_name(std::string_view name) {
     std::string folded;
     folded.reserve(name.size());
     for (std::size_t at = 0; at < name.size();) {
-        const auto byte = static_cast<unsigned char>(name[at]);
-        if (byte < 0x80) {
-            folded += byte >= 'a' && byte <= 'z' ? static_cast<char>(byte - 'a' + 'A') : name[at];
-            ++at;
-            continue;
-        }
         char32_t code_point = 0;
         if (decode_utf8(name, at, code_point))
-            append_utf8(folded, capital(code_point));
+            append_utf8(folded, folded_letter(code_point));
         else
             folded += name[at++]; // not UTF-8: the byte stands for itself
     }
@@ -49,6 +21,12 @@ std::string folded_name(std::string_view name) {
 
 bool same_name(std::string_view a, std::string_view b) {
     return a == b || folded_name(a) == folded_name(b);
+}
+
+char32_t folded_letter(char32_t code_point) {
+    if (code_point < 0x80)
+        return code_point >= 'a' && code_point <= 'z' ? code_point - 'a' + 'A' : code_point;
+    return capital(code_point);
 }
 
 std::vector<std::size_t> listing_order(const std::vector<std::string_view>& names) {

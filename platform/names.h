@@ -18,7 +18,10 @@ bool same_name(std::string_view a, std::string_view b);
 // case by the names themselves. Gives the positions of the names in that order.
 std::vector<std::size_t> listing_order(const std::vector<std::string_view>& names);
 
-// The capital of a letter, or the code point itself.
+// The code point as names compare: the capital of a letter, else the code point itself.
+char32_t folded_letter(char32_t code_point);
+
+// The capital of a letter, or the code point itself, as the system's table has it.
 char32_t capital(char32_t code_point);
 
 } // namespace platform

@@ -46,9 +46,7 @@ int hex_value(char c) {
 
 // Key and value names compare as file names do, one UTF-16 unit at a time.
 char16_t fold_case(char16_t u) {
-    if (u < 0x80)
-        return u >= u'a' && u <= u'z' ? static_cast<char16_t>(u - 0x20) : u;
-    return static_cast<char16_t>(capital(u));
+    return static_cast<char16_t>(folded_letter(u));
 }
 
 // Hands out lines without their line end and without copying; positions can be saved so a value
@@ -297,24 +295,6 @@ bool equal_folded(std::u16string_view name, std::u16string_view folded) {
     return true;
 }
 
-void append_utf8(char32_t cp, std::vector<unsigned char>& out) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<unsigned char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<unsigned char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<unsigned char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<unsigned char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<unsigned char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<unsigned char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<unsigned char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<unsigned char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<unsigned char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<unsigned char>(0x80 | (cp & 0x3F)));
-    }
-}
-
 bool is_high_surrogate(char16_t u) {
     return u >= 0xD800 && u <= 0xDBFF;
 }
@@ -325,22 +305,22 @@ bool is_low_surrogate(char16_t u) {
 // What the ANSI registry API would hand out: NUL units stay single 0 bytes, lone surrogates
 // have no 8-bit form and become '?'.
 std::vector<unsigned char> utf16_to_utf8(std::u16string_view units) {
-    std::vector<unsigned char> out;
+    std::string out;
     out.reserve(units.size());
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t u = units[i];
         if (is_high_surrogate(u) && i + 1 < units.size() && is_low_surrogate(units[i + 1])) {
             const char32_t cp = 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) +
                                 (static_cast<char32_t>(units[i + 1]) - 0xDC00);
-            append_utf8(cp, out);
+            append_utf8(out, cp);
             ++i;
         } else if (is_high_surrogate(u) || is_low_surrogate(u)) {
             out.push_back('?');
         } else {
-            append_utf8(u, out);
+            append_utf8(out, u);
         }
     }
-    return out;
+    return {out.begin(), out.end()};
 }
 
 bool is_string_type(std::uint32_t type) {

@@ -18,13 +18,12 @@ constexpr int from_pixels(int pixels) {
     return pixels * per_pixel;
 }
 
-// Places a control at its left, top, width and height in twips.
 void place(QWidget* control, int left, int top, int width, int height);
 
-// Gives a window a fixed client area of the given size in twips.
+// A fixed client area: the windows of the layouts do not resize.
 void set_client_size(QWidget* window, int width, int height);
 
-// Sets the order in which Tab moves through the controls.
+// Tab moves through the controls in the order given.
 void set_tab_order(const QList<QWidget*>& controls);
 
 } // namespace ui::twips

@@ -7,10 +7,10 @@
 // makes is listed for undoing.
 namespace core {
 
-// Creates one folder level.
+// One folder level, whose parent exists.
 Result<> make_folder(const Path& folder, Undo& undo);
 
-// Copies a file whole to a name that must not exist yet.
+// A new file, a whole copy of another, under a name that must not exist yet.
 Result<> copy_whole_file(const Path& from, const Path& to, Undo& undo);
 
 } // namespace core

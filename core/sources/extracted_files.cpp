@@ -29,12 +29,8 @@ bool remove_files_and_folder(const Path& folder) {
 
 // The file is one of the model files, or is named as a companion of one.
 bool belongs_to(std::string_view file, const std::vector<std::string>& model_files) {
-    const auto owners = {std::string(file), model::texture_file_owner(file),
-                         model::group_file_owner(file)};
     return std::any_of(model_files.begin(), model_files.end(), [&](const std::string& model) {
-        return std::any_of(owners.begin(), owners.end(), [&](const std::string& owner) {
-            return platform::same_name(owner, model);
-        });
+        return platform::same_name(file, model) || model::may_be_companion(file, model);
     });
 }
 
