@@ -1,7 +1,7 @@
 #include "app/about_window.h"
 
 #include "app/app_icon.h"
-#include "core/programs/system_info.h"
+#include "core/program/system_info.h"
 #include "gui/application.h"
 #include "gui/controls.h"
 #include "ui/message_box.h"

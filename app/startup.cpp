@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "core/library/library_tree.h"
+#include "core/program/start_up.h"
 #include "ui/message_box.h"
 
 #include <QApplication>

@@ -110,11 +110,15 @@ Result<> write_new_file(const Path& path, const Pieces& pieces) {
     });
 }
 
+Result<> stage_content(const Path& target, std::string_view content) {
+    return detail::stage_written(target,
+                                 [content](const detail::Write& write) { return write(content); });
+}
+
 Result<> write_file(const Path& path, std::string_view content) {
-    if (auto writable = detail::check_writable(path); !writable)
+    if (auto writable = check_writable(path); !writable)
         return writable;
-    auto staged = detail::stage_written(
-        path, [content](const detail::Write& write) { return write(content); });
+    auto staged = stage_content(path, content);
     if (!staged)
         return staged;
     return placed_or_discarded(path, put_staged_in_place(path));

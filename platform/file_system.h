@@ -55,13 +55,22 @@ Result<> create_folder(const Path& path);
 // Removes a folder that is empty.
 Result<> remove_empty_folder(const Path& path);
 
+// Removes a folder of Tessary's own making with everything in it, as a killed run may have left
+// it. A link is never followed: one in the folder is removed as a link, and where the folder
+// itself is a link, only the link goes. Nothing there is done already.
+Result<> remove_own_folder(const Path& folder);
+
+// Makes the folder's entries as they stand now, the names put in place by renames among them,
+// survive a power cut. A file's content is flushed before it takes its name; see write_new_file.
+Result<> flush_folder(const Path& folder);
+
 // Hands out a file's content piece by piece: an empty piece at its end, or a failure that says why
 // the content cannot be had. A piece stays valid until the next is asked for.
 using Pieces = std::function<Result<std::string_view>()>;
 
 // Writes a new file of what pieces hands out, under a name that must not exist yet. Like a copy,
-// it is staged beside its target first; content that fails part-way leaves nothing behind, and
-// the failure is the one pieces gave.
+// it is staged beside its target first and flushed to disk before it takes its name; content that
+// fails part-way leaves nothing behind, and the failure is the one pieces gave.
 Result<> write_new_file(const Path& path, const Pieces& pieces);
 
 // Copies a file whole to a name that must not exist yet. The copy is staged beside the target
@@ -73,9 +82,16 @@ Result<> copy_file(const Path& from, const Path& to);
 // so that it can take the target's place by a rename.
 Path staged_path(const Path& target);
 
-// A copy staged beside its target, under a hidden name, ready to take the target's place: a
-// stale one left by a killed run is removed first. A copy that fails leaves nothing staged.
+// A copy staged beside its target, under a hidden name, ready to take the target's place, its
+// content flushed to disk: a stale one left by a killed run is removed first. A copy that fails
+// leaves nothing staged.
 Result<> stage_copy(const Path& from, const Path& target);
+
+// New content staged beside its target, as stage_copy() stages a copy.
+Result<> stage_content(const Path& target, std::string_view content);
+
+// Refuses a file that may not be written to, such as a read-only one; a missing file may be made.
+Result<> check_writable(const Path& path);
 
 // Puts the staged copy in place of the target in one step, so that the target is at every moment
 // either the old file or the new one, whole. A read-only target is replaced all the same.
@@ -88,9 +104,10 @@ void discard_staged(const Path& target);
 // that it can come back if the change it is part of fails as a whole.
 Path kept_path(const Path& target);
 
-// Keeps the target under its kept name, where a kept file left by a killed run is replaced. Where
-// the file system allows, the target keeps its own name too until the new file takes it, so that
-// it is never missing; a target that cannot be renamed (held by a running game) fails here.
+// Keeps the target under its kept name, which must be free: a kept file is never replaced, as it
+// may be the only copy of what a game file held. Where the file system allows, the target keeps
+// its own name too until the new file takes it, so that it is never missing; a target that cannot
+// be renamed (held by a running game) fails here.
 Result<> set_aside(const Path& target);
 
 // Puts the kept file back under the target's name, in place of whatever stands there now.
@@ -103,6 +120,9 @@ Result<> delete_file(const Path& path);
 
 // Renames a file or folder within its file system; the new name must not exist.
 Result<> rename_file(const Path& from, const Path& to);
+
+// Appends text to the end of an existing file and flushes it to disk before it returns.
+Result<> append_to_file(const Path& path, std::string_view text);
 
 // Opens a file for reading and closes it again: an error when it cannot be read.
 Result<> check_readable(const Path& path);

@@ -22,9 +22,6 @@ using Write = std::function<std::error_code(std::string_view bytes)>;
 Result<> stage_written(const Path& target,
                        const std::function<std::error_code(const Write& write)>& fill);
 
-// Refuses a file that may not be written to, such as a read-only one.
-Result<> check_writable(const Path& path);
-
 // Puts the staged copy in place under the target's name, which must not exist yet.
 Result<> put_staged_as_new(const Path& target);
 

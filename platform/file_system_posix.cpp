@@ -193,6 +193,10 @@ template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) 
     if (out.get() < 0)
         return last_errno();
     auto error = fill(out.get());
+    // The content reaches the disk before the staged file can take the target's name, so that a
+    // power cut never leaves an empty or cut-off file under it.
+    if (!error && ::fdatasync(out.get()) != 0)
+        error = last_errno();
     if (::close(out.release()) != 0 && !error)
         error = last_errno();
     if (error)
@@ -321,17 +325,12 @@ void discard_staged(const Path& target) {
 Result<> set_aside(const Path& target) {
     const auto native = native_path(target);
     const auto kept = native_kept_path(target);
-    bool linked = ::link(native.c_str(), kept.c_str()) == 0;
-    if (!linked && errno == EEXIST) { // left by a run that was killed
-        ::unlink(kept.c_str());
-        linked = ::link(native.c_str(), kept.c_str()) == 0;
-    }
-    if (linked)
+    if (::link(native.c_str(), kept.c_str()) == 0)
         return {};
     // A file system without hard links, or a file that may not have another: it moves aside.
     if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK)
         return fail(last_errno());
-    return checked(::rename(native.c_str(), kept.c_str()) == 0);
+    return detail::outcome(rename_native(native, kept));
 }
 
 Result<> put_back(const Path& target) {
@@ -355,13 +354,94 @@ Result<> rename_file(const Path& from, const Path& to) {
     return detail::outcome(rename_native(native_path(from), native_path(to)));
 }
 
+Result<> append_to_file(const Path& path, std::string_view text) {
+    Fd file(::open(native_path(path).c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW));
+    if (file.get() < 0)
+        return fail(last_errno());
+    if (auto error = write_all(file.get(), text))
+        return fail(error);
+    return checked(::fdatasync(file.get()) == 0);
+}
+
+Result<> flush_folder(const Path& folder) {
+    const Fd dir(::open(native_path(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0)
+        return fail(last_errno());
+    return checked(::fsync(dir.get()) == 0);
+}
+
+Result<> remove_own_folder(const Path& folder) {
+    const auto native = native_path(folder);
+    struct stat info;
+    if (::lstat(native.c_str(), &info) != 0)
+        return errno == ENOENT ? Result<>() : fail(last_errno());
+    if (!S_ISDIR(info.st_mode))
+        return checked(::unlink(native.c_str()) == 0); // a link (or a file) in the folder's place
+    // Depth first without recursion: each folder open while its entries go, then removed from
+    // the one above it. Every name is looked at without following it.
+    struct Open {
+        Dir dir;
+        std::string name; // in the folder above; empty for the folder itself
+    };
+    std::vector<Open> open;
+    const int top = ::open(native.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (top < 0)
+        return fail(last_errno());
+    open.push_back({Dir(::fdopendir(top)), {}});
+    if (!open.back().dir) {
+        ::close(top);
+        return fail(last_errno());
+    }
+    while (!open.empty()) {
+        DIR* dir = open.back().dir.get();
+        const int at = dirfd(dir);
+        errno = 0;
+        const dirent* entry = readdir(dir);
+        if (!entry) {
+            if (errno != 0)
+                return fail(last_errno());
+            const std::string name = std::move(open.back().name);
+            open.pop_back();
+            if (open.empty())
+                return checked(::rmdir(native.c_str()) == 0);
+            if (::unlinkat(dirfd(open.back().dir.get()), name.c_str(), AT_REMOVEDIR) != 0)
+                return fail(last_errno());
+            continue;
+        }
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        if (::fstatat(at, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return fail(last_errno());
+        if (!S_ISDIR(info.st_mode)) {
+            if (::unlinkat(at, entry->d_name, 0) != 0)
+                return fail(last_errno());
+            continue;
+        }
+        constexpr std::size_t deepest = 64; // far deeper than anything Tessary makes
+        if (open.size() >= deepest)
+            return fail(std::make_error_code(std::errc::too_many_links));
+        const int inner =
+            ::openat(at, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (inner < 0)
+            return fail(last_errno());
+        Dir opened(::fdopendir(inner));
+        if (!opened) {
+            ::close(inner);
+            return fail(last_errno());
+        }
+        open.push_back({std::move(opened), std::string(name)});
+    }
+    return {};
+}
+
 Result<> check_readable(const Path& path) {
     Fd file(-1);
     struct stat info;
     return detail::outcome(open_ordinary_file(path, file, info));
 }
 
-Result<> detail::check_writable(const Path& path) {
+Result<> check_writable(const Path& path) {
     const auto native = native_path(path);
     return checked(::access(native.c_str(), F_OK) != 0 ||
                    ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) == 0);

@@ -114,6 +114,10 @@ template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) 
     if (!out.valid())
         return last_error();
     auto error = fill(out.get());
+    // The content reaches the disk before the staged file can take the target's name, so that a
+    // power cut never leaves an empty or cut-off file under it.
+    if (!error && !FlushFileBuffers(out.get()))
+        error = last_error();
     if (!CloseHandle(out.release()) && !error)
         error = last_error();
     if (error)
@@ -248,7 +252,7 @@ Result<> detail::put_staged_as_new(const Path& target) {
     const std::wstring staged = wide_path(staged_path(target));
     if (auto unhidden = unhide_staged(staged); !unhidden)
         return unhidden;
-    return checked(MoveFileExW(staged.c_str(), wide_path(target).c_str(), 0));
+    return checked(MoveFileExW(staged.c_str(), wide_path(target).c_str(), MOVEFILE_WRITE_THROUGH));
 }
 
 Result<> put_staged_in_place(const Path& target) {
@@ -260,7 +264,8 @@ Result<> put_staged_in_place(const Path& target) {
     const DWORD attributes = GetFileAttributesW(wide_target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         SetFileAttributesW(wide_target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    return checked(MoveFileExW(staged.c_str(), wide_target.c_str(), MOVEFILE_REPLACE_EXISTING));
+    return checked(MoveFileExW(staged.c_str(), wide_target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
 }
 
 void discard_staged(const Path& target) {
@@ -269,14 +274,13 @@ void discard_staged(const Path& target) {
 
 // A file held open by a running game cannot be renamed: the change fails before it begins.
 Result<> set_aside(const Path& target) {
-    const std::wstring kept = wide_path(kept_path(target));
-    remove_own_file(kept); // left by a run that was killed
-    return checked(MoveFileExW(wide_path(target).c_str(), kept.c_str(), 0));
+    return checked(MoveFileExW(wide_path(target).c_str(), wide_path(kept_path(target)).c_str(),
+                               MOVEFILE_WRITE_THROUGH));
 }
 
 Result<> put_back(const Path& target) {
     return checked(MoveFileExW(wide_path(kept_path(target)).c_str(), wide_path(target).c_str(),
-                               MOVEFILE_REPLACE_EXISTING));
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
 }
 
 void discard_kept(const Path& target) {
@@ -288,7 +292,82 @@ Result<> delete_file(const Path& path) {
 }
 
 Result<> rename_file(const Path& from, const Path& to) {
-    return checked(MoveFileExW(wide_path(from).c_str(), wide_path(to).c_str(), 0));
+    return checked(
+        MoveFileExW(wide_path(from).c_str(), wide_path(to).c_str(), MOVEFILE_WRITE_THROUGH));
+}
+
+Result<> append_to_file(const Path& path, std::string_view text) {
+    Handle file(CreateFileW(wide_path(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return fail(last_error());
+    if (auto error = write_all(file.get(), text.data(), text.size()))
+        return fail(error);
+    return checked(FlushFileBuffers(file.get()));
+}
+
+// Renames are written through to the disk as they are made: a folder has nothing left to flush.
+Result<> flush_folder(const Path&) {
+    return {};
+}
+
+Result<> remove_own_folder(const Path& folder) {
+    const std::wstring top = wide_path(folder);
+    const DWORD attributes = GetFileAttributesW(top.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND
+                   ? Result<>()
+                   : fail(last_error());
+    // A junction or a link to a folder in the folder's place: only the link goes.
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return checked(attributes & FILE_ATTRIBUTE_DIRECTORY ? RemoveDirectoryW(top.c_str())
+                                                             : DeleteFileW(top.c_str()));
+    // Depth first without recursion: a folder's entries go before the folder, and a link among
+    // them, to a folder or a file, is removed as a link.
+    struct Pending {
+        std::wstring path;
+        bool emptied;
+    };
+    std::vector<Pending> pending{{top, false}};
+    constexpr std::size_t deepest = 64; // far deeper than anything Tessary makes
+    while (!pending.empty()) {
+        if (pending.back().emptied) {
+            if (!RemoveDirectoryW(pending.back().path.c_str()))
+                return fail(last_error());
+            pending.pop_back();
+            continue;
+        }
+        pending.back().emptied = true;
+        const std::wstring at = pending.back().path;
+        WIN32_FIND_DATAW found{};
+        const HANDLE search = FindFirstFileExW((at + L"\\*").c_str(), FindExInfoBasic, &found,
+                                               FindExSearchNameMatch, nullptr, 0);
+        if (search == INVALID_HANDLE_VALUE)
+            continue;
+        do {
+            const std::wstring_view name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring path = at + L'\\' + std::wstring(name);
+            const DWORD kind = found.dwFileAttributes;
+            if ((kind & FILE_ATTRIBUTE_DIRECTORY) && !(kind & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                if (pending.size() >= deepest) {
+                    FindClose(search);
+                    return fail(std::make_error_code(std::errc::too_many_links));
+                }
+                pending.push_back({path, false});
+                continue;
+            }
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (!(kind & FILE_ATTRIBUTE_DIRECTORY ? RemoveDirectoryW(path.c_str())
+                                                  : DeleteFileW(path.c_str()))) {
+                FindClose(search);
+                return fail(last_error());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    return {};
 }
 
 Result<> check_readable(const Path& path) {
@@ -296,7 +375,7 @@ Result<> check_readable(const Path& path) {
     return detail::outcome(open_ordinary_file(path, file));
 }
 
-Result<> detail::check_writable(const Path& path) {
+Result<> check_writable(const Path& path) {
     const DWORD attributes = attributes_of(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return fail(std::error_code(ERROR_ACCESS_DENIED, std::system_category()));

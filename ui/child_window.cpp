@@ -1,6 +1,6 @@
 #include "ui/child_window.h"
 
-#include "core/programs/preview.h"
+#include "core/program/preview.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
 

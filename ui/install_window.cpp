@@ -1,7 +1,7 @@
 #include "ui/install_window.h"
 
 #include "core/changes/model_install.h"
-#include "core/programs/preview.h"
+#include "core/program/preview.h"
 #include "gui/controls.h"
 #include "gui/text.h"
 #include "ui/message_box.h"

@@ -1,6 +1,6 @@
 #include "ui/source_browser.h"
 
-#include "core/programs/preview.h"
+#include "core/program/preview.h"
 #include "core/sources/source_folders.h"
 #include "gui/controls.h"
 #include "gui/text.h"

@@ -1,10 +1,10 @@
 #include "core/changes/backup_sets.h"
 
+#include "core/changes/change_set.h"
 #include "core/changes/companions.h"
 #include "core/changes/game_files.h"
 #include "core/game/game_directory.h"
 #include "core/game/game_tree.h"
-#include "core/library/file_steps.h"
 #include "core/library/folder_names.h"
 #include "core/library/name_lists.h"
 #include "core/library/set_lists.h"
@@ -67,29 +67,34 @@ Result<> check_game(ModelKind kind, const Names& types, const Path& game_directo
 }
 
 // A set folder, unless an earlier backup or import left it empty, when it is used as it is.
-Result<> make_set_folder(const Library& library, const LibraryModel& set_model, Undo& undo) {
+void make_set_folder(ChangeSet& changes, const Library& library, const LibraryModel& set_model) {
     const auto folder = library.folder(set_model);
-    if (platform::exists(folder))
-        return {};
-    return make_folder(folder, undo);
+    if (!platform::exists(folder))
+        changes.make_folder(folder);
 }
 
 // Copies a game file into its set folder, and each companion it names that the game has.
-Result<> copy_into_set(const Library& library, const LibraryModel& set_model,
-                       const std::string& file, const Path& game_directory, Undo& undo) {
+void copy_into_set(ChangeSet& changes, const Library& library, const LibraryModel& set_model,
+                   const std::string& file, const Path& game_directory) {
     const auto game = game_file(game_directory, set_model.kind, set_model.type, file);
-    if (auto copied = copy_whole_file(game, library.file(set_model, file), undo); !copied)
-        return copied;
+    changes.copy_file(game, library.file(set_model, file));
     for (const auto& companion : companions_of(game, file)) {
         const auto game_companion =
             game_file(game_directory, set_model.kind, set_model.type, companion.file);
-        if (!platform::is_ordinary_file(game_companion))
-            continue;
-        if (auto copied =
-                copy_whole_file(game_companion, library.file(set_model, companion.file), undo);
-            !copied)
-            return copied;
+        if (platform::is_ordinary_file(game_companion))
+            changes.copy_file(game_companion, library.file(set_model, companion.file));
     }
+}
+
+// The set list with the set's name at its end takes its place once the set is made.
+Result<> add_set_name(ChangeSet& changes, const Library& library, const BackupSet& set) {
+    auto list = list_with_set_name(library, set);
+    if (!list)
+        return list.failure();
+    const auto file = library.program_file(facts(set.kind).set_list);
+    changes.rewrite_file(file, std::move(*list),
+                         "The name \"" + set.name + "\" could not be added to " +
+                             platform::native_path(file));
     return {};
 }
 
@@ -110,35 +115,27 @@ Result<> create_backup_set(const Library& library, const BackupSet& set) {
     if (auto checked = check_game(kind, *types, *game_directory); !checked)
         return checked;
 
-    Undo undo;
+    ChangeSet changes;
     // The weapon backup makes all its set folders before it copies a file; the player backup goes
     // type by type: the set folder, then the copy.
     const bool folders_first = kind == ModelKind::weapon;
     if (folders_first) {
-        for (const auto& type : *types) {
-            if (auto made = make_set_folder(library, set.model_for(type), undo); !made)
-                return made;
-        }
+        for (const auto& type : *types)
+            make_set_folder(changes, library, set.model_for(type));
     }
     for (const auto& type : *types) {
         const auto set_model = set.model_for(type);
+        if (!folders_first)
+            make_set_folder(changes, library, set_model);
         for (const auto& file : model_files(kind, type, backup_order)) {
-            if (!folders_first) {
-                if (auto made = make_set_folder(library, set_model, undo); !made)
-                    return made;
-            }
-            if (!facts(kind).model_holds_every_file &&
-                !platform::is_ordinary_file(game_file(*game_directory, kind, type, file)))
-                continue;
-            if (auto copied = copy_into_set(library, set_model, file, *game_directory, undo);
-                !copied)
-                return copied;
+            if (facts(kind).model_holds_every_file ||
+                platform::is_ordinary_file(game_file(*game_directory, kind, type, file)))
+                copy_into_set(changes, library, set_model, file, *game_directory);
         }
     }
-    if (auto listed = append_set_name(library, set); !listed)
+    if (auto listed = add_set_name(changes, library, set); !listed)
         return listed;
-    undo.keep();
-    return {};
+    return changes.apply(library, "backup");
 }
 
 Result<> restore_backup_set(const Library& library, const BackupSet& set) {
@@ -167,19 +164,19 @@ Result<> restore_backup_set(const Library& library, const BackupSet& set) {
     const auto game_directory = game_directory_for_operation();
     if (!game_directory)
         return game_directory.failure();
-    std::vector<Replacement> replacements;
+    ChangeSet changes;
     for (const auto& type : *types) {
         const auto set_model = set.model_for(type);
         for (const auto& file : model_files(kind, type)) {
             if (!every_file && !platform::is_ordinary_file(library.file(set_model, file)))
                 continue;
-            if (auto added = add_replacements(replacements, library, set_model, file,
-                                              *game_directory, MissingCompanion::pass_over);
+            if (auto added = add_replacements(changes, library, set_model, file, *game_directory,
+                                              MissingCompanion::pass_over);
                 !added)
                 return added;
         }
     }
-    return replace_game_files(replacements);
+    return changes.apply(library, "restore");
 }
 
 } // namespace core

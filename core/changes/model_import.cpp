@@ -1,7 +1,7 @@
 #include "core/changes/model_import.h"
 
+#include "core/changes/change_set.h"
 #include "core/changes/companions.h"
-#include "core/library/file_steps.h"
 #include "core/library/folder_names.h"
 #include "core/sources/extracted_files.h"
 #include "platform/file_system.h"
@@ -63,18 +63,16 @@ Result<Imported> import_files(const Library& library, const LibraryModel& model,
     if (!copied)
         return copied.failure();
 
-    Undo undo;
-    if (!platform::exists(folder)) {
-        if (auto made = make_folder(folder, undo); !made)
-            return made.failure();
-    }
-    for (const auto& file : *copied) {
-        if (auto done = copy_whole_file(source->folder() / file, folder / file, undo); !done)
-            return done.failure();
-    }
-    // A weapon none of whose files lay beside the picked one leaves no empty model behind.
-    if (!copied->empty())
-        undo.keep();
+    // A weapon none of whose files lay beside the picked one makes no empty model.
+    if (copied->empty())
+        return Imported{false};
+    ChangeSet changes;
+    if (!platform::exists(folder))
+        changes.make_folder(folder);
+    for (const auto& file : *copied)
+        changes.copy_file(source->folder() / file, folder / file);
+    if (auto applied = changes.apply(library, "import"); !applied)
+        return applied.failure();
     return Imported{platform::is_ordinary_file(folder / request.picked_file)};
 }
 

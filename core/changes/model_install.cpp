@@ -31,14 +31,14 @@ Result<> install_model(const Library& library, const LibraryModel& model,
     const auto game_directory = game_directory_for_operation();
     if (!game_directory)
         return game_directory.failure();
-    std::vector<Replacement> replacements;
+    ChangeSet changes;
     for (const auto& file : files) {
-        if (auto added = add_replacements(replacements, library, model, file, *game_directory,
+        if (auto added = add_replacements(changes, library, model, file, *game_directory,
                                           MissingCompanion::refuse);
             !added)
             return added;
     }
-    return replace_game_files(replacements);
+    return changes.apply(library, "install");
 }
 
 } // namespace core

@@ -11,22 +11,6 @@ namespace {
 constexpr char not_created[] =
     " The model library was not created; mend the file and start Tessary again.";
 
-// A tree of empty folders left by a start that was killed while it made the library.
-Result<> remove_folder_tree(const Path& folder) {
-    for (const auto& entry : platform::list_folder(folder)) {
-        if (!entry.is_folder)
-            return fail(platform::native_path(folder / entry.name) +
-                        " is in the way of the new model library; move it away and start "
-                        "Tessary again.");
-        if (auto removed = remove_folder_tree(folder / entry.name); !removed)
-            return removed;
-    }
-    if (const auto removed = platform::remove_empty_folder(folder); !removed)
-        return fail(platform::native_path(folder) + " could not be removed: " + removed.why() +
-                    ".");
-    return {};
-}
-
 } // namespace
 
 Result<> create_library_tree(const Library& library) {
@@ -35,11 +19,13 @@ Result<> create_library_tree(const Library& library) {
         return fail(names.messages().front() + not_created);
 
     const auto models = library.tree();
+    // A tree left by a start that was killed while it made the library goes first.
     const auto staged = platform::staged_path(models);
-    if (platform::exists(staged)) {
-        if (auto removed = remove_folder_tree(staged); !removed)
-            return removed;
-    }
+    if (const auto removed = platform::remove_own_folder(staged); !removed)
+        return fail(platform::native_path(staged) +
+                    ", left by an earlier start, could not be "
+                    "removed: " +
+                    removed.why() + ".");
 
     Undo undo;
     std::vector<Path> folders{staged, staged / "player", staged / "weapon"};
@@ -70,15 +56,6 @@ Result<> check_program_folder(const Library& library) {
                     "folder, and start it from there.");
     (void)platform::remove_empty_folder(probe);
     return {};
-}
-
-Result<> start_up(const Library& library) {
-    auto& settings = library.settings();
-    if (settings.read("settings", "install path").value_or("").empty())
-        settings.write("settings", "install path", library.program_folder().text());
-    if (platform::exists(library.tree()))
-        return {};
-    return create_library_tree(library);
 }
 
 } // namespace core

@@ -16,9 +16,4 @@ Result<> create_library_tree(const Library& library);
 // text that says so, before anything else happens.
 Result<> check_program_folder(const Library& library);
 
-// What a start does before the main window shows: records the program folder under "install
-// path" unless a folder is recorded already, and makes the library tree when the program folder
-// has no "models" yet.
-Result<> start_up(const Library& library);
-
 } // namespace core

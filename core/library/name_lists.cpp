@@ -59,16 +59,20 @@ Result<Names> read_name_list(const Library& library, ModelKind kind) {
 
     const auto wanted = kind_facts.listed_names;
     Result<Names> names = platform::split_lines(text, wanted);
-    if (names->size() < wanted) {
-        if (has_lone_line_feed(text))
-            names.tell(file +
-                       " in the program folder ends its lines with LF alone, but Tessary "
-                       "reads a line as ending with CR LF (or CR), so it finds " +
-                       lines(names->size()) + " where it needs " + std::to_string(wanted) + ".");
-        else
-            names.tell(file + " in the program folder holds " + lines(names->size()) +
-                       ", but Tessary needs " + std::to_string(wanted) + ".");
-    }
+    if (names->size() < wanted && has_lone_line_feed(text))
+        return fail(file +
+                    " in the program folder ends its lines with LF alone, but Tessary reads a "
+                    "line as ending with CR LF (or CR), so it finds " +
+                    lines(names->size()) + " where it needs " + std::to_string(wanted) + ".");
+    // A name becomes a folder of the library and of every backup set: it is checked at every
+    // reading, as the file may have been edited since the library was made.
+    const auto taken = kind == ModelKind::player ? std::span<const std::string>(fixed_player_types)
+                                                 : std::span<const std::string>();
+    if (auto checked = check_names(kind_facts.name_list, *names, taken); !checked)
+        return checked.failure();
+    if (names->size() < wanted)
+        names.tell(file + " in the program folder holds " + lines(names->size()) +
+                   ", but Tessary needs " + std::to_string(wanted) + ".");
     return names;
 }
 
@@ -93,10 +97,6 @@ Result<LibraryNames> library_names(const Library& library) {
     auto types = complete_name_list(library, ModelKind::player);
     if (!types)
         return types.failure();
-    if (auto checked = check_names("weapon.txt", *weapons, {}); !checked)
-        return checked.failure();
-    if (auto checked = check_names("player.txt", *types, fixed_player_types); !checked)
-        return checked.failure();
     types->insert(types->end(), fixed_player_types.begin(), fixed_player_types.end());
     return LibraryNames{std::move(*types), std::move(*weapons)};
 }

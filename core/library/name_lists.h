@@ -12,7 +12,9 @@ namespace core {
 using Names = std::vector<std::string>;
 
 // The kind's names: the first 27 lines of weapon.txt, or the first 9 of player.txt. A list that
-// cannot be read fails; a short one hands out the names it holds, and says why it falls short.
+// cannot be read fails, and so does one with a line that cannot be a folder of the library: each
+// name must be a folder name, stand once in its list, and not take a folder Tessary makes itself.
+// A short list hands out the names it holds, and says why it falls short.
 Result<Names> read_name_list(const Library& library, ModelKind kind);
 
 // The kind's names, when the list holds them all; a short list fails.
@@ -22,8 +24,7 @@ Result<Names> complete_name_list(const Library& library, ModelKind kind);
 Result<Names> set_names(const Library& library, ModelKind kind);
 
 // The player types of player.txt followed by hostage and scientist, and the weapons of
-// weapon.txt, when both lists are whole and every name can be a folder of the library: each
-// stands once in its list and none takes a folder Tessary makes itself.
+// weapon.txt, when both lists are whole.
 struct LibraryNames {
     Names player_types;
     Names weapons;

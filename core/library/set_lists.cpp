@@ -29,16 +29,11 @@ Result<Names> read_set_names(const Library& library, ModelKind kind) {
     return platform::split_lines(*text, std::numeric_limits<std::size_t>::max());
 }
 
-Result<> append_set_name(const Library& library, const BackupSet& set) {
-    const auto& set_name = set.name;
-    const auto list = library.program_file(facts(set.kind).set_list);
-    auto text = read_list(list);
-    if (!text)
-        return text.failure();
-    if (const auto written = platform::write_file(list, *text + set_name + "\r\n"); !written)
-        return fail("The name \"" + set_name + "\" could not be added to " +
-                    platform::native_path(list) + ": " + written.why() + ".");
-    return {};
+Result<std::string> list_with_set_name(const Library& library, const BackupSet& set) {
+    auto text = read_list(library.program_file(facts(set.kind).set_list));
+    if (text)
+        *text += set.name + "\r\n";
+    return text;
 }
 
 } // namespace core

@@ -11,8 +11,8 @@ namespace core {
 // The names of the kind's sets, in file order. A list that does not exist yet holds none.
 Result<Names> read_set_names(const Library& library, ModelKind kind);
 
-// Adds the name and CR LF at the end of the kind's list, creating it when it is missing. The
-// list is either left as it was or holds the whole new line.
-Result<> append_set_name(const Library& library, const BackupSet& set);
+// The kind's list with the set's name and CR LF added at its end, for the backup to write as it
+// makes the set; a list that does not exist yet is made.
+Result<std::string> list_with_set_name(const Library& library, const BackupSet& set);
 
 } // namespace core

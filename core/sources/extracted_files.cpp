@@ -18,13 +18,14 @@ Path extraction_folder(const Library& library) {
     return platform::staged_path(library.program_file("extracted"));
 }
 
-// Removes a folder of files, as an extraction leaves it; false when something stays.
-bool remove_files_and_folder(const Path& folder) {
-    for (const auto& entry : platform::list_folder(folder)) {
-        if (!entry.is_folder)
-            (void)platform::delete_file(folder / entry.name);
-    }
-    return platform::remove_empty_folder(folder).ok() || !platform::exists(folder);
+// Removes the extraction folder and what is in it, never following a link that stands there.
+Result<> clear_extraction_folder(const Library& library) {
+    const auto folder = extraction_folder(library);
+    if (const auto removed = platform::remove_own_folder(folder); !removed)
+        return fail("The folder " + platform::native_path(folder) +
+                    ", into which Tessary takes files out of archives, could not be cleared: " +
+                    removed.why() + ".");
+    return {};
 }
 
 // The file is one of the model files, or is named as a companion of one.
@@ -40,7 +41,7 @@ Result<ExtractedFiles> ExtractedFiles::open(const Library& library, const Source
                                             const std::vector<std::string>& model_files) {
     const auto& source = folder.in_archive();
     if (!source)
-        return ExtractedFiles(folder.path(), false, {});
+        return ExtractedFiles(folder.path(), false);
     const auto listing = archive::list(source->archive);
     std::vector<archive::Entry> chosen;
     for (const auto* file : listing->files_in(source->inner)) {
@@ -49,10 +50,9 @@ Result<ExtractedFiles> ExtractedFiles::open(const Library& library, const Source
     }
     if (chosen.empty() && !listing.messages().empty())
         return listing.failure(); // the archive could not be read
+    if (auto cleared = clear_extraction_folder(library); !cleared)
+        return cleared.failure();
     const auto extracted = extraction_folder(library);
-    if (platform::exists(extracted) && !remove_files_and_folder(extracted))
-        return fail("The folder " + platform::native_path(extracted) +
-                    ", into which Tessary takes files out of archives, could not be cleared.");
     Undo undo;
     if (auto made = make_folder(extracted, undo); !made)
         return made.failure();
@@ -60,19 +60,20 @@ Result<ExtractedFiles> ExtractedFiles::open(const Library& library, const Source
     if (!files)
         return files.failure();
     undo.keep();
-    return ExtractedFiles(extracted, true, std::move(*files));
+    return ExtractedFiles(extracted, true);
 }
 
 ExtractedFiles::ExtractedFiles(ExtractedFiles&& other) noexcept
-    : folder_(std::move(other.folder_)), extracted_(std::exchange(other.extracted_, false)),
-      files_(std::move(other.files_)) {}
+    : folder_(std::move(other.folder_)), extracted_(std::exchange(other.extracted_, false)) {}
+
+Result<> remove_extracted_leftovers(const Library& library) {
+    return clear_extraction_folder(library);
+}
 
 ExtractedFiles::~ExtractedFiles() {
     if (!extracted_)
         return;
-    for (const auto& file : files_)
-        (void)platform::delete_file(file);
-    (void)platform::remove_empty_folder(folder_);
+    (void)platform::remove_own_folder(folder_);
 }
 
 } // namespace core

@@ -30,12 +30,14 @@ public:
     const Path& folder() const { return folder_; }
 
 private:
-    ExtractedFiles(Path folder, bool extracted, std::vector<Path> files)
-        : folder_(std::move(folder)), extracted_(extracted), files_(std::move(files)) {}
+    ExtractedFiles(Path folder, bool extracted)
+        : folder_(std::move(folder)), extracted_(extracted) {}
 
     Path folder_;
     bool extracted_; // the folder was made for the files, and goes with them
-    std::vector<Path> files_;
 };
+
+// Removes what a killed run took out of archives and left behind.
+Result<> remove_extracted_leftovers(const Library& library);
 
 } // namespace core

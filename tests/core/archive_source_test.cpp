@@ -1,6 +1,6 @@
 #include "archive_writer.h"
 #include "core/changes/model_import.h"
-#include "core/programs/preview.h"
+#include "core/program/preview.h"
 #include "core/sources/source_folders.h"
 #include "model_writer.h"
 #include "platform/file_system.h"

@@ -135,8 +135,8 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrN
     auto expected = world.snapshot();
 
     // The game changes after the backup; what the sets do not hold stays as it is then: the
-    // unused companions, and a right model the set lost. Runs killed part-way left a copy staged
-    // beside one game file and another game file aside.
+    // unused companions, and a right model the set lost. A copy staged beside a game file, left
+    // by an earlier run, is written afresh.
     const auto change_the_game = [&world] {
         for (const auto& entry : fs::recursive_directory_iterator(world.game))
             if (entry.is_regular_file())
@@ -145,15 +145,22 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrN
     change_the_game();
     fs::remove(world.library_file("weapon/m3/Before/v_m3_r.mdl"));
     const auto gign = system_path(world.game_file("player/gign/gign.mdl"));
-    const auto vip = system_path(world.game_file("player/vip/vip.mdl"));
     TestWorld::write(platform::native_path(platform::staged_path(gign)), "part of a copy");
-    fs::rename(platform::native_path(vip), platform::native_path(platform::kept_path(vip)));
     expected.erase("Program Files/Tessary/models/weapon/m3/Before/v_m3_r.mdl");
     for (const auto* file : {"player/gign/gign01.mdl", "v_ak47T.mdl", "v_m3_r.mdl"})
         expected.at("Game/cstrike/models/" + std::string(file)) = "installed since";
     EXPECT_EQ(said(core::restore_backup_set(world.library, {ModelKind::player, "Before"})), "");
     EXPECT_EQ(said(core::restore_backup_set(world.library, {ModelKind::weapon, "Before"})), "");
     EXPECT_EQ(world.snapshot(), expected);
+
+    // A game file kept aside by an earlier run, where nothing tells what it held, is never
+    // replaced: nothing is restored while it is there.
+    const auto vip = system_path(world.game_file("player/vip/vip.mdl"));
+    TestWorld::write(platform::native_path(platform::kept_path(vip)), "the only copy");
+    EXPECT_NE(said(core::restore_backup_set(world.library, {ModelKind::player, "Before"}))
+                  .find(".vip.mdl.tessary-old, a file Tessary kept aside"),
+              std::string::npos);
+    fs::remove(platform::native_path(platform::kept_path(vip)));
 
     // When the third game file cannot be replaced, for a folder stands where it is to be kept
     // aside, the two before it are put back.

@@ -1,5 +1,6 @@
 #include "core/library/library_tree.h"
 #include "core/library/name_lists.h"
+#include "core/program/start_up.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "core/game/game_directory.h"
 #include "core/library/library_tree.h"
 #include "core/library/name_lists.h"
+#include "core/program/start_up.h"
 #include "posix_faults.h"
 #include "test_world.h"
 
@@ -160,5 +161,31 @@ TEST(Faults, ALibraryTreeThatCannotBeFinishedIsNotStartedAndTheNextStartBuildsIt
     const auto made = core::create_library_tree(world.library);
     ASSERT_FALSE(made);
     EXPECT_NE(made.messages().at(0).find("could not be created"), std::string::npos);
+    EXPECT_EQ(world.snapshot(), before);
+}
+
+TEST(Faults, LinksPlantedWhereTessaryKeepsItsOwnFoldersAreRemovedAsLinks) {
+    for (const auto* own : {".extracted.tessary-new", ".models.tessary-new"}) {
+        TestWorld world;
+        TestWorld::write(world.root / "elsewhere/keep.txt", "the user's");
+        fs::create_directories(world.root / "elsewhere/empty");
+        fs::create_directory_symlink(world.root / "elsewhere", world.program / own);
+        EXPECT_TRUE(core::start_up(world.library)) << own;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(world.program / own))) << own;
+        EXPECT_EQ(TestWorld::read(world.root / "elsewhere/keep.txt"), "the user's") << own;
+        EXPECT_TRUE(fs::is_directory(world.root / "elsewhere/empty")) << own;
+        EXPECT_TRUE(fs::is_directory(world.library_file("weapon/ak47"))) << own;
+    }
+}
+
+TEST(Faults, ANameListEditedAfterTheLibraryWasMadeIsCheckedAgain) {
+    FullWorld world;
+    TestWorld::write(world.program / "weapon.txt",
+                     "../../../../../elsewhere\r\n" +
+                         TestWorld::read(TESSARY_DATA_DIR "/weapon.txt"));
+    const auto before = world.snapshot();
+    const auto made = core::create_backup_set(world.library, {ModelKind::weapon, "Set"});
+    ASSERT_FALSE(made);
+    EXPECT_TRUE(made.messages().at(0).starts_with("Line 1 of weapon.txt")) << made.messages()[0];
     EXPECT_EQ(world.snapshot(), before);
 }

@@ -50,15 +50,18 @@ TEST(WriteOrder, EachOperationWritesItsFilesInItsOwnOrder) {
     ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::weapon, "Set"}));
     EXPECT_EQ(happened(), (Events{"v_ak47.mdl", "v_ak47_r.mdl", "p_ak47.mdl", "w_ak47.mdl"}));
 
-    // Type by type, the set folder is made and the game file read into it.
-    Events expected;
+    // Each game file's header is read for its companions before anything is written; then type
+    // by type, the set folder is made and the game file read into it.
+    Events headers, expected;
     for (const auto& type : *core::set_names(world.library, ModelKind::player)) {
         const bool fixed = type == "hostage" || type == "scientist";
         inotify_add_watch(watches, world.library_file("player/" + type).c_str(), IN_CREATE);
         inotify_add_watch(watches, world.game_file(fixed ? "" : "player/" + type).c_str(),
                           IN_ACCESS);
+        headers.push_back(type + ".mdl");
         expected.insert(expected.end(), {"Set", type + ".mdl"});
     }
+    expected.insert(expected.begin(), headers.begin(), headers.end());
     ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "Set"}));
     EXPECT_EQ(happened(), expected);
 }

@@ -1,4 +1,4 @@
-#include "core/programs/preview.h"
+#include "core/program/preview.h"
 
 #include "core/sources/extracted_files.h"
 #include "platform/console.h"

@@ -1,4 +1,4 @@
-#include "core/programs/system_info.h"
+#include "core/program/system_info.h"
 
 #include "core/game/game_directory.h"
 #include "platform/file_system.h"

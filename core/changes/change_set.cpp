@@ -1,0 +1,151 @@
+#include "core/changes/change_set.h"
+
+#include "core/changes/journal.h"
+#include "platform/file_system.h"
+
+#include <set>
+
+namespace core {
+
+namespace {
+
+std::string not_replaced(const Path& target, const std::string& why) {
+    return "The game file " + platform::native_path(target) + " was not replaced: " + why + ".";
+}
+
+} // namespace
+
+void ChangeSet::make_folder(Path folder) {
+    steps_.push_back({Path(), std::move(folder)});
+}
+
+void ChangeSet::copy_file(Path from, Path to) {
+    steps_.push_back({std::move(from), std::move(to)});
+}
+
+void ChangeSet::replace_game_file(Path from, Path target) {
+    replacements_.push_back({std::move(from), std::move(target), {}, {}});
+}
+
+void ChangeSet::rewrite_file(Path target, std::string content, std::string failure) {
+    replacements_.push_back({Path(), std::move(target), std::move(content), std::move(failure)});
+}
+
+Result<> ChangeSet::check() const {
+    for (const auto& [from, target, content, failure] : replacements_) {
+        if (from.empty()) {
+            if (const auto writable = platform::check_writable(target); !writable)
+                return fail(failure + ": " + writable.why() + ".");
+        } else {
+            if (!platform::is_ordinary_file(from))
+                return fail(not_replaced(target, platform::native_path(from) + " is missing"));
+            if (const auto readable = platform::check_readable(from); !readable)
+                return fail(not_replaced(target, platform::native_path(from) +
+                                                     " cannot be read: " + readable.why()));
+            if (platform::is_folder(target))
+                return fail(not_replaced(target, "a folder stands in its place"));
+        }
+        // A file kept aside under that name may be all that is left of what a file held.
+        if (const auto kept = platform::kept_path(target);
+            platform::exists(kept) && !platform::is_folder(kept))
+            return fail(not_replaced(target, platform::native_path(kept) +
+                                                 ", a file Tessary kept aside in an earlier "
+                                                 "change, is in the way; move it elsewhere first"));
+    }
+    return {};
+}
+
+Result<> ChangeSet::make_new() const {
+    for (const auto& [from, to] : steps_) {
+        if (from.empty()) {
+            if (const auto made = platform::create_folder(to); !made)
+                return fail("The folder " + platform::native_path(to) +
+                            " could not be created: " + made.why() + ".");
+        } else if (const auto copied = platform::copy_file(from, to); !copied) {
+            return fail(platform::native_path(from) + " could not be copied to " +
+                        platform::native_path(to) + ": " + copied.why() + ".");
+        }
+    }
+    return {};
+}
+
+Result<> ChangeSet::stage_replacements() const {
+    for (const auto& [from, target, content, failure] : replacements_) {
+        const auto staged = from.empty() ? platform::stage_content(target, content)
+                                         : platform::stage_copy(from, target);
+        if (!staged)
+            return fail(from.empty() ? failure + ": " + staged.why() + "."
+                                     : not_replaced(target, staged.why()));
+    }
+    return {};
+}
+
+Result<> ChangeSet::replace_targets() const {
+    for (std::size_t i = 0; i < replacements_.size(); ++i) {
+        const auto& [from, target, content, failure] = replacements_[i];
+        Result<> replaced;
+        if (platform::exists(target))
+            replaced = platform::set_aside(target);
+        if (replaced)
+            replaced = platform::put_staged_in_place(target);
+        if (!replaced && !from.empty())
+            return fail(not_replaced(target, replaced.why()) +
+                        (i > 0 ? " The game files replaced before it were put back."
+                               : " No game file was changed."));
+        if (!replaced)
+            return fail(failure + ": " + replaced.why() + ".");
+    }
+    return {};
+}
+
+Result<> ChangeSet::flush_folders() const {
+    std::set<std::string> folders;
+    for (const auto& step : steps_)
+        folders.insert(step.to.folder().text());
+    for (const auto& replacement : replacements_)
+        folders.insert(replacement.target.folder().text());
+    for (const auto& folder : folders) {
+        if (auto flushed = platform::flush_folder(Path(folder)); !flushed)
+            return flushed;
+    }
+    return {};
+}
+
+Result<> ChangeSet::apply(const Library& library, std::string_view what) const {
+    if (auto checked = check(); !checked)
+        return checked;
+    std::vector<JournalEntry> entries;
+    for (const auto& [from, to] : steps_)
+        entries.push_back(
+            {from.empty() ? JournalEntry::Kind::new_folder : JournalEntry::Kind::new_file, to});
+    for (const auto& replacement : replacements_)
+        entries.push_back({platform::exists(replacement.target) ? JournalEntry::Kind::replaced
+                                                                : JournalEntry::Kind::created,
+                           replacement.target});
+    auto journal = Journal::begin(library, what, std::move(entries));
+    if (!journal)
+        return journal.failure();
+
+    Result<> applied = make_new();
+    if (applied)
+        applied = stage_replacements();
+    if (applied)
+        applied = replace_targets();
+    if (applied) {
+        applied = flush_folders();
+        if (applied)
+            applied = journal->mark_done();
+        if (!applied)
+            applied = fail("Tessary could not make sure that the " + std::string(what) +
+                           " is on the disk (" + applied.why() + "), so it has undone it.");
+    }
+    if (!applied) {
+        if (auto undone = journal->undo(); !undone)
+            applied.tell(undone.messages().front());
+        return applied;
+    }
+    journal->finish();
+    return {};
+}
+
+} // namespace core

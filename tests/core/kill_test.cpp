@@ -1,0 +1,138 @@
+// Operations killed for real, with SIGKILL, at chosen points in a child process; then Tessary
+// starts again. Every file is byte for byte as it was before the operation or as the operation
+// makes it, nothing of Tessary's own is left beside it, and the next operation goes through.
+#include "core/changes/backup_sets.h"
+#include "core/changes/model_install.h"
+#include "core/program/start_up.h"
+#include "model_writer.h"
+#include "test_world.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+using core::ModelKind;
+
+namespace {
+
+// Runs the operation in a child that TESSARY_KILL_AFTER kills; true when it was killed so.
+bool killed_while(const std::string& kill_after, const std::vector<std::string>& operation) {
+    std::vector<std::string> environment{"LD_PRELOAD=" TESSARY_KILL_AFTER_LIBRARY,
+                                         "TESSARY_KILL_AFTER=" + kill_after};
+    for (char** variable = environ; *variable; ++variable)
+        environment.emplace_back(*variable);
+    std::vector<std::string> arguments{TESSARY_RUN_OPERATION};
+    arguments.insert(arguments.end(), operation.begin(), operation.end());
+    const auto pointers = [](std::vector<std::string>& texts) {
+        std::vector<char*> list;
+        for (auto& text : texts)
+            list.push_back(text.data());
+        list.push_back(nullptr);
+        return list;
+    };
+    auto argv = pointers(arguments);
+    auto envp = pointers(environment);
+    pid_t child = 0;
+    if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0)
+        return false;
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+// The world's files, without the Wine prefix, as the snapshot has them, but for what the journal
+// and Tessary's hidden names may leave, which must be gone.
+std::map<std::string, std::string> files_of(const TestWorld& world) {
+    auto files = world.snapshot();
+    for (const auto& [name, content] : files) {
+        EXPECT_EQ(name.find(".tessary-"), std::string::npos) << name << " was left";
+        EXPECT_EQ(name.find(".changes.tessary-journal"), std::string::npos) << name << " was left";
+    }
+    return files;
+}
+
+// A model whose header names three companions: its texture file and two group files.
+std::string model_with_three_companions() {
+    auto main = model_writer::tiny_model_in_two_files(true).first;
+    const std::int32_t groups = 3;
+    std::memcpy(main.data() + 172, &groups, sizeof groups); // the header's sequence group count
+    return main;
+}
+
+} // namespace
+
+TEST(Kills, AnInstallKilledAtAnyRenameOrAfterItIsDoneIsUndoneOrFinishedAtTheNextStart) {
+    const char* files[] = {"gign.mdl", "gignT.mdl", "gign01.mdl", "gign02.mdl"};
+    // The journal's rename, then one for each of the four files; once marked done, the first
+    // removal of a kept file.
+    const std::pair<std::string, bool> stops[] = {{"fdatasync:2", false}, {"rename:1", false},
+                                                  {"rename:2", false},    {"rename:3", false},
+                                                  {"rename:5", false},    {"unlink:1", true}};
+    for (const auto& [stop, installed] : stops) {
+        FullWorld world;
+        for (const auto* file : files) {
+            TestWorld::write(world.library_file(std::string("player/gign/Heavy/") + file),
+                             file == std::string("gign.mdl") ? model_with_three_companions()
+                                                             : std::string("new ") + file);
+            TestWorld::write(world.game_file(std::string("player/gign/") + file),
+                             std::string("old ") + file);
+        }
+        const auto before = world.snapshot();
+        ASSERT_TRUE(killed_while(
+            stop, {world.program.string(), "install", "player", "gign", "Heavy", "gign.mdl"}))
+            << stop;
+        const auto started = core::start_up(world.library);
+        ASSERT_EQ(started.messages().size(), 1u) << stop;
+        EXPECT_NE(started.messages()[0].find(installed ? "complete" : "undone"), std::string::npos)
+            << started.messages()[0];
+        auto expected = before;
+        if (installed) {
+            for (const auto* file : files)
+                expected["Game/cstrike/models/player/gign/" + std::string(file)] = before.at(
+                    "Program Files/Tessary/models/player/gign/Heavy/" + std::string(file));
+        }
+        EXPECT_EQ(files_of(world), expected) << stop;
+
+        // Nothing of the stopped install stands in the way of the next one.
+        EXPECT_TRUE(
+            core::install_model(world.library, {ModelKind::player, "gign", "Heavy"}, {"gign.mdl"}));
+        EXPECT_EQ(TestWorld::read(world.game_file("player/gign/gignT.mdl")), "new gignT.mdl");
+    }
+}
+
+TEST(Kills, ARestoreKilledPartWayLeavesTheGameAsItWasAndNoStagedCopies) {
+    for (const auto* stop : {"fdatasync:6", "rename:1", "rename:7", "rename:12"}) {
+        FullWorld world;
+        ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "Before"}));
+        for (const auto& type : delivered_player_types())
+            TestWorld::write(world.game_file("player/" + type + "/" + type + ".mdl"), "since");
+        const auto before = world.snapshot();
+        ASSERT_TRUE(killed_while(stop, {world.program.string(), "restore", "player", "Before"}))
+            << stop;
+        EXPECT_TRUE(core::start_up(world.library));
+        EXPECT_EQ(files_of(world), before) << stop;
+        EXPECT_TRUE(core::restore_backup_set(world.library, {ModelKind::player, "Before"}));
+        EXPECT_EQ(TestWorld::read(world.game_file("player/sas/sas.mdl")), "game sas");
+    }
+}
+
+TEST(Kills, AnImportKilledPartWayLeavesNoModelBehind) {
+    for (const auto* stop : {"rename:2", "rename:4"}) {
+        FullWorld world;
+        const auto downloads = world.root / "downloads";
+        for (const auto* file : {"v_ak47.mdl", "v_ak47_r.mdl", "w_ak47.mdl", "p_ak47.mdl"})
+            TestWorld::write(downloads / file, file);
+        const auto before = world.snapshot();
+        ASSERT_TRUE(killed_while(stop, {world.program.string(), "import-weapon", downloads.string(),
+                                        "v_ak47.mdl", "Gold"}))
+            << stop;
+        EXPECT_TRUE(core::start_up(world.library));
+        EXPECT_EQ(files_of(world), before) << stop;
+    }
+}

@@ -1,0 +1,69 @@
+// Loaded into a child process with LD_PRELOAD, kills it for real, with SIGKILL, right after the
+// call that TESSARY_KILL_AFTER names has succeeded for the nth time: "rename:3" (rename and
+// renameat2 alike), "unlink:1" or "fdatasync:2". The tests stop an operation at a chosen point
+// this way and look at what the next start of Tessary makes of it.
+#include <dlfcn.h>
+#include <signal.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+// The call counted and how many successes it takes, read once.
+struct Target {
+    std::string_view call;
+    long count = 0;
+};
+
+const Target& target() {
+    static const Target wanted = [] {
+        const char* spec = std::getenv("TESSARY_KILL_AFTER");
+        const char* colon = spec ? std::strchr(spec, ':') : nullptr;
+        if (!colon)
+            return Target{};
+        return Target{std::string_view(spec, static_cast<std::size_t>(colon - spec)),
+                      std::strtol(colon + 1, nullptr, 10)};
+    }();
+    return wanted;
+}
+
+int counted(std::string_view call, int outcome) {
+    static long successes = 0;
+    if (outcome == 0 && call == target().call && ++successes == target().count)
+        kill(getpid(), SIGKILL);
+    return outcome;
+}
+
+template <typename Function> Function next(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+} // namespace
+
+extern "C" {
+
+int rename(const char* from, const char* to) {
+    static const auto real = next<int (*)(const char*, const char*)>("rename");
+    return counted("rename", real(from, to));
+}
+
+int renameat2(int from_dir, const char* from, int to_dir, const char* to, unsigned flags) {
+    static const auto real =
+        next<int (*)(int, const char*, int, const char*, unsigned)>("renameat2");
+    return counted("rename", real(from_dir, from, to_dir, to, flags));
+}
+
+int unlink(const char* path) {
+    static const auto real = next<int (*)(const char*)>("unlink");
+    return counted("unlink", real(path));
+}
+
+int fdatasync(int fd) {
+    static const auto real = next<int (*)(int)>("fdatasync");
+    return counted("fdatasync", real(fd));
+}
+}
