@@ -94,15 +94,15 @@ std::vector<char*> pointers_to(std::vector<std::string>& argv) {
 
 } // namespace
 
-void run_and_wait(const std::string& command_line) {
+bool run_and_wait(const std::string& command_line) {
     auto argv = native_command(command_line);
     auto pointers = pointers_to(argv);
     pid_t child = 0;
     if (posix_spawn(&child, pointers[0], nullptr, nullptr, pointers.data(), environ) != 0)
-        return;
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        return false;
+    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
     }
+    return true;
 }
 
 bool start_program(const std::string& command_line) {

@@ -22,16 +22,17 @@ bool start(const std::string& command_line, bool inherit_handles, DWORD flags,
 
 } // namespace
 
-void run_and_wait(const std::string& command_line) {
+bool run_and_wait(const std::string& command_line) {
     // A console viewer writes to the console this process holds, inheriting its handles; without
     // one it runs without a console window. A start that failed returns at once.
     const bool holds_console = GetConsoleCP() != 0;
     PROCESS_INFORMATION process{};
     if (!start(command_line, holds_console, holds_console ? 0 : CREATE_NO_WINDOW, process))
-        return;
+        return false;
     WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
+    return true;
 }
 
 bool start_program(const std::string& command_line) {

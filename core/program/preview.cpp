@@ -17,8 +17,9 @@ Result<> run_viewer(const Library& library, const Path& model) {
                     "it back.");
     // The model's path is quoted so that it reaches the viewer as one argument, blanks and all;
     // the viewer's own path is found in the command line however many blanks it holds.
-    platform::run_and_wait(platform::native_path(viewer) + " \"" + platform::native_path(model) +
-                           '"');
+    if (!platform::run_and_wait(platform::native_path(viewer) + " \"" +
+                                platform::native_path(model) + '"'))
+        return fail("The model viewer " + platform::native_path(viewer) + " could not be started.");
     return {};
 }
 

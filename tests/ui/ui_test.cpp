@@ -86,7 +86,6 @@ private slots:
         fs::remove(world.program / "player.txt");
         const auto main_window = world.start();
         QVERIFY(main_window->isVisible());
-        QCOMPARE(main_window->windowTitle(), QStringLiteral("Tessary"));
         QVERIFY(!fs::exists(world.program / "models"));
         QCOMPARE(world.messages.size(), std::size_t{1});
         save_screenshot(main_window.get(), "mi_main");
@@ -282,10 +281,6 @@ private slots:
     void theBackupWindowReportsEachBackup() {
         GameWorld world;
         auto* window = UiWorld::open(*world.main_window, "mi_backup", "mi_back");
-        QCOMPARE(child<QComboBox>(window, "cmb_model_type")->currentText(),
-                 QStringLiteral("Player models"));
-        QCOMPARE(label(window, "lbl_confirm"),
-                 QStringLiteral("Type in a name for the backups and click backup"));
         save_screenshot(window, "mi_back");
         window->close();
 
@@ -361,8 +356,6 @@ private slots:
         const auto main_window = world.start();
         for (const auto key : {Qt::Key_Escape, Qt::Key_Return}) {
             auto* window = UiWorld::open(*main_window, "mi_about", "frmAbout");
-            QCOMPARE(window->windowTitle(), QStringLiteral("About Tessary"));
-            QCOMPARE(label(window, "lblTitle"), QStringLiteral("Tessary"));
             QCOMPARE(label(window, "lblVersion"),
                      QStringLiteral("Version " TESSARY_PROJECT_VERSION));
             QVERIFY(!child<QLabel>(window, "picIcon")->pixmap().isNull());
