@@ -94,12 +94,11 @@ Examined examine(archive_entry* entry) {
     return {Examined::Kind::file, std::move(path)};
 }
 
-// libarchive reading an archive from a source, of the kinds players download and no other.
+// libarchive reading an archive from an input, of the kinds players download and no other.
 class Session final {
 public:
-    explicit Session(Source& source)
-        : source_(source), handle_(archive_read_new()),
-          input_(std::make_unique<char[]>(piece_size)),
+    explicit Session(Input& input)
+        : input_(input), handle_(archive_read_new()), buffer_(std::make_unique<char[]>(piece_size)),
           piece_(std::make_unique<char[]>(piece_size)) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -108,7 +107,7 @@ public:
     // Zip is read from its central directory at the end, which the seek callback reaches.
     Result<> open() {
         if (!handle_)
-            return fail(source_.name() + " could not be read: there is too little memory.");
+            return fail(input_.name() + " could not be read: there is too little memory.");
         if (!move_to(handle_, 0))
             return unreadable_headers();
         archive_read_support_format_zip_seekable(handle_);
@@ -147,7 +146,7 @@ private:
     // Why the archive's headers could not be read: a kind that Tessary does not read and a
     // password show there.
     Failure unreadable_headers() const {
-        const auto& name = source_.name();
+        const auto& name = input_.name();
         if (archive_format(handle_) == 0 && unreadable_.empty())
             return fail(name + " is not a .zip, .rar or .7z archive that Tessary can read.");
         if (archive_read_has_encrypted_entries(handle_) > 0)
@@ -157,13 +156,13 @@ private:
 
     Failure unreadable_content() const {
         const char* reason = archive_error_string(handle_);
-        return fail(source_.name() + " could not be read: " + (reason ? reason : "it is damaged") +
+        return fail(input_.name() + " could not be read: " + (reason ? reason : "it is damaged") +
                     ".");
     }
 
-    // Moves to a position of the source; libarchive is told why when it cannot.
+    // Moves to a position of the input; libarchive is told why when it cannot.
     bool move_to(archive_handle* handle, std::uint64_t position) {
-        if (auto moved = source_.seek(position); !moved) {
+        if (auto moved = input_.seek(position); !moved) {
             unreadable_ = moved.why();
             archive_set_error(handle, EIO, "%s", unreadable_.c_str());
             return false;
@@ -174,20 +173,20 @@ private:
 
     static la_ssize_t read(archive_handle* handle, void* session, const void** buffer) {
         auto& self = *static_cast<Session*>(session);
-        auto count = self.source_.read(self.input_.get(), piece_size);
+        auto count = self.input_.read(self.buffer_.get(), piece_size);
         if (!count) {
             self.unreadable_ = count.why();
             archive_set_error(handle, EIO, "%s", self.unreadable_.c_str());
             return ARCHIVE_FATAL;
         }
         self.position_ += *count;
-        *buffer = self.input_.get();
+        *buffer = self.buffer_.get();
         return static_cast<la_ssize_t>(*count);
     }
 
     static la_int64_t seek(archive_handle* handle, void* session, la_int64_t offset, int whence) {
         auto& self = *static_cast<Session*>(session);
-        const auto size = static_cast<la_int64_t>(self.source_.size());
+        const auto size = static_cast<la_int64_t>(self.input_.size());
         const la_int64_t from = whence == SEEK_SET   ? 0
                                 : whence == SEEK_CUR ? static_cast<la_int64_t>(self.position_)
                                                      : size;
@@ -203,7 +202,7 @@ private:
         auto& self = *static_cast<Session*>(session);
         const auto skipped =
             std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max<la_int64_t>(request, 0)),
-                                    self.source_.size() - self.position_);
+                                    self.input_.size() - self.position_);
         return self.move_to(handle, self.position_ + skipped) ? static_cast<la_int64_t>(skipped)
                                                               : ARCHIVE_FATAL;
     }
@@ -211,18 +210,18 @@ private:
     // Names reach Tessary in UTF-8 whatever the user's locale: in it, libarchive holds them as it
     // reads them.
     platform::Utf8Locale utf8_;
-    Source& source_;
+    Input& input_;
     archive_handle* handle_;
-    std::unique_ptr<char[]> input_; // the archive's bytes, as libarchive reads them
-    std::unique_ptr<char[]> piece_; // a piece of a file's content
+    std::unique_ptr<char[]> buffer_; // the archive's bytes, as libarchive reads them
+    std::unique_ptr<char[]> piece_;  // a piece of a file's content
     std::uint64_t position_ = 0;
-    std::string unreadable_; // why the source itself could not be read
+    std::string unreadable_; // why the input itself could not be read
 };
 
 } // namespace
 
-Result<Listing> list(Source& source) {
-    Session session(source);
+Result<Listing> list(Input& input) {
+    Session session(input);
     if (auto opened = session.open(); !opened)
         return empty_listing(opened);
     std::vector<Entry> files;
@@ -248,16 +247,16 @@ Result<Listing> list(Source& source) {
     }
     Result<Listing> listing = Listing(std::move(files), folders, std::move(left_out));
     if (any_protected)
-        listing.tell("Tessary cannot read the files of " + source.name() +
+        listing.tell("Tessary cannot read the files of " + input.name() +
                      " that a password protects.");
     return listing;
 }
 
-Result<> read_files(Source& source, const std::vector<Entry>& chosen, const Take& take) {
+Result<> read_files(Input& input, const std::vector<Entry>& chosen, const Take& take) {
     std::map<std::size_t, const Entry*> wanted;
     for (const auto& file : chosen)
         wanted.emplace(file.index, &file);
-    Session session(source);
+    Session session(input);
     if (auto opened = session.open(); !opened)
         return opened;
     for (std::size_t index = 0; !wanted.empty(); ++index) {
@@ -277,7 +276,7 @@ Result<> read_files(Source& source, const std::vector<Entry>& chosen, const Take
         auto taken = take(file, [&]() -> Result<std::string_view> {
             auto piece = session.next_piece();
             if (piece && (grown += piece->size()) > max_file_size)
-                return fail(file.path + " in " + source.name() + " is " + larger_than_allowed() +
+                return fail(file.path + " in " + input.name() + " is " + larger_than_allowed() +
                             ".");
             return piece;
         });
@@ -286,7 +285,7 @@ Result<> read_files(Source& source, const std::vector<Entry>& chosen, const Take
         wanted.erase(found);
     }
     if (!wanted.empty())
-        return fail(wanted.begin()->second->path + " is no longer in " + source.name() + ".");
+        return fail(wanted.begin()->second->path + " is no longer in " + input.name() + ".");
     return {};
 }
 

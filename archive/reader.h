@@ -1,7 +1,7 @@
 #pragma once
 
+#include "archive/input.h"
 #include "archive/listing.h"
-#include "archive/source.h"
 #include "platform/file_system.h"
 
 #include <functional>
@@ -15,7 +15,7 @@ namespace archive {
 // Lists the archive's files and folders. The result is always a listing: one that cannot be read
 // (damaged, protected by a password, or of another kind) lists as empty, with a text that names
 // the archive and says why.
-Result<Listing> list(Source& source);
+Result<Listing> list(Input& input);
 
 // An archive that cannot be read lists as empty, with the texts that say why.
 template <typename T> Result<Listing> empty_listing(const Result<T>& failed) {
@@ -29,6 +29,6 @@ using Take = std::function<Result<>(const Entry& file, const platform::Pieces& c
 // Hands each chosen file, as the archive's listing gave it, to take in the archive's order. A
 // file's content fails where the archive is damaged, and once it has grown past max_file_size,
 // whatever its header said. Stops at the first failure.
-Result<> read_files(Source& source, const std::vector<Entry>& chosen, const Take& take);
+Result<> read_files(Input& input, const std::vector<Entry>& chosen, const Take& take);
 
 } // namespace archive
