@@ -1,6 +1,7 @@
 #include "archive/reader.h"
 
 #include "archive/libarchive.h"
+#include "platform/file_names.h"
 #include "platform/utf8_locale.h"
 
 #include <algorithm>
@@ -22,7 +23,6 @@ constexpr std::size_t piece_size = 64 * 1024;
 constexpr char unnamed[] = "its name cannot be read";
 constexpr char absolute[] = "its path is absolute";
 constexpr char leads_out[] = "its path leads outside the folder it would be extracted to";
-constexpr char refused_name[] = "its name holds a character that Windows does not allow";
 constexpr char link[] = "it is a link";
 constexpr char not_a_file[] = "it is not an ordinary file";
 constexpr char nameless[] = "it has no name";
@@ -30,14 +30,6 @@ constexpr char protected_file[] = "it is protected by a password";
 
 std::string larger_than_allowed() {
     return "larger than " + std::to_string(max_file_size >> 20) + " MB";
-}
-
-// A name that Windows allows for no file: with ":" it would even name a stream of another file.
-bool refused_by_windows(std::string_view name) {
-    return std::any_of(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 ||
-               std::string_view("<>:\"|?*").find(c) != std::string_view::npos;
-    });
 }
 
 // What an entry of the archive is to Tessary.
@@ -73,8 +65,9 @@ Examined examine(archive_entry* entry) {
             continue;
         if (name == "..")
             return left_out(leads_out);
-        if (refused_by_windows(name))
-            return left_out(refused_name);
+        if (const auto problem = platform::file_name_problem(name); !problem.empty())
+            return left_out("its path holds the name \"" + std::string(name) +
+                            "\", which Windows does not allow: " + problem);
         path += path.empty() ? std::string(name) : '/' + std::string(name);
     }
     const auto type = archive_entry_filetype(entry);

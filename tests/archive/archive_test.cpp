@@ -76,18 +76,44 @@ TEST(Archive, EntriesThatCouldEscapeOrAreNoOrdinaryFilesAreLeftOutWithTheirReaso
         {{Kind::file, "sub\\..\\..\\evil.mdl"}, escapes},
         {{Kind::file, "/abs.mdl"}, "its path is absolute"},
         {{Kind::file, "C:\\abs.mdl"}, "its path is absolute"},
-        {{Kind::link, "link.mdl", "../../../etc/passwd"}, "it is a link"},
-        {{Kind::file, "ab:c.mdl"}, "its name holds a character that Windows does not allow"},
-        {{Kind::file, "OK.MDL"}, "an earlier entry has the same name"}};
-    std::vector<ArchiveItem> items{{Kind::file, "ok.mdl", "ok"}};
+        {{Kind::link, "link.mdl", "../../../etc/passwd"}, "it is a link"}};
+    // The name in the path that Windows refuses, and why.
+    const std::pair<std::string, std::string> refused_names[] = {
+        {"ab:c.mdl", "it holds one of the characters \\ / : * ? \" < > |"},
+        {"tab\there", "it holds a control character"},
+        {"dot.", "it ends in a dot or a blank"},
+        {"blank ", "it ends in a dot or a blank"},
+        {std::string(256, 'n'), "it is longer than 255 bytes"},
+        {"Con", "it is a name Windows keeps for a device"},
+        {"nul.mdl", "it is a name Windows keeps for a device"},
+        {"aux .tar.gz", "it is a name Windows keeps for a device"},
+        {"COM0", "it is a name Windows keeps for a device"},
+        {"lpt9.mdl", "it is a name Windows keeps for a device"},
+        {"COM\xC2\xB9", "it is a name Windows keeps for a device"},
+        {"LPT\xC2\xB3.mdl", "it is a name Windows keeps for a device"},
+        {"CONIN$", "it is a name Windows keeps for a device"},
+        {"conout$.txt", "it is a name Windows keeps for a device"},
+    };
+    // Names that only look like refused ones are taken.
+    std::vector<ArchiveItem> items{{Kind::file, "ok.mdl", "ok"},      {Kind::file, "COM10/CONSOLE"},
+                                   {Kind::file, "nul_x/COM\xC2\xB4"}, {Kind::file, "LPT/.x"},
+                                   {Kind::file, "d.con/a.mdl"},       {Kind::file, ". dot"}};
     std::vector<std::pair<std::string, std::string>> expected, left_out;
     for (const auto& [item, reason] : refused) {
         items.push_back(item);
         expected.emplace_back(item.path, reason);
         std::replace(expected.back().first.begin(), expected.back().first.end(), '\\', '/');
     }
+    for (const auto& [name, problem] : refused_names) {
+        items.push_back({Kind::file, "pack/" + name + "/v.mdl"});
+        expected.emplace_back(items.back().path,
+                              "its path holds the name \"" + name +
+                                  "\", which Windows does not allow: " + problem);
+    }
+    items.push_back({Kind::file, "OK.MDL"});
+    expected.emplace_back("OK.MDL", "an earlier entry has the same name");
     const auto zip = listed(world.root / "evil.zip", archive_of("zip", items));
-    EXPECT_EQ(zip->files().size(), 1u);
+    EXPECT_EQ(zip->files().size(), 6u);
     for (const auto& entry : zip->left_out())
         left_out.emplace_back(entry.path, entry.reason);
     EXPECT_EQ(left_out, expected);
