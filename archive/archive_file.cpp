@@ -42,7 +42,7 @@ bool is_archive_name(std::string_view file_name) {
 
 Result<Listing> list(const Path& archive) {
     auto input = FileInput::open(archive);
-    return input ? list(*input) : empty_listing(input);
+    return input ? list(*input) : input.failure();
 }
 
 Result<std::vector<Path>> extract(const Path& archive, const std::vector<Entry>& chosen,

@@ -19,6 +19,9 @@ using platform::Failure;
 // How much of the archive is read at a time, and how much of a file's content is handed out.
 constexpr std::size_t piece_size = 64 * 1024;
 
+// How many left-out entries a listing's text names; a message box holds no more.
+constexpr std::size_t shown_left_out = 30;
+
 // Why an entry is left out, in words for the user.
 constexpr char unnamed[] = "its name cannot be read";
 constexpr char absolute[] = "its path is absolute";
@@ -30,6 +33,18 @@ constexpr char protected_file[] = "it is protected by a password";
 
 std::string larger_than_allowed() {
     return "larger than " + std::to_string(max_file_size >> 20) + " MB";
+}
+
+// Which entries of the archive Tessary leaves out and why, a line each, the first
+// shown_left_out of them.
+std::string left_out_text(const std::string& archive, const std::vector<LeftOut>& left_out) {
+    std::string text = "Tessary leaves out these files of " + archive + ":";
+    const auto shown = std::min(left_out.size(), shown_left_out);
+    for (std::size_t i = 0; i < shown; ++i)
+        text += "\n" + left_out[i].path + ": " + left_out[i].reason + ".";
+    if (shown < left_out.size())
+        text += "\nAnd " + std::to_string(left_out.size() - shown) + " more.";
+    return text;
 }
 
 // What an entry of the archive is to Tessary.
@@ -216,7 +231,7 @@ private:
 Result<Listing> list(Input& input) {
     Session session(input);
     if (auto opened = session.open(); !opened)
-        return empty_listing(opened);
+        return opened.failure();
     std::vector<Entry> files;
     std::vector<std::string> folders;
     std::vector<LeftOut> left_out;
@@ -224,7 +239,7 @@ Result<Listing> list(Input& input) {
     for (std::size_t index = 0;; ++index) {
         auto header = session.next();
         if (!header)
-            return empty_listing(header);
+            return header.failure();
         if (!*header)
             break;
         auto examined = examine(*header);
@@ -242,6 +257,8 @@ Result<Listing> list(Input& input) {
     if (any_protected)
         listing.tell("Tessary cannot read the files of " + input.name() +
                      " that a password protects.");
+    if (!listing->left_out().empty())
+        listing.tell(left_out_text(input.name(), listing->left_out()));
     return listing;
 }
 

@@ -12,16 +12,10 @@
 // file larger than max_file_size.
 namespace archive {
 
-// Lists the archive's files and folders. The result is always a listing: one that cannot be read
-// (damaged, protected by a password, or of another kind) lists as empty, with a text that names
-// the archive and says why.
+// Lists the archive's files and folders. Fails, with a text that names the archive and says why,
+// where it cannot be opened or read (damaged, protected by a password, or of another kind). A
+// listing's texts say which entries it leaves out and why, and which files a password protects.
 Result<Listing> list(Input& input);
-
-// An archive that cannot be read lists as empty, with the texts that say why.
-template <typename T> Result<Listing> empty_listing(const Result<T>& failed) {
-    Result<Listing> empty = Listing();
-    return std::move(empty.after(failed));
-}
 
 // Takes in one file of the archive: its entry, and its content piece by piece.
 using Take = std::function<Result<>(const Entry& file, const platform::Pieces& content)>;

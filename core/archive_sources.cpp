@@ -65,13 +65,13 @@ Result<SourceFiles> SourceFiles::open(const Path& source_folder,
     if (!source)
         return SourceFiles(source_folder, false, {});
     const auto listing = archive::list(source->archive);
+    if (!listing)
+        return listing.failure();
     std::vector<archive::Entry> chosen;
     for (const auto* file : listing->files_in(source->inner)) {
         if (belongs_to(file->name(), model_files))
             chosen.push_back(*file);
     }
-    if (chosen.empty() && !listing.messages().empty())
-        return listing.failure(); // the archive could not be read
     const auto folder = extraction_folder();
     if (platform::exists(folder) && !remove_files_and_folder(folder))
         return fail("The folder " + platform::native_path(folder) +

@@ -22,8 +22,8 @@ struct SourceListing {
 
 // Lists a folder on disk, or a folder inside an archive, whose files match the pattern ("*" and
 // "?" wildcards) without regard to case. A failure, without a text, where there is no such
-// folder. An archive that cannot be read lists as empty, with a text that says why; one that
-// holds files Tessary leaves out says which, and why, as its top is listed.
+// folder, and with a text that says why where the archive it lies in cannot be read. An archive
+// that holds files Tessary leaves out says which, and why, as its top is listed.
 Result<SourceListing> list_source_folder(const Path& folder, const std::string& pattern);
 
 } // namespace core

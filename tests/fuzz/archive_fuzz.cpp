@@ -10,6 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     archive::MemoryInput input("pack.zip",
                                std::string_view(reinterpret_cast<const char*>(data), size));
     const auto listing = archive::list(input);
+    if (!listing)
+        return 0;
     // Every file listed is found again in its folder, whatever the case of its names.
     for (const auto& file : listing->files()) {
         if (listing->find(file.folder(), file.name()) != &file ||
