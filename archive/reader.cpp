@@ -1,6 +1,7 @@
 #include "archive/reader.h"
 
 #include "archive/libarchive.h"
+#include "archive/shown_names.h"
 #include "platform/file_names.h"
 #include "platform/utf8_locale.h"
 
@@ -31,8 +32,17 @@ constexpr char not_a_file[] = "it is not an ordinary file";
 constexpr char nameless[] = "it has no name";
 constexpr char protected_file[] = "it is protected by a password";
 
+std::string in_mb(std::uint64_t size) {
+    return std::to_string(size >> 20) + " MB";
+}
+
 std::string larger_than_allowed() {
-    return "larger than " + std::to_string(max_file_size >> 20) + " MB";
+    return "larger than " + in_mb(max_file_size);
+}
+
+std::string more_than_one_extraction(const std::string& archive) {
+    return "The files to take out of " + archive + " are larger than " + in_mb(max_extracted_size) +
+           " together, more than Tessary takes out at once.";
 }
 
 // Which entries of the archive Tessary leaves out and why, a line each, the first
@@ -50,28 +60,32 @@ std::string left_out_text(const std::string& archive, const std::vector<LeftOut>
 // What an entry of the archive is to Tessary.
 struct Examined {
     enum class Kind { file, folder, left_out } kind;
-    std::string path;        // names joined with "/"; as written when the entry is left out
+    std::string path;        // names joined with "/"; as shown when the entry is left out
     std::string reason = {}; // why it is left out
 };
 
 // A backslash separates names as a slash does; empty names and "." are dropped. Only a regular
-// file or a folder whose path stays inside the folder it would be extracted to is taken.
-Examined examine(archive_entry* entry) {
+// file or a folder whose path stays inside the folder it would be extracted to, and whose names
+// Windows allows, is taken. RAR 5 stands for the format.
+Examined examine(archive_entry* entry, bool rar5) {
     const char* written = archive_entry_pathname_utf8(entry);
     if (!written)
         written = archive_entry_pathname(entry); // not text in any known encoding: its bytes
     std::string raw = written ? written : "";
     std::replace(raw.begin(), raw.end(), '\\', '/');
     const auto left_out = [&raw](std::string reason) {
-        return Examined{Examined::Kind::left_out, raw, std::move(reason)};
+        return Examined{Examined::Kind::left_out, shown_name(raw), std::move(reason)};
     };
     if (!written)
         return left_out(unnamed);
+    if (raw.size() > max_path_length)
+        return left_out("its path is longer than " + std::to_string(max_path_length) + " bytes");
     const bool drive = raw.size() >= 2 && raw[1] == ':' &&
                        ((raw[0] >= 'A' && raw[0] <= 'Z') || (raw[0] >= 'a' && raw[0] <= 'z'));
     if (raw.starts_with('/') || drive)
         return left_out(absolute);
     std::string path;
+    std::size_t depth = 0;
     for (std::size_t start = 0; start <= raw.size();) {
         const auto end = std::min(raw.find('/', start), raw.size());
         const std::string_view name(raw.data() + start, end - start);
@@ -80,15 +94,21 @@ Examined examine(archive_entry* entry) {
             continue;
         if (name == "..")
             return left_out(leads_out);
+        if (++depth > max_path_depth)
+            return left_out("its path is more than " + std::to_string(max_path_depth) +
+                            " levels deep");
         if (const auto problem = platform::file_name_problem(name); !problem.empty())
-            return left_out("its path holds the name \"" + std::string(name) +
+            return left_out("its path holds the name \"" + shown_name(name) +
                             "\", which Windows does not allow: " + problem);
         path += path.empty() ? std::string(name) : '/' + std::string(name);
     }
     const auto type = archive_entry_filetype(entry);
     if (type == AE_IFDIR)
         return {Examined::Kind::folder, std::move(path)};
-    if (type == AE_IFLNK || archive_entry_hardlink(entry))
+    // libarchive's RAR 5 reader gives the redirections it does not follow, junctions and copies
+    // of another entry, as regular files without a size or content.
+    const bool redirection = rar5 && type == AE_IFREG && !archive_entry_size_is_set(entry);
+    if (type == AE_IFLNK || archive_entry_hardlink(entry) || redirection)
         return left_out(link);
     if (type != AE_IFREG)
         return left_out(not_a_file);
@@ -140,6 +160,11 @@ public:
         if (status < ARCHIVE_WARN)
             return unreadable_headers();
         return entry;
+    }
+
+    // What the entry whose header came last is to Tessary.
+    Examined examine(archive_entry* entry) const {
+        return archive::examine(entry, archive_format(handle_) == ARCHIVE_FORMAT_RAR_V5);
     }
 
     // The next piece of the content of the entry whose header came last; empty at its end.
@@ -242,7 +267,10 @@ Result<Listing> list(Input& input) {
             return header.failure();
         if (!*header)
             break;
-        auto examined = examine(*header);
+        if (index == max_entries)
+            return fail(input.name() + " holds more than " + std::to_string(max_entries) +
+                        " entries, more than Tessary reads.");
+        auto examined = session.examine(*header);
         if (examined.kind == Examined::Kind::file) {
             const auto size = archive_entry_size_is_set(*header) ? archive_entry_size(*header) : 0;
             files.push_back({std::move(examined.path), static_cast<std::uint64_t>(size), index});
@@ -264,11 +292,17 @@ Result<Listing> list(Input& input) {
 
 Result<> read_files(Input& input, const std::vector<Entry>& chosen, const Take& take) {
     std::map<std::size_t, const Entry*> wanted;
-    for (const auto& file : chosen)
+    std::uint64_t declared = 0;
+    for (const auto& file : chosen) {
         wanted.emplace(file.index, &file);
+        declared += file.size;
+    }
+    if (declared > max_extracted_size)
+        return fail(more_than_one_extraction(input.name()));
     Session session(input);
     if (auto opened = session.open(); !opened)
         return opened;
+    std::uint64_t taken_in_all = 0;
     for (std::size_t index = 0; !wanted.empty(); ++index) {
         auto header = session.next();
         if (!header)
@@ -279,15 +313,20 @@ Result<> read_files(Input& input, const std::vector<Entry>& chosen, const Take& 
         if (found == wanted.end())
             continue;
         const Entry& file = *found->second;
-        const auto examined = examine(*header);
+        const auto examined = session.examine(*header);
         if (examined.kind != Examined::Kind::file || examined.path != file.path)
-            break; // the archive has changed since it was listed
+            break;
+        // Headers may understate sizes: what comes is counted as it comes.
         std::uint64_t grown = 0;
         auto taken = take(file, [&]() -> Result<std::string_view> {
             auto piece = session.next_piece();
-            if (piece && (grown += piece->size()) > max_file_size)
+            if (!piece)
+                return piece;
+            if ((grown += piece->size()) > max_file_size)
                 return fail(file.path + " in " + input.name() + " is " + larger_than_allowed() +
                             ".");
+            if ((taken_in_all += piece->size()) > max_extracted_size)
+                return fail(more_than_one_extraction(input.name()));
             return piece;
         });
         if (!taken)
@@ -295,7 +334,8 @@ Result<> read_files(Input& input, const std::vector<Entry>& chosen, const Take& 
         wanted.erase(found);
     }
     if (!wanted.empty())
-        return fail(wanted.begin()->second->path + " is no longer in " + input.name() + ".");
+        return fail(input.name() + " has changed since Tessary listed it: " +
+                    wanted.begin()->second->path + " is no longer in it.");
     return {};
 }
 

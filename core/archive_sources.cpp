@@ -39,6 +39,15 @@ bool belongs_to(std::string_view file, const std::vector<std::string>& model_fil
     });
 }
 
+// Says that the folder inside an archive holds none of the files any longer.
+std::string no_longer_holds(const Path& folder, const std::vector<std::string>& files) {
+    std::string names;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        names += (i == 0 ? "" : i + 1 < files.size() ? ", " : " or ") + files[i];
+    return platform::native_path(folder) + " no longer holds " + names +
+           ": the archive has changed since Tessary listed it.";
+}
+
 } // namespace
 
 std::optional<ArchiveFolder> archive_folder(const Path& folder) {
@@ -72,6 +81,10 @@ Result<SourceFiles> SourceFiles::open(const Path& source_folder,
         if (belongs_to(file->name(), model_files))
             chosen.push_back(*file);
     }
+    // The picked file was listed there: an archive that has changed since may have lost it.
+    if (std::none_of(model_files.begin(), model_files.end(),
+                     [&](const std::string& file) { return listing->find(source->inner, file); }))
+        return fail(no_longer_holds(source_folder, model_files));
     const auto folder = extraction_folder();
     if (platform::exists(folder) && !remove_files_and_folder(folder))
         return fail("The folder " + platform::native_path(folder) +

@@ -93,4 +93,17 @@ TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
     EXPECT_EQ(TestWorld::read(log), platform::native_path(extracted / "v_ak47.mdl") + "\n");
     fs::remove(log);
     EXPECT_EQ(world.snapshot(), before);
+
+    // A file picked in an archive that has changed since is missed in words.
+    TestWorld::write(world.pack,
+                     archive_of("zip", {{ArchiveItem::Kind::file, "AK Pack/models/x.mdl", "x"}}));
+    const auto changed = world.snapshot();
+    const auto gone = core::import_weapon_model({system_path(world.models), "v_ak47.mdl", "Gold"},
+                                                delivered_weapons(), world.settings);
+    ASSERT_FALSE(gone);
+    EXPECT_EQ(gone.messages().at(0),
+              platform::native_path(system_path(world.models)) +
+                  " no longer holds v_ak47.mdl, w_ak47.mdl, p_ak47.mdl or v_ak47_r.mdl: the "
+                  "archive has changed since Tessary listed it.");
+    EXPECT_EQ(world.snapshot(), changed);
 }

@@ -10,34 +10,57 @@
 
 namespace {
 
-// A RAR 5 header: the CRC-32 of the rest, its size, and its fields, each a number of seven bits
-// a byte, low bits first, the top bit set where more follow, then a name.
-std::string rar_header(std::initializer_list<std::uint64_t> numbers, const std::string& name = "") {
-    const auto put = [](std::string& out, std::uint64_t value) {
-        for (; value > 0x7F; value >>= 7)
-            out += static_cast<char>(0x80 | (value & 0x7F));
-        out += static_cast<char>(value);
-    };
+// A RAR 5 number: seven bits a byte, low bits first, the top bit set where more follow.
+void put_number(std::string& out, std::uint64_t value) {
+    for (; value > 0x7F; value >>= 7)
+        out += static_cast<char>(0x80 | (value & 0x7F));
+    out += static_cast<char>(value);
+}
+
+// A RAR 5 header: the CRC-32 of the rest, its size, and its fields, each a number, then the rest
+// (a name and extra records).
+std::string rar_header(std::initializer_list<std::uint64_t> numbers, const std::string& rest = "") {
     std::string fields, header;
     for (const auto number : numbers)
-        put(fields, number);
-    put(header, fields.size() + name.size());
-    header += fields + name;
+        put_number(fields, number);
+    put_number(header, fields.size() + rest.size());
+    header += fields + rest;
     const auto crc = crc32(0, reinterpret_cast<const Bytef*>(header.data()), header.size());
     return std::string{char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)} + header;
 }
 
-// Stored entries of a Windows host, without times or checksums.
+// The extra record that makes an entry a redirection of that type to the target.
+std::string rar_redirection(std::uint64_t type, const std::string& target) {
+    constexpr std::uint64_t redirection_record = 5;
+    std::string record, sized;
+    put_number(record, redirection_record);
+    put_number(record, type);
+    put_number(record, 0); // flags
+    put_number(record, target.size());
+    put_number(sized, record.size() + target.size());
+    return sized + record + target;
+}
+
+// Stored entries of a Windows host, without times or checksums; links are Windows' symbolic
+// links.
 std::string rar5_of(const std::vector<ArchiveItem>& items) {
-    constexpr std::uint64_t main_header = 1, file_header = 2, end_header = 5, with_data = 2;
+    constexpr std::uint64_t main_header = 1, file_header = 2, end_header = 5, with_extra = 1,
+                            with_data = 2;
+    constexpr std::uint64_t redirections[] = {0, 0, 2, 3, 5}; // by kind
     std::string rar = std::string("Rar!\x1A\x07\x01\x00", 8) + rar_header({main_header, 0, 0});
     for (const auto& item : items) {
         const bool folder = item.kind == ArchiveItem::Kind::folder;
-        rar += rar_header({file_header, with_data, item.content.size(), folder ? 1u : 0u,
-                           item.declared.value_or(item.content.size()), folder ? 0x10u : 0x20u, 0,
-                           0, item.path.size()},
-                          item.path) +
-               item.content;
+        const auto redirection = redirections[static_cast<int>(item.kind)];
+        const std::string data = redirection ? "" : item.content;
+        const std::string extra = redirection ? rar_redirection(redirection, item.content) : "";
+        const std::uint64_t size = item.declared.value_or(data.size());
+        rar += (extra.empty() ? rar_header({file_header, with_data, data.size(), folder ? 1u : 0u,
+                                            size, folder ? 0x10u : 0x20u, 0, 0, item.path.size()},
+                                           item.path)
+                              : rar_header({file_header, with_extra | with_data, extra.size(),
+                                            data.size(), 0, size, 0x20, 0, 0, item.path.size()},
+                                           item.path + extra)) +
+               data;
     }
     return rar + rar_header({end_header, 0, 0});
 }
@@ -71,6 +94,8 @@ std::string archive_of(const std::string& format, const std::vector<ArchiveItem>
         const std::unique_ptr<archive_entry, decltype(&archive_entry_free)> entry(
             archive_entry_new(), &archive_entry_free);
         const bool file = item.kind == ArchiveItem::Kind::file;
+        if (item.kind > ArchiveItem::Kind::link)
+            throw std::invalid_argument("only RAR 5 archives hold junctions and file copies");
         const unsigned modes[] = {AE_IFREG | 0644, AE_IFDIR | 0755, AE_IFLNK | 0777}; // by kind
         archive_entry_update_pathname_utf8(entry.get(), item.path.c_str());
         archive_entry_set_mode(entry.get(), modes[static_cast<int>(item.kind)]);
