@@ -1,5 +1,6 @@
 #include "archive/reader.h"
 
+#include "archive/entry_names.h"
 #include "archive/libarchive.h"
 #include "archive/shown_names.h"
 #include "platform/file_names.h"
@@ -68,15 +69,12 @@ struct Examined {
 // file or a folder whose path stays inside the folder it would be extracted to, and whose names
 // Windows allows, is taken. RAR 5 stands for the format.
 Examined examine(archive_entry* entry, bool rar5) {
-    const char* written = archive_entry_pathname_utf8(entry);
-    if (!written)
-        written = archive_entry_pathname(entry); // not text in any known encoding: its bytes
-    std::string raw = written ? written : "";
+    auto [raw, readable] = entry_path(entry);
     std::replace(raw.begin(), raw.end(), '\\', '/');
     const auto left_out = [&raw](std::string reason) {
         return Examined{Examined::Kind::left_out, shown_name(raw), std::move(reason)};
     };
-    if (!written)
+    if (!readable)
         return left_out(unnamed);
     if (raw.size() > max_path_length)
         return left_out("its path is longer than " + std::to_string(max_path_length) + " bytes");
@@ -142,6 +140,7 @@ public:
         archive_read_support_format_rar(handle_);
         archive_read_support_format_rar5(handle_);
         archive_read_support_format_7zip(handle_);
+        read_legacy_paths(handle_);
         archive_read_set_callback_data(handle_, this);
         archive_read_set_read_callback(handle_, &Session::read);
         archive_read_set_seek_callback(handle_, &Session::seek);

@@ -68,6 +68,46 @@ TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCo
     EXPECT_EQ(TestWorld::names_in(world.program), program) << "nothing taken out is left";
 }
 
+TEST(ArchiveSource, AWeaponIsImportedFromAFolderNamedInAnyScriptWithOrWithoutTheUtf8Flag) {
+    const std::string russian = "\xD0\x97\xD0\xBE\xD0\xBB\xD0\xBE\xD1\x82\xD0\xBE"; // Золото
+    const std::string chinese = "\xE9\xBB\x84\xE9\x87\x91";                         // 黄金
+    const std::string emoji = "\xF0\x9F\x94\xAB";                                   // a pistol
+    // The folder in the pack, and how its name is written: a name without the UTF-8 flag lists
+    // as this process reads the code page it is in, and is imported from through that name.
+    const std::pair<std::string, std::string> packs[] = {
+        {russian + " ak47", ""},
+        {chinese + " ak47", ""},
+        {emoji + " ak47", ""},
+        {russian + " ak47", "zip:hdrcharset=CP866"},
+        {chinese + " ak47", "zip:hdrcharset=CP936"},
+    };
+    const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
+    for (const auto& [folder, options] : packs) {
+        SCOPED_TRACE(folder + " " + options);
+        TestWorld world;
+        world.make_library();
+        const auto pack = world.root / "pack.zip";
+        TestWorld::write(pack,
+                         archive_of("zip",
+                                    {{ArchiveItem::Kind::file, folder + "/v_ak47.mdl", main},
+                                     {ArchiveItem::Kind::file, folder + "/v_ak47T.mdl", textures}},
+                                    options));
+        const auto top = core::list_source_folder(system_path(pack), "*");
+        ASSERT_TRUE(top && top->folders.size() == 1);
+        if (options.empty()) {
+            EXPECT_EQ(top->folders[0], folder);
+        }
+        const auto imported = core::import_weapon_model(
+            {system_path(pack / fs::u8path(top->folders[0])), "v_ak47.mdl", "Gold"},
+            delivered_weapons(), world.settings);
+        ASSERT_TRUE(imported) << imported.messages().at(0);
+        const auto model = world.library_file("weapon/ak47/Gold");
+        EXPECT_EQ(TestWorld::names_in(model), (Names{"v_ak47.mdl", "v_ak47T.mdl"}));
+        EXPECT_EQ(TestWorld::read(model / "v_ak47.mdl"), main);
+        EXPECT_EQ(TestWorld::read(model / "v_ak47T.mdl"), textures);
+    }
+}
+
 TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
     PackWorld world;
     const auto [grouped, group] = model_writer::tiny_model_in_two_files(false);
