@@ -69,7 +69,8 @@ struct Examined {
 // file or a folder whose path stays inside the folder it would be extracted to, and whose names
 // Windows allows, is taken. RAR 5 stands for the format.
 Examined examine(archive_entry* entry, bool rar5) {
-    auto [raw, readable] = entry_path(entry);
+    const auto [written, readable] = entry_path(entry);
+    std::string raw = written;
     std::replace(raw.begin(), raw.end(), '\\', '/');
     const auto left_out = [&raw](std::string reason) {
         return Examined{Examined::Kind::left_out, shown_name(raw), std::move(reason)};
