@@ -67,7 +67,7 @@ struct Examined {
 
 // A backslash separates names as a slash does; empty names and "." are dropped. Only a regular
 // file or a folder whose path stays inside the folder it would be extracted to, and whose names
-// Windows allows, is taken. RAR 5 stands for the format.
+// Windows allows, is taken. rar5 tells that the archive is a RAR 5 one.
 Examined examine(archive_entry* entry, bool rar5) {
     const auto [written, readable] = entry_path(entry);
     std::string raw = written;
