@@ -1,6 +1,7 @@
 #include "archive/archive_file.h"
 
 #include "archive/reader.h"
+#include "archive/shown_names.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
 
@@ -60,8 +61,9 @@ Result<std::vector<Path>> extract(const Path& archive, const std::vector<Entry>&
             if (written)
                 made.push_back(target);
             else if (written.error())
-                written.tell(file.path + " in " + input->name() + " could not be extracted to " +
-                             platform::native_path(target) + ": " + written.why() + ".");
+                written.tell(shown_name(file.path) + " in " + input->name() +
+                             " could not be extracted to " + platform::native_path(target) + ": " +
+                             written.why() + ".");
             return written;
         });
     if (!extracted) {

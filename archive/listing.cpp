@@ -1,5 +1,6 @@
 #include "archive/listing.h"
 
+#include "archive/shown_names.h"
 #include "platform/names.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ Listing::Listing(std::vector<Entry> files, const std::vector<std::string>& folde
     for (auto& file : files) {
         auto& folder = folders_[add_folder(file.folder())];
         if (!folder.files.emplace(platform::folded_name(file.name()), files_.size()).second) {
-            left_out_.push_back({std::move(file.path), "an earlier entry has the same name"});
+            left_out_.push_back({shown_name(file.path), "an earlier entry has the same name"});
             continue;
         }
         folder.file_order.push_back(files_.size());

@@ -323,8 +323,8 @@ Result<> read_files(Input& input, const std::vector<Entry>& chosen, const Take& 
             if (!piece)
                 return piece;
             if ((grown += piece->size()) > max_file_size)
-                return fail(file.path + " in " + input.name() + " is " + larger_than_allowed() +
-                            ".");
+                return fail(shown_name(file.path) + " in " + input.name() + " is " +
+                            larger_than_allowed() + ".");
             if ((taken_in_all += piece->size()) > max_extracted_size)
                 return fail(more_than_one_extraction(input.name()));
             return piece;
@@ -335,7 +335,7 @@ Result<> read_files(Input& input, const std::vector<Entry>& chosen, const Take& 
     }
     if (!wanted.empty())
         return fail(input.name() + " has changed since Tessary listed it: " +
-                    wanted.begin()->second->path + " is no longer in it.");
+                    shown_name(wanted.begin()->second->path) + " is no longer in it.");
     return {};
 }
 
