@@ -27,15 +27,6 @@ constexpr LegacyCodePage legacy_code_pages[] = {
     {"nl", "", 850},   {"nn", "", 850},   {"no", "", 850},   {"pt", "", 850}, {"sv", "", 850},
 };
 
-bool is_utf8(std::string_view text) {
-    char32_t code_point = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        if (!platform::decode_utf8(text, at, code_point))
-            return false;
-    }
-    return true;
-}
-
 // The bytes read in the code page, in UTF-8; nothing where they are not text in it.
 std::optional<std::string> from_code_page(std::string bytes, unsigned code_page) {
     const auto converter = iconv_open("UTF-8", ("CP" + std::to_string(code_page)).c_str());
@@ -81,17 +72,17 @@ unsigned legacy_code_page() {
 void read_legacy_paths(archive_handle*) {}
 
 EntryPath entry_path(archive_entry* entry) {
-    if (const char* text = archive_entry_pathname_utf8(entry))
-        return {text, true};
-    const char* bytes = archive_entry_pathname(entry);
-    if (!bytes)
+    const char* text = archive_entry_pathname_utf8(entry);
+    if (!text)
+        text = archive_entry_pathname(entry); // the bytes as the archive holds them
+    if (!text)
         return {};
-    // Names that are UTF-8 already, as archives made on Linux hold them, stay as they are.
-    if (is_utf8(bytes))
-        return {bytes, true};
-    if (auto text = from_code_page(bytes, legacy_code_page()))
-        return {std::move(*text), true};
-    return {bytes, false};
+    // Paths that are UTF-8 already, as archives made on Linux hold them, stay as they are.
+    if (platform::is_utf8(text))
+        return {text, true};
+    if (auto decoded = from_code_page(text, legacy_code_page()))
+        return {std::move(*decoded), true};
+    return {text, false};
 }
 
 } // namespace archive

@@ -1,6 +1,7 @@
 #include "archive/entry_names.h"
 
 #include "platform/utf16_win.h"
+#include "platform/utf8.h"
 
 #include <windows.h>
 
@@ -19,12 +20,18 @@ void read_legacy_paths(archive_handle* handle) {
     (void)archive_read_set_format_option(handle, "rar", "hdrcharset", charset.c_str());
 }
 
-// libarchive holds the paths it converted in UTF-16, as Windows' own functions take them.
+// libarchive holds in UTF-16 the paths it converted itself, as Windows' own functions take them,
+// and in UTF-8 those the archive holds in UTF-8 (RAR 5's), which it converts to UTF-16 only
+// through the C library's locale.
 EntryPath entry_path(archive_entry* entry) {
     if (const wchar_t* text = archive_entry_pathname_w(entry))
         return {platform::narrowed(text), true};
-    const char* bytes = archive_entry_pathname(entry);
-    return {bytes ? bytes : "", false};
+    const char* text = archive_entry_pathname_utf8(entry);
+    if (text && platform::is_utf8(text))
+        return {text, true};
+    if (const char* bytes = archive_entry_pathname(entry))
+        text = bytes;
+    return {text ? text : "", false};
 }
 
 } // namespace archive

@@ -10,4 +10,7 @@ namespace platform {
 // text can never pass for a plausible name.
 bool decode_utf8(std::string_view text, std::size_t& at, char32_t& code_point);
 
+// The text is UTF-8 throughout, as decode_utf8 takes it.
+bool is_utf8(std::string_view text);
+
 } // namespace platform
