@@ -1,8 +1,10 @@
 #pragma once
 
-#include "archive/libarchive.h"
-
 #include <string>
+
+// libarchive's reader and entry (archive/libarchive.h), which users of this header need not see.
+struct archive_handle;
+struct archive_entry;
 
 // The paths of an archive's entries in UTF-8, whatever script they are written in. Paths that an
 // archive marks as UTF-8, and those of the formats that always hold Unicode (7z, RAR 5), arrive as

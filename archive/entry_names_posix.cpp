@@ -1,5 +1,6 @@
 #include "archive/entry_names.h"
 
+#include "archive/libarchive.h"
 #include "platform/utf8.h"
 
 #include <cstdlib>

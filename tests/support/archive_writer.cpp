@@ -1,6 +1,7 @@
 #include "archive_writer.h"
 
 #include "archive/libarchive.h"
+#include "platform/utf8.h"
 #include "platform/utf8_locale.h"
 
 #include <memory>
@@ -65,6 +66,25 @@ std::string rar5_of(const std::vector<ArchiveItem>& items) {
     return rar + rar_header({end_header, 0, 0});
 }
 
+// The path in the C library's wide characters, UTF-16 on Windows and UTF-32 elsewhere, in which
+// libarchive takes it whatever the locale.
+std::wstring wide_path(const std::string& path) {
+    std::wstring wide;
+    char32_t c = 0;
+    for (std::size_t at = 0; at < path.size();) {
+        if (!platform::decode_utf8(path, at, c))
+            throw std::invalid_argument("a path to write is not UTF-8");
+        if constexpr (sizeof(wchar_t) == 2) {
+            if (c > 0xFFFF) {
+                wide += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+                c = 0xDC00 + ((c - 0x10000) & 0x3FF);
+            }
+        }
+        wide += static_cast<wchar_t>(c);
+    }
+    return wide;
+}
+
 la_ssize_t append(archive_handle*, void* out, const void* bytes, std::size_t size) {
     static_cast<std::string*>(out)->append(static_cast<const char*>(bytes), size);
     return static_cast<la_ssize_t>(size);
@@ -85,7 +105,11 @@ std::string archive_of(const std::string& format, const std::vector<ArchiveItem>
             throw std::runtime_error(why ? why : "libarchive's writer failed");
     };
     std::string bytes;
+    // Zip paths are written in UTF-8 with its flag where the options name no other character set:
+    // the C library's locale, which libarchive would follow, is "C" on Windows.
     check(archive_write_set_format_by_name(writer.get(), format.c_str()) == ARCHIVE_OK &&
+          (format != "zip" || archive_write_set_format_option(writer.get(), "zip", "hdrcharset",
+                                                              "UTF-8") == ARCHIVE_OK) &&
           archive_write_set_options(writer.get(), options.c_str()) == ARCHIVE_OK &&
           archive_write_set_passphrase(writer.get(), "secret") == ARCHIVE_OK &&
           archive_write_set_bytes_in_last_block(writer.get(), 1) == ARCHIVE_OK && // unpadded
@@ -97,7 +121,7 @@ std::string archive_of(const std::string& format, const std::vector<ArchiveItem>
         if (item.kind > ArchiveItem::Kind::link)
             throw std::invalid_argument("only RAR 5 archives hold junctions and file copies");
         const unsigned modes[] = {AE_IFREG | 0644, AE_IFDIR | 0755, AE_IFLNK | 0777}; // by kind
-        archive_entry_update_pathname_utf8(entry.get(), item.path.c_str());
+        archive_entry_copy_pathname_w(entry.get(), wide_path(item.path).c_str());
         archive_entry_set_mode(entry.get(), modes[static_cast<int>(item.kind)]);
         if (item.kind == ArchiveItem::Kind::link)
             archive_entry_set_symlink_utf8(entry.get(), item.content.c_str());
