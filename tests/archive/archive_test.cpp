@@ -181,6 +181,7 @@ TEST(Archive, AnArchiveThatCannotBeReadFailsAndSaysWhyAndProtectedFilesAreLeftOu
     TestWorld world;
     auto damaged = archive_of("zip", {{Kind::file, "a.mdl", "a"}});
     damaged.replace(damaged.find("PK\x03\x04"), 2, "XX");
+    const std::vector<ArchiveItem> crowd(archive::max_entries + 1, {Kind::folder, "d/"});
     const struct {
         std::string name;
         std::optional<std::string> bytes;
@@ -189,6 +190,8 @@ TEST(Archive, AnArchiveThatCannotBeReadFailsAndSaysWhyAndProtectedFilesAreLeftOu
         {"damaged.zip", damaged, "% could not be read: "},
         {"plain.zip", "plain text", "% is not a .zip, .rar or .7z archive that Tessary can read."},
         {"missing.zip", std::nullopt, "% could not be opened: "},
+        {"crowded.zip", archive_of("zip", crowd),
+         "% holds more than 100000 entries, more than Tessary reads."},
         {"locked.zip", archive_of("zip", {{Kind::file, "a.mdl", "a"}}, "zip:encryption=zipcrypt"),
          "Tessary cannot read the files of % that a password protects."},
     };
