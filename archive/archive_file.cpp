@@ -1,6 +1,7 @@
 #include "archive/archive_file.h"
 
 #include "archive/reader.h"
+#include "archive/shown_names.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
 
@@ -41,27 +42,28 @@ bool is_archive_name(std::string_view file_name) {
 }
 
 Result<Listing> list(const Path& archive) {
-    auto source = FileSource::open(archive);
-    return source ? list(*source) : empty_listing(source);
+    auto input = FileInput::open(archive);
+    return input ? list(*input) : input.failure();
 }
 
 Result<std::vector<Path>> extract(const Path& archive, const std::vector<Entry>& chosen,
                                   const Path& folder) {
     if (auto free = check_targets(chosen, folder); !free)
         return free.failure();
-    auto source = FileSource::open(archive);
-    if (!source)
-        return source.failure();
+    auto input = FileInput::open(archive);
+    if (!input)
+        return input.failure();
     std::vector<Path> made;
     auto extracted =
-        read_files(*source, chosen, [&](const Entry& file, const platform::Pieces& content) {
+        read_files(*input, chosen, [&](const Entry& file, const platform::Pieces& content) {
             const auto target = folder / file.name();
             auto written = platform::write_new_file(target, content);
             if (written)
                 made.push_back(target);
             else if (written.error())
-                written.tell(file.path + " in " + source->name() + " could not be extracted to " +
-                             platform::native_path(target) + ": " + written.why() + ".");
+                written.tell(shown_name(file.path) + " in " + input->name() +
+                             " could not be extracted to " + platform::native_path(target) + ": " +
+                             written.why() + ".");
             return written;
         });
     if (!extracted) {

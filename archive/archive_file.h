@@ -13,8 +13,8 @@ namespace archive {
 // A file name of a kind of archive that opens like a folder: .zip, .rar or .7z, in any case.
 bool is_archive_name(std::string_view file_name);
 
-// The archive's files and folders; an archive that cannot be opened or read lists as empty, with
-// a text that says why.
+// The archive's files and folders, as list(Input&) gives them; fails where the archive cannot be
+// opened or read, with a text that says why.
 platform::Result<Listing> list(const platform::Path& archive);
 
 // Extracts the chosen files, as the archive's listing gave them, into the folder, each under the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/limits.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,10 +10,6 @@
 #include <vector>
 
 namespace archive {
-
-// The largest file inside an archive that Tessary lists and extracts: larger than any model file,
-// and small enough that no archive can fill a disk through it.
-constexpr std::uint64_t max_file_size = std::uint64_t{256} << 20;
 
 // A file inside an archive.
 struct Entry {
@@ -25,7 +23,7 @@ struct Entry {
 
 // An entry of an archive that Tessary does not list, and why, in words for the user.
 struct LeftOut {
-    std::string path;
+    std::string path; // as the user is shown it (shown_name)
     std::string reason;
 };
 
@@ -33,10 +31,9 @@ struct LeftOut {
 // and the archive's folder entries make. Paths of inner folders are names joined with "/" (the
 // archive's top is the empty path); names are looked up without regard to case, as the game's
 // file systems look them up, and so are two entries whose paths differ only in case one entry:
-// the first one is listed.
+// the first one is listed. The folders are a tree walked name by name, never recursively.
 class Listing final {
 public:
-    Listing() = default;
     // The candidate files and folders in the archive's order; those that repeat a path are left
     // out too.
     Listing(std::vector<Entry> files, const std::vector<std::string>& folders,
@@ -55,17 +52,18 @@ public:
 
 private:
     struct Folder {
-        std::vector<std::string> subfolders;
-        std::vector<std::size_t> files;
+        std::vector<std::string> subfolder_names;                // as first written
+        std::vector<std::size_t> file_order;                     // into files_
+        std::unordered_map<std::string, std::size_t> subfolders; // folded name to folder
+        std::unordered_map<std::string, std::size_t> files;      // folded name to file
     };
-    // Adds the folder and those it lies in, each once; gives the folded path.
-    std::string add_folder(std::string_view path);
+    // The folder at the path, made with those it lies in where they are missing.
+    std::size_t add_folder(std::string_view path);
     const Folder* folder_at(std::string_view path) const;
 
     std::vector<Entry> files_;
     std::vector<LeftOut> left_out_;
-    std::unordered_map<std::string, Folder> folders_;         // by folded path
-    std::unordered_map<std::string, std::size_t> file_paths_; // folded path to file
+    std::vector<Folder> folders_; // the archive's top first
 };
 
 } // namespace archive

@@ -1,6 +1,9 @@
 #include "archive/reader.h"
 
+#include "archive/entry_names.h"
 #include "archive/libarchive.h"
+#include "archive/shown_names.h"
+#include "platform/file_names.h"
 #include "platform/utf8_locale.h"
 
 #include <algorithm>
@@ -18,53 +21,70 @@ using platform::Failure;
 // How much of the archive is read at a time, and how much of a file's content is handed out.
 constexpr std::size_t piece_size = 64 * 1024;
 
+// How many left-out entries a listing's text names; a message box holds no more.
+constexpr std::size_t shown_left_out = 30;
+
 // Why an entry is left out, in words for the user.
 constexpr char unnamed[] = "its name cannot be read";
 constexpr char absolute[] = "its path is absolute";
 constexpr char leads_out[] = "its path leads outside the folder it would be extracted to";
-constexpr char refused_name[] = "its name holds a character that Windows does not allow";
 constexpr char link[] = "it is a link";
 constexpr char not_a_file[] = "it is not an ordinary file";
 constexpr char nameless[] = "it has no name";
 constexpr char protected_file[] = "it is protected by a password";
 
-std::string larger_than_allowed() {
-    return "larger than " + std::to_string(max_file_size >> 20) + " MB";
+std::string in_mb(std::uint64_t size) {
+    return std::to_string(size >> 20) + " MB";
 }
 
-// A name that Windows allows for no file: with ":" it would even name a stream of another file.
-bool refused_by_windows(std::string_view name) {
-    return std::any_of(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 ||
-               std::string_view("<>:\"|?*").find(c) != std::string_view::npos;
-    });
+std::string larger_than_allowed() {
+    return "larger than " + in_mb(max_file_size);
+}
+
+std::string more_than_one_extraction(const std::string& archive) {
+    return "The files to take out of " + archive + " are larger than " + in_mb(max_extracted_size) +
+           " together, more than Tessary takes out at once.";
+}
+
+// Which entries of the archive Tessary leaves out and why, a line each, the first
+// shown_left_out of them.
+std::string left_out_text(const std::string& archive, const std::vector<LeftOut>& left_out) {
+    std::string text = "Tessary leaves out these files of " + archive + ":";
+    const auto shown = std::min(left_out.size(), shown_left_out);
+    for (std::size_t i = 0; i < shown; ++i)
+        text += "\n" + left_out[i].path + ": " + left_out[i].reason + ".";
+    if (shown < left_out.size())
+        text += "\nAnd " + std::to_string(left_out.size() - shown) + " more.";
+    return text;
 }
 
 // What an entry of the archive is to Tessary.
 struct Examined {
     enum class Kind { file, folder, left_out } kind;
-    std::string path;        // names joined with "/"; as written when the entry is left out
+    std::string path;        // names joined with "/"; as shown when the entry is left out
     std::string reason = {}; // why it is left out
 };
 
 // A backslash separates names as a slash does; empty names and "." are dropped. Only a regular
-// file or a folder whose path stays inside the folder it would be extracted to is taken.
-Examined examine(archive_entry* entry) {
-    const char* written = archive_entry_pathname_utf8(entry);
-    if (!written)
-        written = archive_entry_pathname(entry); // not text in any known encoding: its bytes
-    std::string raw = written ? written : "";
+// file or a folder whose path stays inside the folder it would be extracted to, and whose names
+// Windows allows, is taken. rar5 tells that the archive is a RAR 5 one.
+Examined examine(archive_entry* entry, bool rar5) {
+    const auto [written, readable] = entry_path(entry);
+    std::string raw = written;
     std::replace(raw.begin(), raw.end(), '\\', '/');
     const auto left_out = [&raw](std::string reason) {
-        return Examined{Examined::Kind::left_out, raw, std::move(reason)};
+        return Examined{Examined::Kind::left_out, shown_name(raw), std::move(reason)};
     };
-    if (!written)
+    if (!readable)
         return left_out(unnamed);
+    if (raw.size() > max_path_length)
+        return left_out("its path is longer than " + std::to_string(max_path_length) + " bytes");
     const bool drive = raw.size() >= 2 && raw[1] == ':' &&
                        ((raw[0] >= 'A' && raw[0] <= 'Z') || (raw[0] >= 'a' && raw[0] <= 'z'));
     if (raw.starts_with('/') || drive)
         return left_out(absolute);
     std::string path;
+    std::size_t depth = 0;
     for (std::size_t start = 0; start <= raw.size();) {
         const auto end = std::min(raw.find('/', start), raw.size());
         const std::string_view name(raw.data() + start, end - start);
@@ -73,14 +93,21 @@ Examined examine(archive_entry* entry) {
             continue;
         if (name == "..")
             return left_out(leads_out);
-        if (refused_by_windows(name))
-            return left_out(refused_name);
+        if (++depth > max_path_depth)
+            return left_out("its path is more than " + std::to_string(max_path_depth) +
+                            " levels deep");
+        if (const auto problem = platform::file_name_problem(name); !problem.empty())
+            return left_out("its path holds the name \"" + shown_name(name) +
+                            "\", which Windows does not allow: " + problem);
         path += path.empty() ? std::string(name) : '/' + std::string(name);
     }
     const auto type = archive_entry_filetype(entry);
     if (type == AE_IFDIR)
         return {Examined::Kind::folder, std::move(path)};
-    if (type == AE_IFLNK || archive_entry_hardlink(entry))
+    // libarchive's RAR 5 reader gives the redirections it does not follow, junctions and copies
+    // of another entry, as regular files without a size or content.
+    const bool redirection = rar5 && type == AE_IFREG && !archive_entry_size_is_set(entry);
+    if (type == AE_IFLNK || archive_entry_hardlink(entry) || redirection)
         return left_out(link);
     if (type != AE_IFREG)
         return left_out(not_a_file);
@@ -94,12 +121,11 @@ Examined examine(archive_entry* entry) {
     return {Examined::Kind::file, std::move(path)};
 }
 
-// libarchive reading an archive from a source, of the kinds players download and no other.
+// libarchive reading an archive from an input, of the kinds players download and no other.
 class Session final {
 public:
-    explicit Session(Source& source)
-        : source_(source), handle_(archive_read_new()),
-          input_(std::make_unique<char[]>(piece_size)),
+    explicit Session(Input& input)
+        : input_(input), handle_(archive_read_new()), buffer_(std::make_unique<char[]>(piece_size)),
           piece_(std::make_unique<char[]>(piece_size)) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -108,13 +134,14 @@ public:
     // Zip is read from its central directory at the end, which the seek callback reaches.
     Result<> open() {
         if (!handle_)
-            return fail(source_.name() + " could not be read: there is too little memory.");
+            return fail(input_.name() + " could not be read: there is too little memory.");
         if (!move_to(handle_, 0))
             return unreadable_headers();
         archive_read_support_format_zip_seekable(handle_);
         archive_read_support_format_rar(handle_);
         archive_read_support_format_rar5(handle_);
         archive_read_support_format_7zip(handle_);
+        read_legacy_paths(handle_);
         archive_read_set_callback_data(handle_, this);
         archive_read_set_read_callback(handle_, &Session::read);
         archive_read_set_seek_callback(handle_, &Session::seek);
@@ -135,6 +162,11 @@ public:
         return entry;
     }
 
+    // What the entry whose header came last is to Tessary.
+    Examined examine(archive_entry* entry) const {
+        return archive::examine(entry, archive_format(handle_) == ARCHIVE_FORMAT_RAR_V5);
+    }
+
     // The next piece of the content of the entry whose header came last; empty at its end.
     Result<std::string_view> next_piece() {
         const auto count = archive_read_data(handle_, piece_.get(), piece_size);
@@ -147,7 +179,7 @@ private:
     // Why the archive's headers could not be read: a kind that Tessary does not read and a
     // password show there.
     Failure unreadable_headers() const {
-        const auto& name = source_.name();
+        const auto& name = input_.name();
         if (archive_format(handle_) == 0 && unreadable_.empty())
             return fail(name + " is not a .zip, .rar or .7z archive that Tessary can read.");
         if (archive_read_has_encrypted_entries(handle_) > 0)
@@ -157,13 +189,13 @@ private:
 
     Failure unreadable_content() const {
         const char* reason = archive_error_string(handle_);
-        return fail(source_.name() + " could not be read: " + (reason ? reason : "it is damaged") +
+        return fail(input_.name() + " could not be read: " + (reason ? reason : "it is damaged") +
                     ".");
     }
 
-    // Moves to a position of the source; libarchive is told why when it cannot.
+    // Moves to a position of the input; libarchive is told why when it cannot.
     bool move_to(archive_handle* handle, std::uint64_t position) {
-        if (auto moved = source_.seek(position); !moved) {
+        if (auto moved = input_.seek(position); !moved) {
             unreadable_ = moved.why();
             archive_set_error(handle, EIO, "%s", unreadable_.c_str());
             return false;
@@ -174,20 +206,20 @@ private:
 
     static la_ssize_t read(archive_handle* handle, void* session, const void** buffer) {
         auto& self = *static_cast<Session*>(session);
-        auto count = self.source_.read(self.input_.get(), piece_size);
+        auto count = self.input_.read(self.buffer_.get(), piece_size);
         if (!count) {
             self.unreadable_ = count.why();
             archive_set_error(handle, EIO, "%s", self.unreadable_.c_str());
             return ARCHIVE_FATAL;
         }
         self.position_ += *count;
-        *buffer = self.input_.get();
+        *buffer = self.buffer_.get();
         return static_cast<la_ssize_t>(*count);
     }
 
     static la_int64_t seek(archive_handle* handle, void* session, la_int64_t offset, int whence) {
         auto& self = *static_cast<Session*>(session);
-        const auto size = static_cast<la_int64_t>(self.source_.size());
+        const auto size = static_cast<la_int64_t>(self.input_.size());
         const la_int64_t from = whence == SEEK_SET   ? 0
                                 : whence == SEEK_CUR ? static_cast<la_int64_t>(self.position_)
                                                      : size;
@@ -203,7 +235,7 @@ private:
         auto& self = *static_cast<Session*>(session);
         const auto skipped =
             std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max<la_int64_t>(request, 0)),
-                                    self.source_.size() - self.position_);
+                                    self.input_.size() - self.position_);
         return self.move_to(handle, self.position_ + skipped) ? static_cast<la_int64_t>(skipped)
                                                               : ARCHIVE_FATAL;
     }
@@ -211,20 +243,20 @@ private:
     // Names reach Tessary in UTF-8 whatever the user's locale: in it, libarchive holds them as it
     // reads them.
     platform::Utf8Locale utf8_;
-    Source& source_;
+    Input& input_;
     archive_handle* handle_;
-    std::unique_ptr<char[]> input_; // the archive's bytes, as libarchive reads them
-    std::unique_ptr<char[]> piece_; // a piece of a file's content
+    std::unique_ptr<char[]> buffer_; // the archive's bytes, as libarchive reads them
+    std::unique_ptr<char[]> piece_;  // a piece of a file's content
     std::uint64_t position_ = 0;
-    std::string unreadable_; // why the source itself could not be read
+    std::string unreadable_; // why the input itself could not be read
 };
 
 } // namespace
 
-Result<Listing> list(Source& source) {
-    Session session(source);
+Result<Listing> list(Input& input) {
+    Session session(input);
     if (auto opened = session.open(); !opened)
-        return empty_listing(opened);
+        return opened.failure();
     std::vector<Entry> files;
     std::vector<std::string> folders;
     std::vector<LeftOut> left_out;
@@ -232,10 +264,13 @@ Result<Listing> list(Source& source) {
     for (std::size_t index = 0;; ++index) {
         auto header = session.next();
         if (!header)
-            return empty_listing(header);
+            return header.failure();
         if (!*header)
             break;
-        auto examined = examine(*header);
+        if (index == max_entries)
+            return fail(input.name() + " holds more than " + std::to_string(max_entries) +
+                        " entries, more than Tessary reads.");
+        auto examined = session.examine(*header);
         if (examined.kind == Examined::Kind::file) {
             const auto size = archive_entry_size_is_set(*header) ? archive_entry_size(*header) : 0;
             files.push_back({std::move(examined.path), static_cast<std::uint64_t>(size), index});
@@ -248,18 +283,26 @@ Result<Listing> list(Source& source) {
     }
     Result<Listing> listing = Listing(std::move(files), folders, std::move(left_out));
     if (any_protected)
-        listing.tell("Tessary cannot read the files of " + source.name() +
+        listing.tell("Tessary cannot read the files of " + input.name() +
                      " that a password protects.");
+    if (!listing->left_out().empty())
+        listing.tell(left_out_text(input.name(), listing->left_out()));
     return listing;
 }
 
-Result<> read_files(Source& source, const std::vector<Entry>& chosen, const Take& take) {
+Result<> read_files(Input& input, const std::vector<Entry>& chosen, const Take& take) {
     std::map<std::size_t, const Entry*> wanted;
-    for (const auto& file : chosen)
+    std::uint64_t declared = 0;
+    for (const auto& file : chosen) {
         wanted.emplace(file.index, &file);
-    Session session(source);
+        declared += file.size;
+    }
+    if (declared > max_extracted_size)
+        return fail(more_than_one_extraction(input.name()));
+    Session session(input);
     if (auto opened = session.open(); !opened)
         return opened;
+    std::uint64_t taken_in_all = 0;
     for (std::size_t index = 0; !wanted.empty(); ++index) {
         auto header = session.next();
         if (!header)
@@ -270,15 +313,20 @@ Result<> read_files(Source& source, const std::vector<Entry>& chosen, const Take
         if (found == wanted.end())
             continue;
         const Entry& file = *found->second;
-        const auto examined = examine(*header);
+        const auto examined = session.examine(*header);
         if (examined.kind != Examined::Kind::file || examined.path != file.path)
-            break; // the archive has changed since it was listed
+            break;
+        // Headers may understate sizes: what comes is counted as it comes.
         std::uint64_t grown = 0;
         auto taken = take(file, [&]() -> Result<std::string_view> {
             auto piece = session.next_piece();
-            if (piece && (grown += piece->size()) > max_file_size)
-                return fail(file.path + " in " + source.name() + " is " + larger_than_allowed() +
-                            ".");
+            if (!piece)
+                return piece;
+            if ((grown += piece->size()) > max_file_size)
+                return fail(shown_name(file.path) + " in " + input.name() + " is " +
+                            larger_than_allowed() + ".");
+            if ((taken_in_all += piece->size()) > max_extracted_size)
+                return fail(more_than_one_extraction(input.name()));
             return piece;
         });
         if (!taken)
@@ -286,7 +334,8 @@ Result<> read_files(Source& source, const std::vector<Entry>& chosen, const Take
         wanted.erase(found);
     }
     if (!wanted.empty())
-        return fail(wanted.begin()->second->path + " is no longer in " + source.name() + ".");
+        return fail(input.name() + " has changed since Tessary listed it: " +
+                    shown_name(wanted.begin()->second->path) + " is no longer in it.");
     return {};
 }
 

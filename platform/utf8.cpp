@@ -59,4 +59,13 @@ void append_utf8(std::string& text, char32_t c) {
     }
 }
 
+bool is_utf8(std::string_view text) {
+    char32_t code_point = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        if (!decode_utf8(text, at, code_point))
+            return false;
+    }
+    return true;
+}
+
 } // namespace platform

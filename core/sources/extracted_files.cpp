@@ -35,6 +35,15 @@ bool belongs_to(std::string_view file, const std::vector<std::string>& model_fil
     });
 }
 
+// Says that the folder inside an archive holds none of the files any longer.
+std::string no_longer_holds(const Path& folder, const std::vector<std::string>& files) {
+    std::string names;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        names += (i == 0 ? "" : i + 1 < files.size() ? ", " : " or ") + files[i];
+    return platform::native_path(folder) + " no longer holds " + names +
+           ": the archive has changed since Tessary listed it.";
+}
+
 } // namespace
 
 Result<ExtractedFiles> ExtractedFiles::open(const Library& library, const SourceFolder& folder,
@@ -43,13 +52,17 @@ Result<ExtractedFiles> ExtractedFiles::open(const Library& library, const Source
     if (!source)
         return ExtractedFiles(folder.path(), false);
     const auto listing = archive::list(source->archive);
+    if (!listing)
+        return listing.failure();
     std::vector<archive::Entry> chosen;
     for (const auto* file : listing->files_in(source->inner)) {
         if (belongs_to(file->name(), model_files))
             chosen.push_back(*file);
     }
-    if (chosen.empty() && !listing.messages().empty())
-        return listing.failure(); // the archive could not be read
+    // The picked file was listed there: an archive that has changed since may have lost it.
+    if (std::none_of(model_files.begin(), model_files.end(),
+                     [&](const std::string& file) { return listing->find(source->inner, file); }))
+        return fail(no_longer_holds(folder.path(), model_files));
     if (auto cleared = clear_extraction_folder(library); !cleared)
         return cleared.failure();
     const auto extracted = extraction_folder(library);

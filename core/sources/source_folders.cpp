@@ -51,6 +51,8 @@ SourceListing list_folder_on_disk(const Path& folder, const std::string& pattern
 
 Result<SourceListing> list_archive_folder(const ArchiveFolder& folder, const std::string& pattern) {
     const auto archive = archive::list(folder.archive);
+    if (!archive)
+        return archive.failure();
     if (!folder.inner.empty() && !archive->has_folder(folder.inner))
         return fail(platform::native_path(folder.archive) + " holds no folder " + folder.inner +
                     " any more.");
@@ -59,14 +61,9 @@ Result<SourceListing> list_archive_folder(const ArchiveFolder& folder, const std
         if (matches_pattern(std::string(file->name()), pattern))
             listing->files.emplace_back(file->name());
     }
-    listing.after(archive);
-    if (folder.inner.empty() && !archive->left_out().empty()) {
-        std::string left_out =
-            "Tessary leaves out these files of " + platform::native_path(folder.archive) + ":";
-        for (const auto& [path, reason] : archive->left_out())
-            left_out += "\n" + path + ": " + reason + ".";
-        listing.tell(left_out);
-    }
+    // What the archive leaves out is told as its top is listed.
+    if (folder.inner.empty())
+        listing.after(archive);
     return listing;
 }
 

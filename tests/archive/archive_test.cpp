@@ -1,4 +1,5 @@
 #include "archive/archive_file.h"
+#include "archive/shown_names.h"
 #include "archive_writer.h"
 #include "platform/file_system.h"
 #include "test_world.h"
@@ -21,6 +22,14 @@ std::string patterned(std::size_t size) {
     return bytes;
 }
 
+// A zip of the files whose headers give the last file's size as 1 byte.
+std::string understating_last(const std::vector<ArchiveItem>& files) {
+    auto zip = archive_of("zip", files, "zip:compression-level=1");
+    for (const auto& [header, size_at] : {std::pair{"PK\x03\x04", 22}, {"PK\x01\x02", 24}})
+        zip.replace(zip.rfind(header) + size_at, 4, std::string("\x01\0\0\0", 4));
+    return zip;
+}
+
 // The archive written into a file of the world, and listed.
 platform::Result<archive::Listing> listed(const fs::path& file, const std::string& bytes) {
     TestWorld::write(file, bytes);
@@ -39,6 +48,9 @@ void expect_message(const platform::Messages& messages, std::string text, const 
 
 TEST(Archive, FoldersInsideBrowseAndFilesAreFoundAndExtractedWithoutRegardToCase) {
     const auto model = patterned(200'000);
+    const std::string russian = "\xD0\x97\xD0\xBE\xD0\xBB\xD0\xBE\xD1\x82\xD0\xBE"; // Золото
+    const std::string chinese = "\xE9\xBB\x84\xE9\x87\x91";                         // 黄金
+    const std::string emoji = "\xF0\x9F\x94\xAB";                                   // a pistol
     for (const std::string format : {"zip", "7zip", "rar5"}) {
         SCOPED_TRACE(format);
         TestWorld world;
@@ -47,61 +59,129 @@ TEST(Archive, FoldersInsideBrowseAndFilesAreFoundAndExtractedWithoutRegardToCase
                     archive_of(format, {{Kind::folder, "Pack/"},
                                         {Kind::file, "Pack/Models/v_ak47.mdl", model},
                                         {Kind::file, "Pack\\Models\\V_AK47T.mdl", "texture"},
-                                        {Kind::file, "J\xC3\xBCrgen/\xC3\xBC.mdl", "umlaut"},
+                                        {Kind::file, russian + "/" + russian + ".mdl", "russian"},
+                                        {Kind::file, chinese + "/" + emoji + ".mdl", "emoji"},
                                         {Kind::folder, "empty"}}));
 
-        EXPECT_EQ(listing.subfolders(""), (Names{"empty", "J\xC3\xBCrgen", "Pack"}));
+        EXPECT_EQ(listing.subfolders(""), (Names{"empty", "Pack", russian, chinese}));
         EXPECT_EQ(listing.subfolders("PACK"), Names{"Models"});
         const auto models = listing.files_in("pack/models");
         EXPECT_EQ(models.at(1)->path, "Pack/Models/V_AK47T.mdl");
         EXPECT_EQ(listing.find("pack/MODELS", "v_ak47t.mdl"), models.at(1));
         EXPECT_FALSE(listing.find("Pack", "v_ak47.mdl"));
 
-        const auto* umlaut = listing.find("j\xC3\x9CRGEN", "\xC3\x9C.mdl");
-        ASSERT_TRUE(umlaut);
-        const auto made = archive::extract(system_path(world.root / "pack"), {*models[0], *umlaut},
-                                           system_path(world.game));
+        const std::string capitals = "\xD0\x97\xD0\x9E\xD0\x9B\xD0\x9E\xD0\xA2\xD0\x9E";
+        const auto* cyrillic = listing.find(capitals, capitals + ".MDL");
+        const auto* pistol = listing.find(chinese, emoji + ".mdl");
+        ASSERT_TRUE(cyrillic && pistol);
+        const auto made =
+            archive::extract(system_path(world.root / "pack"), {*models[0], *cyrillic, *pistol},
+                             system_path(world.game));
         ASSERT_TRUE(made) << made.messages().at(0);
-        EXPECT_EQ(TestWorld::names_in(world.game), (Names{"v_ak47.mdl", "\xC3\xBC.mdl"}));
+        EXPECT_EQ(TestWorld::names_in(world.game),
+                  (Names{"v_ak47.mdl", russian + ".mdl", emoji + ".mdl"}));
         EXPECT_EQ(TestWorld::read(world.game / "v_ak47.mdl"), model);
-        EXPECT_EQ(TestWorld::read(world.game / fs::u8path("\xC3\xBC.mdl")), "umlaut");
+        EXPECT_EQ(TestWorld::read(world.game / fs::u8path(russian + ".mdl")), "russian");
+        EXPECT_EQ(TestWorld::read(world.game / fs::u8path(emoji + ".mdl")), "emoji");
     }
 }
 
 TEST(Archive, EntriesThatCouldEscapeOrAreNoOrdinaryFilesAreLeftOutWithTheirReasons) {
     TestWorld world;
     const std::string escapes = "its path leads outside the folder it would be extracted to";
-    const std::pair<ArchiveItem, std::string> refused[] = {
-        {{Kind::file, "../evil.mdl"}, escapes},
-        {{Kind::file, "sub\\..\\..\\evil.mdl"}, escapes},
-        {{Kind::file, "/abs.mdl"}, "its path is absolute"},
-        {{Kind::file, "C:\\abs.mdl"}, "its path is absolute"},
-        {{Kind::link, "link.mdl", "../../../etc/passwd"}, "it is a link"},
-        {{Kind::file, "ab:c.mdl"}, "its name holds a character that Windows does not allow"},
-        {{Kind::file, "OK.MDL"}, "an earlier entry has the same name"}};
-    std::vector<ArchiveItem> items{{Kind::file, "ok.mdl", "ok"}};
-    std::vector<std::pair<std::string, std::string>> expected, left_out;
-    for (const auto& [item, reason] : refused) {
+    std::string deep, deepest, longest;
+    for (std::size_t level = 1; level < archive::max_path_depth; ++level)
+        deep += "d/";
+    deepest = deep + "d/v.mdl";
+    deep += "v.mdl";
+    while (longest.size() <= archive::max_path_length)
+        longest += "long/";
+    // Long text is shown cut short.
+    const auto cut = [](const std::string& text) {
+        return text.size() <= archive::shown_length
+                   ? text
+                   : text.substr(0, archive::shown_length) + "\xE2\x80\xA6";
+    };
+    // Each entry, its path as shown, and why it is left out.
+    const std::tuple<ArchiveItem, std::string, std::string> refused[] = {
+        {{Kind::file, "../evil.mdl"}, "../evil.mdl", escapes},
+        {{Kind::file, "sub\\..\\..\\evil.mdl"}, "sub/../../evil.mdl", escapes},
+        {{Kind::file, "../\xE2\x80\xAEldm.exe"}, "../\\u202Eldm.exe", escapes},
+        {{Kind::file, "/abs.mdl"}, "/abs.mdl", "its path is absolute"},
+        {{Kind::file, "C:\\abs.mdl"}, "C:/abs.mdl", "its path is absolute"},
+        {{Kind::link, "link.mdl", "../../../etc/passwd"}, "link.mdl", "it is a link"},
+        {{Kind::file, deepest}, deepest, "its path is more than 64 levels deep"},
+        {{Kind::file, longest}, cut(longest), "its path is longer than 1024 bytes"},
+        {{Kind::file, "pack/" + std::string(256, 'n') + "/v.mdl"},
+         cut("pack/" + std::string(256, 'n')),
+         "its path holds the name \"" + cut(std::string(256, 'n')) +
+             "\", which Windows does not allow: it is longer than 255 bytes"},
+    };
+    // The name in the path that Windows refuses, as shown, and why.
+    const std::tuple<std::string, std::string, std::string> refused_names[] = {
+        {"ab:c.mdl", "ab:c.mdl", "it holds one of the characters \\ / : * ? \" < > |"},
+        {"esc\x1B[2J", "esc\\x1B[2J", "it holds a control character"},
+        {"dot.", "dot.", "it ends in a dot or a blank"},
+        {"blank ", "blank ", "it ends in a dot or a blank"},
+        {"Con", "Con", "it is a name Windows keeps for a device"},
+        {"nul.mdl", "nul.mdl", "it is a name Windows keeps for a device"},
+        {"aux .tar.gz", "aux .tar.gz", "it is a name Windows keeps for a device"},
+        {"COM0", "COM0", "it is a name Windows keeps for a device"},
+        {"lpt9.mdl", "lpt9.mdl", "it is a name Windows keeps for a device"},
+        {"COM\xC2\xB9", "COM\xC2\xB9", "it is a name Windows keeps for a device"},
+        {"LPT\xC2\xB3.mdl", "LPT\xC2\xB3.mdl", "it is a name Windows keeps for a device"},
+        {"CONIN$", "CONIN$", "it is a name Windows keeps for a device"},
+        {"conout$.txt", "conout$.txt", "it is a name Windows keeps for a device"},
+    };
+    // Names that only look like refused ones are taken, and so is a path just deep enough.
+    std::vector<ArchiveItem> items{{Kind::file, "ok.mdl", "ok"},
+                                   {Kind::file, "COM10/CONSOLE"},
+                                   {Kind::file, "nul_x/COM\xC2\xB4"},
+                                   {Kind::file, "LPT/.x"},
+                                   {Kind::file, "d.con/a.mdl"},
+                                   {Kind::file, ". dot"},
+                                   {Kind::file, deep}};
+    std::vector<std::tuple<std::string, std::string>> expected, left_out;
+    for (const auto& [item, shown, reason] : refused) {
         items.push_back(item);
-        expected.emplace_back(item.path, reason);
-        std::replace(expected.back().first.begin(), expected.back().first.end(), '\\', '/');
+        expected.emplace_back(shown, reason);
     }
+    for (const auto& [name, shown, problem] : refused_names) {
+        items.push_back({Kind::file, "pack/" + name + "/v.mdl"});
+        expected.emplace_back("pack/" + shown + "/v.mdl",
+                              "its path holds the name \"" + shown +
+                                  "\", which Windows does not allow: " + problem);
+    }
+    items.push_back({Kind::file, "OK.MDL"});
+    expected.emplace_back("OK.MDL", "an earlier entry has the same name");
     const auto zip = listed(world.root / "evil.zip", archive_of("zip", items));
-    EXPECT_EQ(zip->files().size(), 1u);
+    EXPECT_EQ(zip->files().size(), 7u);
     for (const auto& entry : zip->left_out())
         left_out.emplace_back(entry.path, entry.reason);
     EXPECT_EQ(left_out, expected);
 
-    const auto larger = archive::max_file_size + 1;
+    // RAR 5's redirections are links too, and a file's header may say it is too large.
     const auto rar =
-        listed(world.root / "big.rar", archive_of("rar5", {{Kind::file, "big.mdl", "x", larger}}));
-    EXPECT_EQ(rar->left_out().at(0).reason, "it is larger than 256 MB");
+        listed(world.root / "links.rar",
+               archive_of("rar5", {{Kind::link, "link.mdl", "ok.mdl"},
+                                   {Kind::junction, "junction", "C:\\Windows"},
+                                   {Kind::file_copy, "copy.mdl", "ok.mdl"},
+                                   {Kind::file, "big.mdl", "x", archive::max_file_size + 1}}));
+    left_out.clear();
+    for (const auto& entry : rar->left_out())
+        left_out.emplace_back(entry.path, entry.reason);
+    EXPECT_EQ(left_out, (std::vector<std::tuple<std::string, std::string>>{
+                            {"link.mdl", "it is a link"},
+                            {"junction", "it is a link"},
+                            {"copy.mdl", "it is a link"},
+                            {"big.mdl", "it is larger than 256 MB"}}));
 }
 
-TEST(Archive, AnArchiveThatCannotBeReadListsAsEmptyAndSaysWhy) {
+TEST(Archive, AnArchiveThatCannotBeReadFailsAndSaysWhyAndProtectedFilesAreLeftOut) {
     TestWorld world;
     auto damaged = archive_of("zip", {{Kind::file, "a.mdl", "a"}});
     damaged.replace(damaged.find("PK\x03\x04"), 2, "XX");
+    const std::vector<ArchiveItem> crowd(archive::max_entries + 1, {Kind::folder, "d/"});
     const struct {
         std::string name;
         std::optional<std::string> bytes;
@@ -109,9 +189,11 @@ TEST(Archive, AnArchiveThatCannotBeReadListsAsEmptyAndSaysWhy) {
     } cases[] = {
         {"damaged.zip", damaged, "% could not be read: "},
         {"plain.zip", "plain text", "% is not a .zip, .rar or .7z archive that Tessary can read."},
+        {"missing.zip", std::nullopt, "% could not be opened: "},
+        {"crowded.zip", archive_of("zip", crowd),
+         "% holds more than 100000 entries, more than Tessary reads."},
         {"locked.zip", archive_of("zip", {{Kind::file, "a.mdl", "a"}}, "zip:encryption=zipcrypt"),
          "Tessary cannot read the files of % that a password protects."},
-        {"missing.zip", std::nullopt, "% could not be opened: "},
     };
     EXPECT_TRUE(archive::is_archive_name("Pack.ZiP") && archive::is_archive_name("a.7z"));
     EXPECT_FALSE(archive::is_archive_name(".rar") || archive::is_archive_name("pack.tar"));
@@ -121,7 +203,8 @@ TEST(Archive, AnArchiveThatCannotBeReadListsAsEmptyAndSaysWhy) {
             TestWorld::write(world.root / name, *bytes);
         const auto listing = archive::list(system_path(world.root / name));
         expect_message(listing.messages(), says, world.root / name);
-        EXPECT_TRUE(listing->files().empty());
+        EXPECT_EQ(listing.ok(), name == "locked.zip");
+        EXPECT_TRUE(!listing || (listing->files().empty() && listing->left_out().size() == 1));
     }
 }
 
@@ -133,23 +216,41 @@ TEST(Archive, AnExtractionThatFailsPartWayLeavesNothingBehind) {
                                          {Kind::file, "b.mdl", patterned(100'001)}};
     auto damaged = archive_of("zip", items, "zip:compression=store");
     damaged[damaged.rfind(patterned(1000))] ^= 1; // b.mdl's checksum fails at its end
-    const auto larger = std::string(archive::max_file_size + 1, 'b');
+    const auto zeros = [](std::uint64_t size) { return std::string(size, '\0'); };
+    const auto together = "The files to take out of % are larger than 300 MB together";
     const struct {
-        std::string name, bytes, says, in_the_way = {};
+        std::string name, bytes, says, in_the_way = {}, changed_to = {};
     } cases[] = {
         {"damaged.zip", damaged, "% could not be read: "},
         {"blocked.zip", archive_of("zip", items), "b.mdl in % could not be extracted to ",
          platform::native_path(platform::staged_path(system_path(out / "b.mdl")))},
-        {"larger.rar", archive_of("rar5", {items[0], {Kind::file, "b.mdl", larger, 1}}),
+        {"larger.zip",
+         understating_last(
+             {items[0], {Kind::file, "b.mdl", zeros(archive::max_file_size + (1 << 20))}}),
          "b.mdl in % is larger than 256 MB."},
+        {"declared.rar",
+         archive_of("rar5",
+                    {{Kind::file, "a.mdl", "a", 200 << 20}, {Kind::file, "b.mdl", "b", 200 << 20}}),
+         together},
+        {"understated.zip",
+         understating_last(
+             {{Kind::file, "a.mdl", zeros(151 << 20)}, {Kind::file, "b.mdl", zeros(151 << 20)}}),
+         together},
         {"taken.zip", archive_of("zip", {items[0], {Kind::file, "kept.mdl", "new"}}),
          platform::native_path(system_path(out / "kept.mdl")) + " exists already."},
+        {"changed.zip",
+         archive_of("zip", items),
+         "% has changed since Tessary listed it: b.mdl is no longer in it.",
+         {},
+         archive_of("zip", {items[0], {Kind::file, "c.mdl", "c"}})},
     };
-    for (const auto& [name, bytes, says, in_the_way] : cases) {
+    for (const auto& [name, bytes, says, in_the_way, changed_to] : cases) {
         SCOPED_TRACE(name);
         const auto listing = listed(world.root / name, bytes);
         if (!in_the_way.empty())
             fs::create_directory(in_the_way);
+        if (!changed_to.empty())
+            TestWorld::write(world.root / name, changed_to);
         const auto made =
             archive::extract(system_path(world.root / name), listing->files(), system_path(out));
         EXPECT_FALSE(made);

@@ -70,6 +70,47 @@ TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCo
     EXPECT_EQ(TestWorld::names_in(world.program), program) << "nothing taken out is left";
 }
 
+TEST(ArchiveSource, AWeaponIsImportedFromAFolderNamedInAnyScriptWithOrWithoutTheUtf8Flag) {
+    const std::string russian = "\xD0\x97\xD0\xBE\xD0\xBB\xD0\xBE\xD1\x82\xD0\xBE"; // Золото
+    const std::string chinese = "\xE9\xBB\x84\xE9\x87\x91";                         // 黄金
+    const std::string emoji = "\xF0\x9F\x94\xAB";                                   // a pistol
+    // The folder in the pack, and how its name is written: a name without the UTF-8 flag lists
+    // as this process reads the code page it is in, and is imported from through that name.
+    const std::pair<std::string, std::string> packs[] = {
+        {russian + " ak47", ""},
+        {chinese + " ak47", ""},
+        {emoji + " ak47", ""},
+        {russian + " ak47", "zip:hdrcharset=CP866"},
+        {chinese + " ak47", "zip:hdrcharset=CP936"},
+    };
+    const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
+    for (const auto& [folder, options] : packs) {
+        SCOPED_TRACE(folder + " " + options);
+        TestWorld world;
+        world.make_library();
+        const auto pack = world.root / "pack.zip";
+        TestWorld::write(pack,
+                         archive_of("zip",
+                                    {{ArchiveItem::Kind::file, folder + "/v_ak47.mdl", main},
+                                     {ArchiveItem::Kind::file, folder + "/v_ak47T.mdl", textures}},
+                                    options));
+        const auto top = core::list_source_folder(*source_folder(pack), "*");
+        ASSERT_TRUE(top && top->folders.size() == 1);
+        if (options.empty()) {
+            EXPECT_EQ(top->folders[0], folder);
+        }
+        const auto imported = core::import_weapon_model(
+            world.library,
+            {source_folder(pack / fs::u8path(top->folders[0])), "v_ak47.mdl", "Gold"},
+            delivered_weapons());
+        ASSERT_TRUE(imported) << imported.messages().at(0);
+        const auto model = world.library_file("weapon/ak47/Gold");
+        EXPECT_EQ(TestWorld::names_in(model), (Names{"v_ak47.mdl", "v_ak47T.mdl"}));
+        EXPECT_EQ(TestWorld::read(model / "v_ak47.mdl"), main);
+        EXPECT_EQ(TestWorld::read(model / "v_ak47T.mdl"), textures);
+    }
+}
+
 TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
     PackWorld world;
     const auto [grouped, group] = model_writer::tiny_model_in_two_files(false);
@@ -85,7 +126,7 @@ TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
     EXPECT_TRUE(refused.messages().at(0).starts_with("gign01.mdl is missing from "));
     EXPECT_NE(refused.messages().at(0).find("player.7z"), std::string::npos);
     const auto broken = world.listed(world.downloads / "broken.zip");
-    EXPECT_TRUE(broken && broken->folders.empty() && broken->files.empty());
+    EXPECT_FALSE(broken);
     EXPECT_NE(broken.messages().at(0).find("broken.zip"), std::string::npos);
     EXPECT_EQ(world.snapshot(), before);
 
@@ -96,4 +137,17 @@ TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
     EXPECT_EQ(TestWorld::read(log), platform::native_path(extracted / "v_ak47.mdl") + "\n");
     fs::remove(log);
     EXPECT_EQ(world.snapshot(), before);
+
+    // A file picked in an archive that has changed since is missed in words.
+    TestWorld::write(world.pack,
+                     archive_of("zip", {{ArchiveItem::Kind::file, "AK Pack/models/x.mdl", "x"}}));
+    const auto changed = world.snapshot();
+    const auto gone = core::import_weapon_model(
+        world.library, {source_folder(world.models), "v_ak47.mdl", "Gold"}, delivered_weapons());
+    ASSERT_FALSE(gone);
+    EXPECT_EQ(gone.messages().at(0),
+              platform::native_path(system_path(world.models)) +
+                  " no longer holds v_ak47.mdl, w_ak47.mdl, p_ak47.mdl or v_ak47_r.mdl: the "
+                  "archive has changed since Tessary listed it.");
+    EXPECT_EQ(world.snapshot(), changed);
 }

@@ -7,16 +7,18 @@
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    archive::MemorySource source("pack.zip",
-                                 std::string_view(reinterpret_cast<const char*>(data), size));
-    const auto listing = archive::list(source);
+    archive::MemoryInput input("pack.zip",
+                               std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto listing = archive::list(input);
+    if (!listing)
+        return 0;
     // Every file listed is found again in its folder, whatever the case of its names.
     for (const auto& file : listing->files()) {
         if (listing->find(file.folder(), file.name()) != &file ||
             !listing->has_folder(file.folder()))
             __builtin_trap();
     }
-    (void)archive::read_files(source, listing->files(), [](auto&, const platform::Pieces& content) {
+    (void)archive::read_files(input, listing->files(), [](auto&, const platform::Pieces& content) {
         for (auto piece = content(); piece && !piece->empty(); piece = content()) {
         }
         return platform::Result<>();

@@ -6,11 +6,12 @@
 #include <vector>
 
 // Archives made for the tests: zip, 7z and tar through libarchive's writer, and RAR 5, which it
-// cannot write, put together by hand of stored files and folders.
+// cannot write, put together by hand of stored files, folders and redirections.
 struct ArchiveItem {
-    enum class Kind { file, folder, link } kind = Kind::file;
+    // Junctions and copies of another entry are RAR 5's alone.
+    enum class Kind { file, folder, link, junction, file_copy } kind = Kind::file;
     std::string path;
-    std::string content = {};                   // a file's bytes, or where a link leads
+    std::string content = {};                   // a file's bytes, or where a redirection leads
     std::optional<std::uint64_t> declared = {}; // RAR only: the size its header gives, if another
 };
 

@@ -16,9 +16,9 @@ namespace archive {
 using platform::Path;
 using platform::Result;
 
-class Source {
+class Input {
 public:
-    virtual ~Source() = default;
+    virtual ~Input() = default;
 
     // How the texts for the user name the archive.
     virtual const std::string& name() const = 0;
@@ -30,10 +30,10 @@ public:
 };
 
 // An archive file on disk, named by its native path.
-class FileSource final : public Source {
+class FileInput final : public Input {
 public:
     // A file that cannot be opened gives a text for the user that says why.
-    static Result<FileSource> open(const Path& archive);
+    static Result<FileInput> open(const Path& archive);
 
     const std::string& name() const override { return name_; }
     std::uint64_t size() const override { return file_.size(); }
@@ -43,18 +43,17 @@ public:
     Result<> seek(std::uint64_t position) override { return file_.seek(position); }
 
 private:
-    FileSource(std::string name, platform::FileReader file)
+    FileInput(std::string name, platform::FileReader file)
         : name_(std::move(name)), file_(std::move(file)) {}
 
     std::string name_;
     platform::FileReader file_;
 };
 
-// The bytes of an archive that are in memory already; they must outlive the source.
-class MemorySource final : public Source {
+// The bytes of an archive that are in memory already; they must outlive the input.
+class MemoryInput final : public Input {
 public:
-    MemorySource(std::string name, std::string_view bytes)
-        : name_(std::move(name)), bytes_(bytes) {}
+    MemoryInput(std::string name, std::string_view bytes) : name_(std::move(name)), bytes_(bytes) {}
 
     const std::string& name() const override { return name_; }
     std::uint64_t size() const override { return bytes_.size(); }

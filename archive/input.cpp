@@ -1,4 +1,4 @@
-#include "archive/source.h"
+#include "archive/input.h"
 
 #include "platform/file_system.h"
 
@@ -8,22 +8,22 @@
 
 namespace archive {
 
-Result<FileSource> FileSource::open(const Path& archive) {
+Result<FileInput> FileInput::open(const Path& archive) {
     auto name = platform::native_path(archive);
     auto file = platform::FileReader::open(archive);
     if (!file)
         return platform::fail(name + " could not be opened: " + file.why() + ".");
-    return FileSource(std::move(name), std::move(file).value());
+    return FileInput(std::move(name), std::move(file).value());
 }
 
-Result<std::size_t> MemorySource::read(char* buffer, std::size_t size) {
+Result<std::size_t> MemoryInput::read(char* buffer, std::size_t size) {
     const auto count = std::min(size, bytes_.size() - position_);
     std::memcpy(buffer, bytes_.data() + position_, count);
     position_ += count;
     return count;
 }
 
-Result<> MemorySource::seek(std::uint64_t position) {
+Result<> MemoryInput::seek(std::uint64_t position) {
     if (position > bytes_.size())
         return platform::fail(std::make_error_code(std::errc::invalid_seek));
     position_ = static_cast<std::size_t>(position);
