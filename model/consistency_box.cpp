@@ -15,6 +15,8 @@ namespace {
 namespace header = layout::header;
 using Axes = std::array<float, layout::position_channels>;
 
+// Records are vouched for whole, though the game reads only some of their fields: no file that
+// the game's compiler wrote ends inside one.
 constexpr std::int64_t size_of(layout::Offset record_size) {
     return static_cast<std::int64_t>(record_size);
 }
@@ -155,11 +157,11 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
                             [s] { return "sequence " + std::to_string(s); });
         const std::string name = sequence_name(file, at, s);
         const std::int32_t frames = file.i32(at + sequence::frame_count);
+        if (frames < 1 || !has_bones)
+            continue;
         if (frames > limits::frames)
             throw CannotTell{name + " has " + std::to_string(frames) + " frames, more than the " +
                              std::to_string(limits::frames) + " Tessary measures"};
-        if (frames < 1 || !has_bones)
-            continue;
         if (bones.empty())
             bones = bone_positions(measured);
         const std::string animation = "the animation of " + name +
