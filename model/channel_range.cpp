@@ -24,9 +24,9 @@ SampleRange channel_range(const MeasuredFile& file, std::int64_t at, std::int64_
         const std::int64_t last = std::min<std::int64_t>(valid, covered);
         words_left -= 1 + (covered > 0 ? last - first + 1 : 0);
         if (words_left < 0)
-            throw CannotTell{"the game walks more than " +
-                             std::to_string(limits::measured_animation_words) +
-                             " words of its animation, more than Tessary follows"};
+            throw Refusal{"the game walks more than " +
+                          std::to_string(limits::measured_animation_words) +
+                          " words of its animation, more than Tessary follows"};
         if (covered > 0) {
             file.inside(at, run::header_size + run::sample_size * last, runs);
             for (std::int64_t word = first; word <= last; ++word) {

@@ -40,8 +40,8 @@ void include_vertices(const MeasuredFile& measured, std::optional<Box>& box) {
     }
     if (model_count > std::numeric_limits<std::int32_t>::max() ||
         model_count < std::numeric_limits<std::int32_t>::min())
-        throw CannotTell{"its body parts count " + std::to_string(model_count) +
-                         " models together, more than the game can count"};
+        throw Refusal{"its body parts count " + std::to_string(model_count) +
+                      " models together, more than the game can count"};
     const std::int64_t models = parts + part_count * size_of(body_part::size);
     std::int64_t vertices_left = limits::measured_vertices;
     for (std::int64_t m = 0; m < model_count; ++m) {
@@ -56,16 +56,15 @@ void include_vertices(const MeasuredFile& measured, std::optional<Box>& box) {
                             count * layout::vec3_size, [&] { return "the vertices of " + model; });
         vertices_left -= count;
         if (vertices_left < 0)
-            throw CannotTell{"the game reads more than " +
-                             std::to_string(limits::measured_vertices) +
-                             " vertices of its models, more than Tessary measures"};
+            throw Refusal{"the game reads more than " + std::to_string(limits::measured_vertices) +
+                          " vertices of its models, more than Tessary measures"};
         for (std::int64_t i = 0; i < count; ++i) {
             const std::uint64_t v = first + i * layout::vec3_size;
             const Vec3 vertex{file.f32(v), file.f32(v + 4), file.f32(v + 8)};
             // Whether a box takes a NaN in depends on how the game compares.
             if (std::isnan(vertex.x) || std::isnan(vertex.y) || std::isnan(vertex.z))
-                throw CannotTell{"vertex " + std::to_string(i) + " of " + model +
-                                 " has a coordinate that is not a number"};
+                throw Refusal{"vertex " + std::to_string(i) + " of " + model +
+                              " has a coordinate that is not a number"};
             include(box, vertex);
         }
     }
@@ -92,8 +91,8 @@ std::vector<BonePosition> bone_positions(const MeasuredFile& measured) {
             position.scale[j] = file.f32(at + bone::scale + 4 * j);
             // Infinities could meet in a NaN that the game's comparisons would treat their own way.
             if (!std::isfinite(position.value[j]) || !std::isfinite(position.scale[j]))
-                throw CannotTell{"bone " + std::to_string(b) +
-                                 " has a position value or scale that is not a finite number"};
+                throw Refusal{"bone " + std::to_string(b) +
+                              " has a position value or scale that is not a finite number"};
         }
     }
     return positions;
@@ -145,8 +144,8 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
     const FileBytes& file = measured.file();
     const std::int32_t count = file.i32(header::sequences.count);
     if (count > limits::sequences)
-        throw CannotTell{"it counts " + std::to_string(count) + " sequences, more than the " +
-                         std::to_string(limits::sequences) + " Tessary measures"};
+        throw Refusal{"it counts " + std::to_string(count) + " sequences, more than the " +
+                      std::to_string(limits::sequences) + " Tessary measures"};
     const std::int64_t sequences = file.i32(header::sequences.offset);
     const bool has_bones = file.i32(header::bones.count) > 0;
     std::vector<BonePosition> bones; // read once a sequence needs them
@@ -160,8 +159,8 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
         if (frames < 1 || !has_bones)
             continue;
         if (frames > limits::frames)
-            throw CannotTell{name + " has " + std::to_string(frames) + " frames, more than the " +
-                             std::to_string(limits::frames) + " Tessary measures"};
+            throw Refusal{name + " has " + std::to_string(frames) + " frames, more than the " +
+                          std::to_string(limits::frames) + " Tessary measures"};
         if (bones.empty())
             bones = bone_positions(measured);
         const std::string animation = "the animation of " + name +
@@ -183,7 +182,7 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
         const Axes size = extent(bones, ranges);
         const Vec3 half{size[0] / 2, size[1] / 2, size[2] / 2};
         if (std::isnan(half.x) || std::isnan(half.y) || std::isnan(half.z))
-            throw CannotTell{"the bones of " + name + " reach beyond the range of a float"};
+            throw Refusal{"the bones of " + name + " reach beyond the range of a float"};
         include(box, half);
         include(box, {-half.x, -half.y, -half.z});
     }
@@ -196,15 +195,13 @@ platform::Result<Box> measure_consistency_box(std::span<const std::uint8_t> file
         return platform::fail("it is not a model file");
     if (const auto refusal = load_refusal(file))
         return platform::fail("the game does not load it (" + *refusal + ")");
-    try {
+    return read_refusing([&] {
         const MeasuredFile measured(file);
         std::optional<Box> box;
         include_vertices(measured, box);
         include_sequences(measured, box);
         return box.value_or(Box{});
-    } catch (const CannotTell& unknown) {
-        return platform::fail(unknown.reason);
-    }
+    });
 }
 
 } // namespace model

@@ -9,10 +9,10 @@ void MeasuredFile::outside(std::int64_t at, std::uint64_t size, const std::strin
     const std::string where = "offset " + std::to_string(at) + ", where the game reads " + what;
     const std::string end = " the end of the file (" + std::to_string(file_.size()) + " bytes)";
     if (at < 0)
-        throw CannotTell{where + ", lies before the start of the file"};
+        throw Refusal{where + ", lies before the start of the file"};
     if (static_cast<std::uint64_t>(at) >= file_.size())
-        throw CannotTell{where + ", lies past" + end};
-    throw CannotTell{"the " + std::to_string(size) + " bytes at " + where + ", reach past" + end};
+        throw Refusal{where + ", lies past" + end};
+    throw Refusal{"the " + std::to_string(size) + " bytes at " + where + ", reach past" + end};
 }
 
 } // namespace model

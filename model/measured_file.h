@@ -8,14 +8,9 @@
 
 namespace model {
 
-// Why the game's measurement of a file cannot be known, on its way up to
-// measure_consistency_box(), which alone catches it: the reads sit deep in nested records.
-struct CannotTell {
-    std::string reason;
-};
-
 // A model file as the game reads it to measure it. Where the game's reading would leave the file,
-// it reads whatever lies in memory beyond, so that the measurement cannot tell. Each stretch the
+// it reads whatever lies in memory beyond, so that the measurement cannot tell: a Refusal then
+// carries why, up to measure_consistency_box(). Each stretch the
 // game reads is vouched for here before the file's own checked reads take its fields; what the
 // game reads there is named only when it lies outside.
 class MeasuredFile final {
