@@ -6,6 +6,7 @@
 #include "gui/application.h"
 #include "gui/controls.h"
 #include "ui/backup_window.h"
+#include "ui/check_window.h"
 #include "ui/message_box.h"
 #include "ui/player_import_window.h"
 #include "ui/player_install_window.h"
@@ -64,13 +65,14 @@ void MainWindow::build_menu_bar() {
     auto* install = add_menu(model, "mi_model_install", tr("I&nstall"));
     auto* install_player = add_item(install, "mi_install_player", tr("Player Model"));
     auto* install_weapon = add_item(install, "mi_install_weapon", tr("Weapon Model"));
+    auto* check = add_item(model, "mi_check", tr("&Check"));
     auto* help = add_menu(menuBar(), "mi_help", tr("&Help"));
     auto* readme = add_item(help, "mi_readme", tr("&Readme"));
     auto* about = add_item(help, "mi_about", tr("&About"));
     menuBar()->addMenu(file);
     menuBar()->addMenu(model);
-    model->addMenu(import);
-    model->addMenu(install);
+    model->insertMenu(check, import);
+    model->insertMenu(check, install);
     menuBar()->addMenu(help);
 
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -83,6 +85,7 @@ void MainWindow::build_menu_bar() {
             [this] { open(player_install_window_, library_); });
     connect(install_weapon, &QAction::triggered, this,
             [this] { open(weapon_install_window_, library_); });
+    connect(check, &QAction::triggered, this, [this] { open(check_window_, library_); });
     connect(readme, &QAction::triggered, this, [this] { open(readme_window_, library_); });
     connect(about, &QAction::triggered, this, [this] { open(about_window_); });
 }

@@ -8,6 +8,7 @@
 
 namespace ui {
 class BackupWindow;
+class CheckWindow;
 class PlayerImportWindow;
 class PlayerInstallWindow;
 class WeaponImportWindow;
@@ -44,6 +45,7 @@ private:
     QPointer<ui::WeaponImportWindow> weapon_import_window_;
     QPointer<ui::PlayerInstallWindow> player_install_window_;
     QPointer<ui::WeaponInstallWindow> weapon_install_window_;
+    QPointer<ui::CheckWindow> check_window_;
     QPointer<ReadmeWindow> readme_window_;
     QPointer<AboutWindow> about_window_;
 };

@@ -75,3 +75,28 @@ model_writer::Description large_model(int ring, int frames) {
     aim.blend_range = {-90, 90};
     return description;
 }
+
+model_writer::Description player_sized_model(int variant) {
+    using namespace model_writer;
+    constexpr int limbs = 16, sequences = 120, frames = 31;
+    Description description = large_model();
+    for (int limb = 0; limb < limbs; ++limb)
+        description.bones.push_back(
+            {.name = "limb" + std::to_string(limb), .parent = 20 + limb, .value = {3, 1, 0}});
+    const auto bones = description.bones.size();
+    description.sequences.clear();
+    for (int sequence = 0; sequence < sequences; ++sequence) {
+        Animation moving(bones);
+        for (std::size_t bone = 0; bone < bones; ++bone)
+            for (int channel = 0; channel < 6; ++channel)
+                for (int frame = 0; frame < frames; ++frame)
+                    moving[bone][channel].push_back(static_cast<std::int16_t>(
+                        std::lround(600 * std::sin(variant + sequence + 0.3 * bone + channel +
+                                                   2 * std::numbers::pi * frame / (frames - 1)))));
+        description.sequences.push_back({.label = "move" + std::to_string(sequence),
+                                         .fps = 30,
+                                         .frames = frames,
+                                         .animation = std::move(moving)});
+    }
+    return description;
+}

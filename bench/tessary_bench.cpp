@@ -14,15 +14,16 @@
 #include "archive/archive_file.h"
 #include "archive_writer.h"
 #include "core/changes/backup_sets.h"
-#include "core/changes/companions.h"
 #include "core/changes/model_import.h"
 #include "core/changes/model_install.h"
+#include "core/checks/companions.h"
 #include "core/game/game_directory.h"
 #include "core/library/library_tree.h"
 #include "core/library/name_lists.h"
 #include "gui/application.h"
 #include "gui/settings_store.h"
 #include "large_model.h"
+#include "model/server_check.h"
 #include "model_writer.h"
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
@@ -433,6 +434,37 @@ void header_check_row(const World& w) {
         {"header check of a 2 MB model", check_ms, std::nullopt, "-", "<= 1 ms", check_ms <= 1});
 }
 
+// What servers check of a player model, measured as the game does, of ten models of a player's
+// size each read from disk, against one cat of the same files.
+void consistency_box_row(const World& w) {
+    const fs::path folder = w.root / "measured models";
+    fs::create_directories(folder);
+    std::vector<std::string> cat{"cat"};
+    std::uintmax_t bytes = 0;
+    for (int variant = 0; variant < 10; ++variant) {
+        const auto file = model_writer::write_model(player_sized_model(variant)).main;
+        cat.push_back((folder / ("model " + std::to_string(variant) + ".mdl")).string());
+        std::ofstream(cat.back(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(file.data()),
+                   static_cast<std::streamsize>(file.size()));
+        bytes += file.size();
+    }
+    std::size_t measured = 0;
+    const auto measure = [&] {
+        measured = 0;
+        for (auto file = cat.begin() + 1; file != cat.end(); ++file) {
+            const auto content = platform::read_file(platform::Path(*file), 64 << 20);
+            measured += content && model::measure_consistency_box(std::span(
+                                       reinterpret_cast<const std::uint8_t*>(content->data()),
+                                       content->size()));
+        }
+    };
+    const auto m = compare([] {}, measure, [&] { spawn_and_wait(cat); });
+    check(measured == 10, "the consistency box was not measured of every model");
+    ratio_row(format("box of 10 models, %.1f MB, measured", static_cast<double>(bytes) / 1e6), m, 2,
+              "cat");
+}
+
 // The install window's model list, refilled when the player type is picked, as a user does.
 void model_list_row(const World& w) {
     constexpr int model_count = 20000;
@@ -679,6 +711,7 @@ int main(int argc, char** argv) {
     restore_rows(world);
     single_file_rows(world);
     header_check_row(world);
+    consistency_box_row(world);
     model_list_row(world);
     start_up_rows(world);
     game_directory_rows(world);

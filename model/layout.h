@@ -58,6 +58,7 @@ inline constexpr Offset scale = 88;       // float[6]
 
 // A bone's channels: X, Y, Z position, then rotation about X, Y and Z.
 inline constexpr int channels = 6;
+inline constexpr int position_channels = 3;
 // The motion-type bits of the rotation channels, as bone controllers and blends name them; the
 // other bits name the position channels.
 inline constexpr std::int32_t rotations = 0x8 | 0x10 | 0x20;

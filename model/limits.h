@@ -32,4 +32,11 @@ inline constexpr std::int64_t total_corners = 1 << 20;
 inline constexpr std::int64_t total_texels = 1 << 24;
 inline constexpr std::int64_t total_animation_runs = 1 << 23;
 
+// What measuring a model as the game does follows at most, besides the counts of sequences and
+// frames above: the vertices it reads over all models, which a hostile file's models may all
+// share, and the words of animation runs it walks over all sequences, whose channels may all
+// point at one long chain. Real models stay far within both.
+inline constexpr std::int64_t measured_vertices = 1 << 20;
+inline constexpr std::int64_t measured_animation_words = 1 << 24;
+
 } // namespace model::limits

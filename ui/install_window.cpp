@@ -63,6 +63,15 @@ void InstallWindow::list_models() {
     controls_.models->addItems(rows);
 }
 
+bool InstallWindow::servers_allowed(const core::LibraryModel& model,
+                                    const std::vector<std::string>& files) {
+    for (const auto& question : core::questions_before_install(library_, model, files)) {
+        if (!message_box::ask(question))
+            return false;
+    }
+    return true;
+}
+
 void InstallWindow::showEvent(QShowEvent* event) {
     if (!shown_)
         set_outer_width(this, opening_width_);

@@ -4,6 +4,7 @@
 #include "ui/restore_controls.h"
 
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -42,6 +43,10 @@ protected:
 
     // Lists the models of the picked player type or weapon, last listed first.
     void list_models();
+
+    // Asks, for each of the files that servers would refuse, whether to install it all the same;
+    // false when the user says No to one.
+    bool servers_allowed(const core::LibraryModel& model, const std::vector<std::string>& files);
 
     // The opening width counts the window's frame, which the system gives the window only as it
     // is first shown: the width is set again then, so that sliding open and shut returns to it.

@@ -15,9 +15,12 @@ namespace message_box {
 void show(const core::Messages& texts);
 void show(const std::string& text);
 
-// From now on texts are added to the log instead of being shown, so that tests need no modal
-// loop; nullptr shows them again.
-void record_instead(std::vector<std::string>* log);
+// Asks a question with Yes and No, No the default; true for Yes.
+bool ask(const std::string& question);
+
+// From now on texts and questions are added to the log instead of being shown, each question
+// answered with `answer`, so that tests need no modal loop; nullptr shows them again.
+void record_instead(std::vector<std::string>* log, bool answer = false);
 
 } // namespace message_box
 

@@ -41,10 +41,12 @@ PlayerInstallWindow::PlayerInstallWindow(const core::Library& library)
 }
 
 void PlayerInstallWindow::install_model() {
-    controls().confirmation->clear();
     const auto model = picked_model();
-    const auto installed =
-        core::install_model(library(), model, core::model_files(ModelKind::player, model.type));
+    const auto files = core::model_files(ModelKind::player, model.type);
+    if (!servers_allowed(model, files))
+        return;
+    controls().confirmation->clear();
+    const auto installed = core::install_model(library(), model, files);
     message_box::show(installed.messages());
     if (installed)
         controls().confirmation->setText(

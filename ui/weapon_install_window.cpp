@@ -74,14 +74,17 @@ void WeaponInstallWindow::show_files_of_model() {
 }
 
 void WeaponInstallWindow::install_model() {
-    controls().confirmation->clear();
     // Only a tick counts: a greyed box does not.
     std::vector<std::string> files;
     for (std::size_t i = 0; i < file_boxes_.size(); ++i) {
         if (file_boxes_[i]->checkState() == Qt::Checked)
             files.push_back(core::weapon_file_name(model_type(), core::weapon_files[i]));
     }
-    const auto installed = core::install_model(library(), picked_model(), files);
+    const auto model = picked_model();
+    if (!servers_allowed(model, files))
+        return;
+    controls().confirmation->clear();
+    const auto installed = core::install_model(library(), model, files);
     message_box::show(installed.messages());
     if (installed)
         controls().confirmation->setText(tr("Install Complete"));

@@ -1,8 +1,8 @@
 #include "core/changes/backup_sets.h"
 
 #include "core/changes/change_set.h"
-#include "core/changes/companions.h"
 #include "core/changes/game_files.h"
+#include "core/checks/companions.h"
 #include "core/game/game_directory.h"
 #include "core/game/game_tree.h"
 #include "core/library/folder_names.h"

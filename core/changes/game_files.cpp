@@ -1,6 +1,6 @@
 #include "core/changes/game_files.h"
 
-#include "core/changes/companions.h"
+#include "core/checks/companions.h"
 #include "core/game/game_tree.h"
 #include "platform/file_system.h"
 

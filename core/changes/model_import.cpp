@@ -1,7 +1,7 @@
 #include "core/changes/model_import.h"
 
 #include "core/changes/change_set.h"
-#include "core/changes/companions.h"
+#include "core/checks/companions.h"
 #include "core/library/folder_names.h"
 #include "core/sources/extracted_files.h"
 #include "platform/file_system.h"

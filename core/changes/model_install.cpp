@@ -1,7 +1,9 @@
 #include "core/changes/model_install.h"
 
 #include "core/changes/game_files.h"
+#include "core/checks/model_checks.h"
 #include "core/game/game_directory.h"
+#include "model/server_check_words.h"
 #include "platform/file_system.h"
 
 namespace core {
@@ -22,12 +24,41 @@ bool model_has_file(const Library& library, const LibraryModel& model, const std
     return platform::is_ordinary_file(library.file(model, file));
 }
 
+std::vector<std::string> questions_before_install(const Library& library, const LibraryModel& model,
+                                                  const std::vector<std::string>& files) {
+    std::vector<std::string> questions;
+    for (const auto& file : files) {
+        const auto content = platform::read_file(library.file(model, file), largest_model_file);
+        if (!content)
+            continue;
+        const auto check = model::check_for_servers(
+            {reinterpret_cast<const std::uint8_t*>(content->data()), content->size()}, file);
+        if (check.verdict != model::Verdict::refused)
+            continue;
+        std::string reaches;
+        for (const auto& side : check.outside)
+            reaches += (reaches.empty() ? "" : "; ") + model::outside_words(side);
+        questions.push_back("Servers will refuse " + file + " of the model \"" + model.name +
+                            "\": it reaches " + reaches +
+                            ". Servers that enforce file consistency, as they do unless told "
+                            "otherwise, drop a player who uses it while connecting. Install it "
+                            "all the same?");
+    }
+    return questions;
+}
+
 Result<> install_model(const Library& library, const LibraryModel& model,
                        const std::vector<std::string>& files) {
     if (model.name.empty())
         return fail("Please select a model before clicking install.");
     if (files.empty())
         return {}; // nothing ticked: nothing to do, and the game need not be found
+    for (const auto& file : files) {
+        if (const auto refusal = load_refusal_of(library.file(model, file)))
+            return fail(file + " of the model \"" + model.name +
+                        "\" was not installed: the game cannot load it (" + *refusal +
+                        "). Nothing was installed.");
+    }
     const auto game_directory = game_directory_for_operation();
     if (!game_directory)
         return game_directory.failure();

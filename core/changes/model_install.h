@@ -16,9 +16,16 @@ std::vector<std::string> list_models(const Library& library, ModelKind kind,
 // The model holds that file as an ordinary file.
 bool model_has_file(const Library& library, const LibraryModel& model, const std::string& file);
 
+// What to ask the user before the install: for each of the files that servers would refuse, a
+// question that names it, the model, how far it reaches and how far servers allow, and whether to
+// install it all the same. Files that cannot be judged ask nothing; the install says what is
+// wrong with them.
+std::vector<std::string> questions_before_install(const Library& library, const LibraryModel& model,
+                                                  const std::vector<std::string>& files);
+
 // Replaces the game's files of those names for the model's player type or weapon with the model's
 // own, and puts the companions each one names beside it, all or nothing; a model must be picked,
-// and it must hold those companions.
+// it must hold those companions, and the game must be able to load each of its files.
 Result<> install_model(const Library& library, const LibraryModel& model,
                        const std::vector<std::string>& files);
 

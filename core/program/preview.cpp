@@ -46,6 +46,10 @@ Result<> preview_library_model(const Library& library, const LibraryModel& model
     return {};
 }
 
+Result<> preview_file(const Library& library, const Path& file) {
+    return run_viewer(library, file);
+}
+
 Result<bool> hold_console() {
     return platform::set_up_console();
 }

@@ -20,6 +20,9 @@ Result<> preview_source_file(const Library& library, const std::optional<SourceF
 // else its right one, else nothing.
 Result<> preview_library_model(const Library& library, const LibraryModel& model);
 
+// Any model file on disk, such as one the Check window lists.
+Result<> preview_file(const Library& library, const Path& file);
+
 // Sets the console up. True when its appearance took the focus from the window, which then shows
 // itself at once.
 Result<bool> hold_console();

@@ -1,8 +1,10 @@
 // A model file as anyone may have made it, with its companions: the input is the main file, then
 // after each "--next file--" the texture file and the sequence group file that the reader is
 // handed whatever name it asks for. The main file's header is read for its companions first, as
-// an import reads it, and the main file is also read as a group file opened alone.
+// an import reads it, and the main file is also read as a group file opened alone, told apart
+// from other files, and measured and checked as servers check a player model.
 #include "model/companions.h"
+#include "model/server_check.h"
 #include "model/studio_model.h"
 
 #include <algorithm>
@@ -24,6 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     (void)model::companion_needs(files[0]);
     (void)model::read_group_file(files[0], "fuzz01.mdl");
+    (void)model::studio_kind(files[0]);
+    (void)model::load_refusal(files[0]);
+    // A measured box holds its points: on every axis its least corner is at most its greatest,
+    // which a NaN would fail.
+    if (const auto box = model::measure_consistency_box(files[0]);
+        box && !(box->min.x <= box->max.x && box->min.y <= box->max.y && box->min.z <= box->max.z))
+        __builtin_trap();
+    (void)model::check_for_servers(files[0], "gign.mdl");
     const auto model = model::read_model(files[0], sibling, "fuzz.mdl");
     if (!model)
         return 0;

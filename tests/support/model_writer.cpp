@@ -178,17 +178,22 @@ Files write_model(const Description& description) {
                                             description.bones.size()));
     }
 
+    // The models of all body parts in one array right after them, as the compiler lays them out.
     const std::int32_t parts = main.section(204, description.body_parts.size(), 76);
+    std::size_t model_count = 0;
+    for (const BodyPart& part : description.body_parts)
+        model_count += part.models.size();
+    std::int32_t models = main.reserve(model_count * 112);
     std::int32_t base = 1;
     for (std::size_t i = 0; i < description.body_parts.size(); ++i) {
         const BodyPart& part = description.body_parts[i];
-        const std::int32_t models = main.align();
-        main.reserve(part.models.size() * 112);
         main.put_name(parts + i * 76, part.name);
         main.put(parts + i * 76 + 64, std::array{count(part.models), base, models});
         base *= count(part.models);
-        for (std::size_t m = 0; m < part.models.size(); ++m)
-            append_model(main, models + m * 112, part.models[m]);
+        for (const Model& model : part.models) {
+            append_model(main, models, model);
+            models += 112;
+        }
     }
 
     Buffer textures = header("IDST", 244, "");

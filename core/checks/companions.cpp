@@ -1,4 +1,4 @@
-#include "core/changes/companions.h"
+#include "core/checks/companions.h"
 
 #include "model/companions.h"
 #include "model/layout.h"

@@ -1,0 +1,138 @@
+#include "core/checks/check_rows.h"
+
+#include "core/checks/model_checks.h"
+#include "core/game/game_directory.h"
+#include "core/game/game_tree.h"
+#include "core/library/name_lists.h"
+#include "core/library/set_lists.h"
+#include "model/server_check_words.h"
+#include "platform/file_system.h"
+#include "platform/names.h"
+
+#include <algorithm>
+
+namespace core {
+
+namespace {
+
+// The kind's names as far as its list can be read; what is wrong with the list rides along.
+Names names_of(const Library& library, ModelKind kind, Messages& told) {
+    auto names = read_name_list(library, kind);
+    told.insert(told.end(), names.messages().begin(), names.messages().end());
+    if (!names)
+        return {};
+    if (kind == ModelKind::player)
+        names->insert(names->end(), fixed_player_types.begin(), fixed_player_types.end());
+    return std::move(names).value();
+}
+
+Result<std::vector<CheckRow>> with_texts(std::vector<CheckRow> rows, const Messages& told) {
+    Result<std::vector<CheckRow>> result = std::move(rows);
+    for (const auto& text : told)
+        result.tell(text);
+    return result;
+}
+
+// FNV-1a: enough to tell files apart before they are compared byte for byte.
+std::uint64_t digest_of(std::string_view bytes) {
+    std::uint64_t digest = 0xcbf29ce484222325;
+    for (const char byte : bytes)
+        digest = (digest ^ static_cast<unsigned char>(byte)) * 0x100000001b3;
+    return digest;
+}
+
+bool same_content(const Path& a, const Path& b) {
+    const auto first = platform::read_file(a, largest_model_file);
+    const auto second = platform::read_file(b, largest_model_file);
+    return first && second && *first == *second;
+}
+
+} // namespace
+
+Result<std::vector<CheckRow>> library_rows(const Library& library) {
+    std::vector<CheckRow> rows;
+    Messages told;
+    for (const auto kind : {ModelKind::player, ModelKind::weapon}) {
+        for (const auto& type : names_of(library, kind, told)) {
+            for (const auto& entry : platform::list_folder(library.type_folder(kind, type))) {
+                if (!entry.is_folder || entry.is_hidden || entry.is_system)
+                    continue;
+                const LibraryModel model{kind, type, entry.name};
+                for (const auto& file : model_files(kind, type)) {
+                    const auto path = library.file(model, file);
+                    if (platform::is_ordinary_file(path))
+                        rows.push_back(
+                            {CheckRow::Place::library, kind, type, entry.name, file, path});
+                }
+            }
+        }
+    }
+    return with_texts(std::move(rows), told);
+}
+
+Result<std::vector<CheckRow>> game_rows(const Library& library) {
+    const auto game_directory = game_directory_for_operation();
+    if (!game_directory)
+        return game_directory.failure();
+    std::vector<CheckRow> rows;
+    Messages told;
+    for (const auto kind : {ModelKind::player, ModelKind::weapon}) {
+        auto names = read_name_list(library, kind);
+        told.insert(told.end(), names.messages().begin(), names.messages().end());
+        if (!names)
+            continue;
+        for (const auto& type : *names) {
+            for (const auto& file : model_files(kind, type)) {
+                const auto path = game_file(*game_directory, kind, type, file);
+                if (platform::is_ordinary_file(path))
+                    rows.push_back({CheckRow::Place::game, kind, type, {}, file, path});
+            }
+        }
+    }
+    return with_texts(std::move(rows), told);
+}
+
+void check_row(CheckRow& row) {
+    const auto content = platform::read_file(row.path, largest_model_file);
+    if (!content) {
+        row.verdict = model::verdict_word(model::Verdict::cannot_tell);
+        row.reason = "it cannot be read: " + content.why();
+        return;
+    }
+    row.size = content->size();
+    row.digest = digest_of(*content);
+    const auto check =
+        check_model({reinterpret_cast<const std::uint8_t*>(content->data()), content->size()},
+                    row.path, row.file);
+    if (!check)
+        return;
+    row.loads = check->load_refusal.empty() ? "yes" : "no: " + check->load_refusal;
+    row.verdict = model::verdict_word(check->servers.verdict);
+    row.reason = model::verdict_reason(check->servers, row.file);
+    if (check->servers.measured)
+        row.box = model::box_words(*check->servers.measured);
+}
+
+void name_game_files(const Library& library, std::vector<CheckRow>& game,
+                     const std::vector<CheckRow>& library_files) {
+    const auto sets_of = [&library](ModelKind kind) {
+        auto sets = read_set_names(library, kind);
+        return sets ? std::move(sets).value() : Names{};
+    };
+    const Names set_lists[] = {sets_of(ModelKind::player), sets_of(ModelKind::weapon)};
+    for (auto& row : game) {
+        for (const auto& candidate : library_files) {
+            if (candidate.kind != row.kind || candidate.type != row.type ||
+                !platform::same_name(candidate.file, row.file) || candidate.size != row.size ||
+                candidate.digest != row.digest || row.size == 0 ||
+                !same_content(candidate.path, row.path))
+                continue;
+            const auto& sets = set_lists[row.kind == ModelKind::player ? 0 : 1];
+            const bool set = std::find(sets.begin(), sets.end(), candidate.model) != sets.end();
+            row.model += (row.model.empty() ? "" : ", ") +
+                         std::string(set ? "backup set " : "model ") + candidate.model;
+        }
+    }
+}
+
+} // namespace core

@@ -1,0 +1,46 @@
+#include "core/checks/model_checks.h"
+
+#include "core/checks/companions.h"
+#include "model/layout.h"
+#include "platform/file_system.h"
+
+namespace core {
+
+namespace {
+
+// The companion the game needs beside the file that is not there, if any.
+std::optional<std::string> missing_companion_of(const Path& file, std::string_view game_name) {
+    for (const auto& companion : companions_of(file, game_name)) {
+        if (!platform::is_ordinary_file(file.folder() / companion.file))
+            return "it needs " + companion.file + " beside it, which is missing";
+    }
+    return std::nullopt;
+}
+
+std::span<const std::uint8_t> bytes_of(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+} // namespace
+
+std::optional<ModelCheck> check_model(std::span<const std::uint8_t> bytes, const Path& file,
+                                      std::string_view game_name) {
+    if (model::studio_kind(bytes) == model::StudioKind::none)
+        return std::nullopt;
+    ModelCheck check;
+    if (auto refusal = model::load_refusal(bytes))
+        check.load_refusal = std::move(*refusal);
+    else if (auto missing = missing_companion_of(file, game_name))
+        check.load_refusal = std::move(*missing);
+    check.servers = model::check_for_servers(bytes, game_name);
+    return check;
+}
+
+std::optional<std::string> load_refusal_of(const Path& file) {
+    const auto header = platform::read_file_start(file, model::layout::header::size);
+    if (!header)
+        return std::nullopt; // the copy that follows says why it cannot be read
+    return model::load_refusal(bytes_of(*header));
+}
+
+} // namespace core

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/result.h"
+#include "model/server_check.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// What the game and its servers make of a model file under the name it has, or would take, in
+// the game's models.
+struct ModelCheck {
+    std::string load_refusal; // why the game stops when it loads the file; empty when it loads it
+    model::ServerCheck servers;
+};
+
+// The check of a model file's bytes; its companions are looked for beside it. Nothing for a file
+// that is not a studio model file at all, whose content Tessary leaves alone as the game's own
+// random-looking files are.
+std::optional<ModelCheck> check_model(std::span<const std::uint8_t> bytes, const Path& file,
+                                      std::string_view game_name);
+
+// Why the game would not load the file in a model's place, from its header alone; nothing when it
+// would, or when the file is not a studio file.
+std::optional<std::string> load_refusal_of(const Path& file);
+
+// The largest model file Tessary reads whole.
+inline constexpr std::size_t largest_model_file = 64 << 20;
+
+} // namespace core

@@ -1,0 +1,41 @@
+#include "model/server_check.h"
+
+namespace model {
+
+namespace {
+
+float on_axis(const Vec3& point, int axis) {
+    return axis == 0 ? point.x : axis == 1 ? point.y : point.z;
+}
+
+} // namespace
+
+ServerCheck check_for_servers(std::span<const std::uint8_t> file, std::string_view file_name) {
+    ServerCheck check;
+    check.allowed = allowed_box(file_name);
+    auto measured = measure_consistency_box(file);
+    if (measured)
+        check.measured = *measured;
+    else
+        check.reason = measured.messages().front();
+    if (!check.allowed)
+        return check;
+    if (!check.measured) {
+        check.verdict = Verdict::cannot_tell;
+        return check;
+    }
+    const Box& box = *check.measured;
+    const Box& allowed = *check.allowed;
+    for (int axis = 0; axis < 3; ++axis) {
+        const float min = on_axis(box.min, axis), allowed_min = on_axis(allowed.min, axis);
+        const float max = on_axis(box.max, axis), allowed_max = on_axis(allowed.max, axis);
+        if (min < allowed_min)
+            check.outside.push_back({axis, false, min, allowed_min});
+        if (max > allowed_max)
+            check.outside.push_back({axis, true, max, allowed_max});
+    }
+    check.verdict = check.outside.empty() ? Verdict::accepted : Verdict::refused;
+    return check;
+}
+
+} // namespace model
