@@ -21,19 +21,23 @@ namespace {
 
 enum Column { where, type, model, file, loads, servers, why, box, columns };
 
+// What the eye should find first: what the game or servers refuse in red, what they take in green.
+QStandardItem* cell(const std::string& text, bool bad = false, bool good = false) {
+    auto* item = new QStandardItem(gui::qtext(text));
+    item->setEditable(false);
+    if (bad || good)
+        item->setForeground(bad ? QColor(0xB0, 0x00, 0x00) : QColor(0x00, 0x70, 0x20));
+    return item;
+}
+
 QList<QStandardItem*> cells_of(const core::CheckRow& row) {
-    const auto cell = [](const std::string& text) {
-        auto* item = new QStandardItem(gui::qtext(text));
-        item->setEditable(false);
-        return item;
-    };
     const bool in_library = row.place == core::CheckRow::Place::library;
     return {cell(in_library ? "library" : "game"),
             cell(row.type),
             cell(row.model),
             cell(row.file),
-            cell(row.loads),
-            cell(row.verdict),
+            cell(row.loads, row.loads.starts_with("no")),
+            cell(row.verdict, row.verdict == "refused", row.verdict == "accepted"),
             cell(row.reason),
             cell(row.box)};
 }
@@ -62,6 +66,7 @@ CheckWindow::CheckWindow(const core::Library& library)
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
     auto* ok = gui::named(new QPushButton(tr("&Ok"), this), "btn_ok");
 

@@ -1,6 +1,8 @@
 // Tessary's windows, driven as a user drives them: menu commands, clicks and keys.
 #include "archive_writer.h"
 #include "gui/settings_store.h"
+#include "model_writer.h"
+#include "ui/message_box.h"
 #include "ui/slide_window.h"
 #include "ui_world.h"
 
@@ -13,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableView>
 #include <QtTest>
 
 namespace fs = std::filesystem;
@@ -68,6 +71,28 @@ void open_folder(QWidget* window, const QString& name) {
     require(false, "no folder " + name.toStdString());
 }
 
+// The tiny model with one corner moved that far forward: a player model that reaches beyond the
+// box servers allow (38 units) at 60.
+std::string model_reaching_forward(float x) {
+    auto description = model_writer::tiny_model();
+    description.body_parts[0].models[0].vertices[1].x = x;
+    const auto bytes = model_writer::write_model(description).main;
+    return {bytes.begin(), bytes.end()};
+}
+
+// The rows of a table view as its cells show them, column by column.
+std::vector<QStringList> table_rows(const QTableView* table) {
+    std::vector<QStringList> rows;
+    const auto* model = table->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells.append(model->index(row, column).data().toString());
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
 void import_as(QWidget* window, const QString& file, const QString& model_name) {
     child<QListWidget>(window, "File1")->clearSelection();
     pick_file(window, file);
@@ -99,6 +124,7 @@ private slots:
             {"mi_import_weapon", "import_weapon"},
             {"mi_install_player", "install_player"},
             {"mi_install_weapon", "install_weapon"},
+            {"mi_check", "check"},
             {"mi_readme", "mi_rme"},
             {"mi_about", "frmAbout"}};
         for (const auto& [command, name] : commands) {
@@ -208,6 +234,74 @@ private slots:
         QCOMPARE(world.messages,
                  (std::vector<std::string>{"Please select a model before clicking install.",
                                            "No model selected"}));
+    }
+
+    void aModelServersRefuseIsInstalledOnlyOnYesAndOneTheGameCannotLoadNever() {
+        GameWorld world;
+        const auto wide = model_reaching_forward(60);
+        auto old = model_reaching_forward(0);
+        old[4] = 48; // the version of a later engine
+        TestWorld::write(world.library_file("player/gign/Wide/gign.mdl"), wide);
+        TestWorld::write(world.library_file("player/gign/Old/gign.mdl"), old);
+        auto* window = UiWorld::open(*world.main_window, "mi_install_player", "install_player");
+        pick_type(window, "gign");
+        const auto before = world.snapshot();
+
+        pick_model(window, "Wide");
+        click(window, "btn_install"); // No
+        QCOMPARE(world.snapshot(), before);
+        ui::message_box::record_instead(&world.messages, true);
+        click(window, "btn_install"); // Yes
+        QCOMPARE(TestWorld::read(world.game_file("player/gign/gign.mdl")), wide);
+        QCOMPARE(label(window, "lbl_confirm"), QStringLiteral("gign model Wide installed"));
+
+        pick_model(window, "Old");
+        click(window, "btn_install");
+        QCOMPARE(TestWorld::read(world.game_file("player/gign/gign.mdl")), wide);
+        QVERIFY(label(window, "lbl_confirm").isEmpty());
+        QCOMPARE(world.messages.size(), std::size_t{3});
+        for (std::size_t i = 0; i < 2; ++i)
+            QCOMPARE(
+                world.messages[i],
+                "Servers will refuse gign.mdl of the model \"Wide\": it reaches 60.0 forward "
+                "(X), where servers allow 38.0. Servers that enforce file consistency, as they "
+                "do unless told otherwise, drop a player who uses it while connecting. Install "
+                "it all the same?");
+        QVERIFY(world.messages[2].starts_with(
+            "gign.mdl of the model \"Old\" was not installed: the game cannot load it (it is a "
+            "model of version 48"));
+    }
+
+    void theCheckWindowSaysWhatTheGameAndServersMakeOfEachFile() {
+        GameWorld world;
+        const auto wide = model_reaching_forward(60);
+        TestWorld::write(world.library_file("player/gign/Wide/gign.mdl"), wide);
+        TestWorld::write(world.game_file("player/gign/gign.mdl"), wide);
+        TestWorld::write(world.library_file("weapon/ak47/Gold/p_ak47.mdl"),
+                         model_reaching_forward(30));
+        TestWorld::write(world.library_file("weapon/ak47/Gold/v_ak47.mdl"),
+                         model_reaching_forward(60));
+        auto* window = UiWorld::open(*world.main_window, "mi_check", "check");
+        QTRY_VERIFY(label(window, "lbl_confirm").endsWith(" files checked."));
+        const auto rows = table_rows(child<QTableView>(window, "tbl_check"));
+        const auto row = [&rows](const QString& where, const QString& file) {
+            for (const auto& cells : rows)
+                if (cells[0] == where && cells[3] == file)
+                    return cells.mid(1);
+            return QStringList();
+        };
+        const QString forward = "it reaches 60.0 forward (X), where servers allow 38.0";
+        QCOMPARE(row("library", "gign.mdl"),
+                 (QStringList{"gign", "Wide", "gign.mdl", "yes", "refused", forward,
+                              "(0.0, -8.0, 0.0) to (60.0, 8.0, 16.0)"}));
+        QCOMPARE(row("library", "p_ak47.mdl").mid(3, 2), (QStringList{"yes", "accepted"}));
+        QCOMPARE(row("library", "v_ak47.mdl").mid(4, 2),
+                 (QStringList{"not checked", "no server checks v_ak47.mdl"}));
+        QCOMPARE(row("game", "gign.mdl").mid(0, 5),
+                 (QStringList{"gign", "model Wide", "gign.mdl", "yes", "refused"}));
+        // The test game's own files are not models: Tessary does not judge them.
+        QCOMPARE(row("game", "sas.mdl").mid(3), (QStringList{"", "", "", ""}));
+        save_screenshot(window, "check");
     }
 
     void theWeaponCheckBoxesShowWhatAModelHoldsAndOnlyTicksInstall() {
