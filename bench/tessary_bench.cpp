@@ -28,13 +28,16 @@
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
 #include "ui/message_box.h"
+#include "ui/check_window.h"
 #include "ui/player_install_window.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTableView>
 #include <QWindow>
 
 #include <algorithm>
@@ -465,6 +468,47 @@ void consistency_box_row(const World& w) {
               "cat");
 }
 
+// The Check window over a library of 200 player models of real size, some 3 MB each, and the
+// sample game's files: from its opening until every row is filled in, against one cat of the
+// library's files.
+void check_window_row(const World& w) {
+    constexpr int model_count = 200;
+    const auto library = w.library();
+    const auto types = core::set_names(library, core::ModelKind::player);
+    std::vector<std::string> cat{"cat"};
+    for (int variant = 0; variant < 10; ++variant) {
+        const auto bytes = model_writer::write_model(player_sized_model(variant)).main;
+        for (int copy = variant; copy < model_count; copy += 10) {
+            const auto& type = (*types)[static_cast<std::size_t>(copy) % types->size()];
+            const auto folder =
+                w.program / "models/player" / type / ("checked " + std::to_string(copy));
+            fs::create_directories(folder);
+            cat.push_back((folder / (type + ".mdl")).string());
+            std::ofstream(cat.back(), std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<std::streamsize>(bytes.size()));
+        }
+    }
+    std::size_t rows = 0;
+    const auto open_and_fill = [&] {
+        auto* window = new ui::CheckWindow(library); // deletes itself when closed
+        window->show();
+        const auto* status = window->findChild<QLabel*>(QStringLiteral("lbl_confirm"));
+        while (!status->text().endsWith(QLatin1String(" files checked.")))
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        rows = static_cast<std::size_t>(
+            window->findChild<QTableView*>(QStringLiteral("tbl_check"))->model()->rowCount());
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    const auto m = compare([] {}, open_and_fill, [&] { spawn_and_wait(cat); });
+    check(rows > model_count, "the Check window left out files");
+    table.push_back({"Check window, 200 models of 3 MB", m.tessary, m.plain, "-", "<= 1000 ms",
+                     m.tessary <= 1000});
+    for (auto file = cat.begin() + 1; file != cat.end(); ++file)
+        fs::remove_all(fs::path(*file).parent_path());
+}
+
 // The install window's model list, refilled when the player type is picked, as a user does.
 void model_list_row(const World& w) {
     constexpr int model_count = 20000;
@@ -712,6 +756,7 @@ int main(int argc, char** argv) {
     single_file_rows(world);
     header_check_row(world);
     consistency_box_row(world);
+    check_window_row(world);
     model_list_row(world);
     start_up_rows(world);
     game_directory_rows(world);
