@@ -79,46 +79,52 @@ template <typename Stage> Result<> make_new_file(const Path& path, Stage&& stage
         return fail(std::make_error_code(std::errc::file_exists));
     if (auto staged = stage_new(); !staged)
         return staged;
-    return placed_or_discarded(path, detail::put_staged_as_new(path));
+    return placed_or_discarded(path, put_staged_as_new(path));
 }
 
 } // namespace
 
 Result<> copy_file(const Path& from, const Path& to) {
-    return make_new_file(to, [&] { return stage_copy(from, to); });
+    return make_new_file(to, [&] { return detail::stage_copied(from, to, detail::Flush::now); });
 }
 
 Result<> write_new_file(const Path& path, const Pieces& pieces) {
     std::optional<Failure> unread; // why the content could not be had
     return make_new_file(path, [&]() -> Result<> {
-        auto staged = detail::stage_written(path, [&](const detail::Write& write) {
-            for (;;) {
-                auto piece = pieces();
-                if (!piece) {
-                    unread = std::move(piece).failure();
-                    return std::make_error_code(std::errc::io_error);
+        auto staged =
+            detail::stage_written(path, detail::Flush::now, [&](const detail::Write& write) {
+                for (;;) {
+                    auto piece = pieces();
+                    if (!piece) {
+                        unread = std::move(piece).failure();
+                        return std::make_error_code(std::errc::io_error);
+                    }
+                    if (piece->empty())
+                        return std::error_code();
+                    if (auto error = write(*piece))
+                        return error;
                 }
-                if (piece->empty())
-                    return std::error_code();
-                if (auto error = write(*piece))
-                    return error;
-            }
-        });
+            });
         if (unread)
             return std::move(*unread);
         return staged;
     });
 }
 
+Result<> stage_copy(const Path& from, const Path& target) {
+    return detail::stage_copied(from, target, detail::Flush::later);
+}
+
 Result<> stage_content(const Path& target, std::string_view content) {
-    return detail::stage_written(target,
+    return detail::stage_written(target, detail::Flush::later,
                                  [content](const detail::Write& write) { return write(content); });
 }
 
 Result<> write_file(const Path& path, std::string_view content) {
     if (auto writable = check_writable(path); !writable)
         return writable;
-    auto staged = stage_content(path, content);
+    auto staged = detail::stage_written(
+        path, detail::Flush::now, [content](const detail::Write& write) { return write(content); });
     if (!staged)
         return staged;
     return placed_or_discarded(path, put_staged_in_place(path));

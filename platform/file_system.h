@@ -64,6 +64,11 @@ Result<> remove_own_folder(const Path& folder);
 // survive a power cut. A file's content is flushed before it takes its name; see write_new_file.
 Result<> flush_folder(const Path& folder);
 
+// Makes what was written to the files and folders so far survive a power cut: staged files
+// before they take their targets' names, and folders after. Done for all of them at once where
+// the system allows.
+Result<> flush_to_disk(const std::vector<Path>& paths);
+
 // Hands out a file's content piece by piece: an empty piece at its end, or a failure that says why
 // the content cannot be had. A piece stays valid until the next is asked for.
 using Pieces = std::function<Result<std::string_view>()>;
@@ -82,9 +87,9 @@ Result<> copy_file(const Path& from, const Path& to);
 // so that it can take the target's place by a rename.
 Path staged_path(const Path& target);
 
-// A copy staged beside its target, under a hidden name, ready to take the target's place, its
-// content flushed to disk: a stale one left by a killed run is removed first. A copy that fails
-// leaves nothing staged.
+// A copy staged beside its target, under a hidden name, ready to take the target's place once
+// flush_to_disk() has flushed it: a stale one left by a killed run is removed first. A copy that
+// fails leaves nothing staged.
 Result<> stage_copy(const Path& from, const Path& target);
 
 // New content staged beside its target, as stage_copy() stages a copy.
@@ -96,6 +101,9 @@ Result<> check_writable(const Path& path);
 // Puts the staged copy in place of the target in one step, so that the target is at every moment
 // either the old file or the new one, whole. A read-only target is replaced all the same.
 Result<> put_staged_in_place(const Path& target);
+
+// Puts the staged copy in place under the target's name, which must be free.
+Result<> put_staged_as_new(const Path& target);
 
 // Removes the staged copy of the target, if there is one.
 void discard_staged(const Path& target);

@@ -17,13 +17,16 @@ void sort_listing(std::vector<FolderEntry>& entries);
 // Writes bytes to the end of the file being staged.
 using Write = std::function<std::error_code(std::string_view bytes)>;
 
+// Whether a staged file is flushed to disk as it is written, or together with others later.
+enum class Flush { now, later };
+
 // Stages a new file beside the target, as stage_copy() does, of whatever fill writes into it; a
 // fill that fails leaves nothing staged, and its error is the outcome.
-Result<> stage_written(const Path& target,
+Result<> stage_written(const Path& target, Flush flush,
                        const std::function<std::error_code(const Write& write)>& fill);
 
-// Puts the staged copy in place under the target's name, which must not exist yet.
-Result<> put_staged_as_new(const Path& target);
+// Stages a copy beside the target, as stage_copy() does.
+Result<> stage_copied(const Path& from, const Path& target, Flush flush);
 
 // Done when there is no error, else the failure that names it.
 inline Result<> outcome(std::error_code error) {

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <set>
 #include <string_view>
 #include <utility>
 
@@ -186,16 +187,15 @@ std::error_code open_ordinary_file(const Path& path, Fd& file, struct stat& info
 
 // Writes a new staged file for the target, from whatever fill writes into it; on any failure
 // nothing is left staged.
-template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) {
+template <typename Fill>
+std::error_code stage(const Path& target, detail::Flush flush, Fill&& fill) {
     const auto staged = native_staged_path(target);
     ::unlink(staged.c_str()); // left by a run that was killed
     Fd out(::open(staged.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (out.get() < 0)
         return last_errno();
     auto error = fill(out.get());
-    // The content reaches the disk before the staged file can take the target's name, so that a
-    // power cut never leaves an empty or cut-off file under it.
-    if (!error && ::fdatasync(out.get()) != 0)
+    if (!error && flush == detail::Flush::now && ::fdatasync(out.get()) != 0)
         error = last_errno();
     if (::close(out.release()) != 0 && !error)
         error = last_errno();
@@ -302,15 +302,16 @@ Result<> remove_empty_folder(const Path& path) {
     return checked(::rmdir(native_path(path).c_str()) == 0);
 }
 
-Result<> stage_copy(const Path& from, const Path& target) {
+Result<> detail::stage_copied(const Path& from, const Path& target, Flush flush) {
     Fd in(-1);
     struct stat info;
     if (auto error = open_ordinary_file(from, in, info))
         return fail(error);
-    return detail::outcome(stage(target, [&in](int out) { return copy_contents(in.get(), out); }));
+    return detail::outcome(
+        stage(target, flush, [&in](int out) { return copy_contents(in.get(), out); }));
 }
 
-Result<> detail::put_staged_as_new(const Path& target) {
+Result<> put_staged_as_new(const Path& target) {
     return detail::outcome(rename_native(native_staged_path(target), native_path(target)));
 }
 
@@ -361,6 +362,22 @@ Result<> append_to_file(const Path& path, std::string_view text) {
     if (auto error = write_all(file.get(), text))
         return fail(error);
     return checked(::fdatasync(file.get()) == 0);
+}
+
+// One flush of each file system the paths lie on: it writes back and waits for everything that
+// was written there, the staged files' content and the folders' entries among it, with one commit
+// of the file system's journal, where a flush of each file would make a commit of each.
+Result<> flush_to_disk(const std::vector<Path>& paths) {
+    std::set<dev_t> flushed;
+    for (const auto& path : paths) {
+        const Fd file(::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+        struct stat info;
+        if (file.get() < 0 || ::fstat(file.get(), &info) != 0)
+            return fail(last_errno());
+        if (flushed.insert(info.st_dev).second && ::syncfs(file.get()) != 0)
+            return fail(last_errno());
+    }
+    return {};
 }
 
 Result<> flush_folder(const Path& folder) {
@@ -447,9 +464,9 @@ Result<> check_writable(const Path& path) {
                    ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) == 0);
 }
 
-Result<> detail::stage_written(const Path& target,
+Result<> detail::stage_written(const Path& target, Flush flush,
                                const std::function<std::error_code(const Write& write)>& fill) {
-    return detail::outcome(stage(target, [&fill](int out) {
+    return detail::outcome(stage(target, flush, [&fill](int out) {
         return fill([out](auto bytes) { return write_all(out, bytes); });
     }));
 }

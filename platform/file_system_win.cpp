@@ -106,7 +106,8 @@ void remove_own_file(const std::wstring& path) {
 
 // Writes a new staged file for the target, hidden while it is written, from whatever fill writes
 // into it; on any failure nothing is left staged.
-template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) {
+template <typename Fill>
+std::error_code stage(const Path& target, detail::Flush flush, Fill&& fill) {
     const std::wstring staged = wide_path(staged_path(target));
     remove_own_file(staged); // left by a run that was killed
     Handle out(CreateFileW(staged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -114,9 +115,7 @@ template <typename Fill> std::error_code stage(const Path& target, Fill&& fill) 
     if (!out.valid())
         return last_error();
     auto error = fill(out.get());
-    // The content reaches the disk before the staged file can take the target's name, so that a
-    // power cut never leaves an empty or cut-off file under it.
-    if (!error && !FlushFileBuffers(out.get()))
+    if (!error && flush == detail::Flush::now && !FlushFileBuffers(out.get()))
         error = last_error();
     if (!CloseHandle(out.release()) && !error)
         error = last_error();
@@ -240,15 +239,15 @@ Result<> remove_empty_folder(const Path& path) {
     return checked(RemoveDirectoryW(wide_path(path).c_str()));
 }
 
-Result<> stage_copy(const Path& from, const Path& target) {
+Result<> detail::stage_copied(const Path& from, const Path& target, Flush flush) {
     Handle in(INVALID_HANDLE_VALUE);
     if (auto error = open_ordinary_file(from, in))
         return fail(error);
     return detail::outcome(
-        stage(target, [&in](HANDLE out) { return copy_contents(in.get(), out); }));
+        stage(target, flush, [&in](HANDLE out) { return copy_contents(in.get(), out); }));
 }
 
-Result<> detail::put_staged_as_new(const Path& target) {
+Result<> put_staged_as_new(const Path& target) {
     const std::wstring staged = wide_path(staged_path(target));
     if (auto unhidden = unhide_staged(staged); !unhidden)
         return unhidden;
@@ -306,7 +305,22 @@ Result<> append_to_file(const Path& path, std::string_view text) {
     return checked(FlushFileBuffers(file.get()));
 }
 
-// Renames are written through to the disk as they are made: a folder has nothing left to flush.
+// Each file is flushed on its own; renames are written through to the disk as they are made, so
+// a folder has nothing left to flush.
+Result<> flush_to_disk(const std::vector<Path>& paths) {
+    for (const auto& path : paths) {
+        const DWORD attributes = attributes_of(path);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            continue;
+        Handle file(CreateFileW(wide_path(path).c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid() || !FlushFileBuffers(file.get()))
+            return fail(last_error());
+    }
+    return {};
+}
+
 Result<> flush_folder(const Path&) {
     return {};
 }
@@ -382,9 +396,9 @@ Result<> check_writable(const Path& path) {
     return {};
 }
 
-Result<> detail::stage_written(const Path& target,
+Result<> detail::stage_written(const Path& target, Flush flush,
                                const std::function<std::error_code(const Write& write)>& fill) {
-    return detail::outcome(stage(target, [&fill](HANDLE out) {
+    return detail::outcome(stage(target, flush, [&fill](HANDLE out) {
         return fill([out](auto bytes) { return write_all(out, bytes.data(), bytes.size()); });
     }));
 }

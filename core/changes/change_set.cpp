@@ -55,16 +55,32 @@ Result<> ChangeSet::check() const {
     return {};
 }
 
-Result<> ChangeSet::make_new() const {
+std::string not_copied(const Path& from, const Path& to, const std::string& why) {
+    return platform::native_path(from) + " could not be copied to " + platform::native_path(to) +
+           ": " + why + ".";
+}
+
+Result<> ChangeSet::make_folders_and_stage_new() const {
     for (const auto& [from, to] : steps_) {
         if (from.empty()) {
             if (const auto made = platform::create_folder(to); !made)
                 return fail("The folder " + platform::native_path(to) +
                             " could not be created: " + made.why() + ".");
-        } else if (const auto copied = platform::copy_file(from, to); !copied) {
-            return fail(platform::native_path(from) + " could not be copied to " +
-                        platform::native_path(to) + ": " + copied.why() + ".");
+        } else if (platform::exists(to)) {
+            return fail(not_copied(from, to, "a file of that name is there already"));
+        } else if (const auto staged = platform::stage_copy(from, to); !staged) {
+            return fail(not_copied(from, to, staged.why()));
         }
+    }
+    return {};
+}
+
+Result<> ChangeSet::place_new() const {
+    for (const auto& [from, to] : steps_) {
+        if (from.empty())
+            continue;
+        if (const auto placed = platform::put_staged_as_new(to); !placed)
+            return fail(not_copied(from, to, placed.why()));
     }
     return {};
 }
@@ -98,16 +114,25 @@ Result<> ChangeSet::replace_targets() const {
     return {};
 }
 
-Result<> ChangeSet::flush_folders() const {
-    std::set<std::string> folders;
-    for (const auto& step : steps_)
-        folders.insert(step.to.folder().text());
-    for (const auto& replacement : replacements_)
-        folders.insert(replacement.target.folder().text());
-    for (const auto& folder : folders) {
-        if (auto flushed = platform::flush_folder(Path(folder)); !flushed)
-            return flushed;
+// The staged files, before they take their names; or the folders whose entries changed, after.
+Result<> ChangeSet::flush(std::string_view what, bool folders) const {
+    std::set<std::string> seen;
+    std::vector<Path> paths;
+    const auto add = [&](const Path& path) {
+        if (seen.insert(path.text()).second)
+            paths.push_back(path);
+    };
+    for (const auto& [from, to] : steps_) {
+        if (folders)
+            add(to.folder());
+        else if (!from.empty())
+            add(platform::staged_path(to));
     }
+    for (const auto& replacement : replacements_)
+        add(folders ? replacement.target.folder() : platform::staged_path(replacement.target));
+    if (auto flushed = platform::flush_to_disk(paths); !flushed)
+        return fail("Tessary could not make sure that the " + std::string(what) +
+                    " is on the disk (" + flushed.why() + "), so it has undone it.");
     return {};
 }
 
@@ -126,18 +151,21 @@ Result<> ChangeSet::apply(const Library& library, std::string_view what) const {
     if (!journal)
         return journal.failure();
 
-    Result<> applied = make_new();
+    Result<> applied = make_folders_and_stage_new();
     if (applied)
         applied = stage_replacements();
     if (applied)
+        applied = flush(what, false);
+    if (applied)
+        applied = place_new();
+    if (applied)
         applied = replace_targets();
+    if (applied)
+        applied = flush(what, true);
     if (applied) {
-        applied = flush_folders();
-        if (applied)
-            applied = journal->mark_done();
-        if (!applied)
+        if (auto done = journal->mark_done(); !done)
             applied = fail("Tessary could not make sure that the " + std::string(what) +
-                           " is on the disk (" + applied.why() + "), so it has undone it.");
+                           " is on the disk (" + done.why() + "), so it has undone it.");
     }
     if (!applied) {
         if (auto undone = journal->undo(); !undone)

@@ -46,10 +46,11 @@ private:
     };
 
     Result<> check() const;
-    Result<> make_new() const;
+    Result<> make_folders_and_stage_new() const;
     Result<> stage_replacements() const;
+    Result<> flush(std::string_view what, bool folders) const;
+    Result<> place_new() const;
     Result<> replace_targets() const;
-    Result<> flush_folders() const;
 
     std::vector<Step> steps_;
     std::vector<Replacement> replacements_;

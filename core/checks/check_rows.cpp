@@ -33,14 +33,6 @@ Result<std::vector<CheckRow>> with_texts(std::vector<CheckRow> rows, const Messa
     return result;
 }
 
-// FNV-1a: enough to tell files apart before they are compared byte for byte.
-std::uint64_t digest_of(std::string_view bytes) {
-    std::uint64_t digest = 0xcbf29ce484222325;
-    for (const char byte : bytes)
-        digest = (digest ^ static_cast<unsigned char>(byte)) * 0x100000001b3;
-    return digest;
-}
-
 bool same_content(const Path& a, const Path& b) {
     const auto first = platform::read_file(a, largest_model_file);
     const auto second = platform::read_file(b, largest_model_file);
@@ -100,7 +92,6 @@ void check_row(CheckRow& row) {
         return;
     }
     row.size = content->size();
-    row.digest = digest_of(*content);
     const auto check =
         check_model({reinterpret_cast<const std::uint8_t*>(content->data()), content->size()},
                     row.path, row.file);
@@ -124,8 +115,7 @@ void name_game_files(const Library& library, std::vector<CheckRow>& game,
         for (const auto& candidate : library_files) {
             if (candidate.kind != row.kind || candidate.type != row.type ||
                 !platform::same_name(candidate.file, row.file) || candidate.size != row.size ||
-                candidate.digest != row.digest || row.size == 0 ||
-                !same_content(candidate.path, row.path))
+                row.size == 0 || !same_content(candidate.path, row.path))
                 continue;
             const auto& sets = set_lists[row.kind == ModelKind::player ? 0 : 1];
             const bool set = std::find(sets.begin(), sets.end(), candidate.model) != sets.end();

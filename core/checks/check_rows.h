@@ -26,9 +26,9 @@ struct CheckRow {
     std::string verdict = {}; // "accepted", "refused", "not checked" or "cannot tell"
     std::string reason = {};  // why, beside the verdict
     std::string box = {};     // the box measured, when it could be
-    // The content's size and digest, by which the game's files are told among the library's.
+    // The content's size, by which the game's files are told among the library's before their
+    // contents are compared.
     std::uint64_t size = 0;
-    std::uint64_t digest = 0;
 };
 
 // The file of every player model and the up to four files of every weapon model in the library,

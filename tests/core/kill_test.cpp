@@ -69,11 +69,12 @@ std::string model_with_three_companions() {
 
 TEST(Kills, AnInstallKilledAtAnyRenameOrAfterItIsDoneIsUndoneOrFinishedAtTheNextStart) {
     const char* files[] = {"gign.mdl", "gignT.mdl", "gign01.mdl", "gign02.mdl"};
-    // The journal's rename, then one for each of the four files; once marked done, the first
-    // removal of a kept file.
-    const std::pair<std::string, bool> stops[] = {{"fdatasync:2", false}, {"rename:1", false},
-                                                  {"rename:2", false},    {"rename:3", false},
-                                                  {"rename:5", false},    {"unlink:1", true}};
+    // The journal's rename; two of the four files staged; all of them staged and flushed; each
+    // staged file renamed in place; the folders flushed; once marked done, the first removal of a
+    // kept file.
+    const std::pair<std::string, bool> stops[] = {
+        {"rename:1", false}, {"copy:2", false},   {"syncfs:1", false}, {"rename:2", false},
+        {"rename:3", false}, {"rename:5", false}, {"syncfs:2", false}, {"unlink:1", true}};
     for (const auto& [stop, installed] : stops) {
         FullWorld world;
         for (const auto* file : files) {
@@ -107,7 +108,7 @@ TEST(Kills, AnInstallKilledAtAnyRenameOrAfterItIsDoneIsUndoneOrFinishedAtTheNext
 }
 
 TEST(Kills, ARestoreKilledPartWayLeavesTheGameAsItWasAndNoStagedCopies) {
-    for (const auto* stop : {"fdatasync:6", "rename:1", "rename:7", "rename:12"}) {
+    for (const auto* stop : {"rename:1", "copy:6", "rename:7", "rename:12"}) {
         FullWorld world;
         ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "Before"}));
         for (const auto& type : delivered_player_types())

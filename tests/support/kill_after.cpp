@@ -1,7 +1,8 @@
 // Loaded into a child process with LD_PRELOAD, kills it for real, with SIGKILL, right after the
 // call that TESSARY_KILL_AFTER names has succeeded for the nth time: "rename:3" (rename and
-// renameat2 alike), "unlink:1" or "fdatasync:2". The tests stop an operation at a chosen point
-// this way and look at what the next start of Tessary makes of it.
+// renameat2 alike), "unlink:1", "syncfs:1", or "copy:2" (a copy_file_range that copied bytes).
+// The tests stop an operation at a chosen point this way and look at what the next start of
+// Tessary makes of it.
 #include <dlfcn.h>
 #include <signal.h>
 #include <stdio.h>
@@ -62,8 +63,17 @@ int unlink(const char* path) {
     return counted("unlink", real(path));
 }
 
-int fdatasync(int fd) {
-    static const auto real = next<int (*)(int)>("fdatasync");
-    return counted("fdatasync", real(fd));
+int syncfs(int fd) {
+    static const auto real = next<int (*)(int)>("syncfs");
+    return counted("syncfs", real(fd));
+}
+
+ssize_t copy_file_range(int in, loff_t* in_at, int out, loff_t* out_at, size_t size,
+                        unsigned flags) {
+    static const auto real =
+        next<ssize_t (*)(int, loff_t*, int, loff_t*, size_t, unsigned)>("copy_file_range");
+    const auto copied = real(in, in_at, out, out_at, size, flags);
+    counted("copy", copied > 0 ? 0 : -1);
+    return copied;
 }
 }
