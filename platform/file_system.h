@@ -65,8 +65,8 @@ Result<> remove_own_folder(const Path& folder);
 Result<> flush_folder(const Path& folder);
 
 // Makes what was written to the files and folders so far survive a power cut: staged files
-// before they take their targets' names, and folders after. Done for all of them at once where
-// the system allows.
+// before they take their targets' names, and folders after. Flushing many files together costs
+// little more than flushing one.
 Result<> flush_to_disk(const std::vector<Path>& paths);
 
 // Hands out a file's content piece by piece: an empty piece at its end, or a failure that says why
@@ -117,6 +117,9 @@ Path kept_path(const Path& target);
 // its own name too until the new file takes it, so that it is never missing; a target that cannot
 // be renamed (held by a running game) fails here.
 Result<> set_aside(const Path& target);
+
+// A file, not a folder, stands under the target's kept name, as Tessary spells it.
+bool is_kept(const Path& target);
 
 // Puts the kept file back under the target's name, in place of whatever stands there now.
 Result<> put_back(const Path& target);

@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <set>
 #include <string_view>
 #include <utility>
 
@@ -117,6 +116,7 @@ bool is_hidden_name(std::string_view name) {
 class Fd {
 public:
     explicit Fd(int fd) : fd_(fd) {}
+    Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     Fd(const Fd&) = delete;
     Fd& operator=(Fd&& other) noexcept {
         std::swap(fd_, other.fd_);
@@ -190,8 +190,12 @@ std::error_code open_ordinary_file(const Path& path, Fd& file, struct stat& info
 template <typename Fill>
 std::error_code stage(const Path& target, detail::Flush flush, Fill&& fill) {
     const auto staged = native_staged_path(target);
-    ::unlink(staged.c_str()); // left by a run that was killed
-    Fd out(::open(staged.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    const auto create = [&staged] {
+        return Fd(::open(staged.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    };
+    Fd out = create();
+    if (out.get() < 0 && errno == EEXIST && ::unlink(staged.c_str()) == 0)
+        out = create(); // left by a run that was killed
     if (out.get() < 0)
         return last_errno();
     auto error = fill(out.get());
@@ -334,6 +338,11 @@ Result<> set_aside(const Path& target) {
     return detail::outcome(rename_native(native, kept));
 }
 
+bool is_kept(const Path& target) {
+    struct stat info;
+    return ::lstat(native_kept_path(target).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
 Result<> put_back(const Path& target) {
     const auto kept = native_kept_path(target);
     if (::rename(kept.c_str(), native_path(target).c_str()) != 0)
@@ -364,18 +373,25 @@ Result<> append_to_file(const Path& path, std::string_view text) {
     return checked(::fdatasync(file.get()) == 0);
 }
 
-// One flush of each file system the paths lie on: it writes back and waits for everything that
-// was written there, the staged files' content and the folders' entries among it, with one commit
-// of the file system's journal, where a flush of each file would make a commit of each.
+// Every file's writing to the disk is started first, so that the blocks of all of them are given
+// out before the first flush commits the file system's journal; each flush after it then waits
+// for its own data alone. (A flush of the whole file system would wait for whatever anyone else
+// is writing there too.)
 Result<> flush_to_disk(const std::vector<Path>& paths) {
-    std::set<dev_t> flushed;
-    for (const auto& path : paths) {
-        const Fd file(::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-        struct stat info;
-        if (file.get() < 0 || ::fstat(file.get(), &info) != 0)
-            return fail(last_errno());
-        if (flushed.insert(info.st_dev).second && ::syncfs(file.get()) != 0)
-            return fail(last_errno());
+    constexpr std::size_t open_at_once = 256; // well within any limit of open files
+    for (std::size_t first = 0; first < paths.size(); first += open_at_once) {
+        std::vector<Fd> files;
+        for (std::size_t i = first; i < std::min(paths.size(), first + open_at_once); ++i) {
+            files.emplace_back(
+                ::open(native_path(paths[i]).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+            if (files.back().get() < 0)
+                return fail(last_errno());
+            ::sync_file_range(files.back().get(), 0, 0, SYNC_FILE_RANGE_WRITE);
+        }
+        for (const auto& file : files) {
+            if (::fsync(file.get()) != 0)
+                return fail(last_errno());
+        }
     }
     return {};
 }

@@ -277,6 +277,11 @@ Result<> set_aside(const Path& target) {
                                MOVEFILE_WRITE_THROUGH));
 }
 
+bool is_kept(const Path& target) {
+    const DWORD attributes = attributes_of(kept_path(target));
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 Result<> put_back(const Path& target) {
     return checked(MoveFileExW(wide_path(kept_path(target)).c_str(), wide_path(target).c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));

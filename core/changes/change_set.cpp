@@ -37,18 +37,18 @@ Result<> ChangeSet::check() const {
             if (const auto writable = platform::check_writable(target); !writable)
                 return fail(failure + ": " + writable.why() + ".");
         } else {
-            if (!platform::is_ordinary_file(from))
-                return fail(not_replaced(target, platform::native_path(from) + " is missing"));
             if (const auto readable = platform::check_readable(from); !readable)
-                return fail(not_replaced(target, platform::native_path(from) +
-                                                     " cannot be read: " + readable.why()));
+                return fail(not_replaced(
+                    target, platform::native_path(from) +
+                                (readable.error() == std::errc::no_such_file_or_directory
+                                     ? " is missing"
+                                     : " cannot be read: " + readable.why())));
             if (platform::is_folder(target))
                 return fail(not_replaced(target, "a folder stands in its place"));
         }
         // A file kept aside under that name may be all that is left of what a file held.
-        if (const auto kept = platform::kept_path(target);
-            platform::exists(kept) && !platform::is_folder(kept))
-            return fail(not_replaced(target, platform::native_path(kept) +
+        if (platform::is_kept(target))
+            return fail(not_replaced(target, platform::native_path(platform::kept_path(target)) +
                                                  ", a file Tessary kept aside in an earlier "
                                                  "change, is in the way; move it elsewhere first"));
     }
@@ -96,11 +96,11 @@ Result<> ChangeSet::stage_replacements() const {
     return {};
 }
 
-Result<> ChangeSet::replace_targets() const {
+Result<> ChangeSet::replace_targets(const std::vector<bool>& existed) const {
     for (std::size_t i = 0; i < replacements_.size(); ++i) {
         const auto& [from, target, content, failure] = replacements_[i];
         Result<> replaced;
-        if (platform::exists(target))
+        if (existed[i])
             replaced = platform::set_aside(target);
         if (replaced)
             replaced = platform::put_staged_in_place(target);
@@ -143,10 +143,13 @@ Result<> ChangeSet::apply(const Library& library, std::string_view what) const {
     for (const auto& [from, to] : steps_)
         entries.push_back(
             {from.empty() ? JournalEntry::Kind::new_folder : JournalEntry::Kind::new_file, to});
-    for (const auto& replacement : replacements_)
-        entries.push_back({platform::exists(replacement.target) ? JournalEntry::Kind::replaced
-                                                                : JournalEntry::Kind::created,
-                           replacement.target});
+    std::vector<bool> existed;
+    for (const auto& replacement : replacements_) {
+        existed.push_back(platform::exists(replacement.target));
+        entries.push_back(
+            {existed.back() ? JournalEntry::Kind::replaced : JournalEntry::Kind::created,
+             replacement.target});
+    }
     auto journal = Journal::begin(library, what, std::move(entries));
     if (!journal)
         return journal.failure();
@@ -159,7 +162,7 @@ Result<> ChangeSet::apply(const Library& library, std::string_view what) const {
     if (applied)
         applied = place_new();
     if (applied)
-        applied = replace_targets();
+        applied = replace_targets(existed);
     if (applied)
         applied = flush(what, true);
     if (applied) {

@@ -50,7 +50,8 @@ private:
     Result<> stage_replacements() const;
     Result<> flush(std::string_view what, bool folders) const;
     Result<> place_new() const;
-    Result<> replace_targets() const;
+    // existed: for each replacement, whether its target was there as the change began.
+    Result<> replace_targets(const std::vector<bool>& existed) const;
 
     std::vector<Step> steps_;
     std::vector<Replacement> replacements_;

@@ -124,8 +124,7 @@ std::string undo_entries(const std::vector<JournalEntry>& entries) {
         switch (entry->kind) {
         case JournalEntry::Kind::replaced:
             // A folder under the kept name is something in the change's way, not a kept file.
-            if (const auto kept = platform::kept_path(path);
-                platform::exists(kept) && !platform::is_folder(kept)) {
+            if (platform::is_kept(path)) {
                 if (auto back = platform::put_back(path); !back)
                     tell(path, "could not be put back (" + back.why() + ")");
             }
@@ -145,10 +144,9 @@ std::string undo_entries(const std::vector<JournalEntry>& entries) {
     return left;
 }
 
-// The change stands: what it kept aside and any staged leftover go.
+// The change stands, every staged file in its place: what it kept aside goes.
 void finish_entries(const std::vector<JournalEntry>& entries) {
     for (const auto& entry : entries) {
-        platform::discard_staged(entry.path);
         if (entry.kind == JournalEntry::Kind::replaced)
             platform::discard_kept(entry.path);
     }
