@@ -69,12 +69,12 @@ std::string model_with_three_companions() {
 
 TEST(Kills, AnInstallKilledAtAnyRenameOrAfterItIsDoneIsUndoneOrFinishedAtTheNextStart) {
     const char* files[] = {"gign.mdl", "gignT.mdl", "gign01.mdl", "gign02.mdl"};
-    // The journal's rename; two of the four files staged; all of them staged and flushed; each
-    // staged file renamed in place; the folders flushed; once marked done, the first removal of a
-    // kept file.
+    // The journal's rename; two of the four files staged; all of them staged and flushed (after
+    // the program folder's flush, one flush a file); each staged file renamed in place; the
+    // game's folder flushed; once marked done, the first removal of a kept file.
     const std::pair<std::string, bool> stops[] = {
-        {"rename:1", false}, {"copy:2", false},   {"syncfs:1", false}, {"rename:2", false},
-        {"rename:3", false}, {"rename:5", false}, {"syncfs:2", false}, {"unlink:1", true}};
+        {"rename:1", false}, {"copy:2", false},   {"fsync:5", false}, {"rename:2", false},
+        {"rename:3", false}, {"rename:5", false}, {"fsync:6", false}, {"unlink:1", true}};
     for (const auto& [stop, installed] : stops) {
         FullWorld world;
         for (const auto* file : files) {

@@ -1,6 +1,6 @@
 // Loaded into a child process with LD_PRELOAD, kills it for real, with SIGKILL, right after the
 // call that TESSARY_KILL_AFTER names has succeeded for the nth time: "rename:3" (rename and
-// renameat2 alike), "unlink:1", "syncfs:1", or "copy:2" (a copy_file_range that copied bytes).
+// renameat2 alike), "unlink:1", "fsync:2", or "copy:2" (a copy_file_range that copied bytes).
 // The tests stop an operation at a chosen point this way and look at what the next start of
 // Tessary makes of it.
 #include <dlfcn.h>
@@ -63,9 +63,9 @@ int unlink(const char* path) {
     return counted("unlink", real(path));
 }
 
-int syncfs(int fd) {
-    static const auto real = next<int (*)(int)>("syncfs");
-    return counted("syncfs", real(fd));
+int fsync(int fd) {
+    static const auto real = next<int (*)(int)>("fsync");
+    return counted("fsync", real(fd));
 }
 
 ssize_t copy_file_range(int in, loff_t* in_at, int out, loff_t* out_at, size_t size,
