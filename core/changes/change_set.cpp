@@ -13,6 +13,11 @@ std::string not_replaced(const Path& target, const std::string& why) {
     return "The game file " + platform::native_path(target) + " was not replaced: " + why + ".";
 }
 
+std::string not_copied(const Path& from, const Path& to, const std::string& why) {
+    return platform::native_path(from) + " could not be copied to " + platform::native_path(to) +
+           ": " + why + ".";
+}
+
 } // namespace
 
 void ChangeSet::make_folder(Path folder) {
@@ -47,17 +52,15 @@ Result<> ChangeSet::check() const {
                 return fail(not_replaced(target, "a folder stands in its place"));
         }
         // A file kept aside under that name may be all that is left of what a file held.
-        if (platform::is_kept(target))
-            return fail(not_replaced(target, platform::native_path(platform::kept_path(target)) +
-                                                 ", a file Tessary kept aside in an earlier "
-                                                 "change, is in the way; move it elsewhere first"));
+        if (platform::is_kept(target)) {
+            const auto in_the_way = platform::native_path(platform::kept_path(target)) +
+                                    ", a file Tessary kept aside in an earlier change, is in the "
+                                    "way; move it elsewhere first";
+            return fail(from.empty() ? failure + ": " + in_the_way + "."
+                                     : not_replaced(target, in_the_way));
+        }
     }
     return {};
-}
-
-std::string not_copied(const Path& from, const Path& to, const std::string& why) {
-    return platform::native_path(from) + " could not be copied to " + platform::native_path(to) +
-           ": " + why + ".";
 }
 
 Result<> ChangeSet::make_folders_and_stage_new() const {

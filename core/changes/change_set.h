@@ -21,8 +21,8 @@ public:
     // A new file, a whole copy of another, under a name that is free.
     void copy_file(Path from, Path to);
 
-    // A copy of the game's file to be takes the place of the game file, which need not exist yet
-    // if its folder does; a game file that is read-only is replaced all the same.
+    // A copy of the file takes the place of a game file, which need not exist yet if its folder
+    // does; a game file that is read-only is replaced all the same.
     void replace_game_file(Path from, Path target);
 
     // New content takes the place of one of Tessary's own files, or makes it, where it may be
