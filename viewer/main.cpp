@@ -1,3 +1,4 @@
+#include "gui/window_font.h"
 #include "viewer/viewer_window.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessary model viewer"));
+    gui::use_window_font(gui::FontSize::system);
     const QStringList arguments = QApplication::arguments();
     viewer::ViewerWindow window(arguments.size() > 1 ? arguments.at(1) : QString());
     window.show();
