@@ -164,9 +164,7 @@ void ViewerWindow::open(const QString& path) {
     eye_model_ = seen_from_the_eye(file_name_);
     view_->set_first_person(viewer::read_first_person(eye_model_));
     QWidget* panel = build_panel();
-    show_blend();
-    frame_what_is_shown();
-    show_pose();
+    choose_sequence(sequences_->currentRow());
     show_facts();
     // A model opened from a group file's page joins a window already shown: its panel is laid
     // out as it shows, so only once everything in it is set.
@@ -244,7 +242,9 @@ QGroupBox* ViewerWindow::build_sequence_box() {
                                 .arg(static_cast<double>(sequence.fps))
                                 .arg(sequence.looping ? tr(", looping") : QString()));
     }
-    sequences_->setCurrentRow(0);
+    // The model opens on its first sequence, playing, as the game shows it: the reference pose of
+    // a weapon seen from the eye often lies out of sight.
+    sequences_->setCurrentRow(model_->sequences().empty() ? 0 : 1);
     previous_frame_ = gui::named(new QPushButton(tr("Pre&v")), "previous_frame");
     previous_frame_->setToolTip(tr("The frame before (comma in the picture)"));
     play_ = gui::named(new QPushButton(tr("&Play")), "play");

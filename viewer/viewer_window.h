@@ -29,12 +29,12 @@ class Clock;
 class ModelView;
 class TextureBrowser;
 
-// The model viewer's one window: the model named by its path, lit and textured, with its
-// sequences to play, its body parts and skins to choose, view options, the model's facts and a
-// picture to save, and its textures on a page of their own. A texture file shows only that page;
-// a sequence group file says which model it belongs to and offers to open it. A file it cannot
-// read, or no file at all, gets a text in place of the model. Every control has an object name,
-// by which tests find it.
+// The model viewer's one window: the model named by its path, lit and textured and playing its
+// first sequence, with its sequences to play, its body parts and skins to choose, view options, the
+// model's facts and a picture to save, and its textures on a page of their own. A texture file
+// shows only that page; a sequence group file says which model it belongs to and offers to open it.
+// A file it cannot read, or no file at all, gets a text in place of the model. Every control has an
+// object name, by which tests find it.
 class ViewerWindow final : public QWidget {
     Q_OBJECT
 
