@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-// Shows the model file named by the one argument, or how to use the viewer when there is none.
+// Shows the model file named by the one argument, or an empty window to open one in.
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessary model viewer"));
