@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -206,7 +207,7 @@ void ViewerWindow::open(const QString& path) {
         return;
     }
     model_.emplace(std::move(loaded).value());
-    textures_ = new TextureBrowser(model_->textures(), info.absolutePath());
+    textures_ = new TextureBrowser(model_->textures(), path_);
     pages_->addTab(textures_, tr("Text&ures"));
     message_page_->hide();
     pages_->show();
@@ -604,12 +605,14 @@ bool ViewerWindow::save_picture(const QString& path) {
 }
 
 void ViewerWindow::choose_file_for_picture() {
-    const QFileInfo model_file(path_);
-    const QString suggested = model_file.dir().filePath(model_file.completeBaseName() + ".png");
+    const QString suggested =
+        QDir(folder_for_picture(path_)).filePath(QFileInfo(path_).completeBaseName() + ".png");
     const QString path = QFileDialog::getSaveFileName(this, tr("Save picture"), suggested,
                                                       tr("PNG pictures (*.png)"));
-    if (!path.isEmpty())
-        save_picture(path);
+    if (path.isEmpty())
+        return;
+    if (save_picture(path))
+        remember_folder_of_picture(path_, path);
 }
 
 } // namespace viewer

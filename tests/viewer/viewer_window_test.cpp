@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -267,6 +268,31 @@ private slots:
         save_screenshot(window.get(), "viewer_bones");
         child<QTabWidget>(window.get(), "pages")->setCurrentIndex(1);
         save_screenshot(window.get(), "viewer_textures");
+    }
+
+    void savesPicturesOutsideTheExtractionFolderWhereTheLastWent() {
+        const QString model = write(model_writer::tiny_model());
+        QVERIFY(QDir(folder->path()).mkpath(".extracted.tessary-new/inner"));
+        const QString extracted = folder->filePath(".extracted.tessary-new/inner/test.mdl");
+        QVERIFY(QFile::copy(model, extracted));
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        QVERIFY(QDir().mkpath(pictures));
+
+        auto window = open(extracted);
+        QCOMPARE(folder_suggested(window.get(), "mi_save_picture"), pictures);
+        const QString elsewhere = folder->filePath(QStringLiteral("pictures"));
+        QVERIFY(QDir().mkpath(elsewhere));
+        folder_suggested(window.get(), "mi_save_picture", elsewhere + "/test.png");
+        QVERIFY(QFile::exists(elsewhere + "/test.png"));
+
+        // Saved elsewhere, the next picture of any model goes there too; saved beside its model,
+        // beside its own.
+        window = open(model);
+        QCOMPARE(folder_suggested(window.get(), "mi_save_picture", folder->filePath("test.png")),
+                 elsewhere);
+        QCOMPARE(folder_suggested(window.get(), "mi_save_picture"), folder->path());
+        window = open(extracted);
+        QCOMPARE(folder_suggested(window.get(), "mi_save_picture"), pictures);
     }
 
     void keepsSinkingAndAimingSequencesFramedAboveTheGround() {
