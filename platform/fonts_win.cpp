@@ -3,7 +3,8 @@
 namespace platform {
 
 std::vector<std::string> window_faces() {
-    return {"Arial"};
+    // Wine has no Arial of its own, but shows the faces of the system it runs on.
+    return {"Arial", "Liberation Sans", "Arimo"};
 }
 
 } // namespace platform
