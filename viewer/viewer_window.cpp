@@ -30,6 +30,7 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -127,7 +128,8 @@ ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
 
-    resize(1100, 720);
+    // Roomy, but within the screen it opens on, whatever its scale.
+    resize(QSize(1100, 720).boundedTo(screen()->availableGeometry().size() * 0.9));
     if (path.isEmpty()) {
         setWindowTitle(viewer_title());
         show_failure(tr("Open a model with File → Open, or drop a .mdl file here."));
