@@ -237,10 +237,8 @@ void ViewerWindow::close_model() {
     // The panel goes with every control in it, the textures' page with its tab.
     delete panel_scroll_;
     panel_scroll_ = nullptr;
-    background_ = nullptr;
+    background_ = nullptr; // both are asked for without a model too
     status_ = nullptr;
-    body_parts_.clear();
-    skin_ = nullptr;
     delete textures_;
     textures_ = nullptr;
     if (pages_->indexOf(view_) < 0)

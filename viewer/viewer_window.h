@@ -94,10 +94,12 @@ private:
     ModelView* view_ = nullptr;
     TextureBrowser* textures_ = nullptr;
     QWidget* message_page_ = nullptr;
-    QLabel* message_ = nullptr; // the reason a file could not be shown, or how to use the viewer
+    QLabel* message_ = nullptr;         // the reason a file could not be shown, or how to open one
     QPushButton* open_model_ = nullptr; // opens the model a sequence group file belongs to
     QAction* save_picture_ = nullptr;
-    QWidget* panel_scroll_ = nullptr;  // everything beside the picture, shown with a model
+    // Everything beside the picture, shown with a model; the controls down to status_ lie in it and
+    // go with it.
+    QWidget* panel_scroll_ = nullptr;
     QListWidget* sequences_ = nullptr; // the reference pose first, then the model's sequences
     QPushButton* previous_frame_ = nullptr;
     QPushButton* play_ = nullptr;
