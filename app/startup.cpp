@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "core/library/library_tree.h"
 #include "core/program/start_up.h"
+#include "gui/window_font.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
@@ -10,22 +11,8 @@
 
 namespace app {
 
-namespace {
-
-// The windows' fixed layouts were drawn for a small, Arial-like font: a face metric-compatible
-// with Arial where there is one, else a condensed one.
-void use_window_font() {
-    QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("DejaVu Sans Condensed"), font.family()});
-    font.setPointSizeF(7.5);
-    QApplication::setFont(font);
-}
-
-} // namespace
-
 std::unique_ptr<MainWindow> start_tessary(platform::Path program_folder) {
-    use_window_font();
+    gui::use_window_font(gui::FontSize::layouts);
     auto window = std::make_unique<MainWindow>(std::move(program_folder));
     const core::Library& library = window->library();
     if (const auto writable = core::check_program_folder(library); !writable) {

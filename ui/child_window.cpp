@@ -10,8 +10,9 @@ namespace ui {
 
 ChildWindow::ChildWindow(const char* object_name, const QString& caption, int client_width,
                          int client_height, Console console)
+    // The layouts' outer widths count on the thin frame Windows gives a window of fixed size.
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       console_(console) {
     setObjectName(QString::fromLatin1(object_name));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -4,9 +4,10 @@
 
 namespace ui {
 
-// A window that the main window opens: it stands alone, without an owner, at a fixed size, with
-// a close box only. However it is closed, by its own close button or its close box, it brings the
-// main window back and is deleted, so that it exists at most once and starts afresh next time.
+// A window that the main window opens: it stands alone, without an owner, at a fixed size in a
+// frame without a sizing border, with a close box only. However it is closed, by its own close
+// button or its close box, it brings the main window back and is deleted, so that it exists at
+// most once and starts afresh next time.
 class ChildWindow : public QWidget {
     Q_OBJECT
 

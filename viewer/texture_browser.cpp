@@ -4,6 +4,7 @@
 #include "model/texture_bitmap.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
+#include "viewer/folders.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -70,9 +71,9 @@ QPixmap palette_picture(const QImage& image) {
 
 } // namespace
 
-TextureBrowser::TextureBrowser(const std::vector<model::Texture>& textures, const QString& folder,
+TextureBrowser::TextureBrowser(const std::vector<model::Texture>& textures, const QString& model,
                                QWidget* parent)
-    : QWidget(parent), textures_(textures), folder_(folder) {
+    : QWidget(parent), textures_(textures), model_(model) {
     setObjectName(QStringLiteral("texture_browser"));
     note_ = gui::wrapping(gui::named(new QLabel, "texture_note"));
     note_->hide();
@@ -210,13 +211,14 @@ void TextureBrowser::choose_file() {
         base = QStringLiteral("texture");
     QString filter = bitmap_filter;
     QString path = QFileDialog::getSaveFileName(
-        this, tr("Save texture"), QDir(folder_).filePath(base + QStringLiteral(".bmp")),
+        this, tr("Save texture"), QDir(folder_for_picture(model_)).filePath(base + ".bmp"),
         bitmap_filter + QStringLiteral(";;") + png_filter, &filter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += filter == png_filter ? QStringLiteral(".png") : QStringLiteral(".bmp");
-    save_texture(path);
+    if (save_texture(path))
+        remember_folder_of_picture(model_, path);
 }
 
 } // namespace viewer

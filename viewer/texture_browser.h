@@ -23,8 +23,9 @@ class TextureBrowser final : public QWidget {
     Q_OBJECT
 
 public:
-    // The textures outlive the browser; Save texture... starts in the folder.
-    TextureBrowser(const std::vector<model::Texture>& textures, const QString& folder,
+    // The textures, of the model file at that path, outlive the browser. Save texture... starts
+    // where a picture of the model would be saved.
+    TextureBrowser(const std::vector<model::Texture>& textures, const QString& model,
                    QWidget* parent = nullptr);
 
     // A line above the list, saying whose textures these are.
@@ -43,7 +44,7 @@ private:
     const model::Texture* chosen() const;
 
     const std::vector<model::Texture>& textures_;
-    QString folder_;
+    QString model_;
     QLabel* note_;
     QTreeWidget* list_;
     QScrollArea* scroll_;

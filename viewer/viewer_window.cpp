@@ -5,6 +5,7 @@
 #include "platform/file_system.h"
 #include "platform/names.h"
 #include "viewer/clock.h"
+#include "viewer/folders.h"
 #include "viewer/model_facts.h"
 #include "viewer/model_view.h"
 #include "viewer/texture_browser.h"
@@ -13,6 +14,9 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,14 +25,19 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStringList>
 #include <QTabWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -52,15 +61,23 @@ QString controls_text() {
         "closes the window.");
 }
 
+QString viewer_title() {
+    return ViewerWindow::tr("Tessary model viewer");
+}
+
 // The game shows its v_ models from the player's eye, with the hands holding the weapon.
 bool seen_from_the_eye(const QString& file_name) {
     return platform::same_name(file_name.left(2).toStdString(), "v_");
 }
 
-QString usage_text() {
-    return ViewerWindow::tr("Tessary's model viewer shows a model file of the game.\n\n"
-                            "Usage: mdl.exe \"<model file>\"\n\n") +
-           controls_text();
+// The first model file among the files dragged, or none.
+QString dragged_model(const QMimeData* data) {
+    for (const QUrl& url : data->urls()) {
+        const QString file = url.toLocalFile();
+        if (file.endsWith(QStringLiteral(".mdl"), Qt::CaseInsensitive))
+            return file;
+    }
+    return {};
 }
 
 QPixmap swatch(const QColor& colour) {
@@ -78,6 +95,7 @@ QColor qcolour(render::Colour colour) {
 ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
     : clock_(clock ? clock : new WallClock) {
     setObjectName(QStringLiteral("viewer_window"));
+    setAcceptDrops(true);
     clock_->setParent(this);
     view_ = new ModelView;
     view_->setToolTip(controls_text());
@@ -99,29 +117,68 @@ ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
     message_column->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
+    layout->setMenuBar(build_menu_bar());
     layout->addWidget(message_page_, 1);
     layout->addWidget(pages_, 1);
 
     connect(clock_, &Clock::ticked, this, &ViewerWindow::tick);
     connect(view_, &ModelView::play_pause_requested, this, &ViewerWindow::play_or_pause);
     connect(view_, &ModelView::step_requested, this, &ViewerWindow::step);
-    connect(open_model_, &QPushButton::clicked, this, [this] {
-        open_model_->hide();
-        open(owner_path_);
-    });
+    connect(open_model_, &QPushButton::clicked, this, [this] { open(owner_path_); });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
 
-    resize(1100, 720);
+    // Roomy, but within the screen it opens on, whatever its scale.
+    resize(QSize(1100, 720).boundedTo(screen()->availableGeometry().size() * 0.9));
     if (path.isEmpty()) {
-        setWindowTitle(tr("Tessary model viewer"));
-        show_failure(usage_text());
+        setWindowTitle(viewer_title());
+        show_failure(tr("Open a model with File → Open, or drop a .mdl file here."));
     } else {
         open(path);
     }
 }
 
 ViewerWindow::~ViewerWindow() = default;
+
+QMenuBar* ViewerWindow::build_menu_bar() {
+    auto* bar = gui::named(new QMenuBar(this), "menu_bar");
+    auto* file = gui::named(bar->addMenu(tr("&File")), "mi_file");
+    auto* open = gui::named(file->addAction(tr("&Open...")), "mi_open");
+    open->setShortcut(QKeySequence::Open);
+    save_picture_ = gui::named(file->addAction(tr("&Save picture...")), "mi_save_picture");
+    save_picture_->setShortcut(QKeySequence::Save);
+    save_picture_->setEnabled(false);
+    file->addSeparator();
+    auto* exit = gui::named(file->addAction(tr("E&xit")), "mi_exit");
+
+    connect(open, &QAction::triggered, this, &ViewerWindow::choose_model_to_open);
+    connect(save_picture_, &QAction::triggered, this, &ViewerWindow::choose_file_for_picture);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    return bar;
+}
+
+void ViewerWindow::choose_model_to_open() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Open model"), folder_to_open_from(path_),
+                                     tr("Model files (*.mdl);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    remember_folder_opened_from(path);
+    open(path);
+}
+
+void ViewerWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!dragged_model(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void ViewerWindow::dropEvent(QDropEvent* event) {
+    const QString path = dragged_model(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    open(path);
+}
 
 void ViewerWindow::show_failure(const QString& text) {
     message_->setText(text);
@@ -130,12 +187,13 @@ void ViewerWindow::show_failure(const QString& text) {
 }
 
 void ViewerWindow::open(const QString& path) {
+    close_model();
     // Companions lie in the model's folder, which a bare file name does not name.
     path_ = QFileInfo(path).absoluteFilePath();
     const QFileInfo info(path_);
     file_name_ = info.fileName();
     file_size_ = info.size();
-    setWindowTitle(file_name_);
+    setWindowTitle(tr("%1 — %2").arg(file_name_, viewer_title()));
 
     auto loaded = model::load_model(path_.toStdString());
     if (!loaded) {
@@ -151,7 +209,7 @@ void ViewerWindow::open(const QString& path) {
         return;
     }
     model_.emplace(std::move(loaded).value());
-    textures_ = new TextureBrowser(model_->textures(), info.absolutePath());
+    textures_ = new TextureBrowser(model_->textures(), path_);
     pages_->addTab(textures_, tr("Text&ures"));
     message_page_->hide();
     pages_->show();
@@ -163,16 +221,35 @@ void ViewerWindow::open(const QString& path) {
     view_->set_textures(model_->textures());
     eye_model_ = seen_from_the_eye(file_name_);
     view_->set_first_person(viewer::read_first_person(eye_model_));
-    QWidget* panel = build_panel();
-    show_blend();
-    frame_what_is_shown();
-    show_pose();
+    panel_scroll_ = build_panel();
+    choose_sequence(sequences_->currentRow());
     show_facts();
-    // A model opened from a group file's page joins a window already shown: its panel is laid
-    // out as it shows, so only once everything in it is set.
-    layout()->addWidget(panel);
-    panel->show();
+    // A model opened in a window already shown has its panel laid out as it shows, so only once
+    // everything in it is set.
+    layout()->addWidget(panel_scroll_);
+    panel_scroll_->show();
+    save_picture_->setEnabled(true);
     view_->setFocus();
+}
+
+void ViewerWindow::close_model() {
+    clock_->set_running(false);
+    // The panel goes with every control in it, the textures' page with its tab.
+    delete panel_scroll_;
+    panel_scroll_ = nullptr;
+    background_ = nullptr; // both are asked for without a model too
+    status_ = nullptr;
+    delete textures_;
+    textures_ = nullptr;
+    if (pages_->indexOf(view_) < 0)
+        pages_->insertTab(0, view_, tr("Mo&del"));
+    pages_->setCurrentWidget(view_);
+    open_model_->hide();
+    save_picture_->setEnabled(false);
+    playback_.reset();
+    model_.reset();
+    pose_ = {};
+    view_->show_pose({});
 }
 
 void ViewerWindow::show_texture_file() {
@@ -206,8 +283,8 @@ void ViewerWindow::show_group_file(const model::GroupFile& group) {
 }
 
 QWidget* ViewerWindow::build_panel() {
-    panel_ = gui::named(new QWidget, "panel");
-    auto* column = new QVBoxLayout(panel_);
+    auto* panel = gui::named(new QWidget, "panel");
+    auto* column = new QVBoxLayout(panel);
     column->addWidget(build_sequence_box());
     if (auto* choices = build_choice_box())
         column->addWidget(choices);
@@ -225,7 +302,7 @@ QWidget* ViewerWindow::build_panel() {
     column->addStretch(1);
 
     auto* scroll = gui::named(new QScrollArea(this), "panel_scroll");
-    scroll->setWidget(panel_);
+    scroll->setWidget(panel);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFixedWidth(320);
@@ -244,7 +321,9 @@ QGroupBox* ViewerWindow::build_sequence_box() {
                                 .arg(static_cast<double>(sequence.fps))
                                 .arg(sequence.looping ? tr(", looping") : QString()));
     }
-    sequences_->setCurrentRow(0);
+    // The model opens on its first sequence, playing, as the game shows it: the reference pose of
+    // a weapon seen from the eye often lies out of sight.
+    sequences_->setCurrentRow(model_->sequences().empty() ? 0 : 1);
     previous_frame_ = gui::named(new QPushButton(tr("Pre&v")), "previous_frame");
     previous_frame_->setToolTip(tr("The frame before (comma in the picture)"));
     play_ = gui::named(new QPushButton(tr("&Play")), "play");
@@ -372,8 +451,6 @@ QGroupBox* ViewerWindow::build_view_box() {
     connect(background_, &QPushButton::clicked, this, &ViewerWindow::choose_background);
     connect(reset_view_, &QPushButton::clicked, view_, &ModelView::reset_view);
     connect(save_, &QPushButton::clicked, this, &ViewerWindow::choose_file_for_picture);
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
-            &ViewerWindow::choose_file_for_picture);
     return box;
 }
 
@@ -528,12 +605,14 @@ bool ViewerWindow::save_picture(const QString& path) {
 }
 
 void ViewerWindow::choose_file_for_picture() {
-    const QFileInfo model_file(path_);
-    const QString suggested = model_file.dir().filePath(model_file.completeBaseName() + ".png");
+    const QString suggested =
+        QDir(folder_for_picture(path_)).filePath(QFileInfo(path_).completeBaseName() + ".png");
     const QString path = QFileDialog::getSaveFileName(this, tr("Save picture"), suggested,
                                                       tr("PNG pictures (*.png)"));
-    if (!path.isEmpty())
-        save_picture(path);
+    if (path.isEmpty())
+        return;
+    if (save_picture(path))
+        remember_folder_of_picture(path_, path);
 }
 
 } // namespace viewer

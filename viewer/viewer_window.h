@@ -10,11 +10,13 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QMenuBar;
 class QPushButton;
 class QSlider;
 class QTabWidget;
@@ -29,12 +31,13 @@ class Clock;
 class ModelView;
 class TextureBrowser;
 
-// The model viewer's one window: the model named by its path, lit and textured, with its
-// sequences to play, its body parts and skins to choose, view options, the model's facts and a
-// picture to save, and its textures on a page of their own. A texture file shows only that page;
-// a sequence group file says which model it belongs to and offers to open it. A file it cannot
-// read, or no file at all, gets a text in place of the model. Every control has an object name,
-// by which tests find it.
+// The model viewer's one window: the model named by its path, lit and textured and playing its
+// first sequence, with its sequences to play, its body parts and skins to choose, view options,
+// the model's facts and a picture to save, and its textures on a page of their own. A texture
+// file shows only that page; a sequence group file says which model it belongs to and offers to
+// open it. A file it cannot read gets a text in place of the model, and no file at all a text
+// saying how to open one. File, Open and a model file dropped on the window put another model in
+// the place of the one shown. Every control has an object name, by which tests find it.
 class ViewerWindow final : public QWidget {
     Q_OBJECT
 
@@ -51,8 +54,16 @@ public:
     // The background colour of the view, as the colour button chooses it.
     void set_background(const QColor& colour);
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    QMenuBar* build_menu_bar();
+    void choose_model_to_open();
     void open(const QString& path);
+    // Takes the model shown, its panel and its textures' page away.
+    void close_model();
     void show_texture_file();
     void show_group_file(const model::GroupFile& group);
     // Everything beside the picture, in a scroll area.
@@ -83,10 +94,13 @@ private:
     ModelView* view_ = nullptr;
     TextureBrowser* textures_ = nullptr;
     QWidget* message_page_ = nullptr;
-    QLabel* message_ = nullptr; // the reason a file could not be shown, or how to use the viewer
+    QLabel* message_ = nullptr;         // the reason a file could not be shown, or how to open one
     QPushButton* open_model_ = nullptr; // opens the model a sequence group file belongs to
-    QWidget* panel_ = nullptr;          // everything beside the picture, shown with a model
-    QListWidget* sequences_ = nullptr;  // the reference pose first, then the model's sequences
+    QAction* save_picture_ = nullptr;
+    // Everything beside the picture, shown with a model; the controls down to status_ lie in it and
+    // go with it.
+    QWidget* panel_scroll_ = nullptr;
+    QListWidget* sequences_ = nullptr; // the reference pose first, then the model's sequences
     QPushButton* previous_frame_ = nullptr;
     QPushButton* play_ = nullptr;
     QPushButton* next_frame_ = nullptr;

@@ -3,6 +3,7 @@
 #include "archive/archive_file.h"
 #include "core/library/file_steps.h"
 #include "model/companions.h"
+#include "platform/extraction_folder.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 // The hidden folder beside the library into which files are taken out of archives.
 Path extraction_folder(const Library& library) {
-    return platform::staged_path(library.program_file("extracted"));
+    return library.program_file(platform::extraction_folder_name);
 }
 
 // Removes the extraction folder and what is in it, never following a link that stands there.

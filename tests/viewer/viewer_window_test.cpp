@@ -9,12 +9,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -63,6 +67,37 @@ model_writer::Description sinking_and_aiming_model() {
     aim.more_blends[0][0][5] = {4096};
     description.sequences.insert(description.sequences.end(), {sink, aim});
     return description;
+}
+
+// Triggers the window's action, and in the file dialog it opens notes the folder suggested, then
+// picks the file, or cancels where there is none. The folder suggested.
+QString folder_suggested(const QWidget* window, const char* action, const QString& file = {}) {
+    QString folder;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("no file dialog");
+        folder = dialog->directory().absolutePath();
+        if (file.isEmpty())
+            return dialog->reject();
+        dialog->selectFile(file);
+        static_cast<QDialog*>(dialog)->accept(); // as its own button does
+    });
+    child<QAction>(window, action)->trigger();
+    return folder;
+}
+
+// Drops the file on the window as a file manager does; whether the window took it.
+bool drop(QWidget* window, const QString& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent dropped({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &dropped);
+    return dropped.isAccepted();
 }
 
 // Nothing but the background along the picture's edges: nothing of the model is cut off.
@@ -127,9 +162,6 @@ private slots:
         QVERIFY(message->isVisible() &&
                 !child<viewer::ModelView>(window.get(), "view")->isVisible());
 
-        window = open(QString());
-        QVERIFY(child<QLabel>(window.get(), "message")->text().contains("Usage"));
-
         // A sequence group file, which offers to open its model.
         auto grouped = model_writer::tiny_model();
         grouped.sequences[0].in_group_file = true;
@@ -138,7 +170,7 @@ private slots:
         QVERIFY(child<QLabel>(window.get(), "message")->text().contains("of the model test.mdl"));
         save_screenshot(window.get(), "viewer_group_file");
         child<QPushButton>(window.get(), "open_model")->click();
-        QCOMPARE(window->windowTitle(), QStringLiteral("test.mdl"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("test.mdl — Tessary model viewer"));
         QVERIFY(child<QWidget>(window.get(), "panel_scroll")->isVisible());
         child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
         save_screenshot(window.get(), "viewer_tiny");
@@ -147,12 +179,37 @@ private slots:
         QVERIFY(edges_clear(window->picture()));
     }
 
-    void playsAChosenSequenceByTheClock() {
+    void standsAloneAndOpensModelsFromItsMenuAndByDrops() {
+        auto window = open(QString());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tessary model viewer"));
+        QVERIFY(child<QLabel>(window.get(), "message")->text().contains("File → Open"));
+        save_screenshot(window.get(), "viewer_empty");
+
+        const QString tiny = write(model_writer::tiny_model());
+        folder_suggested(window.get(), "mi_open", tiny);
+        QCOMPARE(window->windowTitle(), QStringLiteral("test.mdl — Tessary model viewer"));
+        QVERIFY(child<QWidget>(window.get(), "panel_scroll")->isVisible());
+
+        // Another model takes the place of the first, with a panel and textures of its own.
+        auto skins = model_writer::two_skin_model();
+        skins.name = "skins.mdl";
+        QVERIFY(!drop(window.get(), folder->filePath(QStringLiteral("skins.png"))));
+        QVERIFY(drop(window.get(), write(skins)));
+        QCOMPARE(window->windowTitle(), QStringLiteral("skins.mdl — Tessary model viewer"));
+        QCOMPARE(window->findChildren<QScrollArea*>(QStringLiteral("panel_scroll")).size(), 1);
+        QCOMPARE(child<QTabWidget>(window.get(), "pages")->count(), 2);
+        child<QComboBox>(window.get(), "skin")->setCurrentIndex(1);
+        QVERIFY(shows(pixel_at(window.get(), white_texel), Qt::red));
+
+        // The next window looks where the last model was opened from.
+        window = open(QString());
+        QCOMPARE(folder_suggested(window.get(), "mi_open"), folder->path());
+    }
+
+    void opensOnItsFirstSequencePlayingByTheClock() {
         auto* clock = new ManualClock;
         auto window = open(write(model_writer::tiny_model()), clock);
-        QVERIFY(shows(pixel_at(window.get(), white_texel), Qt::white));
-
-        child<QListWidget>(window.get(), "sequences")->setCurrentRow(1);
+        QCOMPARE(child<QListWidget>(window.get(), "sequences")->currentRow(), 1);
         const auto still = window->picture();
         clock->advance(0.05); // half way to the quarter turn
         QVERIFY(window->picture() != still);
@@ -161,6 +218,7 @@ private slots:
         save_screenshot(window.get(), "viewer_turned");
 
         // Paused, the clock moves the picture no more; steps go back to the first frame.
+        QCOMPARE(child<QPushButton>(window.get(), "play")->text(), QStringLiteral("&Pause"));
         child<QPushButton>(window.get(), "play")->click();
         const auto paused = window->picture();
         clock->advance(0.1);
@@ -210,6 +268,31 @@ private slots:
         save_screenshot(window.get(), "viewer_bones");
         child<QTabWidget>(window.get(), "pages")->setCurrentIndex(1);
         save_screenshot(window.get(), "viewer_textures");
+    }
+
+    void savesPicturesOutsideTheExtractionFolderWhereTheLastWent() {
+        const QString model = write(model_writer::tiny_model());
+        QVERIFY(QDir(folder->path()).mkpath(".extracted.tessary-new/inner"));
+        const QString extracted = folder->filePath(".extracted.tessary-new/inner/test.mdl");
+        QVERIFY(QFile::copy(model, extracted));
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        QVERIFY(QDir().mkpath(pictures));
+
+        auto window = open(extracted);
+        QCOMPARE(folder_suggested(window.get(), "mi_save_picture"), pictures);
+        const QString elsewhere = folder->filePath(QStringLiteral("pictures"));
+        QVERIFY(QDir().mkpath(elsewhere));
+        folder_suggested(window.get(), "mi_save_picture", elsewhere + "/test.png");
+        QVERIFY(QFile::exists(elsewhere + "/test.png"));
+
+        // Saved elsewhere, the next picture of any model goes there too; saved beside its model,
+        // beside its own.
+        window = open(model);
+        QCOMPARE(folder_suggested(window.get(), "mi_save_picture", folder->filePath("test.png")),
+                 elsewhere);
+        QCOMPARE(folder_suggested(window.get(), "mi_save_picture"), folder->path());
+        window = open(extracted);
+        QCOMPARE(folder_suggested(window.get(), "mi_save_picture"), pictures);
     }
 
     void keepsSinkingAndAimingSequencesFramedAboveTheGround() {
