@@ -1,5 +1,8 @@
 #include "viewer/model_facts.h"
 
+#include "model/server_check_words.h"
+#include "platform/file_system.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -38,6 +41,43 @@ QString model_facts(const model::StudioModel& model, const QString& file_name, q
     }
     lines << QStringLiteral("Triangles shown: %1").arg(locale.toString(qulonglong{triangles}));
     lines << QStringLiteral("Bounds: %1 to %2").arg(point(shown.min), point(shown.max));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString server_facts(const QString& path, const QString& file_name, bool& refused) {
+    refused = false;
+    const auto content = platform::read_file(platform::Path(path.toStdString()), 64 << 20);
+    if (!content)
+        return QStringLiteral("The file cannot be read again: %1.")
+            .arg(QString::fromStdString(content.why()));
+    const std::string name = file_name.toStdString();
+    const auto check = model::check_for_servers(
+        {reinterpret_cast<const std::uint8_t*>(content->data()), content->size()}, name);
+    const auto words = [](const std::string& text) { return QString::fromStdString(text); };
+    QStringList lines;
+    if (check.measured)
+        lines << QStringLiteral("Servers measure its box as %1.")
+                     .arg(words(model::box_words(*check.measured)));
+    const QString reason = words(model::verdict_reason(check, name));
+    switch (check.verdict) {
+    case model::Verdict::accepted:
+        lines << QStringLiteral("As %1, servers accept it: it is %2.").arg(file_name, reason);
+        break;
+    case model::Verdict::refused:
+        refused = true;
+        lines << QStringLiteral("As %1, servers refuse it: %2. A server that enforces file "
+                                "consistency, as servers do unless told otherwise, drops a player "
+                                "who uses it.")
+                     .arg(file_name, reason);
+        break;
+    case model::Verdict::not_checked:
+        lines << QStringLiteral("No server checks a file named %1.").arg(file_name);
+        break;
+    case model::Verdict::cannot_tell:
+        lines << QStringLiteral("As %1, whether servers accept it cannot be told: %2.")
+                     .arg(file_name, reason);
+        break;
+    }
     return lines.join(QLatin1Char('\n'));
 }
 

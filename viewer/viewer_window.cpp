@@ -285,6 +285,17 @@ void ViewerWindow::show_group_file(const model::GroupFile& group) {
 QWidget* ViewerWindow::build_panel() {
     auto* panel = gui::named(new QWidget, "panel");
     auto* column = new QVBoxLayout(panel);
+    // What servers make of the file comes first: it decides whether the model can be played.
+    auto* servers_box = gui::named(new QGroupBox(tr("On servers")), "servers_box");
+    auto* servers = gui::named(new QLabel, "servers");
+    servers->setWordWrap(true);
+    servers->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    bool refused = false;
+    servers->setText(viewer::server_facts(path_, file_name_, refused));
+    if (refused)
+        servers->setStyleSheet(QStringLiteral("color: #b00000"));
+    (new QVBoxLayout(servers_box))->addWidget(servers);
+    column->addWidget(servers_box);
     column->addWidget(build_sequence_box());
     if (auto* choices = build_choice_box())
         column->addWidget(choices);
@@ -296,6 +307,7 @@ QWidget* ViewerWindow::build_panel() {
     facts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     (new QVBoxLayout(facts_box))->addWidget(facts_);
     column->addWidget(facts_box);
+
     status_ = gui::named(new QLabel, "status");
     status_->setWordWrap(true);
     column->addWidget(status_);

@@ -204,6 +204,21 @@ private slots:
         // The next window looks where the last model was opened from.
         window = open(QString());
         QCOMPARE(folder_suggested(window.get(), "mi_open"), folder->path());
+
+        // What servers make of a file: none checks test.mdl; gign.mdl reaches beyond its box.
+        window = open(tiny);
+        QVERIFY(child<QLabel>(window.get(), "servers")
+                    ->text()
+                    .contains("No server checks a file named test.mdl."));
+        auto wide = model_writer::tiny_model();
+        wide.name = "gign.mdl";
+        wide.body_parts[0].models[0].vertices[1].x = 60;
+        window = open(write(wide));
+        QVERIFY(child<QLabel>(window.get(), "servers")
+                    ->text()
+                    .contains("servers refuse it: it reaches 60.0 forward (X), where servers "
+                              "allow 38.0."));
+        save_screenshot(window.get(), "viewer_refused");
     }
 
     void opensOnItsFirstSequencePlayingByTheClock() {
