@@ -41,7 +41,7 @@ MainWindow::MainWindow(platform::Path program_folder)
     setWindowIcon(app_icon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     build_menu_bar();
 
     // The client area below the menu bar is a mere strip: the window is its title and menu bar.

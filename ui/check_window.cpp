@@ -54,6 +54,7 @@ CheckWindow::CheckWindow(const core::Library& library)
     setMinimumSize(size());
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
 
     cells_->setHorizontalHeaderLabels({tr("Where"), tr("Type or weapon"), tr("Model"), tr("File"),
                                        tr("Game loads it"), tr("Servers"), tr("Why"),
