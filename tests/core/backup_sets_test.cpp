@@ -2,6 +2,7 @@
 #include "core/changes/model_install.h"
 #include "model_writer.h"
 #include "platform/file_system.h"
+#include "said.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -12,20 +13,21 @@ using core::ModelKind;
 namespace {
 
 // What a backup or restore told the user: nothing when it succeeded.
-std::string said(const platform::Result<>& result) {
-    return result ? "" : result.messages().at(0);
+std::string backup(const TestWorld& world, ModelKind kind, const std::string& name) {
+    return said(core::create_backup_set(world.library, {kind, name}));
+}
+std::string restore(const TestWorld& world, ModelKind kind, const std::string& name) {
+    return said(core::restore_backup_set(world.library, {kind, name}));
 }
 
 } // namespace
 
 TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
     FullWorld world;
-    fs::remove(world.game_file("v_awp_r.mdl"));
-    for (const auto* file : {"v_c4.mdl", "v_c4_r.mdl", "w_c4.mdl", "p_c4.mdl"})
+    for (const auto* file : {"v_awp_r.mdl", "v_c4.mdl", "v_c4_r.mdl", "w_c4.mdl", "p_c4.mdl"})
         fs::remove(world.game_file(file));
-
-    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::weapon, "A"})), "");
-    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::weapon, "B"})), "");
+    EXPECT_EQ(backup(world, ModelKind::weapon, "A"), "");
+    EXPECT_EQ(backup(world, ModelKind::weapon, "B"), "");
     EXPECT_EQ(TestWorld::read(world.program / "wbackup.txt"), "A\r\nB\r\n");
     EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/A/v_ak47_r.mdl")),
               "game v_ak47_r.mdl");
@@ -33,8 +35,7 @@ TEST(BackupSets, WeaponSetsHoldWhatTheGameHasAndAreListedInOrder) {
     EXPECT_FALSE(fs::exists(world.library_file("weapon/awp/A/v_awp_r.mdl")));
     EXPECT_TRUE(fs::is_empty(world.library_file("weapon/c4/A")));
 
-    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::weapon, "A"})),
-              "That name already exists.");
+    EXPECT_EQ(backup(world, ModelKind::weapon, "A"), "That name already exists.");
     EXPECT_EQ(TestWorld::read(world.program / "wbackup.txt"), "A\r\nB\r\n");
 }
 
@@ -42,10 +43,8 @@ TEST(BackupSets, PlayerNamesAreCheckedAgainstEveryPlayerModel) {
     FullWorld world;
     TestWorld::write(world.library_file("player/scientist/Imported/scientist.mdl"), "model");
     TestWorld::write(world.library_file("weapon/ak47/Gold/v_ak47.mdl"), "model");
-    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::player, "Imported"})),
-              "That name already exists.");
-    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::player, "Gold"})),
-              ""); // a weapon's name
+    EXPECT_EQ(backup(world, ModelKind::player, "Imported"), "That name already exists.");
+    EXPECT_EQ(backup(world, ModelKind::player, "Gold"), ""); // a weapon's name
     EXPECT_EQ(TestWorld::read(world.program / "pbackup.txt"), "Gold\r\n");
 }
 
@@ -54,37 +53,27 @@ TEST(BackupSets, ARefusedBackupChangesNothing) {
     fs::remove(world.game_file("player/leet/leet.mdl"));
     TestWorld::write(world.library_file("weapon/m3/File"), "a file where a set folder goes");
     const auto before = world.snapshot();
-    EXPECT_NE(
-        said(core::create_backup_set(world.library, {ModelKind::player, "Half"})).find("leet.mdl"),
-        std::string::npos);
-    EXPECT_NE(
-        said(core::create_backup_set(world.library, {ModelKind::weapon, "File"})).find("is a file"),
-        std::string::npos);
+    EXPECT_TRUE(holds(backup(world, ModelKind::player, "Half"), "leet.mdl"));
+    EXPECT_TRUE(holds(backup(world, ModelKind::weapon, "File"), "is a file"));
     for (const auto* name : {"", "a:b", " "})
-        EXPECT_NE(said(core::create_backup_set(world.library, {ModelKind::weapon, name})), "")
-            << name;
+        EXPECT_NE(backup(world, ModelKind::weapon, name), "") << name;
 
     // A game without its model folder.
     fs::rename(world.game / "cstrike", world.root / "elsewhere");
-    EXPECT_NE(said(core::create_backup_set(world.library, {ModelKind::weapon, "NoGame"}))
-                  .find("does not exist"),
-              std::string::npos);
+    EXPECT_TRUE(holds(backup(world, ModelKind::weapon, "NoGame"), "does not exist"));
     fs::rename(world.root / "elsewhere", world.game / "cstrike");
 
     world.registry.clear();
-    EXPECT_EQ(said(core::create_backup_set(world.library, {ModelKind::weapon, "NoEntry"})),
-              "RegKey not found!!");
+    EXPECT_EQ(backup(world, ModelKind::weapon, "NoEntry"), "RegKey not found!!");
     fs::remove(world.program / "weapon.txt");
-    EXPECT_NE(said(core::create_backup_set(world.library, {ModelKind::weapon, "NoList"}))
-                  .find("weapon.txt"),
-              std::string::npos);
+    EXPECT_TRUE(holds(backup(world, ModelKind::weapon, "NoList"), "weapon.txt"));
     TestWorld::write(world.program / "weapon.txt", TestWorld::read(TESSARY_DATA_DIR "/weapon.txt"));
     EXPECT_EQ(world.snapshot(), before);
 }
 
 TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
     FullWorld world;
-    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "Set"}));
+    ASSERT_EQ(backup(world, ModelKind::player, "Set"), "");
     TestWorld::write(world.game_file("player/sas/sas.mdl"), "current");
     fs::remove(world.library_file("player/scientist/Set/scientist.mdl"));
     TestWorld::write(world.library_file("weapon/ak47/Half/v_ak47.mdl"), "half");
@@ -93,16 +82,13 @@ TEST(RestoreSets, ARefusedRestoreOrInstallTouchesNoGameFile) {
     const auto before = world.snapshot();
 
     const std::string no_set = "Please select a backup set before clicking install.";
-    EXPECT_EQ(said(core::restore_backup_set(world.library, {ModelKind::player, ""})), no_set);
-    EXPECT_EQ(said(core::restore_backup_set(world.library, {ModelKind::weapon, ""})), no_set);
-    EXPECT_NE(said(core::restore_backup_set(world.library, {ModelKind::player, "Set"}))
-                  .find("scientist.mdl"),
-              std::string::npos);
+    EXPECT_EQ(restore(world, ModelKind::player, ""), no_set);
+    EXPECT_EQ(restore(world, ModelKind::weapon, ""), no_set);
+    EXPECT_TRUE(holds(restore(world, ModelKind::player, "Set"), "scientist.mdl"));
     // Of two ticked files, the one the model lacks stops both.
-    EXPECT_NE(said(core::install_model(world.library, {ModelKind::weapon, "ak47", "Half"},
-                                       {"v_ak47.mdl", "v_ak47_r.mdl"}))
-                  .find("is missing"),
-              std::string::npos);
+    EXPECT_TRUE(holds(said(core::install_model(world.library, {ModelKind::weapon, "ak47", "Half"},
+                                               {"v_ak47.mdl", "v_ak47_r.mdl"})),
+                      "is missing"));
     EXPECT_TRUE(
         said(core::install_model(world.library, {ModelKind::player, "vip", "Bare"}, {"vip.mdl"}))
             .starts_with("vipT.mdl is missing from "));
@@ -130,8 +116,8 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrN
         ASSERT_TRUE(core::install_model(world.library, {m.kind, m.name, "Whole"}, {m.file}));
         EXPECT_EQ(TestWorld::read(world.game_file(std::string(m.folder) + m.companion)), companion);
     }
-    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::player, "Before"}));
-    ASSERT_TRUE(core::create_backup_set(world.library, {ModelKind::weapon, "Before"}));
+    ASSERT_EQ(backup(world, ModelKind::player, "Before"), "");
+    ASSERT_EQ(backup(world, ModelKind::weapon, "Before"), "");
     auto expected = world.snapshot();
 
     // The game changes after the backup; what the sets do not hold stays as it is then: the
@@ -149,17 +135,16 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrN
     expected.erase("Program Files/Tessary/models/weapon/m3/Before/v_m3_r.mdl");
     for (const auto* file : {"player/gign/gign01.mdl", "v_ak47T.mdl", "v_m3_r.mdl"})
         expected.at("Game/cstrike/models/" + std::string(file)) = "installed since";
-    EXPECT_EQ(said(core::restore_backup_set(world.library, {ModelKind::player, "Before"})), "");
-    EXPECT_EQ(said(core::restore_backup_set(world.library, {ModelKind::weapon, "Before"})), "");
+    EXPECT_EQ(restore(world, ModelKind::player, "Before"), "");
+    EXPECT_EQ(restore(world, ModelKind::weapon, "Before"), "");
     EXPECT_EQ(world.snapshot(), expected);
 
     // A game file kept aside by an earlier run, where nothing tells what it held, is never
     // replaced: nothing is restored while it is there.
     const auto vip = system_path(world.game_file("player/vip/vip.mdl"));
     TestWorld::write(platform::native_path(platform::kept_path(vip)), "the only copy");
-    EXPECT_NE(said(core::restore_backup_set(world.library, {ModelKind::player, "Before"}))
-                  .find(".vip.mdl.tessary-old, a file Tessary kept aside"),
-              std::string::npos);
+    EXPECT_TRUE(holds(restore(world, ModelKind::player, "Before"),
+                      ".vip.mdl.tessary-old, a file Tessary kept aside"));
     fs::remove(platform::native_path(platform::kept_path(vip)));
 
     // When the third game file cannot be replaced, for a folder stands where it is to be kept
@@ -168,9 +153,8 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrN
     const auto third = system_path(world.game_file("player/urban/urban.mdl"));
     fs::create_directory(platform::native_path(platform::kept_path(third)));
     expected = world.snapshot();
-    const auto refused =
-        said(core::restore_backup_set(world.library, {ModelKind::player, "Before"}));
-    EXPECT_NE(refused.find("urban.mdl was not replaced"), std::string::npos) << refused;
+    const auto refused = restore(world, ModelKind::player, "Before");
+    EXPECT_TRUE(holds(refused, "urban.mdl was not replaced"));
     EXPECT_TRUE(refused.ends_with(" The game files replaced before it were put back."));
     EXPECT_EQ(world.snapshot(), expected);
 }
