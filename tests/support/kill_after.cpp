@@ -14,27 +14,13 @@
 
 namespace {
 
-// The call counted and how many successes it takes, read once.
-struct Target {
-    std::string_view call;
-    long count = 0;
-};
-
-const Target& target() {
-    static const Target wanted = [] {
-        const char* spec = std::getenv("TESSARY_KILL_AFTER");
-        const char* colon = spec ? std::strchr(spec, ':') : nullptr;
-        if (!colon)
-            return Target{};
-        return Target{std::string_view(spec, static_cast<std::size_t>(colon - spec)),
-                      std::strtol(colon + 1, nullptr, 10)};
-    }();
-    return wanted;
-}
-
+// Kills the process when the call has succeeded as often as TESSARY_KILL_AFTER says.
 int counted(std::string_view call, int outcome) {
+    static const char* const wanted = std::getenv("TESSARY_KILL_AFTER");
+    static const char* const colon = wanted ? std::strchr(wanted, ':') : nullptr;
     static long successes = 0;
-    if (outcome == 0 && call == target().call && ++successes == target().count)
+    if (outcome == 0 && colon && call == std::string_view(wanted, colon - wanted) &&
+        ++successes == std::strtol(colon + 1, nullptr, 10))
         kill(getpid(), SIGKILL);
     return outcome;
 }
