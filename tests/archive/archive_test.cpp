@@ -36,6 +36,15 @@ platform::Result<archive::Listing> listed(const fs::path& file, const std::strin
     return archive::list(system_path(file));
 }
 
+// What a listing left out: each entry's path as shown, and why.
+using LeftOut = std::vector<std::pair<std::string, std::string>>;
+LeftOut left_out(const archive::Listing& listing) {
+    LeftOut entries;
+    for (const auto& entry : listing.left_out())
+        entries.emplace_back(entry.path, entry.reason);
+    return entries;
+}
+
 // The result's first message begins with the text, in which % stands for the archive file.
 void expect_message(const platform::Messages& messages, std::string text, const fs::path& file) {
     if (const auto at = text.find('%'); at != std::string::npos)
@@ -118,30 +127,21 @@ TEST(Archive, EntriesThatCouldEscapeOrAreNoOrdinaryFilesAreLeftOutWithTheirReaso
              "\", which Windows does not allow: it is longer than 255 bytes"},
     };
     // The name in the path that Windows refuses, as shown, and why.
-    const std::tuple<std::string, std::string, std::string> refused_names[] = {
+    std::vector<std::tuple<std::string, std::string, std::string>> refused_names = {
         {"ab:c.mdl", "ab:c.mdl", "it holds one of the characters \\ / : * ? \" < > |"},
         {"esc\x1B[2J", "esc\\x1B[2J", "it holds a control character"},
         {"dot.", "dot.", "it ends in a dot or a blank"},
         {"blank ", "blank ", "it ends in a dot or a blank"},
-        {"Con", "Con", "it is a name Windows keeps for a device"},
-        {"nul.mdl", "nul.mdl", "it is a name Windows keeps for a device"},
-        {"aux .tar.gz", "aux .tar.gz", "it is a name Windows keeps for a device"},
-        {"COM0", "COM0", "it is a name Windows keeps for a device"},
-        {"lpt9.mdl", "lpt9.mdl", "it is a name Windows keeps for a device"},
-        {"COM\xC2\xB9", "COM\xC2\xB9", "it is a name Windows keeps for a device"},
-        {"LPT\xC2\xB3.mdl", "LPT\xC2\xB3.mdl", "it is a name Windows keeps for a device"},
-        {"CONIN$", "CONIN$", "it is a name Windows keeps for a device"},
-        {"conout$.txt", "conout$.txt", "it is a name Windows keeps for a device"},
     };
+    for (const std::string device : {"Con", "nul.mdl", "aux .tar.gz", "COM0", "lpt9.mdl",
+                                     "COM\xC2\xB9", "LPT\xC2\xB3.mdl", "CONIN$", "conout$.txt"})
+        refused_names.emplace_back(device, device, "it is a name Windows keeps for a device");
     // Names that only look like refused ones are taken, and so is a path just deep enough.
-    std::vector<ArchiveItem> items{{Kind::file, "ok.mdl", "ok"},
-                                   {Kind::file, "COM10/CONSOLE"},
-                                   {Kind::file, "nul_x/COM\xC2\xB4"},
-                                   {Kind::file, "LPT/.x"},
-                                   {Kind::file, "d.con/a.mdl"},
-                                   {Kind::file, ". dot"},
-                                   {Kind::file, deep}};
-    std::vector<std::tuple<std::string, std::string>> expected, left_out;
+    std::vector<ArchiveItem> items{{Kind::file, "ok.mdl", "ok"}, {Kind::file, deep}};
+    for (const char* path :
+         {"COM10/CONSOLE", "nul_x/COM\xC2\xB4", "LPT/.x", "d.con/a.mdl", ". dot"})
+        items.push_back({Kind::file, path});
+    LeftOut expected;
     for (const auto& [item, shown, reason] : refused) {
         items.push_back(item);
         expected.emplace_back(shown, reason);
@@ -156,9 +156,7 @@ TEST(Archive, EntriesThatCouldEscapeOrAreNoOrdinaryFilesAreLeftOutWithTheirReaso
     expected.emplace_back("OK.MDL", "an earlier entry has the same name");
     const auto zip = listed(world.root / "evil.zip", archive_of("zip", items));
     EXPECT_EQ(zip->files().size(), 7u);
-    for (const auto& entry : zip->left_out())
-        left_out.emplace_back(entry.path, entry.reason);
-    EXPECT_EQ(left_out, expected);
+    EXPECT_EQ(left_out(*zip), expected);
 
     // RAR 5's redirections are links too, and a file's header may say it is too large.
     const auto rar =
@@ -167,14 +165,10 @@ TEST(Archive, EntriesThatCouldEscapeOrAreNoOrdinaryFilesAreLeftOutWithTheirReaso
                                    {Kind::junction, "junction", "C:\\Windows"},
                                    {Kind::file_copy, "copy.mdl", "ok.mdl"},
                                    {Kind::file, "big.mdl", "x", archive::max_file_size + 1}}));
-    left_out.clear();
-    for (const auto& entry : rar->left_out())
-        left_out.emplace_back(entry.path, entry.reason);
-    EXPECT_EQ(left_out, (std::vector<std::tuple<std::string, std::string>>{
-                            {"link.mdl", "it is a link"},
-                            {"junction", "it is a link"},
-                            {"copy.mdl", "it is a link"},
-                            {"big.mdl", "it is larger than 256 MB"}}));
+    EXPECT_EQ(left_out(*rar), (LeftOut{{"link.mdl", "it is a link"},
+                                       {"junction", "it is a link"},
+                                       {"copy.mdl", "it is a link"},
+                                       {"big.mdl", "it is larger than 256 MB"}}));
 }
 
 TEST(Archive, AnArchiveThatCannotBeReadFailsAndSaysWhyAndProtectedFilesAreLeftOut) {
