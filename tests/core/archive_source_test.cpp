@@ -71,42 +71,6 @@ TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCo
     EXPECT_EQ(TestWorld::names_in(world.program), program) << "nothing taken out is left";
 }
 
-TEST(ArchiveSource, AWeaponIsImportedFromAFolderNamedInAnyScriptWithOrWithoutTheUtf8Flag) {
-    // The folder in the pack, and how its name is written: a name without the UTF-8 flag lists
-    // as this process reads the code page it is in, and is imported from through that name. How
-    // each script is read is for the archive tests: here one name of each kind is enough.
-    const std::pair<std::string, std::string> packs[] = {
-        {"\xF0\x9F\x94\xAB ak47", ""},                             // a pistol
-        {"\xE9\xBB\x84\xE9\x87\x91 ak47", "zip:hdrcharset=CP936"}, // 黄金
-    };
-    const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
-    for (const auto& [folder, options] : packs) {
-        SCOPED_TRACE(folder + " " + options);
-        TestWorld world;
-        world.make_library();
-        const auto pack = world.root / "pack.zip";
-        TestWorld::write(pack,
-                         archive_of("zip",
-                                    {{ArchiveItem::Kind::file, folder + "/v_ak47.mdl", main},
-                                     {ArchiveItem::Kind::file, folder + "/v_ak47T.mdl", textures}},
-                                    options));
-        const auto top = core::list_source_folder(*source_folder(pack), "*");
-        ASSERT_TRUE(top && top->folders.size() == 1);
-        if (options.empty()) {
-            EXPECT_EQ(top->folders[0], folder);
-        }
-        const auto imported = core::import_weapon_model(
-            world.library,
-            {source_folder(pack / fs::u8path(top->folders[0])), "v_ak47.mdl", "Gold"},
-            delivered_weapons());
-        ASSERT_TRUE(imported) << imported.messages().at(0);
-        const auto model = world.library_file("weapon/ak47/Gold");
-        EXPECT_EQ(TestWorld::names_in(model), (Names{"v_ak47.mdl", "v_ak47T.mdl"}));
-        EXPECT_EQ(TestWorld::read(model / "v_ak47.mdl"), main);
-        EXPECT_EQ(TestWorld::read(model / "v_ak47T.mdl"), textures);
-    }
-}
-
 TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
     PackWorld world;
     const auto [grouped, group] = model_writer::tiny_model_in_two_files(false);
