@@ -1,4 +1,5 @@
 #include "core/game/game_directory.h"
+#include "steam_layout.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,9 @@ std::optional<std::string> read_value(const char* key, const char* name) {
 TEST(GameDirectory, TheFirstReadableEntryWinsAndAChangeIsSeenAtOnce) {
     TestWorld world;
     EXPECT_EQ(looked_up_game_directory(), "<RegKey not found!!>");
+    // A game in a Steam library comes after every entry.
+    const auto steam_game = steam_layout::install_game(standard_steam_root());
+    EXPECT_TRUE(std::filesystem::equivalent(looked_up_game_directory(), steam_game));
     // The 32-bit installers' view of an entry comes before the machine's own.
     world.registry.set_text(valve, "InstallPath", "C:\\Native", 1, true, View::native);
     EXPECT_EQ(looked_up_game_directory(), "C:\\Native");

@@ -55,10 +55,3 @@ TEST(SteamGame, AFullyInstalledCopyWinsThenTheNewest) {
             << c.second_updated;
     }
 }
-
-TEST(SteamGame, TheRegistryEntriesComeFirst) {
-    TestWorld world;
-    install_game(standard_steam_root());
-    world.make_game();
-    EXPECT_EQ(looked_up_game_directory(), world.game.string());
-}
