@@ -18,9 +18,10 @@ struct ImportWorld : TestWorld {
     std::string import_player(const std::string& file, const std::string& model) {
         return said(core::import_player_model(library, {source_folder(downloads), file, model}));
     }
-    std::string import_weapon(const std::string& file, const std::string& model) {
-        return said(core::import_weapon_model(library, {source_folder(downloads), file, model},
-                                              delivered_weapons()));
+    std::string import_weapon(const std::string& file, const std::string& model,
+                              const std::vector<std::string>& weapons = delivered_weapons()) {
+        return said(
+            core::import_weapon_model(library, {source_folder(downloads), file, model}, weapons));
     }
     static std::string said(const platform::Result<core::Imported>& imported) {
         if (!imported)
@@ -85,9 +86,7 @@ TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
 
     // m3's picked file is its only file; a weapon the given names lack is refused.
     EXPECT_EQ(world.import_weapon("v_m3.mdl", "Gold"), "confirmed");
-    EXPECT_EQ(ImportWorld::said(core::import_weapon_model(
-                  world.library, {source_folder(world.downloads), "v_m3.mdl", "Bronze"}, {"ak47"})),
-              invalid);
+    EXPECT_EQ(world.import_weapon("v_m3.mdl", "Bronze", {"ak47"}), invalid);
     for (const auto* refused : {"V_AWP.mdl", "v.mdl"}) // AWP is not awp
         EXPECT_EQ(world.import_weapon(refused, "Copper"), invalid) << refused;
     EXPECT_EQ(world.import_weapon("v_ak47_r.mdl", "Gold"), "That name already exists.");
