@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -47,18 +45,14 @@ std::map<std::string, std::string> files_of(const TestWorld& world) {
     return files;
 }
 
-// A model whose header names three companions: its texture file and two group files.
-std::string model_with_three_companions() {
-    auto main = model_writer::tiny_model_in_two_files(true).first;
-    const std::int32_t groups = 3;
-    std::memcpy(main.data() + 172, &groups, sizeof groups); // the header's sequence group count
-    return main;
-}
-
 } // namespace
 
 TEST(Kills, AnInstallKilledAtAnyRenameOrAfterItIsDoneIsUndoneOrFinishedAtTheNextStart) {
     const std::string files[] = {"gign.mdl", "gignT.mdl", "gign01.mdl", "gign02.mdl"};
+    // A model whose header names three companions, its texture file and two group files, by its
+    // count of sequence groups.
+    const auto model =
+        model_writer::with(model_writer::tiny_model_in_two_files(true).first, 172, 3);
     // The journal's rename; two of the four files staged; all of them staged and flushed (after
     // the program folder's flush, one flush a file); each staged file renamed in place; the
     // game's folder flushed; once marked done, the first removal of a kept file.
@@ -69,7 +63,7 @@ TEST(Kills, AnInstallKilledAtAnyRenameOrAfterItIsDoneIsUndoneOrFinishedAtTheNext
         FullWorld world;
         for (const auto& file : files) {
             TestWorld::write(world.library_file("player/gign/Heavy/" + file),
-                             file == "gign.mdl" ? model_with_three_companions() : "new " + file);
+                             file == "gign.mdl" ? model : "new " + file);
             TestWorld::write(world.game_file("player/gign/" + file), "old " + file);
         }
         const auto before = world.snapshot();

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstring>
 #include <limits>
 #include <tuple>
 
@@ -12,6 +11,7 @@ using model::StudioKind;
 using model::Verdict;
 using model_writer::Description;
 using model_writer::tiny_model;
+using model_writer::with;
 
 namespace {
 
@@ -19,11 +19,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 Bytes write(const Description& description) {
     return model_writer::write_model(description).main;
-}
-
-template <typename T> Bytes with(Bytes bytes, std::size_t at, T value) {
-    std::memcpy(bytes.data() + at, &value, sizeof value);
-    return bytes;
 }
 
 auto corners(const model::Box& box) {

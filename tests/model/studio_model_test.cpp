@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <filesystem>
-#include <functional>
 #include <limits>
 #include <numbers>
 #include <set>
@@ -17,6 +15,7 @@
 namespace fs = std::filesystem;
 using model_writer::Description;
 using model_writer::tiny_model;
+using model_writer::with;
 
 namespace {
 
@@ -156,50 +155,40 @@ TEST(LoadModel, FindsCompanionsBesideTheFileWhateverTheirCase) {
     EXPECT_EQ(load("gone.mdl").messages().at(0), (folder / "gone.mdl").string() + " is missing");
 }
 
-namespace {
-
-template <typename T> std::function<void(Bytes&)> put(std::size_t at, T value) {
-    return [=](Bytes& bytes) { std::memcpy(bytes.data() + at, &value, sizeof value); };
-}
-
-} // namespace
-
 // The smallest model with one thing wrong at a time, at the offsets of its fields.
 TEST(Refusal, RefusesEachDamageWithItsReason) {
+    const Bytes tiny = model_writer::write_model(tiny_model()).main;
     const struct {
-        std::function<void(Bytes&)> damage;
+        Bytes file;
         const char* reason;
     } cases[] = {
-        {put(0, 'X'), "not a model file"},
-        {put(4, 44), "model version 44 is not supported"},
-        {[](Bytes& bytes) { bytes.resize(1000); }, "it ends after 1000 of its 1884 bytes"},
-        {put(140, 0x7FFFFFFF), "it counts 2147483647 bones, more than the 128"},
-        {put(276, 0), "bone 0 names itself as its parent"},
-        {put(276, 1), "bone 0 names bone 1 as its parent"},
-        {put(844, std::uint8_t{1}), "vertex 0 of model quad follows bone 1 of 1"},
-        {put(934, std::int16_t{4}), "a triangle of model quad names vertex 4 of 4"},
-        {put(936, std::int16_t{1}), "a triangle of model quad names normal 1 of 1"},
-        {put(932, std::int16_t{-32768}), "the triangles of model quad run past the end"},
-        {put(932, std::int16_t{2}), "a command of fewer than 3 corners"},
-        {put(966, std::int16_t{1}), "a command of fewer than 3 corners"},
-        {put(1036, 100000), "texture quad.bmp is 100000 by 8 pixels"},
-        {put(1044, 1880), "it ends inside the pixels of texture quad.bmp"},
-        {put(1048, std::int16_t{1}), "skin family 0 names texture 1 of 1"},
-        {put(920, 1), "mesh 0 of model quad names skin reference 1 of 1"},
-        {put(648, std::uint16_t{0x0002}), "bone 0 in sequence idle has a run of no frames"},
-        {put(648, std::uint16_t{0x0203}), "has a run of 3 samples for 2 frames"},
-        {put(646, std::uint16_t{0xFFFF}), "bone 0 in sequence idle runs past the end"},
-        {put(512, 1), "sequence idle names group 1 of 1"},
-        {put(724, 0), "body part body has a base of 0"},
-        {put(720, 0), "body part body has no models"},
-        {put(852, std::numeric_limits<float>::quiet_NaN()),
+        {with(tiny, 0, 'X'), "not a model file"},
+        {with(tiny, 4, 44), "model version 44 is not supported"},
+        {Bytes(tiny.begin(), tiny.begin() + 1000), "it ends after 1000 of its 1884 bytes"},
+        {with(tiny, 140, 0x7FFFFFFF), "it counts 2147483647 bones, more than the 128"},
+        {with(tiny, 276, 0), "bone 0 names itself as its parent"},
+        {with(tiny, 276, 1), "bone 0 names bone 1 as its parent"},
+        {with(tiny, 844, std::uint8_t{1}), "vertex 0 of model quad follows bone 1 of 1"},
+        {with(tiny, 934, std::int16_t{4}), "a triangle of model quad names vertex 4 of 4"},
+        {with(tiny, 936, std::int16_t{1}), "a triangle of model quad names normal 1 of 1"},
+        {with(tiny, 932, std::int16_t{-32768}), "the triangles of model quad run past the end"},
+        {with(tiny, 932, std::int16_t{2}), "a command of fewer than 3 corners"},
+        {with(tiny, 966, std::int16_t{1}), "a command of fewer than 3 corners"},
+        {with(tiny, 1036, 100000), "texture quad.bmp is 100000 by 8 pixels"},
+        {with(tiny, 1044, 1880), "it ends inside the pixels of texture quad.bmp"},
+        {with(tiny, 1048, std::int16_t{1}), "skin family 0 names texture 1 of 1"},
+        {with(tiny, 920, 1), "mesh 0 of model quad names skin reference 1 of 1"},
+        {with(tiny, 648, std::uint16_t{0x0002}), "bone 0 in sequence idle has a run of no frames"},
+        {with(tiny, 648, std::uint16_t{0x0203}), "has a run of 3 samples for 2 frames"},
+        {with(tiny, 646, std::uint16_t{0xFFFF}), "bone 0 in sequence idle runs past the end"},
+        {with(tiny, 512, 1), "sequence idle names group 1 of 1"},
+        {with(tiny, 724, 0), "body part body has a base of 0"},
+        {with(tiny, 720, 0), "body part body has no models"},
+        {with(tiny, 852, std::numeric_limits<float>::quiet_NaN()),
          "vertex 0 of model quad has a coordinate that is not a number"},
     };
-    const Bytes tiny = model_writer::write_model(tiny_model()).main;
     for (const auto& c : cases) {
-        Bytes bytes = tiny;
-        c.damage(bytes);
-        const auto model = read(bytes);
+        const auto model = read(c.file);
         ASSERT_FALSE(model.ok()) << c.reason;
         ASSERT_EQ(model.messages().size(), 1u);
         EXPECT_NE(model.messages()[0].find(c.reason), std::string::npos)
@@ -257,8 +246,7 @@ TEST(Pose, ReadsSamplesAcrossRuns) {
     // X animated through two runs appended to the file: (1 sample, 2 frames) of 256, then
     // (1 sample, 1 frame) of 512: X = 1, 1, 2 units. ZR repeats its run's last sample at frame 2.
     Bytes bytes = model_writer::write_model(tiny_model()).main;
-    put(636, std::uint16_t{1884 - 636})(bytes);
-    put(72, 1892)(bytes);
+    bytes = with(with(bytes, 636, std::uint16_t{1884 - 636}), 72, 1892);
     bytes.insert(bytes.end(), {1, 2, 0x00, 0x01, 1, 1, 0x00, 0x02});
     const auto model = read(bytes);
     ASSERT_TRUE(model.ok()) << model.messages().at(0);
