@@ -27,8 +27,9 @@ TEST(WindowsPlatform, AReadOnlyGameFileIsReplacedAndCopiesAreWritable) {
     const auto model = world.library_file("player/gign/Blue/gign.mdl");
     TestWorld::write(model, "blue");
     TestWorld::write(world.game_file("player/gign/gign.mdl"), "game");
-    make_read_only(model); // imported from read-only media
-    make_read_only(world.game_file("player/gign/gign.mdl"));
+    // Both read-only, the model as imported from read-only media.
+    for (const auto& file : {model, world.game_file("player/gign/gign.mdl")})
+        SetFileAttributesA(file.string().c_str(), FILE_ATTRIBUTE_READONLY);
 
     EXPECT_TRUE(
         core::install_model(world.library, {ModelKind::player, "gign", "Blue"}, {"gign.mdl"}));

@@ -41,13 +41,12 @@ void back_up_under(const std::string& fault, ModelKind kind) {
         std::optional<FileSizeLimit> limit;
         if (fault == "file-size limit")
             limit.emplace(8); // the game's files hold more than that
+        const auto write =
+            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
         if (fault == "read-only type folder")
-            fs::permissions(world.library_file("player/vip"),
-                            fs::perms::owner_write | fs::perms::group_write |
-                                fs::perms::others_write,
-                            fs::perm_options::remove);
+            fs::permissions(world.library_file("player/vip"), write, fs::perm_options::remove);
         if (fault == "read-only set list")
-            make_read_only(world.program / list);
+            fs::permissions(world.program / list, write, fs::perm_options::remove);
         const auto made = core::create_backup_set(world.library, {kind, "Set"});
         ASSERT_FALSE(made) << fault;
         EXPECT_EQ(made.messages().size(), 1u) << fault;

@@ -14,9 +14,6 @@ void set_environment(const char* name, const std::string& value);
 // a dot, on Windows one with the hidden attribute.
 std::string write_hidden_file(const std::filesystem::path& folder, const std::string& name);
 
-// Makes a file read-only: its mode on Linux, its attribute on Windows.
-void make_read_only(const std::filesystem::path& file);
-
 // The folder that a Steam install takes when the user names no other: Steam in $XDG_DATA_HOME
 // (by default ~/.local/share) on Linux, Steam in Program Files (x86) on Windows.
 std::filesystem::path standard_steam_root();

@@ -25,12 +25,6 @@ void set_environment(const char* name, const std::string& value) {
     setenv(name, value.c_str(), 1);
 }
 
-void make_read_only(const std::filesystem::path& file) {
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::group_read |
-                                           std::filesystem::perms::others_read);
-}
-
 std::filesystem::path standard_steam_root() {
     return std::filesystem::path(std::getenv("XDG_DATA_HOME")) / "Steam";
 }

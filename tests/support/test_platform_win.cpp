@@ -18,10 +18,6 @@ void set_environment(const char* name, const std::string& value) {
     _putenv_s(name, value.c_str());
 }
 
-void make_read_only(const std::filesystem::path& file) {
-    SetFileAttributesA(file.string().c_str(), FILE_ATTRIBUTE_READONLY);
-}
-
 std::filesystem::path standard_steam_root() {
     return std::filesystem::path(std::getenv("ProgramFiles(x86)")) / "Steam";
 }
