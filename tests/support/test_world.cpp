@@ -11,17 +11,6 @@
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> MemorySettings::read(const std::string& section,
-                                                const std::string& key) const {
-    const auto found = values_.find(section + '/' + key);
-    return found == values_.end() ? std::nullopt : std::optional(found->second);
-}
-
-void MemorySettings::write(const std::string& section, const std::string& key,
-                           const std::string& value) {
-    values_[section + '/' + key] = value;
-}
-
 std::string looked_up_game_directory() {
     const auto found = core::game_directory();
     return found ? found->text() : "<" + found.messages().at(0) + ">";

@@ -17,15 +17,17 @@ inline platform::Path system_path(const std::filesystem::path& path) {
 }
 
 // A settings store of the test's own.
-class MemorySettings final : public platform::Settings {
-public:
+struct MemorySettings final : platform::Settings {
     std::optional<std::string> read(const std::string& section,
-                                    const std::string& key) const override;
+                                    const std::string& key) const override {
+        const auto found = values.find(section + '/' + key);
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
     void write(const std::string& section, const std::string& key,
-               const std::string& value) override;
-
-private:
-    std::map<std::string, std::string> values_;
+               const std::string& value) override {
+        values[section + '/' + key] = value;
+    }
+    std::map<std::string, std::string> values;
 };
 
 // A world of Tessary's own in a fresh temporary folder: a program folder holding the delivered
