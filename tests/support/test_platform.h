@@ -34,8 +34,13 @@ public:
     // terminating NUL.
     void set_text(const std::string& key, const std::string& name, const std::string& text,
                   std::uint32_t type = 1, bool with_nul = true, View view = View::wow32);
-    void set_dword(const std::string& key, const std::string& name, std::uint32_t value,
-                   View view = View::wow32);
+    void set_dword(const std::string& key, const std::string& name, std::uint32_t value) {
+        set(key, name,
+            {4,
+             {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+              static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)}},
+            View::wow32);
+    }
     // A REG_SZ value under HKEY_CURRENT_USER (Windows only: Steam keeps its path there).
     void set_user_text(const std::string& key, const std::string& name, const std::string& text);
 
