@@ -1,4 +1,6 @@
+// The platform layer as both systems have it: files, and the programs it starts.
 #include "platform/file_system.h"
+#include "platform/process.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -65,4 +67,12 @@ TEST(FileSystem, LinesEndAtCrLfOrALoneCrButNeverAtALoneLf) {
     EXPECT_EQ(platform::split_lines(text, 10),
               (Lines{"one", "two", "three\nstill three", "", " last "}));
     EXPECT_EQ(platform::split_lines(text, 2), (Lines{"one", "two"}));
+}
+
+// A program that is not there is said to be so. One that is, with blanks in its path and its
+// argument's, is waited for as the previews run the model viewer.
+TEST(Process, AMissingProgramIsTold) {
+    TestWorld world;
+    EXPECT_FALSE(platform::run_and_wait(world.program.string() + "\\missing.exe \"x\""));
+    EXPECT_FALSE(platform::start_program(world.program.string() + "\\missing.exe"));
 }
