@@ -1,5 +1,6 @@
 #include "model/server_check.h"
 #include "model_writer.h"
+#include "said.h"
 
 #include <gtest/gtest.h>
 
@@ -103,12 +104,8 @@ TEST(ConsistencyBox, CannotTellWhereTheGameReadsOutsideTheFile) {
         {with(tiny, 244 + 64, nan), "bone 0 has a position value or scale that is not"},
         {with(tiny, 412, 70000), "sequence idle has 70000 frames"},
     };
-    for (const auto& c : cases) {
-        const auto box = model::measure_consistency_box(c.file);
-        ASSERT_FALSE(box.ok()) << c.reason;
-        EXPECT_NE(box.messages().at(0).find(c.reason), std::string::npos)
-            << box.messages()[0] << "\ndoes not tell: " << c.reason;
-    }
+    for (const auto& c : cases)
+        EXPECT_TRUE(holds(said(model::measure_consistency_box(c.file)), c.reason));
 }
 
 TEST(ServerCheck, ChecksTheBoxAllowedForTheFileName) {
@@ -157,8 +154,7 @@ TEST(ServerCheck, TellsWhatTheGameRefusesToLoad) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(model::studio_kind(c.file), c.kind) << c.refusal;
-        EXPECT_NE(model::load_refusal(c.file).value_or("").find(c.refusal), std::string::npos)
-            << c.refusal;
+        EXPECT_TRUE(holds(model::load_refusal(c.file).value_or(""), c.refusal));
     }
     const Bytes zip{'P', 'K', 3, 4};
     EXPECT_EQ(model::studio_kind(zip), StudioKind::none);

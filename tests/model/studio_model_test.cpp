@@ -1,6 +1,7 @@
 #include "model/companions.h"
 #include "model/studio_model.h"
 #include "model_writer.h"
+#include "said.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -97,16 +98,14 @@ TEST(ReadModel, ReadsTheSmallestModelWithIndex255OfAMaskedTextureTransparent) {
     }
 }
 
-TEST(ReadModel, DrawsTheTextureOfTheChosenSkinFamily) {
-    const auto model = read(model_writer::two_skin_model());
-    ASSERT_TRUE(model.ok());
-    EXPECT_EQ(model->skin_families(), 2);
-    EXPECT_EQ(pixel(model->textures().at(1), 3, 3), (Rgba{255, 0, 0, 255}));
+TEST(ReadModel, DrawsTheTextureOfTheChosenSkinFamilyAndTheChoicesOfABodyValue) {
+    const auto skins = read(model_writer::two_skin_model());
+    ASSERT_TRUE(skins.ok());
+    EXPECT_EQ(skins->skin_families(), 2);
+    EXPECT_EQ(pixel(skins->textures().at(1), 3, 3), (Rgba{255, 0, 0, 255}));
     for (const auto& [skin, texture] : {std::pair{0, 0}, {1, 1}, {5, 1}, {-1, 0}})
-        EXPECT_EQ(model->draw({-1, 0, {}, skin}).meshes.at(0).texture, texture) << skin;
-}
+        EXPECT_EQ(skins->draw({-1, 0, {}, skin}).meshes.at(0).texture, texture) << skin;
 
-TEST(ReadModel, SelectsBodyPartChoicesByBodyValue) {
     const auto model = read(model_writer::body_parts_model({1, 4, 2}));
     ASSERT_TRUE(model.ok());
     for (const auto& [value, choices] :
@@ -189,14 +188,12 @@ TEST(Refusal, RefusesEachDamageWithItsReason) {
     };
     for (const auto& c : cases) {
         const auto model = read(c.file);
-        ASSERT_FALSE(model.ok()) << c.reason;
-        ASSERT_EQ(model.messages().size(), 1u);
-        EXPECT_NE(model.messages()[0].find(c.reason), std::string::npos)
-            << model.messages()[0] << "\ndoes not tell: " << c.reason;
+        EXPECT_EQ(model.messages().size(), 1u);
+        EXPECT_TRUE(holds(said(model), c.reason));
     }
 }
 
-TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
+TEST(Pose, PlacesTheQuadAsTheFormatTurnsItAndEachBoneFromItsParent) {
     constexpr float h = 5.656854f; // 8 × cos 45°
     constexpr Quad eighth_turn{{{h, -h, 0}, {h, -h, 16}, {-h, h, 0}, {-h, h, 16}}};
     constexpr Quad rolled_then_turned{{{0, 0, -8}, {16, 0, -8}, {0, 0, 8}, {16, 0, 8}}};
@@ -227,6 +224,12 @@ TEST(Pose, PlacesTheQuadAsTheFormatTurnsIt) {
         ASSERT_TRUE(model.ok()) << c.name << ": " << model.messages().at(0);
         expect_quad(model->draw({c.sequence, c.frame, {}, 0, c.blend}), c.expected, c.name);
     }
+
+    // Each bone is drawn from its parent, the chain's 4 units apart.
+    const std::vector<model::BoneLine> bones = read(model_writer::chained_model(3))->draw({}).bones;
+    ASSERT_EQ(bones.size(), 3u);
+    EXPECT_EQ(std::pair(bones[1].from.z, bones[1].to.z), std::pair(0.0f, 4.0f));
+    EXPECT_EQ(std::pair(bones[2].from.z, bones[2].to.z), std::pair(4.0f, 8.0f));
 }
 
 TEST(Pose, BoundsHoldEveryFrameAndBlendSetOfTheSequence) {
@@ -281,13 +284,4 @@ TEST(Pose, WindsFrontFacesCounterClockwiseFromOutside) {
         }
         EXPECT_EQ(found, split);
     }
-}
-
-TEST(Pose, DrawsEachBoneFromItsParent) {
-    const auto model = read(model_writer::chained_model(3));
-    ASSERT_TRUE(model.ok());
-    const std::vector<model::BoneLine> bones = model->draw({}).bones;
-    ASSERT_EQ(bones.size(), 3u);
-    EXPECT_EQ(std::pair(bones[1].from.z, bones[1].to.z), std::pair(0.0f, 4.0f));
-    EXPECT_EQ(std::pair(bones[2].from.z, bones[2].to.z), std::pair(4.0f, 8.0f));
 }
