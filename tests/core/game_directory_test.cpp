@@ -102,22 +102,20 @@ TEST(GameDirectory, ValuesReadAsTheGameEntriesAre) {
 TEST(SteamGame, LibrariesWithoutTheGamesFolderArePassedOver) {
     TestWorld world;
     const auto root = standard_steam_root();
-    const auto stale = world.root / "Removed Drive";
-    const auto no_folder = world.root / "No Folder";
-    const auto other_app = world.root / "Other App";
+    const auto no_folder = world.root / "No Folder", other_app = world.root / "Other App";
     const auto case_differs = world.root / "Case";
     fs::create_directories(root / "steamapps"); // a library without the game
-    TestWorld::write(root / "config" / "libraryfolders.vdf",
-                     library_list({root, stale, no_folder, other_app, case_differs}));
-    write_manifest(no_folder, "Half-Life");
-    fs::create_directories(no_folder / "steamapps" / "common" / "Half-Life");
+    TestWorld::write(
+        root / "config" / "libraryfolders.vdf",
+        library_list({root, world.root / "Removed Drive", no_folder, other_app, case_differs}));
+    fs::remove(install_game(no_folder) / "cstrike");
     install_game(other_app);
     write_manifest(other_app, "Half-Life", 4, 1701388800, "70");
     EXPECT_EQ(looked_up_game_directory(), "<RegKey not found!!>");
 
     // Installed while Tessary runs, with the manifest's folder name in another case than the
     // folder's own: the next lookup finds it.
-    const auto game = install_game(case_differs, "Half-Life");
+    const auto game = install_game(case_differs);
     write_manifest(case_differs, "half-LIFE");
     EXPECT_TRUE(fs::equivalent(looked_up_game_directory(), game));
 }
