@@ -109,14 +109,13 @@ TEST(SteamGame, LibrariesWithoutTheGamesFolderArePassedOver) {
         root / "config" / "libraryfolders.vdf",
         library_list({root, world.root / "Removed Drive", no_folder, other_app, case_differs}));
     fs::remove(install_game(no_folder) / "cstrike");
-    install_game(other_app);
-    write_manifest(other_app, "Half-Life", 4, 1701388800, "70");
+    install_game(other_app, "Half-Life", 4, 1701388800, "70");
     EXPECT_EQ(looked_up_game_directory(), "<RegKey not found!!>");
 
     // Installed while Tessary runs, with the manifest's folder name in another case than the
     // folder's own: the next lookup finds it.
-    const auto game = install_game(case_differs);
-    write_manifest(case_differs, "half-LIFE");
+    const auto game = case_differs / "steamapps/common/Half-Life";
+    fs::rename(install_game(case_differs, "half-LIFE"), game);
     EXPECT_TRUE(fs::equivalent(looked_up_game_directory(), game));
 }
 
@@ -182,7 +181,7 @@ TEST(KeyValues, SyntaxRules) {
 }
 
 // Key names compare without regard to case, and of repeated keys the first counts.
-TEST(SteamFiles, LibraryLists) {
+TEST(SteamFiles, LibraryListsAndAppManifests) {
     EXPECT_EQ(core::listed_library_folders(R"("LibraryFolders" {
         "TimeNextStatsReport" "1623079515"  "1" "D:\\SteamLibrary"  "2" "relative"  "3" ""
         "x4" "/not/numbered"  "5" { "label" "no path" }  "6" { "PATH" "/mnt/a" "path" "/mnt/b" }
@@ -190,9 +189,7 @@ TEST(SteamFiles, LibraryLists) {
               (std::vector<std::string>{"D:\\SteamLibrary", "/mnt/a", "/mnt/c"}));
     EXPECT_TRUE(core::listed_library_folders(R"("AppState" { "1" "/mnt/games" })").empty());
     EXPECT_TRUE(core::listed_library_folders(R"("libraryfolders" "/mnt/games")").empty());
-}
 
-TEST(SteamFiles, AppManifests) {
     const auto manifest = core::read_app_manifest(R"("appstate" { "APPID" "10"
         "StateFlags" "1030" "installdir" "Half-Life" "InstallDir" "HL" "LastUpdated" "1701388800" })");
     ASSERT_TRUE(manifest);
@@ -200,10 +197,9 @@ TEST(SteamFiles, AppManifests) {
                        manifest->last_updated),
               std::tuple(10u, "Half-Life", 1030u, 1701388800u));
     // A folder name that could lead anywhere but into steamapps/common is no manifest's.
-    for (const char* folder : {"", ".", "..", "../x", "a/b", "a\\b", "C:x"}) {
+    for (const char* folder : {"", ".", "..", "../x", "a/b", "a\\b", "C:x"})
         EXPECT_FALSE(core::read_app_manifest(std::string(R"("AppState" { "installdir" ")") +
                                              folder + "\" }"))
             << folder;
-    }
     EXPECT_FALSE(core::read_app_manifest(R"("AppState" { "installdir" { } })"));
 }

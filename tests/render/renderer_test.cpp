@@ -171,7 +171,7 @@ model::StudioModel model_with_sequence(bool looping) {
     return *model::read_model(model_writer::write_model(description).main, {});
 }
 
-TEST(Playback, PlaysOnFromTheFrameShownAndAgainFromAnEndReached) {
+TEST(Playback, PlaysOnFromTheFrameShownAndAgainFromAnEndReachedAndSteps) {
     const auto looping = model_with_sequence(true);
     Playback playback(looping);
     EXPECT_EQ(playback.frame(5), 0);
@@ -193,20 +193,17 @@ TEST(Playback, PlaysOnFromTheFrameShownAndAgainFromAnEndReached) {
     to_the_end.pause(0.5);
     to_the_end.play(1);
     EXPECT_FLOAT_EQ(to_the_end.frame(1.1), 1);
-}
 
-TEST(Playback, StepsGoRoundALoopAndStopAtTheEndsOfASequenceThatDoesNot) {
-    for (const auto& [looping, steps, frame] : {std::tuple{true, 1, 1.0f},
-                                                {true, 3, 0.0f},
-                                                {true, -1, 2.0f},
-                                                {false, 5, 2.0f},
-                                                {false, -1, 0.0f}}) {
-        const auto model = model_with_sequence(looping);
-        Playback playback(model);
-        playback.choose(0, 0);
-        playback.step(steps, 0);
-        EXPECT_FALSE(playback.playing());
-        EXPECT_EQ(playback.frame(1), frame) << looping << " " << steps;
+    // Steps go round a loop, and stop at the ends of a sequence that does not loop.
+    const std::tuple<bool, int, float> stepped[] = {
+        {true, 1, 1}, {true, 3, 0}, {true, -1, 2}, {false, 5, 2}, {false, -1, 0}};
+    for (const auto& [loops, steps, frame] : stepped) {
+        const auto model = model_with_sequence(loops);
+        Playback stepping(model);
+        stepping.choose(0, 0);
+        stepping.step(steps, 0);
+        EXPECT_FALSE(stepping.playing());
+        EXPECT_EQ(stepping.frame(1), frame) << loops << " " << steps;
     }
 }
 

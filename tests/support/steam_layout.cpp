@@ -19,22 +19,17 @@ std::string quoted(const std::string& text) {
 } // namespace
 
 fs::path install_game(const fs::path& library, const std::string& install_folder,
-                      std::uint64_t state_flags, std::uint64_t last_updated) {
-    write_manifest(library, install_folder, state_flags, last_updated);
-    const auto game = library / "steamapps" / "common" / install_folder;
-    fs::create_directories(game / "cstrike");
-    return game;
-}
-
-void write_manifest(const fs::path& library, const std::string& install_folder,
-                    std::uint64_t state_flags, std::uint64_t last_updated,
-                    const std::string& app_id) {
+                      std::uint64_t state_flags, std::uint64_t last_updated,
+                      const std::string& app_id) {
     TestWorld::write(library / "steamapps" / "appmanifest_10.acf",
                      "\"AppState\"\n{\n\t\"appid\"\t\t" + quoted(app_id) +
                          "\n\t\"StateFlags\"\t\t" + quoted(std::to_string(state_flags)) +
                          "\n\t\"installdir\"\t\t" + quoted(install_folder) +
                          "\n\t\"LastUpdated\"\t\t" + quoted(std::to_string(last_updated)) +
                          "\n}\n");
+    const auto game = library / "steamapps" / "common" / install_folder;
+    fs::create_directories(game / "cstrike");
+    return game;
 }
 
 std::string library_list(const std::vector<fs::path>& folders, bool old_form) {
