@@ -120,27 +120,24 @@ TEST(SteamGame, LibrariesWithoutTheGamesFolderArePassedOver) {
 }
 
 TEST(SteamGame, AFullyInstalledCopyWinsThenTheNewest) {
-    struct Case {
-        std::uint64_t first_flags, first_updated, second_flags, second_updated;
-        bool second_wins;
-    };
-    // 4 is the flag of a full install; 2 wants an update, 1024 has one under way.
-    for (const Case& c :
-         {Case{4, 100, 4, 200, true}, Case{4, 200, 4, 100, false}, Case{4, 100, 1026, 200, false},
-          Case{2, 300, 6, 100, true}, Case{1030, 100, 4, 100, false}}) {
+    // Each copy's state flags and time of its last update, and whether the second wins. 4 is the
+    // flag of a full install; 2 wants an update, 1024 has one under way.
+    const std::tuple<int, int, int, int, bool> cases[] = {{4, 100, 4, 200, true},
+                                                          {4, 200, 4, 100, false},
+                                                          {4, 100, 1026, 200, false},
+                                                          {2, 300, 6, 100, true},
+                                                          {1030, 100, 4, 100, false}};
+    for (const auto& [flags, updated, second_flags, second_updated, second_wins] : cases) {
         TestWorld world;
         const auto root = standard_steam_root();
-        const auto second = world.root / "Second";
-        const auto first_game = install_game(root, "Half-Life", c.first_flags, c.first_updated);
-        const auto second_game =
-            install_game(second, "Half-Life", c.second_flags, c.second_updated);
+        const auto first = install_game(root, "Half-Life", flags, updated);
+        const auto second =
+            install_game(world.root / "Second", "Half-Life", second_flags, second_updated);
         // The list in its older form, which only the root's steamapps holds.
-        TestWorld::write(root / "steamapps" / "libraryfolders.vdf", library_list({second}, true));
-
-        EXPECT_TRUE(
-            fs::equivalent(looked_up_game_directory(), c.second_wins ? second_game : first_game))
-            << c.first_flags << '/' << c.first_updated << " against " << c.second_flags << '/'
-            << c.second_updated;
+        TestWorld::write(root / "steamapps" / "libraryfolders.vdf",
+                         library_list({world.root / "Second"}, true));
+        EXPECT_TRUE(fs::equivalent(looked_up_game_directory(), second_wins ? second : first))
+            << flags << '/' << updated << " against " << second_flags << '/' << second_updated;
     }
 }
 

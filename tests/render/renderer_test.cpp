@@ -152,11 +152,12 @@ TEST(Camera, SeesFromTheOriginAlongXNinetyDegreesAcrossAtFourToThree) {
     camera.look_from_origin();
     // 45 degrees to the left (+Y) is the left edge at 4:3, and of a narrower view; 36.87 degrees
     // up (tan 0.75), the top edge at 4:3, stays the top edge of a wider view.
-    for (const auto& [point, width, height, x, y] :
-         {std::tuple{model::Vec3{10, 0, 0}, 400, 300, 200.0f, 150.0f},
-          {{10, 10, 0}, 400, 300, 0.0f, 150.0f},
-          {{10, 0, 7.5f}, 800, 300, 400.0f, 0.0f},
-          {{10, 10, 0}, 300, 400, 0.0f, 200.0f}}) {
+    const std::tuple<model::Vec3, int, int, float, float> cases[] = {
+        {{10, 0, 0}, 400, 300, 200, 150},
+        {{10, 10, 0}, 400, 300, 0, 150},
+        {{10, 0, 7.5f}, 800, 300, 400, 0},
+        {{10, 10, 0}, 300, 400, 0, 200}};
+    for (const auto& [point, width, height, x, y] : cases) {
         const auto screen = camera.project(point, width, height);
         ASSERT_TRUE(screen);
         EXPECT_NEAR(screen->x, x, 0.01f) << width << " x " << height;
