@@ -1,5 +1,5 @@
 #include "archive/entry_names.h"
-#include "test_platform.h"
+#include "test_world.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,6 @@
 #include "core/game/key_values.h"
 #include "core/game/steam_library.h"
 #include "said.h"
-#include "steam_layout.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,6 @@
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/wine_registry.h"
-#include "steam_layout.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>

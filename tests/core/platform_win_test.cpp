@@ -4,7 +4,6 @@
 #include "core/game/game_directory.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
-#include "steam_layout.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "test_platform.h"
+#include "test_world.h"
 
 #include <windows.h>
 
