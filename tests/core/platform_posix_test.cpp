@@ -1,6 +1,8 @@
 // How Linux stands in for the home platform: its registry file as Wine writes it, the home
-// platform's command lines, Windows viewers run through Wine on the drives of its prefix, and
-// where Steam lives: the folders of each kind of install, and Steam's links between them.
+// platform's command lines, Windows viewers run through Wine on the drives of its prefix, where
+// Steam lives (the folders of each kind of install, and Steam's links between them), and the code
+// page of names in archives.
+#include "archive/entry_names.h"
 #include "core/game/game_directory.h"
 #include "platform/command_line.h"
 #include "platform/file_system.h"
@@ -215,4 +217,43 @@ TEST(SteamPosix, AFlatpakListsItsOwnRootAsTheSandboxSeesIt) {
     fs::create_symlink("steam", world.root / "home/.steam/root");
 
     EXPECT_TRUE(fs::equivalent(looked_up_game_directory(), game));
+}
+
+// The code page that a Windows system in the user's language would read names without the UTF-8
+// flag in, after the locale's variables in the order the C library reads them.
+TEST(ArchiveNames, TheLegacyCodePageFollowsTheUsersLanguage) {
+    const struct {
+        const char *all, *ctype, *lang;
+        unsigned code_page;
+    } cases[] = {
+        {"", "", "ru_RU.UTF-8", 866},
+        {"", "", "uk_UA", 866},
+        {"", "", "zh_CN.GB18030", 936},
+        {"", "", "zh_SG.UTF-8", 936},
+        {"", "", "zh_TW.UTF-8", 950},
+        {"", "", "zh_HK.BIG5-HKSCS", 950},
+        {"", "", "ja_JP.eucJP", 932},
+        {"", "", "ko_KR.UTF-8", 949},
+        {"", "", "de_DE.UTF-8@euro", 850},
+        {"", "", "pt_BR.UTF-8", 850},
+        {"", "", "en_GB.UTF-8", 850},
+        {"", "", "en_US.UTF-8", 437},
+        {"", "", "pl_PL.UTF-8", 437},
+        {"", "", "C.UTF-8", 437},
+        {"", "", "", 437},
+        {"", "fr_FR.UTF-8", "ru_RU.UTF-8", 850},
+        {"ja_JP.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8", 932},
+    };
+    const char* const names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
+    std::string before[3];
+    for (int i = 0; i < 3; ++i)
+        before[i] = std::getenv(names[i]) ? std::getenv(names[i]) : "";
+    for (const auto& [all, ctype, lang, code_page] : cases) {
+        set_environment("LC_ALL", all);
+        set_environment("LC_CTYPE", ctype);
+        set_environment("LANG", lang);
+        EXPECT_EQ(archive::legacy_code_page(), code_page) << all << " " << ctype << " " << lang;
+    }
+    for (int i = 0; i < 3; ++i)
+        set_environment(names[i], before[i]);
 }
