@@ -21,14 +21,18 @@ const std::string invalid =
 struct ImportWorld : TestWorld {
     ImportWorld() { make_library(); }
 
-    // The import's messages, or "imported" and whether it confirmed.
-    std::string import_player(const std::string& file, const std::string& model) {
-        return outcome(core::import_player_model(library, {source_folder(downloads), file, model}));
+    // The import's messages, or "imported" and whether it confirmed, of a file picked in the
+    // downloads or in another folder.
+    std::string import_player(const std::string& file, const std::string& model,
+                              const fs::path& folder = {}) {
+        return outcome(core::import_player_model(
+            library, {source_folder(folder.empty() ? downloads : folder), file, model}));
     }
     std::string import_weapon(const std::string& file, const std::string& model,
+                              const fs::path& folder = {},
                               const std::vector<std::string>& weapons = delivered_weapons()) {
-        return outcome(
-            core::import_weapon_model(library, {source_folder(downloads), file, model}, weapons));
+        return outcome(core::import_weapon_model(
+            library, {source_folder(folder.empty() ? downloads : folder), file, model}, weapons));
     }
     static std::string outcome(const platform::Result<core::Imported>& imported) {
         if (!imported)
@@ -124,7 +128,7 @@ TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
 
     // m3's picked file is its only file; a weapon the given names lack is refused.
     EXPECT_EQ(world.import_weapon("v_m3.mdl", "Gold"), "confirmed");
-    EXPECT_EQ(world.import_weapon("v_m3.mdl", "Bronze", {"ak47"}), invalid);
+    EXPECT_EQ(world.import_weapon("v_m3.mdl", "Bronze", {}, {"ak47"}), invalid);
     for (const auto* refused : {"V_AWP.mdl", "v.mdl"}) // AWP is not awp
         EXPECT_EQ(world.import_weapon(refused, "Copper"), invalid) << refused;
     EXPECT_EQ(world.import_weapon("v_ak47_r.mdl", "Gold"), "That name already exists.");
@@ -141,10 +145,7 @@ TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCo
     EXPECT_FALSE(world.listed(world.pack / "missing"));
 
     const auto program = TestWorld::names_in(world.program);
-    const auto imported = core::import_weapon_model(
-        world.library, {source_folder(world.models), "v_ak47.mdl", "Gold"}, delivered_weapons());
-    ASSERT_TRUE(imported) << imported.messages().at(0);
-    EXPECT_TRUE(imported->confirmed);
+    ASSERT_EQ(world.import_weapon("v_ak47.mdl", "Gold", world.models), "confirmed");
     const std::pair<const char*, std::string> filed[] = {{"v_ak47.mdl", world.main},
                                                          {"v_ak47T.mdl", world.textures},
                                                          {"p_ak47.mdl", "p"},
@@ -164,8 +165,7 @@ TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
     const auto log = world.install_recorder();
     const auto before = world.snapshot();
 
-    const auto refused = said(core::import_player_model(
-        world.library, {source_folder(world.downloads / "player.7z"), "gign.mdl", "Ninja"}));
+    const auto refused = world.import_player("gign.mdl", "Ninja", world.downloads / "player.7z");
     EXPECT_TRUE(refused.starts_with("gign01.mdl is missing from ") && holds(refused, "player.7z"))
         << refused;
     EXPECT_TRUE(holds(said(world.listed(world.downloads / "broken.zip")), "broken.zip"));
@@ -183,9 +183,7 @@ TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
     TestWorld::write(world.pack,
                      archive_of("zip", {{ArchiveItem::Kind::file, "AK Pack/models/x.mdl", "x"}}));
     const auto changed = world.snapshot();
-    EXPECT_EQ(said(core::import_weapon_model(world.library,
-                                             {source_folder(world.models), "v_ak47.mdl", "Gold"},
-                                             delivered_weapons())),
+    EXPECT_EQ(world.import_weapon("v_ak47.mdl", "Gold", world.models),
               platform::native_path(system_path(world.models)) +
                   " no longer holds v_ak47.mdl, w_ak47.mdl, p_ak47.mdl or v_ak47_r.mdl: the "
                   "archive has changed since Tessary listed it.");
