@@ -76,7 +76,7 @@ struct Picture {
     Image image;
 };
 
-TEST(Renderer, DrawsFrontFacesUprightAndCullsBackFaces) {
+TEST(Renderer, DrawsFrontFacesUprightCullsBackFacesAndClipsWhatReachesBeyondTheView) {
     const Picture front({striped({red, blue})}, {facing(0, 5, 0)});
     EXPECT_EQ(front.at({0, 0, 2.5f}), red);
     EXPECT_EQ(front.at({0, 0, -2.5f}), blue);
@@ -85,6 +85,19 @@ TEST(Renderer, DrawsFrontFacesUprightAndCullsBackFaces) {
     const Picture back({striped({red, blue})},
                        {square(0, {{{0, 5, -5}, {0, -5, -5}, {0, -5, 5}, {0, 5, 5}}})});
     EXPECT_EQ(back.at({0, 0, 2.5f}), background);
+
+    // Surfaces reaching far beyond the view and behind the eye are clipped.
+    const Picture wall({striped({red})}, {facing(0, 1e5f, 0)});
+    for (const auto& [x, y] : {std::pair{0, 0}, {63, 0}, {0, 63}, {63, 63}, {32, 32}})
+        EXPECT_EQ(wall.image.at(x, y), red) << x << ", " << y;
+
+    // Seen a little from above, a floor under the eye fills the bottom of the view.
+    constexpr float far = 1e5f;
+    const Picture floor(
+        {striped({green})},
+        {square(0, {{{-far, -far, -5}, {far, -far, -5}, {far, far, -5}, {-far, far, -5}}})});
+    EXPECT_EQ(floor.image.at(32, 63), green);
+    EXPECT_EQ(floor.image.at(32, 0), background);
 }
 
 TEST(Renderer, TheNearerSurfaceWinsWhateverTheOrderButMaskedTexelsShowWhatLiesBehind) {
@@ -107,21 +120,7 @@ TEST(Renderer, TheNearerSurfaceWinsWhateverTheOrderButMaskedTexelsShowWhatLiesBe
     EXPECT_EQ(added.at({0, 0, 4.5f}), red);
 }
 
-TEST(Renderer, ClipsSurfacesReachingFarBeyondTheViewAndBehindTheEye) {
-    const Picture wall({striped({red})}, {facing(0, 1e5f, 0)});
-    for (const auto& [x, y] : {std::pair{0, 0}, {63, 0}, {0, 63}, {63, 63}, {32, 32}})
-        EXPECT_EQ(wall.image.at(x, y), red) << x << ", " << y;
-
-    // Seen a little from above, a floor under the eye fills the bottom of the view.
-    constexpr float far = 1e5f;
-    const Picture floor(
-        {striped({green})},
-        {square(0, {{{-far, -far, -5}, {far, -far, -5}, {far, far, -5}, {-far, far, -5}}})});
-    EXPECT_EQ(floor.image.at(32, 63), green);
-    EXPECT_EQ(floor.image.at(32, 0), background);
-}
-
-TEST(Camera, FramesTheWholeBoxToFillTheViewWhateverItsShape) {
+TEST(Camera, FramesTheWholeBoxWhateverItsShapeOrSeesFromTheOriginNinetyDegreesAcross) {
     // A box taller than wide in a wide view, one wider than tall in a tall view: each fills most
     // of the narrower of the two fields of view, and no corner leaves the view.
     const model::Vec3 tall[2]{{-30, -5, 0}, {10, 5, 72}}, wide[2]{{-5, -36, -5}, {5, 36, 5}};
@@ -145,13 +144,12 @@ TEST(Camera, FramesTheWholeBoxToFillTheViewWhateverItsShape) {
                   0.8f)
             << width << " x " << height;
     }
-}
 
-TEST(Camera, SeesFromTheOriginAlongXNinetyDegreesAcrossAtFourToThree) {
+    // Seen from the origin along X, 45 degrees to the left (+Y) is the left edge at 4:3, and of a
+    // narrower view; 36.87 degrees up (tan 0.75), the top edge at 4:3, stays the top edge of a
+    // wider view.
     Camera camera;
     camera.look_from_origin();
-    // 45 degrees to the left (+Y) is the left edge at 4:3, and of a narrower view; 36.87 degrees
-    // up (tan 0.75), the top edge at 4:3, stays the top edge of a wider view.
     const std::tuple<model::Vec3, int, int, float, float> cases[] = {
         {{10, 0, 0}, 400, 300, 200, 150},
         {{10, 10, 0}, 400, 300, 0, 150},
