@@ -34,30 +34,28 @@ template <typename Function> Function next(const char* name) {
 extern "C" {
 
 int rename(const char* from, const char* to) {
-    static const auto real = next<int (*)(const char*, const char*)>("rename");
+    static const auto real = next<decltype(&rename)>("rename");
     return counted("rename", real(from, to));
 }
 
 int renameat2(int from_dir, const char* from, int to_dir, const char* to, unsigned flags) {
-    static const auto real =
-        next<int (*)(int, const char*, int, const char*, unsigned)>("renameat2");
+    static const auto real = next<decltype(&renameat2)>("renameat2");
     return counted("rename", real(from_dir, from, to_dir, to, flags));
 }
 
 int unlink(const char* path) {
-    static const auto real = next<int (*)(const char*)>("unlink");
+    static const auto real = next<decltype(&unlink)>("unlink");
     return counted("unlink", real(path));
 }
 
 int fsync(int fd) {
-    static const auto real = next<int (*)(int)>("fsync");
+    static const auto real = next<decltype(&fsync)>("fsync");
     return counted("fsync", real(fd));
 }
 
 ssize_t copy_file_range(int in, loff_t* in_at, int out, loff_t* out_at, size_t size,
                         unsigned flags) {
-    static const auto real =
-        next<ssize_t (*)(int, loff_t*, int, loff_t*, size_t, unsigned)>("copy_file_range");
+    static const auto real = next<decltype(&copy_file_range)>("copy_file_range");
     const auto copied = real(in, in_at, out, out_at, size, flags);
     counted("copy", copied > 0 ? 0 : -1);
     return copied;

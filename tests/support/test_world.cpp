@@ -57,14 +57,12 @@ std::vector<std::string> delivered_lines(const char* list) {
 
 } // namespace
 
-const std::vector<std::string>& delivered_weapons() {
-    static const auto names = delivered_lines("weapon.txt");
-    return names;
+std::vector<std::string> delivered_weapons() {
+    return delivered_lines("weapon.txt");
 }
 
-const std::vector<std::string>& delivered_player_types() {
-    static const auto types = delivered_lines("player.txt");
-    return types;
+std::vector<std::string> delivered_player_types() {
+    return delivered_lines("player.txt");
 }
 
 TestWorld::TestWorld()

@@ -143,8 +143,8 @@ std::optional<core::SourceFolder> source_folder(const std::filesystem::path& pat
 void require(bool condition, const std::string& what);
 
 // The 27 weapon names and the 9 player types that Tessary is delivered with.
-const std::vector<std::string>& delivered_weapons();
-const std::vector<std::string>& delivered_player_types();
+std::vector<std::string> delivered_weapons();
+std::vector<std::string> delivered_player_types();
 
 // Steam's files as Steam writes them, for tests that lay out Steam installs and libraries.
 namespace steam_layout {
