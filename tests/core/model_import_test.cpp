@@ -61,11 +61,9 @@ struct PackWorld : ImportWorld {
                           {ArchiveItem::Kind::link, "AK Pack/models/v_m4a1.mdl", "/etc/passwd"}}));
     }
 
-    platform::Result<core::SourceListing> listed(const fs::path& folder) const {
-        auto source = core::SourceFolder::at(system_path(folder));
-        if (!source)
-            return source.failure();
-        return core::list_source_folder(*source, "v*.mdl");
+    // What an import window lists in the folder for a weapon.
+    static platform::Result<core::SourceListing> listed(const fs::path& folder) {
+        return core::list_source_folder(source_folder(folder).value(), "v*.mdl");
     }
 
     fs::path pack = downloads / "AK Pack.zip";
