@@ -200,25 +200,6 @@ TEST(SteamPosix, EveryKindOfInstallIsFound) {
     }
 }
 
-TEST(SteamPosix, AFlatpakListsItsOwnRootAsTheSandboxSeesIt) {
-    TestWorld world;
-    const auto root = world.root / "home/.var/app/com.valvesoftware.Steam/.local/share/Steam";
-    const auto disk = world.root / "mnt/games/SteamLibrary";
-    fs::create_directories(root / "steamapps");
-    const auto game = install_game(disk);
-    TestWorld::write(root / "config/libraryfolders.vdf",
-                     library_list({"/home/tessary-test-user/.local/share/Steam", disk}));
-    // A native install, looked at first, lists the Flatpak's root as a library of its own.
-    TestWorld::write(standard_steam_root() / "steamapps/libraryfolders.vdf",
-                     library_list({root}, true));
-    // A link loop where the native install's links would be.
-    fs::create_directories(world.root / "home/.steam");
-    fs::create_symlink("root", world.root / "home/.steam/steam");
-    fs::create_symlink("steam", world.root / "home/.steam/root");
-
-    EXPECT_TRUE(fs::equivalent(looked_up_game_directory(), game));
-}
-
 // The code page that a Windows system in the user's language would read names without the UTF-8
 // flag in, after the locale's variables in the order the C library reads them.
 TEST(ArchiveNames, TheLegacyCodePageFollowsTheUsersLanguage) {
