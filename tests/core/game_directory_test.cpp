@@ -191,8 +191,8 @@ TEST(SteamFiles, LibraryListsAndAppManifests) {
               std::tuple(10u, "Half-Life", 1030u, 1701388800u));
     // A folder name that could lead anywhere but into steamapps/common is no manifest's.
     for (const char* folder : {"", ".", "..", "../x", "a/b", "a\\b", "C:x"})
-        EXPECT_FALSE(core::read_app_manifest(std::string(R"("AppState" { "installdir" ")") +
-                                             folder + "\" }"))
+        EXPECT_FALSE(core::read_app_manifest(R"("AppState" { "installdir" ")" +
+                                             std::string(folder) + "\" }"))
             << folder;
     EXPECT_FALSE(core::read_app_manifest(R"("AppState" { "installdir" { } })"));
 }

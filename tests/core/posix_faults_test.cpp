@@ -19,6 +19,8 @@ using core::ModelKind;
 
 namespace {
 
+constexpr auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
 // Makes a backup of the kind fail under the fault, and checks that it leaves the world as it was.
 void back_up_under(const std::string& fault, ModelKind kind) {
     FullWorld world;
@@ -41,12 +43,10 @@ void back_up_under(const std::string& fault, ModelKind kind) {
         std::optional<FileSizeLimit> limit;
         if (fault == "file-size limit")
             limit.emplace(8); // the game's files hold more than that
-        const auto write =
-            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
         if (fault == "read-only type folder")
-            fs::permissions(world.library_file("player/vip"), write, fs::perm_options::remove);
+            fs::permissions(world.library_file("player/vip"), writable, fs::perm_options::remove);
         if (fault == "read-only set list")
-            fs::permissions(world.program / list, write, fs::perm_options::remove);
+            fs::permissions(world.program / list, writable, fs::perm_options::remove);
         const auto made = core::create_backup_set(world.library, {kind, "Set"});
         ASSERT_FALSE(made) << fault;
         EXPECT_EQ(made.messages().size(), 1u) << fault;
@@ -111,9 +111,7 @@ TEST(Faults, AProgramFolderThatCannotBeWrittenIsFoundAtStart) {
     const auto before = world.snapshot();
     {
         Unprivileged unprivileged(world.root);
-        const auto write =
-            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-        fs::permissions(world.program, write, fs::perm_options::remove);
+        fs::permissions(world.program, writable, fs::perm_options::remove);
         const auto checked = said(core::check_program_folder(world.library));
         fs::permissions(world.program, fs::perms::owner_write, fs::perm_options::add);
         EXPECT_TRUE(holds(checked, world.program.string() + ", but it cannot write"));

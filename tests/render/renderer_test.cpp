@@ -126,8 +126,9 @@ TEST(Camera, FramesTheWholeBoxWhateverItsShapeOrSeesFromTheOriginNinetyDegreesAc
     const model::Vec3 tall[2]{{-30, -5, 0}, {10, 5, 72}}, wide[2]{{-5, -36, -5}, {5, 36, 5}};
     for (const auto& [box, width, height] :
          {std::tuple{tall, 400, 300}, {tall, 800, 100}, {wide, 300, 400}}) {
+        const float across = static_cast<float>(width), up = static_cast<float>(height);
         Camera camera;
-        camera.frame(box[0], box[1], static_cast<float>(width) / static_cast<float>(height));
+        camera.frame(box[0], box[1], across / up);
         float left = 1e9f, right = -1e9f, top = 1e9f, bottom = -1e9f;
         for (int corner = 0; corner < 8; ++corner) {
             const auto point = camera.project(
@@ -136,13 +137,10 @@ TEST(Camera, FramesTheWholeBoxWhateverItsShapeOrSeesFromTheOriginNinetyDegreesAc
             left = std::min(left, point->x), right = std::max(right, point->x);
             top = std::min(top, point->y), bottom = std::max(bottom, point->y);
         }
-        EXPECT_TRUE(left >= 0 && right < static_cast<float>(width) && top >= 0 &&
-                    bottom < static_cast<float>(height))
-            << width << " x " << height;
-        EXPECT_GT(std::max((right - left) / static_cast<float>(width),
-                           (bottom - top) / static_cast<float>(height)),
-                  0.8f)
-            << width << " x " << height;
+        EXPECT_TRUE(left >= 0 && right < across && top >= 0 && bottom < up)
+            << across << " x " << up;
+        EXPECT_GT(std::max((right - left) / across, (bottom - top) / up), 0.8f)
+            << across << " x " << up;
     }
 
     // Seen from the origin along X, 45 degrees to the left (+Y) is the left edge at 4:3, and of a
