@@ -114,11 +114,12 @@ TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
                   "stops without it, so nothing was imported.");
 
     EXPECT_EQ(world.import_weapon("v_ak47.mdl", "Gold"), "confirmed");
-    EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold/v_ak4701.mdl")), group);
-    for (const auto* file : {"v_ak47_r.mdl", "p_ak47.mdl"})
-        EXPECT_EQ(TestWorld::read(world.library_file(std::string("weapon/ak47/Gold/") + file)),
-                  file);
-    EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold/w_ak47.mdl")), "W_AK47.MDL");
+    const std::pair<const char*, std::string> filed[] = {{"v_ak4701.mdl", group},
+                                                         {"v_ak47_r.mdl", "v_ak47_r.mdl"},
+                                                         {"p_ak47.mdl", "p_ak47.mdl"},
+                                                         {"w_ak47.mdl", "W_AK47.MDL"}};
+    for (const auto& [file, content] : filed)
+        EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold") / file), content) << file;
 
     // vxak47.mdl stands for ak47 too, but is not one of its files: copies, no confirmation.
     EXPECT_EQ(world.import_weapon("vxak47.mdl", "Silver"), "imported");

@@ -65,11 +65,8 @@ struct Picture {
     // The colour where a point of the model lands.
     Colour at(model::Vec3 point) const {
         const auto screen = camera.project(point, image.width, image.height);
-        if (!screen) {
-            ADD_FAILURE() << "the point lies behind the camera";
-            return 0;
-        }
-        return image.at(static_cast<int>(screen->x), static_cast<int>(screen->y));
+        EXPECT_TRUE(screen) << "the point lies behind the camera";
+        return screen ? image.at(static_cast<int>(screen->x), static_cast<int>(screen->y)) : 0;
     }
 
     Camera camera;
