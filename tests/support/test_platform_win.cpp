@@ -74,8 +74,7 @@ void TestRegistry::clear() {
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Valve\\Steam");
     for (const char* key : {"SOFTWARE\\Sierra OnLine\\Setup\\CSTRIKE", "SOFTWARE\\Valve\\Half-Life",
                             "SOFTWARE\\Valve\\Steam", "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                            "SOFTWARE\\Microsoft\\Shared Tools Location", "SOFTWARE\\Missing"}) {
+                            "SOFTWARE\\Microsoft\\Shared Tools Location", "SOFTWARE\\Missing"})
         for (const View view : {View::wow32, View::native})
             RegDeleteKeyExA(HKEY_LOCAL_MACHINE, key, view_flag(view), 0);
-    }
 }

@@ -113,11 +113,10 @@ void TestWorld::make_game() {
         write(game_file("player/" + type + "/" + type + ".mdl"), "game " + type);
     write(game_file("hostage.mdl"), "game hostage");
     write(game_file("scientist.mdl"), "game scientist");
-    for (const auto& weapon : delivered_weapons()) {
+    for (const auto& weapon : delivered_weapons())
         for (const auto& name : {"v_" + weapon + ".mdl", "v_" + weapon + "_r.mdl",
                                  "w_" + weapon + ".mdl", "p_" + weapon + ".mdl"})
             write(game_file(name), "game " + name);
-    }
 }
 
 void TestWorld::make_library() {
