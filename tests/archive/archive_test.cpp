@@ -1,4 +1,8 @@
+// The archives players download, read and taken out of; and names without the UTF-8 flag, as
+// Windows' own compressed folders write them: in the OEM code page of a Windows system in the
+// maker's language.
 #include "archive/archive_file.h"
+#include "archive/entry_names.h"
 #include "archive/shown_names.h"
 #include "archive_writer.h"
 #include "platform/file_system.h"
@@ -34,6 +38,15 @@ std::string understating_last(const std::vector<ArchiveItem>& files) {
 platform::Result<archive::Listing> listed(const fs::path& file, const std::string& bytes) {
     TestWorld::write(file, bytes);
     return archive::list(system_path(file));
+}
+
+// What a listing left out: each entry's path as shown, and why.
+using LeftOut = std::vector<std::pair<std::string, std::string>>;
+LeftOut left_out(const archive::Listing& listing) {
+    LeftOut entries;
+    for (const auto& entry : listing.left_out())
+        entries.emplace_back(entry.path, entry.reason);
+    return entries;
 }
 
 // The result's first message begins with the text, in which % stands for the archive file.
@@ -118,30 +131,21 @@ TEST(Archive, EntriesThatCouldEscapeOrAreNoOrdinaryFilesAreLeftOutWithTheirReaso
              "\", which Windows does not allow: it is longer than 255 bytes"},
     };
     // The name in the path that Windows refuses, as shown, and why.
-    const std::tuple<std::string, std::string, std::string> refused_names[] = {
+    std::vector<std::tuple<std::string, std::string, std::string>> refused_names = {
         {"ab:c.mdl", "ab:c.mdl", "it holds one of the characters \\ / : * ? \" < > |"},
         {"esc\x1B[2J", "esc\\x1B[2J", "it holds a control character"},
         {"dot.", "dot.", "it ends in a dot or a blank"},
         {"blank ", "blank ", "it ends in a dot or a blank"},
-        {"Con", "Con", "it is a name Windows keeps for a device"},
-        {"nul.mdl", "nul.mdl", "it is a name Windows keeps for a device"},
-        {"aux .tar.gz", "aux .tar.gz", "it is a name Windows keeps for a device"},
-        {"COM0", "COM0", "it is a name Windows keeps for a device"},
-        {"lpt9.mdl", "lpt9.mdl", "it is a name Windows keeps for a device"},
-        {"COM\xC2\xB9", "COM\xC2\xB9", "it is a name Windows keeps for a device"},
-        {"LPT\xC2\xB3.mdl", "LPT\xC2\xB3.mdl", "it is a name Windows keeps for a device"},
-        {"CONIN$", "CONIN$", "it is a name Windows keeps for a device"},
-        {"conout$.txt", "conout$.txt", "it is a name Windows keeps for a device"},
     };
+    for (const std::string device : {"Con", "nul.mdl", "aux .tar.gz", "COM0", "lpt9.mdl",
+                                     "COM\xC2\xB9", "LPT\xC2\xB3.mdl", "CONIN$", "conout$.txt"})
+        refused_names.emplace_back(device, device, "it is a name Windows keeps for a device");
     // Names that only look like refused ones are taken, and so is a path just deep enough.
-    std::vector<ArchiveItem> items{{Kind::file, "ok.mdl", "ok"},
-                                   {Kind::file, "COM10/CONSOLE"},
-                                   {Kind::file, "nul_x/COM\xC2\xB4"},
-                                   {Kind::file, "LPT/.x"},
-                                   {Kind::file, "d.con/a.mdl"},
-                                   {Kind::file, ". dot"},
-                                   {Kind::file, deep}};
-    std::vector<std::tuple<std::string, std::string>> expected, left_out;
+    std::vector<ArchiveItem> items{{Kind::file, "ok.mdl", "ok"}, {Kind::file, deep}};
+    for (const char* path :
+         {"COM10/CONSOLE", "nul_x/COM\xC2\xB4", "LPT/.x", "d.con/a.mdl", ". dot"})
+        items.push_back({Kind::file, path});
+    LeftOut expected;
     for (const auto& [item, shown, reason] : refused) {
         items.push_back(item);
         expected.emplace_back(shown, reason);
@@ -156,9 +160,7 @@ TEST(Archive, EntriesThatCouldEscapeOrAreNoOrdinaryFilesAreLeftOutWithTheirReaso
     expected.emplace_back("OK.MDL", "an earlier entry has the same name");
     const auto zip = listed(world.root / "evil.zip", archive_of("zip", items));
     EXPECT_EQ(zip->files().size(), 7u);
-    for (const auto& entry : zip->left_out())
-        left_out.emplace_back(entry.path, entry.reason);
-    EXPECT_EQ(left_out, expected);
+    EXPECT_EQ(left_out(*zip), expected);
 
     // RAR 5's redirections are links too, and a file's header may say it is too large.
     const auto rar =
@@ -167,14 +169,10 @@ TEST(Archive, EntriesThatCouldEscapeOrAreNoOrdinaryFilesAreLeftOutWithTheirReaso
                                    {Kind::junction, "junction", "C:\\Windows"},
                                    {Kind::file_copy, "copy.mdl", "ok.mdl"},
                                    {Kind::file, "big.mdl", "x", archive::max_file_size + 1}}));
-    left_out.clear();
-    for (const auto& entry : rar->left_out())
-        left_out.emplace_back(entry.path, entry.reason);
-    EXPECT_EQ(left_out, (std::vector<std::tuple<std::string, std::string>>{
-                            {"link.mdl", "it is a link"},
-                            {"junction", "it is a link"},
-                            {"copy.mdl", "it is a link"},
-                            {"big.mdl", "it is larger than 256 MB"}}));
+    EXPECT_EQ(left_out(*rar), (LeftOut{{"link.mdl", "it is a link"},
+                                       {"junction", "it is a link"},
+                                       {"copy.mdl", "it is a link"},
+                                       {"big.mdl", "it is larger than 256 MB"}}));
 }
 
 TEST(Archive, AnArchiveThatCannotBeReadFailsAndSaysWhyAndProtectedFilesAreLeftOut) {
@@ -260,4 +258,47 @@ TEST(Archive, AnExtractionThatFailsPartWayLeavesNothingBehind) {
         EXPECT_EQ(TestWorld::names_in(out), Names{"kept.mdl"});
         EXPECT_EQ(TestWorld::read(out / "kept.mdl"), "kept");
     }
+}
+
+// On Windows a process's OEM code page is fixed as it starts; under Wine it follows LC_ALL, which
+// CTest sets for runs of this test of their own. Elsewhere the rows of other code pages are
+// passed over.
+TEST(ArchiveNames, NamesWithoutTheUtf8FlagAreReadInTheCodePageOfTheUsersLanguage) {
+    const struct {
+        const char* locale;
+        unsigned code_page;
+        std::string folder, file, written; // the folder's name as the code page writes it
+    } cases[] = {
+        {"ru_RU.UTF-8", 866, "\xD0\x97\xD0\xBE\xD0\xBB\xD0\xBE\xD1\x82\xD0\xBE ak47", // Золото
+         "\xD0\x9F\xD1\x83\xD0\xBB\xD1\x8F.mdl", "\x87\xAE\xAB\xAE\xE2\xAE"},         // Пуля
+        {"zh_CN.UTF-8", 936, "\xE9\xBB\x84\xE9\x87\x91",
+         "\xE6\xA8\xA1\xE5\x9E\x8B.mdl", // 黄金 模型
+         "\xBB\xC6\xBD\xF0"},
+    };
+    const char* const before = std::getenv("LC_ALL");
+    const std::string restored = before ? before : "";
+    int read = 0;
+    for (const auto& [locale, code_page, folder, file, written] : cases) {
+        SCOPED_TRACE(locale);
+        set_environment("LC_ALL", locale);
+        if (archive::legacy_code_page() != code_page)
+            continue;
+        ++read;
+        TestWorld world;
+        const auto bytes = archive_of("zip", {{Kind::file, folder + "/" + file, file}},
+                                      "zip:hdrcharset=CP" + std::to_string(code_page));
+        ASSERT_NE(bytes.find(written), std::string::npos) << "the name is not in the code page";
+        const auto listing = listed(world.root / "pack.zip", bytes);
+        ASSERT_TRUE(listing && listing.messages().empty());
+        EXPECT_EQ(listing->subfolders(""), Names{folder});
+        const auto* found = listing->find(folder, file);
+        ASSERT_TRUE(found);
+        const auto made = archive::extract(system_path(world.root / "pack.zip"), {*found},
+                                           system_path(world.game));
+        ASSERT_TRUE(made) << made.messages().at(0);
+        EXPECT_EQ(TestWorld::read(world.game / fs::u8path(file)), file);
+    }
+    set_environment("LC_ALL", restored);
+    if (read == 0)
+        GTEST_SKIP() << "the OEM code page of this process is " << archive::legacy_code_page();
 }

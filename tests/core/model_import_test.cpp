@@ -1,5 +1,12 @@
+// Imports of models from folders and from the archives players download, and previews of files in
+// archives.
+#include "archive_writer.h"
 #include "core/changes/model_import.h"
+#include "core/program/preview.h"
+#include "core/sources/source_folders.h"
 #include "model_writer.h"
+#include "platform/file_system.h"
+#include "said.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -14,21 +21,55 @@ const std::string invalid =
 struct ImportWorld : TestWorld {
     ImportWorld() { make_library(); }
 
-    // The import's messages, or "imported" and whether it confirmed.
-    std::string import_player(const std::string& file, const std::string& model) {
-        return said(core::import_player_model(library, {source_folder(downloads), file, model}));
+    // The import's messages, or "imported" and whether it confirmed, of a file picked in the
+    // downloads or in another folder.
+    std::string import_player(const std::string& file, const std::string& model,
+                              const fs::path& folder = {}) {
+        return outcome(core::import_player_model(
+            library, {source_folder(folder.empty() ? downloads : folder), file, model}));
     }
-    std::string import_weapon(const std::string& file, const std::string& model) {
-        return said(core::import_weapon_model(library, {source_folder(downloads), file, model},
-                                              delivered_weapons()));
+    std::string import_weapon(const std::string& file, const std::string& model,
+                              const fs::path& folder = {},
+                              const std::vector<std::string>& weapons = delivered_weapons()) {
+        return outcome(core::import_weapon_model(
+            library, {source_folder(folder.empty() ? downloads : folder), file, model}, weapons));
     }
-    static std::string said(const platform::Result<core::Imported>& imported) {
+    static std::string outcome(const platform::Result<core::Imported>& imported) {
         if (!imported)
             return imported.messages().at(0);
         return imported->confirmed ? "confirmed" : "imported";
     }
 
     fs::path downloads = root / "Down loads";
+};
+
+using Names = std::vector<std::string>;
+
+// A weapon pack as players download it: the models in a folder of the pack's name, beside things
+// Tessary has no use for, and entries it must never follow.
+struct PackWorld : ImportWorld {
+    PackWorld() {
+        write(pack,
+              archive_of("zip",
+                         {{ArchiveItem::Kind::folder, "AK Pack/"},
+                          {ArchiveItem::Kind::file, "AK Pack/models/v_ak47.mdl", main},
+                          {ArchiveItem::Kind::file, "AK Pack/models/v_ak47t.mdl", textures},
+                          {ArchiveItem::Kind::file, "AK Pack/models/p_ak47.mdl", "p"},
+                          {ArchiveItem::Kind::file, "AK Pack/models/W_AK47.MDL", "w"},
+                          {ArchiveItem::Kind::file, "AK Pack/readme.txt", "hi"},
+                          {ArchiveItem::Kind::file, "../evil.mdl", "evil"},
+                          {ArchiveItem::Kind::link, "AK Pack/models/v_m4a1.mdl", "/etc/passwd"}}));
+    }
+
+    // What an import window lists in the folder for a weapon.
+    static platform::Result<core::SourceListing> listed(const fs::path& folder) {
+        return core::list_source_folder(source_folder(folder).value(), "v*.mdl");
+    }
+
+    fs::path pack = downloads / "AK Pack.zip";
+    fs::path models = pack / "ak pack" / "MODELS"; // names inside match without regard to case
+    std::string main = model_writer::tiny_model_in_two_files(true).first;
+    std::string textures = model_writer::tiny_model_in_two_files(true).second;
 };
 
 } // namespace
@@ -73,11 +114,12 @@ TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
                   "stops without it, so nothing was imported.");
 
     EXPECT_EQ(world.import_weapon("v_ak47.mdl", "Gold"), "confirmed");
-    EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold/v_ak4701.mdl")), group);
-    for (const auto* file : {"v_ak47_r.mdl", "p_ak47.mdl"})
-        EXPECT_EQ(TestWorld::read(world.library_file(std::string("weapon/ak47/Gold/") + file)),
-                  file);
-    EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold/w_ak47.mdl")), "W_AK47.MDL");
+    const std::pair<const char*, std::string> filed[] = {{"v_ak4701.mdl", group},
+                                                         {"v_ak47_r.mdl", "v_ak47_r.mdl"},
+                                                         {"p_ak47.mdl", "p_ak47.mdl"},
+                                                         {"w_ak47.mdl", "W_AK47.MDL"}};
+    for (const auto& [file, content] : filed)
+        EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold") / file), content) << file;
 
     // vxak47.mdl stands for ak47 too, but is not one of its files: copies, no confirmation.
     EXPECT_EQ(world.import_weapon("vxak47.mdl", "Silver"), "imported");
@@ -85,12 +127,64 @@ TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
 
     // m3's picked file is its only file; a weapon the given names lack is refused.
     EXPECT_EQ(world.import_weapon("v_m3.mdl", "Gold"), "confirmed");
-    EXPECT_EQ(ImportWorld::said(core::import_weapon_model(
-                  world.library, {source_folder(world.downloads), "v_m3.mdl", "Bronze"}, {"ak47"})),
-              invalid);
+    EXPECT_EQ(world.import_weapon("v_m3.mdl", "Bronze", {}, {"ak47"}), invalid);
     for (const auto* refused : {"V_AWP.mdl", "v.mdl"}) // AWP is not awp
         EXPECT_EQ(world.import_weapon(refused, "Copper"), invalid) << refused;
     EXPECT_EQ(world.import_weapon("v_ak47_r.mdl", "Gold"), "That name already exists.");
     EXPECT_FALSE(fs::exists(world.library_file("weapon/ak47/Copper")));
     EXPECT_FALSE(fs::exists(world.library_file("weapon/awp/Gold")));
+}
+
+TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCompanions) {
+    PackWorld world;
+    const auto top = world.listed(world.pack);
+    ASSERT_EQ(top.messages().size(), 1u);
+    EXPECT_TRUE(holds(top.messages()[0], "\n../evil.mdl: its path leads outside"));
+    EXPECT_EQ(world.listed(world.models)->files, (Names{"v_ak47.mdl", "v_ak47t.mdl"}));
+    EXPECT_FALSE(world.listed(world.pack / "missing"));
+
+    const auto program = TestWorld::names_in(world.program);
+    ASSERT_EQ(world.import_weapon("v_ak47.mdl", "Gold", world.models), "confirmed");
+    const std::pair<const char*, std::string> filed[] = {{"v_ak47.mdl", world.main},
+                                                         {"v_ak47T.mdl", world.textures},
+                                                         {"p_ak47.mdl", "p"},
+                                                         {"w_ak47.mdl", "w"}};
+    for (const auto& [file, content] : filed)
+        EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold") / file), content) << file;
+    EXPECT_EQ(TestWorld::names_in(world.library_file("weapon/ak47/Gold")).size(), 4u);
+    EXPECT_EQ(TestWorld::names_in(world.program), program) << "nothing taken out is left";
+}
+
+TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
+    PackWorld world;
+    const auto [grouped, group] = model_writer::tiny_model_in_two_files(false);
+    TestWorld::write(world.downloads / "player.7z",
+                     archive_of("7zip", {{ArchiveItem::Kind::file, "gign.mdl", grouped}}));
+    TestWorld::write(world.downloads / "broken.zip", "PK\3\4 and then nothing a zip holds");
+    const auto log = world.install_recorder();
+    const auto before = world.snapshot();
+
+    const auto refused = world.import_player("gign.mdl", "Ninja", world.downloads / "player.7z");
+    EXPECT_TRUE(refused.starts_with("gign01.mdl is missing from ") && holds(refused, "player.7z"))
+        << refused;
+    EXPECT_TRUE(holds(said(world.listed(world.downloads / "broken.zip")), "broken.zip"));
+    EXPECT_EQ(world.snapshot(), before);
+
+    // A preview takes the file out beside the library for as long as the viewer runs.
+    EXPECT_TRUE(
+        core::preview_source_file(world.library, source_folder(world.models), "v_ak47.mdl"));
+    const auto extracted = platform::staged_path(system_path(world.program) / "extracted");
+    EXPECT_EQ(TestWorld::read(log), platform::native_path(extracted / "v_ak47.mdl") + "\n");
+    fs::remove(log);
+    EXPECT_EQ(world.snapshot(), before);
+
+    // A file picked in an archive that has changed since is missed in words.
+    TestWorld::write(world.pack,
+                     archive_of("zip", {{ArchiveItem::Kind::file, "AK Pack/models/x.mdl", "x"}}));
+    const auto changed = world.snapshot();
+    EXPECT_EQ(world.import_weapon("v_ak47.mdl", "Gold", world.models),
+              platform::native_path(system_path(world.models)) +
+                  " no longer holds v_ak47.mdl, w_ak47.mdl, p_ak47.mdl or v_ak47_r.mdl: the "
+                  "archive has changed since Tessary listed it.");
+    EXPECT_EQ(world.snapshot(), changed);
 }

@@ -1,15 +1,21 @@
-// What only Windows has: attributes that hide a file or make it read-only, and the console.
+// What only Windows has: attributes that hide a file or make it read-only, the console, and
+// where Steam lives: the user's SteamPath, then the machine's InstallPath.
 #include "core/changes/model_install.h"
+#include "core/game/game_directory.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+
 #include <windows.h>
 
 namespace fs = std::filesystem;
 using core::ModelKind;
+using namespace steam_layout;
 
 TEST(WindowsPlatform, SystemFilesAreNeitherModelsNorOrdinaryFiles) {
     TestWorld world;
@@ -27,8 +33,9 @@ TEST(WindowsPlatform, AReadOnlyGameFileIsReplacedAndCopiesAreWritable) {
     const auto model = world.library_file("player/gign/Blue/gign.mdl");
     TestWorld::write(model, "blue");
     TestWorld::write(world.game_file("player/gign/gign.mdl"), "game");
-    make_read_only(model); // imported from read-only media
-    make_read_only(world.game_file("player/gign/gign.mdl"));
+    // Both read-only, the model as imported from read-only media.
+    for (const auto& file : {model, world.game_file("player/gign/gign.mdl")})
+        SetFileAttributesA(file.string().c_str(), FILE_ATTRIBUTE_READONLY);
 
     EXPECT_TRUE(
         core::install_model(world.library, {ModelKind::player, "gign", "Blue"}, {"gign.mdl"}));
@@ -53,4 +60,22 @@ TEST(WindowsPlatform, TheConsoleIsHeldOnlyWithoutAWindow) {
     EXPECT_TRUE(!window || !IsWindowVisible(window));
     platform::release_console();
     EXPECT_EQ(GetConsoleCP(), 0u);
+}
+
+TEST(SteamWindows, TheUsersSteamPathComesBeforeTheMachinesInstallPath) {
+    TestWorld world;
+    const auto user_root = world.root / "User Steam";
+    const auto machine_root = world.root / "Machine Steam";
+    const auto user_game = install_game(user_root);
+    const auto machine_game = install_game(machine_root);
+    world.registry.set_text("SOFTWARE\\Valve\\Steam", "InstallPath", machine_root.string());
+    EXPECT_TRUE(fs::equivalent(looked_up_game_directory(), machine_game));
+
+    // Steam writes its own path in forward slashes, and has been seen to write it in lower case.
+    std::string steam_path = user_root.string();
+    std::replace(steam_path.begin(), steam_path.end(), '\\', '/');
+    std::transform(steam_path.begin(), steam_path.end(), steam_path.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    world.registry.set_user_text("Software\\Valve\\Steam", "SteamPath", steam_path);
+    EXPECT_TRUE(fs::equivalent(looked_up_game_directory(), user_game));
 }

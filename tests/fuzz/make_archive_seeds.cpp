@@ -31,11 +31,10 @@ std::string deep_zip() {
 }
 
 std::string companions_zip() {
-    auto main = model_writer::tiny_model_in_two_files(true).first;
     // The header's count of sequence groups; each after the first lies in a file of its own.
-    constexpr std::size_t group_count_at = 172, groups = 100;
-    for (std::size_t byte = 0; byte < 4; ++byte)
-        main[group_count_at + byte] = static_cast<char>((groups >> (8 * byte)) & 0xFF);
+    constexpr std::int32_t groups = 100;
+    const auto main =
+        model_writer::with(model_writer::tiny_model_in_two_files(true).first, 172, groups);
     const auto needs =
         model::companion_needs({reinterpret_cast<const std::uint8_t*>(main.data()), main.size()});
     if (!needs || !needs->texture_file || needs->group_files != 99)

@@ -1,8 +1,6 @@
-// A model file as anyone may have made it, with its companions: the input is the main file, then
-// after each "--next file--" the texture file and the sequence group file that the reader is
-// handed whatever name it asks for. The main file's header is read for its companions first, as
-// an import reads it, and the main file is also read as a group file opened alone, told apart
-// from other files, and measured and checked as servers check a player model.
+// A model file as anyone may have made it: the main file, then after each "--next file--" the
+// texture file and the group file that the reader is handed whatever name it asks for. Each of
+// Tessary's readers of models reads it: an import's, the group file's, the servers' check's.
 #include "model/companions.h"
 #include "model/server_check.h"
 #include "model/studio_model.h"
@@ -37,9 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto model = model::read_model(files[0], sibling, "fuzz.mdl");
     if (!model)
         return 0;
-    // Whatever was accepted must pose and draw: every sequence at its ends and between frames,
-    // between blend sets and beyond them, and one past the last, with choices out of range; and
-    // its bounds over all frames.
+    // Whatever was accepted must pose and draw, every sequence and one past the last at any frame
+    // and blend, with choices out of range, and give its bounds over all frames.
     const std::vector<int> choices(model->body_parts().size(), 1);
     for (int sequence = -1; sequence <= static_cast<int>(model->sequences().size()); ++sequence) {
         for (const float frame : {0.0f, 0.5f, model->frame_at(sequence, 1e9), 1e30f})

@@ -1,3 +1,6 @@
+// The renderer on hand-made draw lists, and the playback of a written model's sequences.
+#include "model_writer.h"
+#include "render/playback.h"
 #include "render/scene_renderer.h"
 
 #include <gtest/gtest.h>
@@ -62,18 +65,15 @@ struct Picture {
     // The colour where a point of the model lands.
     Colour at(model::Vec3 point) const {
         const auto screen = camera.project(point, image.width, image.height);
-        if (!screen) {
-            ADD_FAILURE() << "the point lies behind the camera";
-            return 0;
-        }
-        return image.at(static_cast<int>(screen->x), static_cast<int>(screen->y));
+        EXPECT_TRUE(screen) << "the point lies behind the camera";
+        return screen ? image.at(static_cast<int>(screen->x), static_cast<int>(screen->y)) : 0;
     }
 
     Camera camera;
     Image image;
 };
 
-TEST(Renderer, DrawsFrontFacesUprightAndCullsBackFaces) {
+TEST(Renderer, DrawsFrontFacesUprightCullsBackFacesAndClipsWhatReachesBeyondTheView) {
     const Picture front({striped({red, blue})}, {facing(0, 5, 0)});
     EXPECT_EQ(front.at({0, 0, 2.5f}), red);
     EXPECT_EQ(front.at({0, 0, -2.5f}), blue);
@@ -82,6 +82,19 @@ TEST(Renderer, DrawsFrontFacesUprightAndCullsBackFaces) {
     const Picture back({striped({red, blue})},
                        {square(0, {{{0, 5, -5}, {0, -5, -5}, {0, -5, 5}, {0, 5, 5}}})});
     EXPECT_EQ(back.at({0, 0, 2.5f}), background);
+
+    // Surfaces reaching far beyond the view and behind the eye are clipped.
+    const Picture wall({striped({red})}, {facing(0, 1e5f, 0)});
+    for (const auto& [x, y] : {std::pair{0, 0}, {63, 0}, {0, 63}, {63, 63}, {32, 32}})
+        EXPECT_EQ(wall.image.at(x, y), red) << x << ", " << y;
+
+    // Seen a little from above, a floor under the eye fills the bottom of the view.
+    constexpr float far = 1e5f;
+    const Picture floor(
+        {striped({green})},
+        {square(0, {{{-far, -far, -5}, {far, -far, -5}, {far, far, -5}, {-far, far, -5}}})});
+    EXPECT_EQ(floor.image.at(32, 63), green);
+    EXPECT_EQ(floor.image.at(32, 0), background);
 }
 
 TEST(Renderer, TheNearerSurfaceWinsWhateverTheOrderButMaskedTexelsShowWhatLiesBehind) {
@@ -104,28 +117,15 @@ TEST(Renderer, TheNearerSurfaceWinsWhateverTheOrderButMaskedTexelsShowWhatLiesBe
     EXPECT_EQ(added.at({0, 0, 4.5f}), red);
 }
 
-TEST(Renderer, ClipsSurfacesReachingFarBeyondTheViewAndBehindTheEye) {
-    const Picture wall({striped({red})}, {facing(0, 1e5f, 0)});
-    for (const auto& [x, y] : {std::pair{0, 0}, {63, 0}, {0, 63}, {63, 63}, {32, 32}})
-        EXPECT_EQ(wall.image.at(x, y), red) << x << ", " << y;
-
-    // Seen a little from above, a floor under the eye fills the bottom of the view.
-    constexpr float far = 1e5f;
-    const Picture floor(
-        {striped({green})},
-        {square(0, {{{-far, -far, -5}, {far, -far, -5}, {far, far, -5}, {-far, far, -5}}})});
-    EXPECT_EQ(floor.image.at(32, 63), green);
-    EXPECT_EQ(floor.image.at(32, 0), background);
-}
-
-TEST(Camera, FramesTheWholeBoxToFillTheViewWhateverItsShape) {
+TEST(Camera, FramesTheWholeBoxWhateverItsShapeOrSeesFromTheOriginNinetyDegreesAcross) {
     // A box taller than wide in a wide view, one wider than tall in a tall view: each fills most
     // of the narrower of the two fields of view, and no corner leaves the view.
     const model::Vec3 tall[2]{{-30, -5, 0}, {10, 5, 72}}, wide[2]{{-5, -36, -5}, {5, 36, 5}};
     for (const auto& [box, width, height] :
          {std::tuple{tall, 400, 300}, {tall, 800, 100}, {wide, 300, 400}}) {
+        const float across = static_cast<float>(width), up = static_cast<float>(height);
         Camera camera;
-        camera.frame(box[0], box[1], static_cast<float>(width) / static_cast<float>(height));
+        camera.frame(box[0], box[1], across / up);
         float left = 1e9f, right = -1e9f, top = 1e9f, bottom = -1e9f;
         for (int corner = 0; corner < 8; ++corner) {
             const auto point = camera.project(
@@ -134,30 +134,70 @@ TEST(Camera, FramesTheWholeBoxToFillTheViewWhateverItsShape) {
             left = std::min(left, point->x), right = std::max(right, point->x);
             top = std::min(top, point->y), bottom = std::max(bottom, point->y);
         }
-        EXPECT_TRUE(left >= 0 && right < static_cast<float>(width) && top >= 0 &&
-                    bottom < static_cast<float>(height))
-            << width << " x " << height;
-        EXPECT_GT(std::max((right - left) / static_cast<float>(width),
-                           (bottom - top) / static_cast<float>(height)),
-                  0.8f)
-            << width << " x " << height;
+        EXPECT_TRUE(left >= 0 && right < across && top >= 0 && bottom < up)
+            << across << " x " << up;
+        EXPECT_GT(std::max((right - left) / across, (bottom - top) / up), 0.8f)
+            << across << " x " << up;
     }
-}
 
-TEST(Camera, SeesFromTheOriginAlongXNinetyDegreesAcrossAtFourToThree) {
+    // Seen from the origin along X, 45 degrees to the left (+Y) is the left edge at 4:3, and of a
+    // narrower view; 36.87 degrees up (tan 0.75), the top edge at 4:3, stays the top edge of a
+    // wider view.
     Camera camera;
     camera.look_from_origin();
-    // 45 degrees to the left (+Y) is the left edge at 4:3, and of a narrower view; 36.87 degrees
-    // up (tan 0.75), the top edge at 4:3, stays the top edge of a wider view.
-    for (const auto& [point, width, height, x, y] :
-         {std::tuple{model::Vec3{10, 0, 0}, 400, 300, 200.0f, 150.0f},
-          {{10, 10, 0}, 400, 300, 0.0f, 150.0f},
-          {{10, 0, 7.5f}, 800, 300, 400.0f, 0.0f},
-          {{10, 10, 0}, 300, 400, 0.0f, 200.0f}}) {
+    const std::tuple<model::Vec3, int, int, float, float> cases[] = {
+        {{10, 0, 0}, 400, 300, 200, 150},
+        {{10, 10, 0}, 400, 300, 0, 150},
+        {{10, 0, 7.5f}, 800, 300, 400, 0},
+        {{10, 10, 0}, 300, 400, 0, 200}};
+    for (const auto& [point, width, height, x, y] : cases) {
         const auto screen = camera.project(point, width, height);
         ASSERT_TRUE(screen);
         EXPECT_NEAR(screen->x, x, 0.01f) << width << " x " << height;
         EXPECT_NEAR(screen->y, y, 0.01f) << width << " x " << height;
+    }
+}
+
+// The tiny model's sequence: 3 frames at 10 frames per second, looping or not.
+model::StudioModel model_with_sequence(bool looping) {
+    auto description = model_writer::tiny_model();
+    description.sequences[0].looping = looping;
+    return *model::read_model(model_writer::write_model(description).main, {});
+}
+
+TEST(Playback, PlaysOnFromTheFrameShownAndAgainFromAnEndReachedAndSteps) {
+    const auto looping = model_with_sequence(true);
+    Playback playback(looping);
+    EXPECT_EQ(playback.frame(5), 0);
+    playback.choose(0, 10);
+    EXPECT_FLOAT_EQ(playback.frame(10.05), 0.5f);
+    playback.pause(10.05);
+    EXPECT_FLOAT_EQ(playback.frame(20), 0.5f);
+    playback.play(20);
+    EXPECT_FLOAT_EQ(playback.frame(20.1), 1.5f);
+    // The last frame repeats the first: a loop of 3 frames goes round every 2.
+    EXPECT_FLOAT_EQ(playback.frame(20.25), 1);
+    EXPECT_FALSE(playback.finished(99));
+
+    const auto once = model_with_sequence(false);
+    Playback to_the_end(once);
+    to_the_end.choose(0, 0);
+    EXPECT_TRUE(to_the_end.finished(0.5));
+    EXPECT_FLOAT_EQ(to_the_end.frame(0.5), 2);
+    to_the_end.pause(0.5);
+    to_the_end.play(1);
+    EXPECT_FLOAT_EQ(to_the_end.frame(1.1), 1);
+
+    // Steps go round a loop, and stop at the ends of a sequence that does not loop.
+    const std::tuple<bool, int, float> stepped[] = {
+        {true, 1, 1}, {true, 3, 0}, {true, -1, 2}, {false, 5, 2}, {false, -1, 0}};
+    for (const auto& [loops, steps, frame] : stepped) {
+        const auto model = model_with_sequence(loops);
+        Playback stepping(model);
+        stepping.choose(0, 0);
+        stepping.step(steps, 0);
+        EXPECT_FALSE(stepping.playing());
+        EXPECT_EQ(stepping.frame(1), frame) << loops << " " << steps;
     }
 }
 

@@ -11,35 +11,30 @@
 
 namespace {
 
-// A RAR 5 number: seven bits a byte, low bits first, the top bit set where more follow.
-void put_number(std::string& out, std::uint64_t value) {
-    for (; value > 0x7F; value >>= 7)
-        out += static_cast<char>(0x80 | (value & 0x7F));
-    out += static_cast<char>(value);
+// RAR 5 numbers: seven bits a byte, low bits first, the top bit set where more follow.
+std::string numbers(std::initializer_list<std::uint64_t> values) {
+    std::string out;
+    for (auto value : values) {
+        for (; value > 0x7F; value >>= 7)
+            out += static_cast<char>(0x80 | (value & 0x7F));
+        out += static_cast<char>(value);
+    }
+    return out;
 }
 
 // A RAR 5 header: the CRC-32 of the rest, its size, and its fields, each a number, then the rest
 // (a name and extra records).
-std::string rar_header(std::initializer_list<std::uint64_t> numbers, const std::string& rest = "") {
-    std::string fields, header;
-    for (const auto number : numbers)
-        put_number(fields, number);
-    put_number(header, fields.size() + rest.size());
-    header += fields + rest;
+std::string rar_header(std::initializer_list<std::uint64_t> fields, const std::string& rest = "") {
+    const std::string body = numbers(fields) + rest, header = numbers({body.size()}) + body;
     const auto crc = crc32(0, reinterpret_cast<const Bytef*>(header.data()), header.size());
     return std::string{char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)} + header;
 }
 
 // The extra record that makes an entry a redirection of that type to the target.
 std::string rar_redirection(std::uint64_t type, const std::string& target) {
-    constexpr std::uint64_t redirection_record = 5;
-    std::string record, sized;
-    put_number(record, redirection_record);
-    put_number(record, type);
-    put_number(record, 0); // flags
-    put_number(record, target.size());
-    put_number(sized, record.size() + target.size());
-    return sized + record + target;
+    constexpr std::uint64_t redirection_record = 5, flags = 0;
+    const std::string record = numbers({redirection_record, type, flags, target.size()}) + target;
+    return numbers({record.size()}) + record;
 }
 
 // Stored entries of a Windows host, without times or checksums; links are Windows' symbolic

@@ -14,27 +14,13 @@
 
 namespace {
 
-// The call counted and how many successes it takes, read once.
-struct Target {
-    std::string_view call;
-    long count = 0;
-};
-
-const Target& target() {
-    static const Target wanted = [] {
-        const char* spec = std::getenv("TESSARY_KILL_AFTER");
-        const char* colon = spec ? std::strchr(spec, ':') : nullptr;
-        if (!colon)
-            return Target{};
-        return Target{std::string_view(spec, static_cast<std::size_t>(colon - spec)),
-                      std::strtol(colon + 1, nullptr, 10)};
-    }();
-    return wanted;
-}
-
+// Kills the process when the call has succeeded as often as TESSARY_KILL_AFTER says.
 int counted(std::string_view call, int outcome) {
+    static const char* const wanted = std::getenv("TESSARY_KILL_AFTER");
+    static const char* const colon = wanted ? std::strchr(wanted, ':') : nullptr;
     static long successes = 0;
-    if (outcome == 0 && call == target().call && ++successes == target().count)
+    if (outcome == 0 && colon && call == std::string_view(wanted, colon - wanted) &&
+        ++successes == std::strtol(colon + 1, nullptr, 10))
         kill(getpid(), SIGKILL);
     return outcome;
 }
@@ -48,30 +34,28 @@ template <typename Function> Function next(const char* name) {
 extern "C" {
 
 int rename(const char* from, const char* to) {
-    static const auto real = next<int (*)(const char*, const char*)>("rename");
+    static const auto real = next<decltype(&rename)>("rename");
     return counted("rename", real(from, to));
 }
 
 int renameat2(int from_dir, const char* from, int to_dir, const char* to, unsigned flags) {
-    static const auto real =
-        next<int (*)(int, const char*, int, const char*, unsigned)>("renameat2");
+    static const auto real = next<decltype(&renameat2)>("renameat2");
     return counted("rename", real(from_dir, from, to_dir, to, flags));
 }
 
 int unlink(const char* path) {
-    static const auto real = next<int (*)(const char*)>("unlink");
+    static const auto real = next<decltype(&unlink)>("unlink");
     return counted("unlink", real(path));
 }
 
 int fsync(int fd) {
-    static const auto real = next<int (*)(int)>("fsync");
+    static const auto real = next<decltype(&fsync)>("fsync");
     return counted("fsync", real(fd));
 }
 
 ssize_t copy_file_range(int in, loff_t* in_at, int out, loff_t* out_at, size_t size,
                         unsigned flags) {
-    static const auto real =
-        next<ssize_t (*)(int, loff_t*, int, loff_t*, size_t, unsigned)>("copy_file_range");
+    static const auto real = next<decltype(&copy_file_range)>("copy_file_range");
     const auto copied = real(in, in_at, out, out_at, size, flags);
     counted("copy", copied > 0 ? 0 : -1);
     return copied;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -87,6 +88,14 @@ struct Files {
 };
 
 Files write_model(const Description& description);
+
+// The bytes of a file, a std::string or a vector, with a value written over them at an offset:
+// a field changed or damaged.
+template <typename Bytes, typename T> Bytes with(const Bytes& file, std::size_t at, T value) {
+    Bytes bytes = file;
+    std::memcpy(bytes.data() + at, &value, sizeof value);
+    return bytes;
+}
 
 // The format's smallest model, 1884 bytes: a bone "root", a looping 3-frame sequence "idle" at
 // 10 frames per second turning the bone about Z by 0, π/2 and π/2, and a body part "body" whose

@@ -4,24 +4,19 @@
 #include <cstring>
 
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 FileSizeLimit::FileSizeLimit(std::size_t bytes) {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    saved_ = limit.rlim_cur;
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
     limit.rlim_cur = bytes;
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 FileSizeLimit::~FileSizeLimit() {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = saved_;
-    setrlimit(RLIMIT_FSIZE, &limit);
+    setrlimit(RLIMIT_FSIZE, &saved_);
 }
 
 Unprivileged::Unprivileged(const fs::path& world) {

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include <sys/resource.h>
+
 // Faults made for real on Linux, for the tests that check nothing is lost when they strike.
 
 // While it lives, no file may grow beyond the given size: a write past it fails part-way, as on a
@@ -16,7 +18,7 @@ public:
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
-    unsigned long long saved_;
+    rlimit saved_{};
 };
 
 // While it lives, the test runs as an unprivileged user where it runs as root, so that file

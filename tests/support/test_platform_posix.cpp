@@ -1,4 +1,4 @@
-#include "test_platform.h"
+#include "test_world.h"
 
 #include "platform/wine_prefix.h"
 
@@ -23,12 +23,6 @@ std::string file_key(const std::string& key, TestRegistry::View view) {
 
 void set_environment(const char* name, const std::string& value) {
     setenv(name, value.c_str(), 1);
-}
-
-void make_read_only(const std::filesystem::path& file) {
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::group_read |
-                                           std::filesystem::perms::others_read);
 }
 
 std::filesystem::path standard_steam_root() {

@@ -1,4 +1,4 @@
-#include "test_platform.h"
+#include "test_world.h"
 
 #include <windows.h>
 
@@ -16,10 +16,6 @@ REGSAM view_flag(TestRegistry::View view) {
 
 void set_environment(const char* name, const std::string& value) {
     _putenv_s(name, value.c_str());
-}
-
-void make_read_only(const std::filesystem::path& file) {
-    SetFileAttributesA(file.string().c_str(), FILE_ATTRIBUTE_READONLY);
 }
 
 std::filesystem::path standard_steam_root() {
@@ -78,8 +74,7 @@ void TestRegistry::clear() {
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Valve\\Steam");
     for (const char* key : {"SOFTWARE\\Sierra OnLine\\Setup\\CSTRIKE", "SOFTWARE\\Valve\\Half-Life",
                             "SOFTWARE\\Valve\\Steam", "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                            "SOFTWARE\\Microsoft\\Shared Tools Location", "SOFTWARE\\Missing"}) {
+                            "SOFTWARE\\Microsoft\\Shared Tools Location", "SOFTWARE\\Missing"})
         for (const View view : {View::wow32, View::native})
             RegDeleteKeyExA(HKEY_LOCAL_MACHINE, key, view_flag(view), 0);
-    }
 }

@@ -11,17 +11,6 @@
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> MemorySettings::read(const std::string& section,
-                                                const std::string& key) const {
-    const auto found = values_.find(section + '/' + key);
-    return found == values_.end() ? std::nullopt : std::optional(found->second);
-}
-
-void MemorySettings::write(const std::string& section, const std::string& key,
-                           const std::string& value) {
-    values_[section + '/' + key] = value;
-}
-
 std::string looked_up_game_directory() {
     const auto found = core::game_directory();
     return found ? found->text() : "<" + found.messages().at(0) + ">";
@@ -68,14 +57,12 @@ std::vector<std::string> delivered_lines(const char* list) {
 
 } // namespace
 
-const std::vector<std::string>& delivered_weapons() {
-    static const auto names = delivered_lines("weapon.txt");
-    return names;
+std::vector<std::string> delivered_weapons() {
+    return delivered_lines("weapon.txt");
 }
 
-const std::vector<std::string>& delivered_player_types() {
-    static const auto types = delivered_lines("player.txt");
-    return types;
+std::vector<std::string> delivered_player_types() {
+    return delivered_lines("player.txt");
 }
 
 TestWorld::TestWorld()
@@ -126,11 +113,10 @@ void TestWorld::make_game() {
         write(game_file("player/" + type + "/" + type + ".mdl"), "game " + type);
     write(game_file("hostage.mdl"), "game hostage");
     write(game_file("scientist.mdl"), "game scientist");
-    for (const auto& weapon : delivered_weapons()) {
+    for (const auto& weapon : delivered_weapons())
         for (const auto& name : {"v_" + weapon + ".mdl", "v_" + weapon + "_r.mdl",
                                  "w_" + weapon + ".mdl", "p_" + weapon + ".mdl"})
             write(game_file(name), "game " + name);
-    }
 }
 
 void TestWorld::make_library() {
@@ -155,3 +141,44 @@ fs::path TestWorld::game_file(const std::string& relative) const {
 fs::path TestWorld::library_file(const std::string& relative) const {
     return program / "models" / fs::path(relative).make_preferred();
 }
+
+namespace steam_layout {
+
+namespace {
+
+// A text between quotes, as Steam writes it: Windows paths with their backslashes doubled.
+std::string quoted(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '\\' ? "\\\\" : std::string(1, c);
+    return quoted + '"';
+}
+
+} // namespace
+
+fs::path install_game(const fs::path& library, const std::string& install_folder,
+                      std::uint64_t state_flags, std::uint64_t last_updated,
+                      const std::string& app_id) {
+    TestWorld::write(library / "steamapps" / "appmanifest_10.acf",
+                     "\"AppState\"\n{\n\t\"appid\"\t\t" + quoted(app_id) +
+                         "\n\t\"StateFlags\"\t\t" + quoted(std::to_string(state_flags)) +
+                         "\n\t\"installdir\"\t\t" + quoted(install_folder) +
+                         "\n\t\"LastUpdated\"\t\t" + quoted(std::to_string(last_updated)) +
+                         "\n}\n");
+    const auto game = library / "steamapps" / "common" / install_folder;
+    fs::create_directories(game / "cstrike");
+    return game;
+}
+
+std::string library_list(const std::vector<fs::path>& folders, bool old_form) {
+    std::string text = old_form ? "\"LibraryFolders\"\n{\n" : "\"libraryfolders\"\n{\n";
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const auto number = quoted(std::to_string(old_form ? i + 1 : i));
+        const auto path = quoted(folders[i].string());
+        text += old_form ? "\t" + number + "\t\t" + path + "\n"
+                         : "\t" + number + "\n\t{\n\t\t\"path\"\t\t" + path + "\n\t}\n";
+    }
+    return text + "}\n";
+}
+
+} // namespace steam_layout

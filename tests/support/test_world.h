@@ -3,12 +3,63 @@
 #include "core/library/library.h"
 #include "core/sources/source_folder.h"
 #include "platform/path.h"
-#include "test_platform.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
+
+// What differs between the platforms when tests set up their files, registry and faults.
+
+void set_environment(const char* name, const std::string& value);
+
+// Writes a hidden file into the folder and gives back its name: on Linux a name beginning with
+// a dot, on Windows one with the hidden attribute.
+std::string write_hidden_file(const std::filesystem::path& folder, const std::string& name);
+
+// The folder that a Steam install takes when the user names no other: Steam in $XDG_DATA_HOME
+// (by default ~/.local/share) on Linux, Steam in Program Files (x86) on Windows.
+std::filesystem::path standard_steam_root();
+
+// Registry values written where the platform's registry reader looks for them: the system.reg of
+// the Wine prefix on Linux, the registry itself on Windows. Keys are relative to
+// HKEY_LOCAL_MACHINE unless said otherwise; everything written is removed again.
+class TestRegistry {
+public:
+    enum class View { wow32, native }; // the 32-bit installers' view, or the machine's own
+
+    TestRegistry();
+    ~TestRegistry();
+    TestRegistry(const TestRegistry&) = delete;
+    TestRegistry& operator=(const TestRegistry&) = delete;
+
+    // A string value of type REG_SZ, REG_EXPAND_SZ or REG_MULTI_SZ, stored with or without its
+    // terminating NUL.
+    void set_text(const std::string& key, const std::string& name, const std::string& text,
+                  std::uint32_t type = 1, bool with_nul = true, View view = View::wow32);
+    void set_dword(const std::string& key, const std::string& name, std::uint32_t value) {
+        set(key, name,
+            {4,
+             {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+              static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)}},
+            View::wow32);
+    }
+    // A REG_SZ value under HKEY_CURRENT_USER (Windows only: Steam keeps its path there).
+    void set_user_text(const std::string& key, const std::string& name, const std::string& text);
+
+    // Removes every value written.
+    void clear();
+
+private:
+    struct Value {
+        std::uint32_t type;
+        std::vector<unsigned char> bytes; // as stored: strings in UTF-16
+    };
+    void set(const std::string& key, const std::string& name, Value value, View view);
+
+    std::map<std::string, std::map<std::string, Value>> keys_; // Linux only
+};
 
 // A path of the test's as Tessary holds it, in UTF-8.
 inline platform::Path system_path(const std::filesystem::path& path) {
@@ -17,15 +68,17 @@ inline platform::Path system_path(const std::filesystem::path& path) {
 }
 
 // A settings store of the test's own.
-class MemorySettings final : public platform::Settings {
-public:
+struct MemorySettings final : platform::Settings {
     std::optional<std::string> read(const std::string& section,
-                                    const std::string& key) const override;
+                                    const std::string& key) const override {
+        const auto found = values.find(section + '/' + key);
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
     void write(const std::string& section, const std::string& key,
-               const std::string& value) override;
-
-private:
-    std::map<std::string, std::string> values_;
+               const std::string& value) override {
+        values[section + '/' + key] = value;
+    }
+    std::map<std::string, std::string> values;
 };
 
 // A world of Tessary's own in a fresh temporary folder: a program folder holding the delivered
@@ -90,5 +143,23 @@ std::optional<core::SourceFolder> source_folder(const std::filesystem::path& pat
 void require(bool condition, const std::string& what);
 
 // The 27 weapon names and the 9 player types that Tessary is delivered with.
-const std::vector<std::string>& delivered_weapons();
-const std::vector<std::string>& delivered_player_types();
+std::vector<std::string> delivered_weapons();
+std::vector<std::string> delivered_player_types();
+
+// Steam's files as Steam writes them, for tests that lay out Steam installs and libraries.
+namespace steam_layout {
+
+// The game in a library, which it makes if need be: its manifest (appmanifest_10.acf, of that
+// app) naming the install folder, and that folder with a cstrike folder in it. The game's folder
+// is given back.
+std::filesystem::path install_game(const std::filesystem::path& library,
+                                   const std::string& install_folder = "Half-Life",
+                                   std::uint64_t state_flags = 4,
+                                   std::uint64_t last_updated = 1701388800,
+                                   const std::string& app_id = "10");
+
+// A libraryfolders.vdf text that lists the folders, in the form since 2021 (numbered objects
+// with a path, from "0") or the older one (numbered paths, from "1").
+std::string library_list(const std::vector<std::filesystem::path>& folders, bool old_form = false);
+
+} // namespace steam_layout
