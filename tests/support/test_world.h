@@ -48,7 +48,6 @@ public:
     // A REG_SZ value under HKEY_CURRENT_USER (Windows only: Steam keeps its path there).
     void set_user_text(const std::string& key, const std::string& name, const std::string& text);
 
-    // Removes every value written.
     void clear();
 
 private:
@@ -67,7 +66,6 @@ inline platform::Path system_path(const std::filesystem::path& path) {
     return platform::Path(std::string(text.begin(), text.end()));
 }
 
-// A settings store of the test's own.
 struct MemorySettings final : platform::Settings {
     std::optional<std::string> read(const std::string& section,
                                     const std::string& key) const override {
@@ -101,7 +99,6 @@ public:
     static void write(const std::filesystem::path& file, const std::string& content);
     static std::string read(const std::filesystem::path& file);
 
-    // The names in a folder, sorted.
     static std::vector<std::string> names_in(const std::filesystem::path& folder);
 
     // Every folder and file of the world with its content, to tell whether anything changed.

@@ -15,17 +15,12 @@
 // Deletes the windows that closed themselves.
 void process_deferred_deletes();
 
-// Clicks the button of that name in the window.
 void click(const QWidget* window, const char* button);
-
-// The text of the label of that name in the window.
 QString label(const QWidget* window, const char* name);
 
-// The open window of that name, if any.
-QWidget* top_level(const char* name);
+QWidget* top_level(const char* name); // the open window of that name, if any
 
-// The texts of a list's rows, top to bottom.
-QStringList rows(const QListWidget* list);
+QStringList rows(const QListWidget* list); // top to bottom
 
 // Picks an entry of an install window's type list, or a row of its model list, as a click does.
 void pick_type(QWidget* window, const QString& type);
