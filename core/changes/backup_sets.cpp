@@ -161,22 +161,15 @@ Result<> restore_backup_set(const Library& library, const BackupSet& set) {
             }
         }
     }
-    const auto game_directory = game_directory_for_operation();
-    if (!game_directory)
-        return game_directory.failure();
-    ChangeSet changes;
+    std::vector<FileToPut> to_put;
     for (const auto& type : *types) {
         const auto set_model = set.model_for(type);
         for (const auto& file : model_files(kind, type)) {
-            if (!every_file && !platform::is_ordinary_file(library.file(set_model, file)))
-                continue;
-            if (auto added = add_replacements(changes, library, set_model, file, *game_directory,
-                                              MissingCompanion::pass_over);
-                !added)
-                return added;
+            if (every_file || platform::is_ordinary_file(library.file(set_model, file)))
+                to_put.push_back({set_model, file});
         }
     }
-    return changes.apply(library, "restore");
+    return put_into_game(library, to_put, MissingCompanion::pass_over, "restore");
 }
 
 } // namespace core

@@ -1,27 +1,34 @@
 #include "core/changes/game_files.h"
 
+#include "core/changes/change_set.h"
 #include "core/checks/companions.h"
+#include "core/game/game_directory.h"
 #include "core/game/game_tree.h"
 #include "platform/file_system.h"
 
 namespace core {
 
-Result<> add_replacements(ChangeSet& changes, const Library& library, const LibraryModel& model,
-                          const std::string& file, const Path& game_directory,
-                          MissingCompanion missing) {
-    const auto source = library.file(model, file);
-    changes.replace_game_file(source, game_file(game_directory, model.kind, model.type, file));
-    for (const auto& companion : companions_of(source, file)) {
-        const auto library_file = library.file(model, companion.file);
-        if (!platform::is_ordinary_file(library_file)) {
-            if (missing == MissingCompanion::refuse)
-                return fail(missing_companion(companion, library.folder(model), "installed"));
-            continue;
+Result<> put_into_game(const Library& library, const std::vector<FileToPut>& files,
+                       MissingCompanion missing, std::string_view what) {
+    const auto game_directory = game_directory_for_operation();
+    if (!game_directory)
+        return game_directory.failure();
+    ChangeSet changes;
+    for (const auto& [model, file] : files) {
+        const auto source = library.file(model, file);
+        changes.replace_game_file(source, game_file(*game_directory, model.kind, model.type, file));
+        for (const auto& companion : companions_of(source, file)) {
+            const auto library_file = library.file(model, companion.file);
+            if (!platform::is_ordinary_file(library_file)) {
+                if (missing == MissingCompanion::refuse)
+                    return fail(missing_companion(companion, library.folder(model), "installed"));
+                continue;
+            }
+            changes.replace_game_file(
+                library_file, game_file(*game_directory, model.kind, model.type, companion.file));
         }
-        changes.replace_game_file(
-            library_file, game_file(game_directory, model.kind, model.type, companion.file));
     }
-    return {};
+    return changes.apply(library, what);
 }
 
 } // namespace core

@@ -2,7 +2,6 @@
 
 #include "core/changes/game_files.h"
 #include "core/checks/model_checks.h"
-#include "core/game/game_directory.h"
 #include "model/server_check_words.h"
 #include "platform/file_system.h"
 
@@ -59,17 +58,11 @@ Result<> install_model(const Library& library, const LibraryModel& model,
                         "\" was not installed: the game cannot load it (" + *refusal +
                         "). Nothing was installed.");
     }
-    const auto game_directory = game_directory_for_operation();
-    if (!game_directory)
-        return game_directory.failure();
-    ChangeSet changes;
-    for (const auto& file : files) {
-        if (auto added = add_replacements(changes, library, model, file, *game_directory,
-                                          MissingCompanion::refuse);
-            !added)
-            return added;
-    }
-    return changes.apply(library, "install");
+    std::vector<FileToPut> to_put;
+    to_put.reserve(files.size());
+    for (const auto& file : files)
+        to_put.push_back({model, file});
+    return put_into_game(library, to_put, MissingCompanion::refuse, "install");
 }
 
 } // namespace core
