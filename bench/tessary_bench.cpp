@@ -27,8 +27,9 @@
 #include "model_writer.h"
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
-#include "ui/message_box.h"
+#include "quiet_size_hints.h"
 #include "ui/check_window.h"
+#include "ui/message_box.h"
 #include "ui/player_install_window.h"
 
 #include <QApplication>
@@ -733,13 +734,6 @@ int empty_window(int argc, char** argv) {
 }
 
 } // namespace
-
-// The offscreen platform says of every fixed-size window that it cannot pass size hints on: true,
-// and nothing to do with the timings, so it is not printed between them.
-void quiet_size_hints(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!message.contains(QLatin1String("propagateSizeHints")))
-        std::fputs(qPrintable(qFormatLogMessage(type, context, message) + '\n'), stderr);
-}
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

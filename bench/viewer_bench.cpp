@@ -7,6 +7,7 @@
 #include "large_model.h"
 #include "model/studio_model.h"
 #include "model_writer.h"
+#include "quiet_size_hints.h"
 #include "render/camera.h"
 #include "render/scene_renderer.h"
 #include "viewer/viewer_window.h"
@@ -67,6 +68,7 @@ void row(const char* measure, double value, const char* unit, bool at_most, doub
 } // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quiet_size_hints);
     QApplication application(argc, argv);
     const fs::path folder =
         fs::temp_directory_path() / ("tessary viewer bench " + std::to_string(getpid()));
