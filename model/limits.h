@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // How much of each thing the reader accepts. The counts follow the game's own limits where its
@@ -7,6 +8,8 @@
 // whose records may all point at the same bytes, from costing more memory or time than the
 // largest real model.
 namespace model::limits {
+
+inline constexpr std::size_t file_size = 64 << 20; // a model file read whole; none comes near
 
 inline constexpr std::int64_t bones = 128; // a vertex names its bone in one byte
 inline constexpr std::int64_t bone_controllers = 8;

@@ -1,17 +1,17 @@
 #include "model/studio_model.h"
 
+#include "model/limits.h"
+
 #include "platform/file_system.h"
 
 namespace model {
 
 namespace {
 
-constexpr std::size_t largest_file = 64 << 20;
-
 // Reads an ordinary file of at most 64 MiB whole; name stands for it in the reasons.
 platform::Result<std::vector<std::uint8_t>> read_whole(const platform::Path& file,
                                                        const std::string& name) {
-    auto content = platform::read_file(file, largest_file);
+    auto content = platform::read_file(file, limits::file_size);
     if (content)
         return std::vector<std::uint8_t>(content->begin(), content->end());
     if (!platform::exists(file))

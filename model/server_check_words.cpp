@@ -17,6 +17,16 @@ constexpr const char* directions[3][2] = {
     {"back", "forward"}, {"to the right", "to the left"}, {"down", "up"}};
 constexpr char axes[] = "XYZ";
 
+// How far the model reaches beyond one side, and how far servers allow: "58.2 forward (X), where
+// servers allow 38.0".
+std::string outside_words(const AxisOutside& outside) {
+    // Distances along the side's own direction: a bottom of -45.2 lies 45.2 down.
+    const float sign = outside.beyond_max ? 1.0f : -1.0f;
+    return number(sign * outside.measured) + " " +
+           directions[outside.axis][outside.beyond_max ? 1 : 0] + " (" + axes[outside.axis] +
+           "), where servers allow " + number(sign * outside.allowed);
+}
+
 } // namespace
 
 std::string verdict_word(Verdict verdict) {
@@ -31,14 +41,6 @@ std::string verdict_word(Verdict verdict) {
         return "cannot tell";
     }
     return {};
-}
-
-std::string outside_words(const AxisOutside& outside) {
-    // Distances along the side's own direction: a bottom of -45.2 lies 45.2 down.
-    const float sign = outside.beyond_max ? 1.0f : -1.0f;
-    return number(sign * outside.measured) + " " +
-           directions[outside.axis][outside.beyond_max ? 1 : 0] + " (" + axes[outside.axis] +
-           "), where servers allow " + number(sign * outside.allowed);
 }
 
 std::string box_words(const Box& box) {

@@ -17,10 +17,6 @@ std::string verdict_word(Verdict verdict);
 // file of that name.
 std::string verdict_reason(const ServerCheck& check, std::string_view file_name);
 
-// How far the model reaches beyond one side, and how far servers allow: "58.2 forward (X), where
-// servers allow 38.0".
-std::string outside_words(const AxisOutside& outside);
-
 // "(-37.4, -21.1, -40.8) to (37.4, 21.1, 40.8)"
 std::string box_words(const Box& box);
 

@@ -1,5 +1,7 @@
 #include "viewer/model_facts.h"
 
+#include "model/bytes.h"
+#include "model/limits.h"
 #include "model/server_check_words.h"
 #include "platform/file_system.h"
 
@@ -46,13 +48,13 @@ QString model_facts(const model::StudioModel& model, const QString& file_name, q
 
 QString server_facts(const QString& path, const QString& file_name, bool& refused) {
     refused = false;
-    const auto content = platform::read_file(platform::Path(path.toStdString()), 64 << 20);
+    const auto content =
+        platform::read_file(platform::Path(path.toStdString()), model::limits::file_size);
     if (!content)
         return QStringLiteral("The file cannot be read again: %1.")
             .arg(QString::fromStdString(content.why()));
     const std::string name = file_name.toStdString();
-    const auto check = model::check_for_servers(
-        {reinterpret_cast<const std::uint8_t*>(content->data()), content->size()}, name);
+    const auto check = model::check_for_servers(model::bytes_of(*content), name);
     const auto words = [](const std::string& text) { return QString::fromStdString(text); };
     QStringList lines;
     if (check.measured)

@@ -18,6 +18,11 @@ std::string not_copied(const Path& from, const Path& to, const std::string& why)
            ": " + why + ".";
 }
 
+std::string not_on_disk(std::string_view what, const std::string& why) {
+    return "Tessary could not make sure that the " + std::string(what) + " is on the disk (" + why +
+           "), so it has undone it.";
+}
+
 } // namespace
 
 void ChangeSet::make_folder(Path folder) {
@@ -134,8 +139,7 @@ Result<> ChangeSet::flush(std::string_view what, bool folders) const {
     for (const auto& replacement : replacements_)
         add(folders ? replacement.target.folder() : platform::staged_path(replacement.target));
     if (auto flushed = platform::flush_to_disk(paths); !flushed)
-        return fail("Tessary could not make sure that the " + std::string(what) +
-                    " is on the disk (" + flushed.why() + "), so it has undone it.");
+        return fail(not_on_disk(what, flushed.why()));
     return {};
 }
 
@@ -170,8 +174,7 @@ Result<> ChangeSet::apply(const Library& library, std::string_view what) const {
         applied = flush(what, true);
     if (applied) {
         if (auto done = journal->mark_done(); !done)
-            applied = fail("Tessary could not make sure that the " + std::string(what) +
-                           " is on the disk (" + done.why() + "), so it has undone it.");
+            applied = fail(not_on_disk(what, done.why()));
     }
     if (!applied) {
         if (auto undone = journal->undo(); !undone)

@@ -2,6 +2,8 @@
 
 #include "core/changes/game_files.h"
 #include "core/checks/model_checks.h"
+#include "model/bytes.h"
+#include "model/limits.h"
 #include "model/server_check_words.h"
 #include "platform/file_system.h"
 
@@ -27,18 +29,15 @@ std::vector<std::string> questions_before_install(const Library& library, const 
                                                   const std::vector<std::string>& files) {
     std::vector<std::string> questions;
     for (const auto& file : files) {
-        const auto content = platform::read_file(library.file(model, file), largest_model_file);
+        const auto content =
+            platform::read_file(library.file(model, file), model::limits::file_size);
         if (!content)
             continue;
-        const auto check = model::check_for_servers(
-            {reinterpret_cast<const std::uint8_t*>(content->data()), content->size()}, file);
+        const auto check = model::check_for_servers(model::bytes_of(*content), file);
         if (check.verdict != model::Verdict::refused)
             continue;
-        std::string reaches;
-        for (const auto& side : check.outside)
-            reaches += (reaches.empty() ? "" : "; ") + model::outside_words(side);
         questions.push_back("Servers will refuse " + file + " of the model \"" + model.name +
-                            "\": it reaches " + reaches +
+                            "\": " + model::verdict_reason(check, file) +
                             ". Servers that enforce file consistency, as they do unless told "
                             "otherwise, drop a player who uses it while connecting. Install it "
                             "all the same?");

@@ -5,6 +5,8 @@
 #include "core/game/game_tree.h"
 #include "core/library/name_lists.h"
 #include "core/library/set_lists.h"
+#include "model/bytes.h"
+#include "model/limits.h"
 #include "model/server_check_words.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
@@ -34,8 +36,8 @@ Result<std::vector<CheckRow>> with_texts(std::vector<CheckRow> rows, const Messa
 }
 
 bool same_content(const Path& a, const Path& b) {
-    const auto first = platform::read_file(a, largest_model_file);
-    const auto second = platform::read_file(b, largest_model_file);
+    const auto first = platform::read_file(a, model::limits::file_size);
+    const auto second = platform::read_file(b, model::limits::file_size);
     return first && second && *first == *second;
 }
 
@@ -85,16 +87,14 @@ Result<std::vector<CheckRow>> game_rows(const Library& library) {
 }
 
 void check_row(CheckRow& row) {
-    const auto content = platform::read_file(row.path, largest_model_file);
+    const auto content = platform::read_file(row.path, model::limits::file_size);
     if (!content) {
         row.verdict = model::verdict_word(model::Verdict::cannot_tell);
         row.reason = "it cannot be read: " + content.why();
         return;
     }
     row.size = content->size();
-    const auto check =
-        check_model({reinterpret_cast<const std::uint8_t*>(content->data()), content->size()},
-                    row.path, row.file);
+    const auto check = check_model(model::bytes_of(*content), row.path, row.file);
     if (!check)
         return;
     row.loads = check->load_refusal.empty() ? "yes" : "no: " + check->load_refusal;

@@ -1,5 +1,6 @@
 #include "core/checks/companions.h"
 
+#include "model/bytes.h"
 #include "model/companions.h"
 #include "model/layout.h"
 #include "platform/file_system.h"
@@ -10,8 +11,7 @@ std::vector<Companion> companions_of(const Path& model, std::string_view file_na
     const auto header = platform::read_file_start(model, model::layout::header::size);
     if (!header)
         return {};
-    const auto needs = model::companion_needs(
-        {reinterpret_cast<const std::uint8_t*>(header->data()), header->size()});
+    const auto needs = model::companion_needs(model::bytes_of(*header));
     if (!needs)
         return {};
     const auto stem = model::companion_stem(file_name);

@@ -1,6 +1,7 @@
 #include "core/checks/model_checks.h"
 
 #include "core/checks/companions.h"
+#include "model/bytes.h"
 #include "model/layout.h"
 #include "platform/file_system.h"
 
@@ -15,10 +16,6 @@ std::optional<std::string> missing_companion_of(const Path& file, std::string_vi
             return "it needs " + companion.file + " beside it, which is missing";
     }
     return std::nullopt;
-}
-
-std::span<const std::uint8_t> bytes_of(const std::string& text) {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
 } // namespace
@@ -40,7 +37,7 @@ std::optional<std::string> load_refusal_of(const Path& file) {
     const auto header = platform::read_file_start(file, model::layout::header::size);
     if (!header)
         return std::nullopt; // the copy that follows says why it cannot be read
-    return model::load_refusal(bytes_of(*header));
+    return model::load_refusal(model::bytes_of(*header));
 }
 
 } // namespace core

@@ -28,7 +28,4 @@ std::optional<ModelCheck> check_model(std::span<const std::uint8_t> bytes, const
 // would, or when the file is not a studio file.
 std::optional<std::string> load_refusal_of(const Path& file);
 
-// The largest model file Tessary reads whole.
-inline constexpr std::size_t largest_model_file = 64 << 20;
-
 } // namespace core

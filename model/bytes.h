@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace model {
+
+// A file's content as read into a string, as the readers of model files take it.
+inline std::span<const std::uint8_t> bytes_of(std::string_view content) {
+    return {reinterpret_cast<const std::uint8_t*>(content.data()), content.size()};
+}
+
+} // namespace model
