@@ -2,6 +2,7 @@
 
 #include "model/file_bytes.h"
 #include "model/limits.h"
+#include "model/studio_kind.h"
 #include "platform/names.h"
 
 #include <algorithm>
@@ -20,14 +21,13 @@ bool is_digit(char c) {
 
 std::optional<CompanionNeeds> companion_needs(std::span<const std::uint8_t> header) {
     namespace fields = layout::header;
-    const FileBytes file(header, "the file", fields::size);
-    if (file.size() < fields::size ||
-        !std::equal(layout::main_id, layout::main_id + 4, header.begin()))
+    const StudioHeader kind = classify(header);
+    if (!kind.of_a_model() || !kind.whole || kind.version != layout::version)
         return std::nullopt;
-    const std::int32_t version = file.i32(fields::version);
+    const FileBytes file(header, "the file", fields::size);
     const std::int32_t textures = file.i32(fields::textures.count);
     const std::int32_t groups = file.i32(fields::sequence_groups.count);
-    if (version != layout::version || textures < 0 || textures > limits::textures || groups < 0 ||
+    if (textures < 0 || textures > limits::textures || groups < 0 ||
         groups > limits::sequence_groups)
         return std::nullopt;
     return CompanionNeeds{textures == 0, std::max(groups - 1, 0)};

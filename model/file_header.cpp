@@ -1,21 +1,19 @@
 #include "model/file_header.h"
 
-#include <algorithm>
+#include "model/studio_kind.h"
 
 namespace model {
 
 void check_file_header(const FileBytes& file, FileKind kind) {
+    const StudioHeader header = classify(file.bytes());
     const bool group = kind == FileKind::group;
-    const std::uint64_t size = group ? layout::group_header::size : layout::header::size;
-    const char* id = group ? layout::group_id : layout::main_id;
-    const auto bytes = file.bytes();
-    if (bytes.size() < size || !std::equal(id, id + 4, bytes.begin())) {
+    if (!header.whole || (group ? header.kind != StudioKind::group_file : !header.of_a_model())) {
         if (kind == FileKind::main)
             throw Refusal{"not a model file"};
         throw Refusal{file.label() + (group ? " is not a sequence group file"
                                             : " is not a texture file of a model")};
     }
-    const std::int32_t version = file.i32(layout::header::version);
+    const std::int32_t version = *header.version; // a whole header holds it
     if (version != layout::version) {
         if (kind == FileKind::main)
             throw Refusal{"model version " + std::to_string(version) + " is not supported"};

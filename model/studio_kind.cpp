@@ -20,24 +20,31 @@ constexpr std::int32_t later_engines_last = 49;
 
 } // namespace
 
-StudioKind studio_kind(std::span<const std::uint8_t> bytes) {
-    if (starts_with(bytes, layout::group_id))
-        return StudioKind::group_file;
-    if (!starts_with(bytes, layout::main_id))
-        return StudioKind::none;
-    namespace header = layout::header;
-    if (bytes.size() < header::size)
-        return StudioKind::model;
+StudioHeader classify(std::span<const std::uint8_t> bytes) {
+    StudioHeader header;
+    const bool group = starts_with(bytes, layout::group_id);
+    if (!group && !starts_with(bytes, layout::main_id))
+        return header;
+    const FileBytes file(bytes, "the file", layout::header::size);
+    if (file.holds(layout::header::version, sizeof(std::int32_t)))
+        header.version = file.i32(layout::header::version);
+    header.whole = bytes.size() >= (group ? layout::group_header::size : layout::header::size);
+    if (group) {
+        header.kind = StudioKind::group_file;
+        return header;
+    }
     // A texture file is a version 10 header and textures, with nothing to pose or draw.
-    const FileBytes file(bytes, "the file", header::size);
+    namespace fields = layout::header;
     const bool textures_only =
-        file.i32(header::version) == layout::version && file.i32(header::bones.count) == 0 &&
-        file.i32(header::body_parts.count) == 0 && file.i32(header::textures.count) > 0;
-    return textures_only ? StudioKind::texture_file : StudioKind::model;
+        header.whole && header.version == layout::version && file.i32(fields::bones.count) == 0 &&
+        file.i32(fields::body_parts.count) == 0 && file.i32(fields::textures.count) > 0;
+    header.kind = textures_only ? StudioKind::texture_file : StudioKind::model;
+    return header;
 }
 
 std::optional<std::string> load_refusal(std::span<const std::uint8_t> bytes) {
-    switch (studio_kind(bytes)) {
+    const StudioHeader header = classify(bytes);
+    switch (header.kind) {
     case StudioKind::none:
         return std::nullopt;
     case StudioKind::group_file:
@@ -47,21 +54,19 @@ std::optional<std::string> load_refusal(std::span<const std::uint8_t> bytes) {
     case StudioKind::model:
         break;
     }
-    namespace header = layout::header;
-    const FileBytes file(bytes, "the file", header::size);
     const std::string only_10 = ": the game loads models of version 10 only";
-    if (file.holds(header::version, sizeof(std::int32_t))) {
-        const std::int32_t version = file.i32(header::version);
-        if (version >= later_engines_first && version <= later_engines_last)
-            return "it is a model of version " + std::to_string(version) + ", of a later engine" +
+    if (const auto version = header.version) {
+        if (*version >= later_engines_first && *version <= later_engines_last)
+            return "it is a model of version " + std::to_string(*version) + ", of a later engine" +
                    only_10;
-        if (version != layout::version)
-            return "it is a model of version " + std::to_string(version) + only_10;
+        if (*version != layout::version)
+            return "it is a model of version " + std::to_string(*version) + only_10;
     }
-    if (file.size() < header::size)
-        return "it ends after " + std::to_string(file.size()) + " bytes, inside the " +
-               std::to_string(header::size) + "-byte header of a model";
-    const std::int32_t bones = file.i32(header::bones.count);
+    if (!header.whole)
+        return "it ends after " + std::to_string(bytes.size()) + " bytes, inside the " +
+               std::to_string(layout::header::size) + "-byte header of a model";
+    const FileBytes file(bytes, "the file", layout::header::size);
+    const std::int32_t bones = file.i32(layout::header::bones.count);
     if (bones > limits::bones)
         return "it has " + std::to_string(bones) + " bones, more than the " +
                std::to_string(limits::bones) + " the game can load";
