@@ -3,43 +3,24 @@
 #include "model/limits.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace model {
 
 SampleLookup find_sample(std::span<const std::uint8_t> file, std::uint64_t at, int frame) {
+    RunWalk walk(file, at, RunReading::strict);
     SampleLookup lookup;
-    for (;;) {
-        if (at >= file.size() || file.size() - at < layout::run::header_size) {
-            lookup.problem = RunProblem::outside_file;
-            return lookup;
+    while (walk.next()) {
+        if (frame < walk.total()) {
+            lookup.sample = walk.word(std::min(frame, walk.valid() - 1) + 1);
+            break;
         }
-        lookup.valid = file[at];
-        lookup.total = file[at + 1];
-        ++lookup.runs;
-        if (lookup.total == 0)
-            lookup.problem = RunProblem::no_frames;
-        else if (lookup.valid == 0)
-            lookup.problem = RunProblem::no_samples;
-        else if (lookup.valid > lookup.total)
-            lookup.problem = RunProblem::too_many_samples;
-        else if (file.size() - at - layout::run::header_size <
-                 layout::run::sample_size * static_cast<std::uint64_t>(lookup.valid))
-            lookup.problem = RunProblem::outside_file;
-        if (lookup.problem != RunProblem::none)
-            return lookup;
-        if (frame < lookup.total) {
-            const int word = std::min(frame, lookup.valid - 1);
-            std::memcpy(&lookup.sample,
-                        file.data() + at + layout::run::header_size +
-                            layout::run::sample_size * static_cast<std::uint64_t>(word),
-                        sizeof lookup.sample);
-            return lookup;
-        }
-        frame -= lookup.total;
-        at += layout::run::header_size +
-              layout::run::sample_size * static_cast<std::uint64_t>(lookup.valid);
+        frame -= walk.total();
     }
+    lookup.problem = walk.problem();
+    lookup.valid = walk.valid();
+    lookup.total = walk.total();
+    lookup.runs = walk.runs();
+    return lookup;
 }
 
 namespace {

@@ -2,14 +2,13 @@
 
 #include "model/file_bytes.h"
 #include "model/model_data.h"
+#include "model/runs.h"
 
 #include <cstdint>
 #include <span>
 #include <string>
 
 namespace model {
-
-enum class RunProblem { none, outside_file, no_frames, no_samples, too_many_samples };
 
 struct SampleLookup {
     std::int16_t sample = 0;
@@ -19,9 +18,7 @@ struct SampleLookup {
     std::int64_t runs = 0; // runs walked
 };
 
-// The sample of a frame in the run-length chain of a channel that starts at `at`: each run is a
-// byte of samples stored, a byte of frames covered, then the samples; frames past the stored
-// samples repeat the last one.
+// The sample of a frame in the chain of runs of a channel that starts at `at`, walked strictly.
 SampleLookup find_sample(std::span<const std::uint8_t> file, std::uint64_t at, int frame);
 
 // Walks every channel of every blend of each sequence's animation to its last frame, so that

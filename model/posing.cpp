@@ -3,6 +3,7 @@
 #include "model/animation.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -109,13 +110,20 @@ Channels channels_at(const StudioModel::Data& data, const Animation& animation, 
         static_cast<std::uint64_t>(animation.block) +
         (blend * data.bones.size() + bone) * layout::animation_record::size;
     const BoneData& bone_data = data.bones[bone];
+    // The reader checked every record and run of the animation to its last frame.
+    assert(record + layout::animation_record::size <= file.size());
     Channels channels{};
     for (std::size_t j = 0; j < 6; ++j) {
         std::uint16_t offset = 0;
         std::memcpy(&offset,
                     file.data() + record + j * layout::animation_record::channel_offset_size,
                     sizeof offset);
-        const int sample = offset == 0 ? 0 : find_sample(file, record + offset, frame).sample;
+        int sample = 0;
+        if (offset != 0) {
+            const SampleLookup lookup = find_sample(file, record + offset, frame);
+            assert(lookup.problem == RunProblem::none && "checked when the model was read");
+            sample = lookup.sample;
+        }
         channels[j] = bone_data.value[j] + static_cast<float>(sample) * bone_data.scale[j];
         if (bone_data.controllers[j] >= 0)
             channels[j] +=
