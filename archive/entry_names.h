@@ -14,11 +14,8 @@ struct archive_entry;
 // the archive is read, so that a file listed is found again to extract it.
 namespace archive {
 
-// The code page of paths that an archive does not mark as Unicode. On Windows, the system's OEM
-// code page. On Linux, the one a Windows system in the user's language would use, after the first
-// of LC_ALL, LC_CTYPE and LANG that is set: 866 for Russian, Ukrainian, Belarusian and Bulgarian,
-// 936 for Chinese (950 for Taiwan, Hong Kong and Macau), 932 for Japanese, 949 for Korean, 850 for
-// the languages of Western Europe, and 437 for any other.
+// The code page of paths that an archive does not mark as Unicode: the OEM code page of a Windows
+// system in the user's language (platform/code_pages.h).
 unsigned legacy_code_page();
 
 // Tells the reader, before the archive opens, how to read paths in the legacy code page.

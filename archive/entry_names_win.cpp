@@ -1,6 +1,7 @@
 #include "archive/entry_names.h"
 
 #include "archive/libarchive.h"
+#include "platform/code_pages.h"
 #include "platform/utf16_win.h"
 #include "platform/utf8.h"
 
@@ -9,7 +10,7 @@
 namespace archive {
 
 unsigned legacy_code_page() {
-    return GetOEMCP();
+    return platform::oem_code_page();
 }
 
 // By default libarchive reads such paths in the C library's locale, which in Tessary is "C",

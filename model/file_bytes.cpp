@@ -1,5 +1,7 @@
 #include "model/file_bytes.h"
 
+#include "model/field_text.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -26,8 +28,9 @@ Vec3 FileBytes::finite_vec3(std::uint64_t at, const std::string& what) const {
 std::string FileBytes::text(std::uint64_t at, std::uint64_t field) const {
     if (!holds(at, field))
         damaged("a name at offset " + std::to_string(at) + " lies outside the file");
-    const auto first = bytes_.begin() + static_cast<std::ptrdiff_t>(at);
-    return std::string(first, std::find(first, first + static_cast<std::ptrdiff_t>(field), 0));
+    const auto* first = reinterpret_cast<const char*>(bytes_.data() + at);
+    return field_text(
+        {first, static_cast<std::size_t>(std::find(first, first + field, 0) - first)});
 }
 
 Table FileBytes::table_at(std::uint64_t at, layout::TableField field, std::uint64_t record_size,

@@ -63,7 +63,8 @@ public:
     // A float that must be a number; what names it in the refusal.
     float finite(std::uint64_t at, const std::string& what) const;
     Vec3 finite_vec3(std::uint64_t at, const std::string& what) const;
-    // A fixed text field: the bytes up to its first NUL, or all of them.
+    // A fixed text field: the bytes up to its first NUL, or all of them, as field_text() shows
+    // them.
     std::string text(std::uint64_t at, std::uint64_t field) const;
 
     // The table whose count and offset are the ints of the field at `at`: count records of

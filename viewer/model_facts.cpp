@@ -1,5 +1,6 @@
 #include "viewer/model_facts.h"
 
+#include "gui/text.h"
 #include "model/bytes.h"
 #include "model/limits.h"
 #include "model/server_check_words.h"
@@ -30,6 +31,7 @@ QString model_facts(const model::StudioModel& model, const QString& file_name, q
 
     QStringList lines;
     lines << QStringLiteral("%1, %2 bytes").arg(file_name, locale.toString(file_size));
+    lines << QStringLiteral("Name in the file: %1").arg(gui::qtext(model.name()));
     lines << QStringLiteral("Bones: %1").arg(model.bone_count());
     lines << QStringLiteral("Sequences: %1").arg(model.sequences().size());
     lines << QStringLiteral("Body parts: %1").arg(model.body_parts().size());
@@ -37,7 +39,7 @@ QString model_facts(const model::StudioModel& model, const QString& file_name, q
     lines << QStringLiteral("Textures: %1").arg(model.textures().size());
     for (const auto& texture : model.textures()) {
         lines << QStringLiteral("    %1, %2 × %3")
-                     .arg(QString::fromLocal8Bit(texture.name))
+                     .arg(gui::qtext(texture.name))
                      .arg(texture.width)
                      .arg(texture.height);
     }

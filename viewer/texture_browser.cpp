@@ -1,6 +1,7 @@
 #include "viewer/texture_browser.h"
 
 #include "gui/controls.h"
+#include "gui/text.h"
 #include "model/texture_bitmap.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
@@ -83,7 +84,7 @@ TextureBrowser::TextureBrowser(const std::vector<model::Texture>& textures, cons
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (const auto& texture : textures_) {
         list_->addTopLevelItem(new QTreeWidgetItem(
-            {QString::fromLocal8Bit(texture.name),
+            {gui::qtext(texture.name),
              QStringLiteral("%1 × %2").arg(texture.width).arg(texture.height), flags_of(texture)}));
     }
     palette_ = gui::named(new QLabel, "texture_palette");
@@ -193,7 +194,7 @@ bool TextureBrowser::save_texture(const QString& path) {
         bytes.assign(bitmap.begin(), bitmap.end());
     }
     const auto written = platform::write_file(platform::Path(path.toStdString()), bytes);
-    const QString name = QString::fromLocal8Bit(texture->name);
+    const QString name = gui::qtext(texture->name);
     status_->setText(written ? tr("%1 was saved as %2.").arg(name, QFileInfo(path).fileName())
                              : tr("%1 could not be saved as %2: %3.")
                                    .arg(name, path, QString::fromStdString(written.why())));
@@ -206,7 +207,7 @@ void TextureBrowser::choose_file() {
         return;
     const QString bitmap_filter = tr("8-bit BMP with its palette (*.bmp)");
     const QString png_filter = tr("PNG (*.png)");
-    QString base = QFileInfo(QString::fromLocal8Bit(texture->name)).completeBaseName();
+    QString base = QFileInfo(gui::qtext(texture->name)).completeBaseName();
     if (base.isEmpty())
         base = QStringLiteral("texture");
     QString filter = bitmap_filter;

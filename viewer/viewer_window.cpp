@@ -1,6 +1,7 @@
 #include "viewer/viewer_window.h"
 
 #include "gui/controls.h"
+#include "gui/text.h"
 #include "model/companions.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
@@ -328,7 +329,7 @@ QGroupBox* ViewerWindow::build_sequence_box() {
     sequences_->addItem(tr("Reference pose"));
     for (const auto& sequence : model_->sequences()) {
         sequences_->addItem(tr("%1 (%2 frames at %3 fps%4)")
-                                .arg(QString::fromLocal8Bit(sequence.name))
+                                .arg(gui::qtext(sequence.name))
                                 .arg(sequence.frame_count)
                                 .arg(static_cast<double>(sequence.fps))
                                 .arg(sequence.looping ? tr(", looping") : QString()));
@@ -391,11 +392,11 @@ QGroupBox* ViewerWindow::build_choice_box() {
             continue;
         auto* choices = gui::named(new QComboBox, ("body_part_" + std::to_string(part)).c_str());
         for (const auto& choice : parts[part].choices)
-            choices->addItem(QString::fromLocal8Bit(choice));
+            choices->addItem(gui::qtext(choice));
         // Digits give every body part an access key of its own, however many there are.
         const auto number = static_cast<int>(form->rowCount()) + 1;
         const QString key = number <= 9 ? QStringLiteral("&%1 ").arg(number) : QString();
-        form->addRow(key + QString::fromLocal8Bit(parts[part].name), choices);
+        form->addRow(key + gui::qtext(parts[part].name), choices);
         connect(choices, &QComboBox::currentIndexChanged, this, [this, part](int index) {
             pose_.body_choices[part] = index;
             frame_what_is_shown();

@@ -1,5 +1,6 @@
 // The reader of the game's model files, and what the game and servers make of a file.
 #include "model/companions.h"
+#include "model/field_text.h"
 #include "model/server_check.h"
 #include "model/studio_model.h"
 #include "model_writer.h"
@@ -428,4 +429,20 @@ TEST(ServerCheck, TellsWhatTheGameRefusesToLoad) {
     const auto later = model::check_for_servers(with(tiny, 4, 48), "gign.mdl");
     EXPECT_EQ(std::pair(later.verdict, later.reason.starts_with("the game does not load it")),
               std::pair(Verdict::cannot_tell, true));
+}
+
+TEST(FieldText, ShowsNamesInAnyScriptWithoutReplacementCharacters) {
+    const std::string privet = "Привет flower", cp1251 = "\xCF\xF0\xE8\xE2\xE5\xF2 flower";
+    // The bytes, the user's code page, and the text shown.
+    const std::tuple<std::string, unsigned, std::string> cases[] = {
+        {privet, 936, privet},     {cp1251, 1252, privet},
+        {cp1251, 1251, privet},    {"\xC4\xE3\xBA\xC3", 936, "你好"},
+        {"Caf\xE9", 1252, "Café"}, {"\x98", 1251, "\u0098"},
+    };
+    for (const auto& [bytes, code_page, shown] : cases)
+        EXPECT_EQ(model::field_text(bytes, code_page), shown) << shown;
+
+    Description named = tiny_model();
+    named.sequences[0].label = cp1251;
+    EXPECT_EQ(read(named)->sequences().at(0).name, privet);
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/code_pages.h"
+
+#include <string>
+#include <string_view>
+
+namespace model {
+
+// A text field of a model file (a sequence, body part, texture, bone or attachment name, the name
+// in the header) in UTF-8, to show. Model makers write names on their own systems in whatever
+// their code page is, and a file says nothing of which, so the bytes are read as the first of
+// these that fits: UTF-8, where they are valid UTF-8; the user's 8-bit code page, where they are
+// text in it; Windows-1251, where that reads as Cyrillic words, as the names of models made on
+// Russian systems do; else Latin-1, which reads any bytes. Never a replacement character. The
+// Western code page 1252 reads any bytes as Latin letters too, so for its users it stands last,
+// as Latin-1, and a Cyrillic name still shows as one.
+std::string field_text(std::string_view bytes,
+                       unsigned user_code_page = platform::ansi_code_page());
+
+} // namespace model
