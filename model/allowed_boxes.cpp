@@ -36,16 +36,49 @@ const CheckedFiles checked_files[] = {
      {{-16, -8, -54}, {16, 6, 24}}},
 };
 
+const Box& player_box = checked_files[0].allowed;
+
+std::string_view without_folder(std::string_view file_name) {
+    if (const auto slash = file_name.find_last_of("/\\"); slash != std::string_view::npos)
+        file_name.remove_prefix(slash + 1);
+    return file_name;
+}
+
 } // namespace
 
 std::optional<Box> allowed_box(std::string_view file_name) {
-    if (const auto slash = file_name.find_last_of("/\\"); slash != std::string_view::npos)
-        file_name.remove_prefix(slash + 1);
+    file_name = without_folder(file_name);
     for (const CheckedFiles& files : checked_files)
         for (const std::string_view stem : files.stems)
             if (platform::same_name(file_name, std::string(stem) + ".mdl"))
                 return files.allowed;
     return std::nullopt;
+}
+
+ComparedBox compared_box(std::string_view file_name) {
+    file_name = without_folder(file_name);
+    if (const auto own = allowed_box(file_name))
+        return {*own, std::string(file_name)};
+    // The weapon of v_<weapon>.mdl, v_<weapon>_r.mdl and w_<weapon>.mdl.
+    std::string_view weapon = file_name;
+    const auto ends_with = [&weapon](std::string_view end) {
+        return weapon.size() > end.size() &&
+               platform::same_name(weapon.substr(weapon.size() - end.size()), end);
+    };
+    const auto starts_with = [&weapon](std::string_view start) {
+        return weapon.size() > start.size() &&
+               platform::same_name(weapon.substr(0, start.size()), start);
+    };
+    if (ends_with(".mdl"))
+        weapon.remove_suffix(4);
+    if (ends_with("_r"))
+        weapon.remove_suffix(2);
+    if (starts_with("v_") || starts_with("w_") || starts_with("p_")) {
+        const std::string p_model = "p_" + std::string(weapon.substr(2)) + ".mdl";
+        if (const auto box = allowed_box(p_model))
+            return {*box, p_model};
+    }
+    return {player_box, {}};
 }
 
 } // namespace model

@@ -34,6 +34,15 @@ platform::Result<Box> measure_consistency_box(std::span<const std::uint8_t> file
 // models, hostage and scientist models, most w_ models).
 std::optional<Box> allowed_box(std::string_view file_name);
 
+// The box to hold a model of that file name against, to see how it would fare: the one servers
+// allow for the name; for a name no server checks, the one they allow for the p_ model of its
+// weapon ("v_ak47.mdl" and "w_ak47.mdl" take p_ak47.mdl's), else for a player model.
+struct ComparedBox {
+    Box box;
+    std::string file_name; // the checked file whose box it is; empty for a player model's
+};
+ComparedBox compared_box(std::string_view file_name);
+
 enum class Verdict { accepted, refused, not_checked, cannot_tell };
 
 // A side of an axis on which the measured box reaches beyond the allowed one.
@@ -43,6 +52,10 @@ struct AxisOutside {
     float measured = 0;
     float allowed = 0;
 };
+
+// Each side of each axis on which the box reaches beyond the allowed one, X first, min before
+// max; none when the box lies within, sides equal counting as within.
+std::vector<AxisOutside> sides_outside(const Box& box, const Box& allowed);
 
 struct ServerCheck {
     Verdict verdict = Verdict::not_checked;
@@ -55,9 +68,8 @@ struct ServerCheck {
     std::string reason;
 };
 
-// What servers make of a model file that stands under that file name in the game. Accepted means
-// that on every axis the measured min is at least the allowed min and the measured max at most
-// the allowed max.
+// What servers make of a model file that stands under that file name in the game: accepted when
+// no side of its box lies outside the one allowed.
 ServerCheck check_for_servers(std::span<const std::uint8_t> file, std::string_view file_name);
 
 } // namespace model

@@ -5,17 +5,33 @@
 #include <string>
 #include <string_view>
 
-// What servers make of a model file, in words for the user, as Tessary's windows and its viewer
-// show it. Lengths are in the game's units, to one decimal.
+// What servers make of a model file, in words for the user: the one place that words it, for the
+// install's question, the Check window and the viewer alike. Each sentence is made whole from its
+// values, as a translation takes it. Lengths are in the game's units, with as many decimals as
+// it takes for an excess never to read as nothing.
 namespace model {
 
 // "accepted", "refused", "not checked" or "cannot tell".
 std::string verdict_word(Verdict verdict);
 
-// Why, to show beside the word: the sides the model reaches beyond for a file servers refuse, the
-// box they allow for one they accept, the reason the answer is unknown, or that no server checks a
-// file of that name.
+// Why, to show beside the word. For a file servers refuse, by how much it is too long, wide and
+// tall, the worst first and each axis once, and how far servers allow: "4.7 units too long, 0.03
+// too wide and 1.4 too tall for servers, which allow 38.0 forward, 24.00 to the left and 41.0
+// up". For one they accept, the box they allow; else why the answer is unknown, or that no server
+// checks a file of that name.
 std::string verdict_reason(const ServerCheck& check, std::string_view file_name);
+
+// What servers make of the file under that name, in a sentence or two, after the box they measure.
+std::string server_facts(const ServerCheck& check, std::string_view file_name);
+
+// The question before installing a file that servers refuse, as file_name of the library model of
+// that name: what is wrong, by how much, what servers do about it, and whether to go on.
+std::string install_question(const ServerCheck& check, std::string_view file_name,
+                             std::string_view model_name);
+
+// Whose box compared_box() gave for that file name: "the box servers allow for p_ak47.mdl, as
+// none checks v_ak47.mdl".
+std::string compared_box_words(const ComparedBox& compared, std::string_view file_name);
 
 // "(-37.4, -21.1, -40.8) to (37.4, 21.1, 40.8)"
 std::string box_words(const Box& box);

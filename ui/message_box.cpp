@@ -36,7 +36,7 @@ bool ask(const std::string& question) {
         recording->push_back(question);
         return recorded_answer;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(gui::app_title), gui::qtext(question),
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(gui::app_title), gui::qtext(question),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);

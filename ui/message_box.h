@@ -15,7 +15,8 @@ namespace message_box {
 void show(const core::Messages& texts);
 void show(const std::string& text);
 
-// Asks a question with Yes and No, No the default; true for Yes.
+// Asks a question that warns of what the answer Yes risks, with a warning icon, Yes and No, No the
+// default; true for Yes.
 bool ask(const std::string& question);
 
 // From now on texts and questions are added to the log instead of being shown, each question

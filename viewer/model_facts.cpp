@@ -57,32 +57,8 @@ QString server_facts(const QString& path, const QString& file_name, bool& refuse
             .arg(QString::fromStdString(content.why()));
     const std::string name = file_name.toStdString();
     const auto check = model::check_for_servers(model::bytes_of(*content), name);
-    const auto words = [](const std::string& text) { return QString::fromStdString(text); };
-    QStringList lines;
-    if (check.measured)
-        lines << QStringLiteral("Servers measure its box as %1.")
-                     .arg(words(model::box_words(*check.measured)));
-    const QString reason = words(model::verdict_reason(check, name));
-    switch (check.verdict) {
-    case model::Verdict::accepted:
-        lines << QStringLiteral("As %1, servers accept it: it is %2.").arg(file_name, reason);
-        break;
-    case model::Verdict::refused:
-        refused = true;
-        lines << QStringLiteral("As %1, servers refuse it: %2. A server that enforces file "
-                                "consistency, as servers do unless told otherwise, drops a player "
-                                "who uses it.")
-                     .arg(file_name, reason);
-        break;
-    case model::Verdict::not_checked:
-        lines << QStringLiteral("No server checks a file named %1.").arg(file_name);
-        break;
-    case model::Verdict::cannot_tell:
-        lines << QStringLiteral("As %1, whether servers accept it cannot be told: %2.")
-                     .arg(file_name, reason);
-        break;
-    }
-    return lines.join(QLatin1Char('\n'));
+    refused = check.verdict == model::Verdict::refused;
+    return gui::qtext(model::server_facts(check, name));
 }
 
 } // namespace viewer

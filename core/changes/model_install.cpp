@@ -36,11 +36,7 @@ std::vector<std::string> questions_before_install(const Library& library, const 
         const auto check = model::check_for_servers(model::bytes_of(*content), file);
         if (check.verdict != model::Verdict::refused)
             continue;
-        questions.push_back("Servers will refuse " + file + " of the model \"" + model.name +
-                            "\": " + model::verdict_reason(check, file) +
-                            ". Servers that enforce file consistency, as they do unless told "
-                            "otherwise, drop a player who uses it while connecting. Install it "
-                            "all the same?");
+        questions.push_back(model::install_question(check, file, model.name));
     }
     return questions;
 }

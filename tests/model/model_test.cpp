@@ -2,6 +2,7 @@
 #include "model/companions.h"
 #include "model/field_text.h"
 #include "model/server_check.h"
+#include "model/server_check_words.h"
 #include "model/studio_model.h"
 #include "model_writer.h"
 #include "said.h"
@@ -402,6 +403,31 @@ TEST(ServerCheck, ChecksTheBoxAllowedForTheFileName) {
     const auto unchecked = model::check_for_servers(rifle, "v_ak47.mdl");
     EXPECT_EQ(std::pair(unchecked.verdict, unchecked.measured.has_value()),
               std::pair(Verdict::not_checked, true));
+}
+
+TEST(ServerCheck, SaysByHowMuchAModelIsTooBigTheWorstAxisFirstAndEachOnce) {
+    const std::pair<std::array<float, 6>, const char*> cases[] = {
+        {{-38, -24, -41, 60, 24, 41}, "22.0 units too long for servers, which allow 38.0 forward"},
+        {{-40, -24.02f, -41, 42.7f, 24, 41},
+         "4.7 units too long and 0.02 too wide for servers, which allow 38.0 forward and 24.00 to "
+         "the right"},
+        {{-42.7f, -24, -42.4f, 38, 24.03f, 41},
+         "4.7 units too long, 1.4 too tall and 0.03 too wide for servers, which allow 38.0 back, "
+         "41.0 down and 24.00 to the left"},
+        {{-38, -24, -41, 38, 24.02f, 41},
+         "0.02 units too wide for servers, which allow 24.00 to "
+         "the left"},
+    };
+    for (const auto& [corners, says] : cases)
+        EXPECT_EQ(model::verdict_reason(model::check_for_servers(spanning(corners), "gign.mdl"),
+                                        "gign.mdl"),
+                  says);
+    EXPECT_EQ(model::install_question(model::check_for_servers(spanning(cases[0].first), "sas.mdl"),
+                                      "sas.mdl", "Long"),
+              "Servers will refuse this model: it is larger than they allow.\n\nsas.mdl of the "
+              "model \"Long\" is 22.0 units too long for servers, which allow 38.0 forward. "
+              "Servers that enforce file consistency, as they do unless told otherwise, drop a "
+              "player who uses it while connecting.\n\nInstall it all the same?");
 }
 
 TEST(ServerCheck, TellsWhatTheGameRefusesToLoad) {

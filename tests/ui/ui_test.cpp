@@ -230,8 +230,8 @@ private slots:
         QCOMPARE(world.messages[1], "No model selected");
         QCOMPARE(world.messages[2], world.messages[3]); // asked again, after the No
         QVERIFY(world.messages[2].starts_with(
-            "Servers will refuse gign.mdl of the model \"Wide\": it reaches 60.0 forward (X), "
-            "where servers allow 38.0. Servers that enforce file consistency"));
+            "Servers will refuse this model: it is larger than they allow.\n\ngign.mdl of the "
+            "model \"Wide\" is 22.0 units too long for servers, which allow 38.0 forward. "));
         QVERIFY(world.messages[4].starts_with(
             "gign.mdl of the model \"Old\" was not installed: the game cannot load it (it is a "
             "model of version 48"));
@@ -258,7 +258,7 @@ private slots:
             }
             return found;
         };
-        const QString forward = "it reaches 60.0 forward (X), where servers allow 38.0";
+        const QString forward = "22.0 units too long for servers, which allow 38.0 forward";
         QCOMPARE(row("library", "gign.mdl"),
                  (QStringList{"gign", "Wide", "gign.mdl", "yes", "refused", forward,
                               "(0.0, -8.0, 0.0) to (60.0, 8.0, 16.0)"}));

@@ -215,8 +215,8 @@ private slots:
         window = open(write(wide));
         QVERIFY(child<QLabel>(window.get(), "servers")
                     ->text()
-                    .contains("servers refuse it: it reaches 60.0 forward (X), where servers "
-                              "allow 38.0."));
+                    .contains("servers refuse it: it is 22.0 units too long for servers, which "
+                              "allow 38.0 forward."));
         save_screenshot(window.get(), "viewer_refused");
     }
 
