@@ -27,21 +27,27 @@ platform::Result<std::vector<std::uint8_t>> read_whole(const platform::Path& fil
 
 } // namespace
 
+platform::Result<std::vector<std::uint8_t>> read_model_file(const std::string& path) {
+    return read_whole(platform::Path(path), path);
+}
+
+SiblingReader siblings_beside(const std::string& path) {
+    // The file system finds a companion whose name differs from the one asked for only in case.
+    return [folder = platform::Path(path).folder()](const std::string& name) {
+        auto bytes = read_whole(folder / name, name);
+        return bytes ? std::optional(std::move(bytes).value()) : std::nullopt;
+    };
+}
+
 platform::Result<StudioModel> load_model(const std::string& path) {
-    const platform::Path main(path);
-    auto bytes = read_whole(main, path);
+    auto bytes = read_model_file(path);
     if (!bytes)
         return bytes.failure();
-    // The file system finds a companion whose name differs from the one asked for only in case.
-    const auto companion = [&main](const std::string& name) {
-        auto companion_bytes = read_whole(main.folder() / name, name);
-        return companion_bytes ? std::optional(std::move(companion_bytes).value()) : std::nullopt;
-    };
-    return read_model(*bytes, companion, path);
+    return read_model(*bytes, siblings_beside(path), path);
 }
 
 platform::Result<GroupFile> load_group_file(const std::string& path) {
-    auto bytes = read_whole(platform::Path(path), path);
+    auto bytes = read_model_file(path);
     if (!bytes)
         return bytes.failure();
     return read_group_file(*bytes, path);

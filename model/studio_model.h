@@ -159,9 +159,16 @@ platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file
                                          const SiblingReader& sibling,
                                          std::string_view file_name = {});
 
-// Reads a model from its main file on disk, with its companion files from the same folder: a
-// companion named exactly, else one whose name differs only in case ("oranget.mdl"). Only
-// regular files of at most 64 MiB are read.
+// The bytes of a studio file on disk, an ordinary file of at most 64 MiB, or why it cannot be
+// read, naming it by its path.
+platform::Result<std::vector<std::uint8_t>> read_model_file(const std::string& path);
+
+// Hands out the companions of the model file at that path from its folder, each read as
+// read_model_file() reads: a companion named exactly, else one whose name differs only in case
+// ("oranget.mdl").
+SiblingReader siblings_beside(const std::string& path);
+
+// Reads a model from its main file on disk, with its companion files beside it.
 platform::Result<StudioModel> load_model(const std::string& path);
 
 // A sequence group file ("hostage01.mdl"), which holds animation of the model it belongs to and
@@ -175,7 +182,7 @@ struct GroupFile {
 // Reads the header of a group file, which tells its model.
 platform::Result<GroupFile> read_group_file(std::span<const std::uint8_t> bytes,
                                             std::string_view file_name);
-// Reads a group file on disk, an ordinary file of at most 64 MiB.
+// Reads a group file on disk, as read_model_file() reads it.
 platform::Result<GroupFile> load_group_file(const std::string& path);
 
 } // namespace model

@@ -1,10 +1,6 @@
 #include "viewer/model_facts.h"
 
 #include "gui/text.h"
-#include "model/bytes.h"
-#include "model/limits.h"
-#include "model/server_check_words.h"
-#include "platform/file_system.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -46,19 +42,6 @@ QString model_facts(const model::StudioModel& model, const QString& file_name, q
     lines << QStringLiteral("Triangles shown: %1").arg(locale.toString(qulonglong{triangles}));
     lines << QStringLiteral("Bounds: %1 to %2").arg(point(shown.min), point(shown.max));
     return lines.join(QLatin1Char('\n'));
-}
-
-QString server_facts(const QString& path, const QString& file_name, bool& refused) {
-    refused = false;
-    const auto content =
-        platform::read_file(platform::Path(path.toStdString()), model::limits::file_size);
-    if (!content)
-        return QStringLiteral("The file cannot be read again: %1.")
-            .arg(QString::fromStdString(content.why()));
-    const std::string name = file_name.toStdString();
-    const auto check = model::check_for_servers(model::bytes_of(*content), name);
-    refused = check.verdict == model::Verdict::refused;
-    return gui::qtext(model::server_facts(check, name));
 }
 
 } // namespace viewer

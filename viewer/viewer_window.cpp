@@ -3,52 +3,45 @@
 #include "gui/controls.h"
 #include "gui/text.h"
 #include "model/companions.h"
+#include "model/server_check_words.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
+#include "viewer/choice_panel.h"
 #include "viewer/clock.h"
 #include "viewer/folders.h"
 #include "viewer/model_facts.h"
 #include "viewer/model_view.h"
+#include "viewer/sequence_panel.h"
+#include "viewer/server_panel.h"
 #include "viewer/texture_browser.h"
+#include "viewer/view_panel.h"
 #include "viewer/view_settings.h"
 
-#include <QCheckBox>
 #include <QColorDialog>
-#include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
-#include <QSignalBlocker>
-#include <QSlider>
 #include <QStringList>
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 namespace viewer {
 
 namespace {
 
-// Positions of the blend slider from the first blend set to the last.
-constexpr int blend_steps = 100;
 // The stage of a model that draws nothing: a small model's size.
 constexpr model::Box empty_stage{{-16, -16, 0}, {16, 16, 32}};
 
@@ -79,12 +72,6 @@ QString dragged_model(const QMimeData* data) {
             return file;
     }
     return {};
-}
-
-QPixmap swatch(const QColor& colour) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(colour);
-    return pixmap;
 }
 
 QColor qcolour(render::Colour colour) {
@@ -191,39 +178,50 @@ void ViewerWindow::open(const QString& path) {
     close_model();
     // Companions lie in the model's folder, which a bare file name does not name.
     path_ = QFileInfo(path).absoluteFilePath();
-    const QFileInfo info(path_);
-    file_name_ = info.fileName();
-    file_size_ = info.size();
+    file_name_ = QFileInfo(path_).fileName();
     setWindowTitle(tr("%1 — %2").arg(file_name_, viewer_title()));
-
-    auto loaded = model::load_model(path_.toStdString());
-    if (!loaded) {
-        if (const auto group = model::load_group_file(path_.toStdString()))
-            return show_group_file(*group);
-        QStringList reasons;
-        for (const auto& text : loaded.messages())
-            reasons << QString::fromStdString(text);
-        if (reasons.isEmpty())
-            reasons << tr("The file could not be read.");
-        show_failure(tr("%1 cannot be shown.").arg(file_name_) + QStringLiteral("\n\n") +
-                     reasons.join(QLatin1Char('\n')));
-        return;
+    const auto bytes = model::read_model_file(path_.toStdString());
+    if (!bytes)
+        return show_unreadable(bytes.messages());
+    switch (model::studio_kind(*bytes)) {
+    case model::StudioKind::texture_file:
+        return show_texture_file(*bytes);
+    case model::StudioKind::group_file:
+        return show_group_file(*bytes);
+    case model::StudioKind::model:
+    case model::StudioKind::none: // the reader says why it is no model
+        return show_model(*bytes);
     }
-    model_.emplace(std::move(loaded).value());
+}
+
+void ViewerWindow::show_unreadable(const std::vector<std::string>& reasons) {
+    QStringList lines;
+    for (const auto& text : reasons)
+        lines << gui::qtext(text);
+    if (lines.isEmpty())
+        lines << tr("The file could not be read.");
+    show_failure(tr("%1 cannot be shown.").arg(file_name_) + QStringLiteral("\n\n") +
+                 lines.join(QLatin1Char('\n')));
+}
+
+void ViewerWindow::show_model(const std::vector<std::uint8_t>& bytes) {
+    const std::string path = path_.toStdString();
+    auto read = model::read_model(bytes, model::siblings_beside(path), path);
+    if (!read)
+        return show_unreadable(read.messages());
+    model_.emplace(std::move(read).value());
     textures_ = new TextureBrowser(model_->textures(), path_);
     pages_->addTab(textures_, tr("Text&ures"));
     message_page_->hide();
     pages_->show();
-    if (model_->body_parts().empty() && !model_->textures().empty())
-        return show_texture_file();
 
     playback_ = std::make_unique<render::Playback>(*model_);
     pose_.body_choices.assign(model_->body_parts().size(), 0);
     view_->set_textures(model_->textures());
     eye_model_ = seen_from_the_eye(file_name_);
     view_->set_first_person(viewer::read_first_person(eye_model_));
-    panel_scroll_ = build_panel();
-    choose_sequence(sequences_->currentRow());
+    panel_scroll_ = build_panel(bytes);
+    choose_sequence(sequence_panel_->chosen());
     show_facts();
     // A model opened in a window already shown has its panel laid out as it shows, so only once
     // everything in it is set.
@@ -238,7 +236,8 @@ void ViewerWindow::close_model() {
     // The panel goes with every control in it, the textures' page with its tab.
     delete panel_scroll_;
     panel_scroll_ = nullptr;
-    background_ = nullptr; // both are asked for without a model too
+    sequence_panel_ = nullptr;
+    view_panel_ = nullptr; // both are asked for without a model too
     status_ = nullptr;
     delete textures_;
     textures_ = nullptr;
@@ -253,28 +252,40 @@ void ViewerWindow::close_model() {
     view_->show_pose({});
 }
 
-void ViewerWindow::show_texture_file() {
+void ViewerWindow::show_texture_file(const std::vector<std::uint8_t>& bytes) {
+    auto read = model::read_model(bytes, {}, path_.toStdString());
+    if (!read)
+        return show_unreadable(read.messages());
+    model_.emplace(std::move(read).value());
+    textures_ = new TextureBrowser(model_->textures(), path_);
     const std::string owner = model::texture_file_owner(file_name_.toStdString());
-    textures_->set_note(owner.empty() ? tr("%1 holds textures only.").arg(file_name_)
-                                      : tr("%1 holds the textures of the model %2.")
-                                            .arg(file_name_, QString::fromStdString(owner)));
+    textures_->set_note(
+        owner.empty()
+            ? tr("%1 holds textures only.").arg(file_name_)
+            : tr("%1 holds the textures of the model %2.").arg(file_name_, gui::qtext(owner)));
     pages_->removeTab(pages_->indexOf(view_));
+    pages_->addTab(textures_, tr("Text&ures"));
+    message_page_->hide();
+    pages_->show();
 }
 
-void ViewerWindow::show_group_file(const model::GroupFile& group) {
-    const QString owner = QString::fromStdString(group.model);
-    if (group.model.empty()) {
+void ViewerWindow::show_group_file(const std::vector<std::uint8_t>& bytes) {
+    const auto group = model::read_group_file(bytes, file_name_.toStdString());
+    if (!group)
+        return show_unreadable(group.messages());
+    if (group->model.empty()) {
         show_failure(tr("%1 holds animation for the sequences of another model, and nothing to "
                         "draw.")
                          .arg(file_name_));
         return;
     }
+    const QString owner = gui::qtext(group->model);
     QString text = tr("%1 holds animation for the sequences of the model %2, and nothing to draw; "
                       "%2 plays them.")
                        .arg(file_name_, owner);
-    const platform::Path beside = platform::Path(path_.toStdString()).folder() / group.model;
+    const platform::Path beside = platform::Path(path_.toStdString()).folder() / group->model;
     if (platform::is_ordinary_file(beside)) {
-        owner_path_ = QString::fromStdString(platform::native_path(beside));
+        owner_path_ = gui::qtext(platform::native_path(beside));
         open_model_->setText(tr("&Open %1").arg(owner));
         open_model_->show();
     } else {
@@ -283,24 +294,46 @@ void ViewerWindow::show_group_file(const model::GroupFile& group) {
     show_failure(text);
 }
 
-QWidget* ViewerWindow::build_panel() {
+QWidget* ViewerWindow::build_panel(const std::vector<std::uint8_t>& bytes) {
     auto* panel = gui::named(new QWidget, "panel");
     auto* column = new QVBoxLayout(panel);
-    // What servers make of the file comes first: it decides whether the model can be played.
-    auto* servers_box = gui::named(new QGroupBox(tr("On servers")), "servers_box");
-    auto* servers = gui::named(new QLabel, "servers");
-    servers->setWordWrap(true);
-    servers->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    bool refused = false;
-    servers->setText(viewer::server_facts(path_, file_name_, refused));
-    if (refused)
-        servers->setStyleSheet(QStringLiteral("color: #b00000"));
-    (new QVBoxLayout(servers_box))->addWidget(servers);
-    column->addWidget(servers_box);
-    column->addWidget(build_sequence_box());
-    if (auto* choices = build_choice_box())
+    const std::string name = file_name_.toStdString();
+    const auto servers = model::check_for_servers(bytes, name);
+    column->addWidget(new ServerPanel(gui::qtext(model::server_facts(servers, name)),
+                                      servers.verdict == model::Verdict::refused));
+
+    sequence_panel_ = new SequencePanel(*model_);
+    column->addWidget(sequence_panel_);
+    connect(sequence_panel_, &SequencePanel::sequence_chosen, this, &ViewerWindow::choose_sequence);
+    connect(sequence_panel_, &SequencePanel::play_pause_clicked, this,
+            &ViewerWindow::play_or_pause);
+    connect(sequence_panel_, &SequencePanel::step_clicked, this, &ViewerWindow::step);
+    connect(sequence_panel_, &SequencePanel::frame_chosen, this, &ViewerWindow::slide_to);
+    connect(sequence_panel_, &SequencePanel::blend_chosen, this, &ViewerWindow::blend_to);
+
+    if (ChoicePanel::has_choices(*model_)) {
+        auto* choices = new ChoicePanel(*model_);
         column->addWidget(choices);
-    column->addWidget(build_view_box());
+        connect(choices, &ChoicePanel::body_part_chosen, this, [this](std::size_t part, int index) {
+            pose_.body_choices[part] = index;
+            frame_what_is_shown();
+            show_pose();
+            show_facts();
+        });
+        connect(choices, &ChoicePanel::skin_chosen, this, [this](int family) {
+            pose_.skin = family;
+            show_pose();
+        });
+    }
+
+    view_panel_ = new ViewPanel(view_->options(), view_->camera().first_person());
+    column->addWidget(view_panel_);
+    connect(view_panel_, &ViewPanel::options_changed, this, &ViewerWindow::options_changed);
+    connect(view_panel_, &ViewPanel::first_person_changed, this,
+            &ViewerWindow::first_person_changed);
+    connect(view_panel_, &ViewPanel::background_clicked, this, &ViewerWindow::choose_background);
+    connect(view_panel_, &ViewPanel::reset_clicked, view_, &ModelView::reset_view);
+    connect(view_panel_, &ViewPanel::save_clicked, this, &ViewerWindow::choose_file_for_picture);
 
     auto* facts_box = gui::named(new QGroupBox(tr("About the model")), "facts_box");
     facts_ = gui::named(new QLabel, "facts");
@@ -323,161 +356,18 @@ QWidget* ViewerWindow::build_panel() {
     return scroll;
 }
 
-QGroupBox* ViewerWindow::build_sequence_box() {
-    auto* box = gui::named(new QGroupBox(tr("Se&quences")), "sequence_box");
-    sequences_ = gui::named(new QListWidget, "sequences");
-    sequences_->addItem(tr("Reference pose"));
-    for (const auto& sequence : model_->sequences()) {
-        sequences_->addItem(tr("%1 (%2 frames at %3 fps%4)")
-                                .arg(gui::qtext(sequence.name))
-                                .arg(sequence.frame_count)
-                                .arg(static_cast<double>(sequence.fps))
-                                .arg(sequence.looping ? tr(", looping") : QString()));
-    }
-    // The model opens on its first sequence, playing, as the game shows it: the reference pose of
-    // a weapon seen from the eye often lies out of sight.
-    sequences_->setCurrentRow(model_->sequences().empty() ? 0 : 1);
-    previous_frame_ = gui::named(new QPushButton(tr("Pre&v")), "previous_frame");
-    previous_frame_->setToolTip(tr("The frame before (comma in the picture)"));
-    play_ = gui::named(new QPushButton(tr("&Play")), "play");
-    play_->setToolTip(tr("Plays or pauses the sequence (Space in the picture)"));
-    next_frame_ = gui::named(new QPushButton(tr("Ne&xt")), "next_frame");
-    next_frame_->setToolTip(tr("The frame after (full stop in the picture)"));
-    frame_slider_ = gui::named(new QSlider(Qt::Horizontal), "frame_slider");
-    frame_label_ = gui::named(new QLabel, "frame_label");
-    auto* slider_label = gui::named(new QLabel(tr("Fra&me")), "frame_slider_label");
-    slider_label->setBuddy(frame_slider_);
-    blend_slider_ = gui::named(new QSlider(Qt::Horizontal), "blend_slider");
-    blend_slider_->setRange(0, blend_steps);
-    blend_slider_->setToolTip(tr("Mixes the sequence's blend sets, as the game does to aim"));
-    blend_label_ = gui::named(new QLabel, "blend_label");
-    auto* blend_slider_label = gui::named(new QLabel(tr("B&lend")), "blend_slider_label");
-    blend_slider_label->setBuddy(blend_slider_);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(previous_frame_);
-    buttons->addWidget(play_);
-    buttons->addWidget(next_frame_);
-    auto* slider_row = new QHBoxLayout;
-    slider_row->addWidget(slider_label);
-    slider_row->addWidget(frame_slider_, 1);
-    blend_row_ = gui::named(new QWidget, "blend_row");
-    auto* blend = new QGridLayout(blend_row_);
-    blend->setContentsMargins(0, 0, 0, 0);
-    blend->addWidget(blend_slider_label, 0, 0);
-    blend->addWidget(blend_slider_, 0, 1);
-    blend->addWidget(blend_label_, 1, 0, 1, 2);
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(sequences_);
-    layout->addLayout(buttons);
-    layout->addLayout(slider_row);
-    layout->addWidget(frame_label_);
-    layout->addWidget(blend_row_);
-
-    connect(sequences_, &QListWidget::currentRowChanged, this, &ViewerWindow::choose_sequence);
-    connect(previous_frame_, &QPushButton::clicked, this, [this] { step(-1); });
-    connect(play_, &QPushButton::clicked, this, &ViewerWindow::play_or_pause);
-    connect(next_frame_, &QPushButton::clicked, this, [this] { step(1); });
-    connect(frame_slider_, &QSlider::valueChanged, this, &ViewerWindow::slide_to);
-    connect(blend_slider_, &QSlider::valueChanged, this, &ViewerWindow::blend_to);
-    return box;
-}
-
-QGroupBox* ViewerWindow::build_choice_box() {
-    auto* form = new QFormLayout;
-    const auto& parts = model_->body_parts();
-    body_parts_.assign(parts.size(), nullptr);
-    for (std::size_t part = 0; part < parts.size(); ++part) {
-        if (parts[part].choices.size() < 2)
-            continue;
-        auto* choices = gui::named(new QComboBox, ("body_part_" + std::to_string(part)).c_str());
-        for (const auto& choice : parts[part].choices)
-            choices->addItem(gui::qtext(choice));
-        // Digits give every body part an access key of its own, however many there are.
-        const auto number = static_cast<int>(form->rowCount()) + 1;
-        const QString key = number <= 9 ? QStringLiteral("&%1 ").arg(number) : QString();
-        form->addRow(key + gui::qtext(parts[part].name), choices);
-        connect(choices, &QComboBox::currentIndexChanged, this, [this, part](int index) {
-            pose_.body_choices[part] = index;
-            frame_what_is_shown();
-            show_pose();
-            show_facts();
-        });
-        body_parts_[part] = choices;
-    }
-    if (model_->skin_families() > 1) {
-        skin_ = gui::named(new QComboBox, "skin");
-        for (int family = 1; family <= model_->skin_families(); ++family)
-            skin_->addItem(tr("Family %1").arg(family));
-        form->addRow(tr("S&kin"), skin_);
-        connect(skin_, &QComboBox::currentIndexChanged, this, [this](int index) {
-            pose_.skin = index;
-            show_pose();
-        });
-    }
-    if (form->rowCount() == 0) {
-        delete form;
-        return nullptr;
-    }
-    auto* box = gui::named(new QGroupBox(tr("Body parts and skins")), "choice_box");
-    box->setLayout(form);
-    return box;
-}
-
-QGroupBox* ViewerWindow::build_view_box() {
-    const auto& options = view_->options();
-    const auto check = [this](const QString& text, const char* name, bool checked) {
-        auto* box = gui::named(new QCheckBox(text), name);
-        box->setChecked(checked);
-        connect(box, &QCheckBox::toggled, this, &ViewerWindow::options_changed);
-        return box;
-    };
-    show_textures_ = check(tr("&Textures"), "show_textures", options.textures);
-    show_wireframe_ = check(tr("&Wireframe"), "show_wireframe", options.wireframe);
-    show_bones_ = check(tr("&Bones"), "show_bones", options.bones);
-    show_ground_ = check(tr("&Ground"), "show_ground", options.ground);
-    show_ground_->setEnabled(!view_->camera().first_person());
-    first_person_ = gui::named(new QCheckBox(tr("F&irst person")), "first_person");
-    first_person_->setToolTip(tr("Sees the model from its origin along its front, as the game "
-                                 "shows a weapon in the player's hands"));
-    first_person_->setChecked(view_->camera().first_person());
-    connect(first_person_, &QCheckBox::toggled, this, &ViewerWindow::first_person_changed);
-    background_ = gui::named(new QPushButton(tr("Ba&ckground...")), "background");
-    background_->setIcon(swatch(qcolour(options.background)));
-    reset_view_ = gui::named(new QPushButton(tr("&Reset view")), "reset_view");
-    reset_view_->setToolTip(tr("Frames the model again, or goes back to the eye (Home in the "
-                               "picture)"));
-    save_ = gui::named(new QPushButton(tr("&Save picture...")), "save_picture");
-    save_->setToolTip(tr("Saves the picture as PNG (Ctrl+S)"));
-
-    auto* box = gui::named(new QGroupBox(tr("View")), "view_box");
-    auto* grid = new QGridLayout(box);
-    grid->addWidget(show_textures_, 0, 0);
-    grid->addWidget(show_wireframe_, 0, 1);
-    grid->addWidget(show_bones_, 1, 0);
-    grid->addWidget(show_ground_, 1, 1);
-    grid->addWidget(first_person_, 2, 0, 1, 2);
-    grid->addWidget(background_, 3, 0);
-    grid->addWidget(reset_view_, 3, 1);
-    grid->addWidget(save_, 4, 0, 1, 2);
-
-    connect(background_, &QPushButton::clicked, this, &ViewerWindow::choose_background);
-    connect(reset_view_, &QPushButton::clicked, view_, &ModelView::reset_view);
-    connect(save_, &QPushButton::clicked, this, &ViewerWindow::choose_file_for_picture);
-    return box;
-}
-
 void ViewerWindow::show_facts() {
     model::Pose reference;
     reference.body_choices = pose_.body_choices;
-    facts_->setText(viewer::model_facts(*model_, file_name_, file_size_, model_->draw(reference)));
+    facts_->setText(
+        viewer::model_facts(*model_, file_name_, QFileInfo(path_).size(), model_->draw(reference)));
 }
 
-void ViewerWindow::choose_sequence(int row) {
-    playback_->choose(row - 1, clock_->seconds());
+void ViewerWindow::choose_sequence(int sequence) {
+    playback_->choose(sequence, clock_->seconds());
     pose_.sequence = playback_->sequence();
     pose_.blend = 0.5f;
-    show_blend();
+    sequence_panel_->show_blend(pose_.sequence, pose_.blend);
     frame_what_is_shown();
     show_pose();
 }
@@ -486,34 +376,10 @@ void ViewerWindow::frame_what_is_shown() {
     view_->set_stage(model_->bounds(pose_).value_or(empty_stage));
 }
 
-void ViewerWindow::blend_to(int step) {
-    pose_.blend = static_cast<float>(step) / blend_steps;
-    show_blend();
+void ViewerWindow::blend_to(float blend) {
+    pose_.blend = blend;
+    sequence_panel_->show_blend(pose_.sequence, pose_.blend);
     show_pose();
-}
-
-// The blend slider where the pose's blend lies, labelled in the sequence's own range; shown only
-// for a sequence that blends.
-void ViewerWindow::show_blend() {
-    const model::SequenceInfo* sequence =
-        pose_.sequence >= 0 ? &model_->sequences()[static_cast<std::size_t>(pose_.sequence)]
-                            : nullptr;
-    blend_row_->setVisible(sequence && sequence->blends > 1);
-    if (!sequence || sequence->blends < 2)
-        return;
-    {
-        const QSignalBlocker quiet(blend_slider_);
-        blend_slider_->setValue(static_cast<int>(std::lround(pose_.blend * blend_steps)));
-    }
-    const auto value = [&](float v) {
-        return QString::number(static_cast<double>(v), 'f', 1) +
-               (sequence->blend_turns ? QStringLiteral("°") : QString());
-    };
-    blend_label_->setText(
-        tr("%1, from %2 to %3")
-            .arg(value(sequence->blend_start +
-                       pose_.blend * (sequence->blend_end - sequence->blend_start)),
-                 value(sequence->blend_start), value(sequence->blend_end)));
 }
 
 void ViewerWindow::play_or_pause() {
@@ -547,37 +413,15 @@ void ViewerWindow::tick() {
 }
 
 void ViewerWindow::show_pose() {
-    const double now = clock_->seconds();
     pose_.sequence = playback_->sequence();
-    pose_.frame = playback_->frame(now);
+    pose_.frame = playback_->frame(clock_->seconds());
     view_->show_pose(model_->draw(pose_));
-
-    const bool sequence = pose_.sequence >= 0;
-    const int frames =
-        sequence ? model_->sequences()[static_cast<std::size_t>(pose_.sequence)].frame_count : 1;
-    {
-        const QSignalBlocker quiet(frame_slider_);
-        frame_slider_->setRange(0, std::max(0, frames - 1));
-        frame_slider_->setValue(static_cast<int>(std::floor(pose_.frame)));
-    }
-    frame_slider_->setEnabled(sequence);
-    previous_frame_->setEnabled(sequence);
-    next_frame_->setEnabled(sequence);
-    play_->setEnabled(sequence);
-    play_->setText(playback_->playing() ? tr("&Pause") : tr("&Play"));
-    frame_label_->setText(
-        sequence
-            ? tr("Frame %1 of %2").arg(static_cast<int>(std::floor(pose_.frame)) + 1).arg(frames)
-            : tr("The pose the model was made in"));
+    sequence_panel_->show_frame(pose_.sequence, pose_.frame, playback_->playing());
     clock_->set_running(playback_->playing());
 }
 
 void ViewerWindow::options_changed() {
-    auto options = view_->options();
-    options.textures = show_textures_->isChecked();
-    options.wireframe = show_wireframe_->isChecked();
-    options.bones = show_bones_->isChecked();
-    options.ground = show_ground_->isChecked();
+    const auto options = view_panel_->chosen(view_->options());
     view_->set_options(options);
     viewer::write_view_options(options);
 }
@@ -585,7 +429,6 @@ void ViewerWindow::options_changed() {
 void ViewerWindow::first_person_changed(bool on) {
     view_->set_first_person(on);
     viewer::write_first_person(eye_model_, on);
-    show_ground_->setEnabled(!on);
 }
 
 void ViewerWindow::set_background(const QColor& colour) {
@@ -593,8 +436,8 @@ void ViewerWindow::set_background(const QColor& colour) {
     options.background = render::rgb(colour.red(), colour.green(), colour.blue());
     view_->set_options(options);
     viewer::write_view_options(options);
-    if (background_)
-        background_->setIcon(swatch(colour));
+    if (view_panel_)
+        view_panel_->show_background(colour);
 }
 
 void ViewerWindow::choose_background() {

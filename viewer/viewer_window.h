@@ -8,28 +8,22 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLabel;
-class QListWidget;
 class QMenuBar;
 class QPushButton;
-class QSlider;
 class QTabWidget;
-
-namespace model {
-struct GroupFile;
-}
 
 namespace viewer {
 
 class Clock;
 class ModelView;
+class SequencePanel;
 class TextureBrowser;
+class ViewPanel;
 
 // The model viewer's one window: the model named by its path, lit and textured and playing its
 // first sequence, with its sequences to play, its body parts and skins to choose, view options,
@@ -61,24 +55,24 @@ protected:
 private:
     QMenuBar* build_menu_bar();
     void choose_model_to_open();
+    // Tells the file's kind from its first bytes, then shows it as what it is.
     void open(const QString& path);
     // Takes the model shown, its panel and its textures' page away.
     void close_model();
-    void show_texture_file();
-    void show_group_file(const model::GroupFile& group);
-    // Everything beside the picture, in a scroll area.
-    QWidget* build_panel();
-    QGroupBox* build_sequence_box();
-    QGroupBox* build_choice_box();
-    QGroupBox* build_view_box();
-    void show_facts();
+    void show_model(const std::vector<std::uint8_t>& bytes);
+    void show_texture_file(const std::vector<std::uint8_t>& bytes);
+    void show_group_file(const std::vector<std::uint8_t>& bytes);
     void show_failure(const QString& text);
+    void show_unreadable(const std::vector<std::string>& reasons);
+    // Everything beside the picture, in a scroll area.
+    QWidget* build_panel(const std::vector<std::uint8_t>& bytes);
+    void show_facts();
 
-    void choose_sequence(int row);
+    void choose_sequence(int sequence);
     void play_or_pause();
     void step(int frames);
     void slide_to(int frame);
-    void blend_to(int step);
+    void blend_to(float blend);
     void tick();
     void options_changed();
     void first_person_changed(bool on);
@@ -88,7 +82,6 @@ private:
     void frame_what_is_shown();
     // Poses the model as the choices and the playback say, and shows where playback stands.
     void show_pose();
-    void show_blend();
 
     QTabWidget* pages_ = nullptr; // the picture of the model, and its textures
     ModelView* view_ = nullptr;
@@ -97,35 +90,17 @@ private:
     QLabel* message_ = nullptr;         // the reason a file could not be shown, or how to open one
     QPushButton* open_model_ = nullptr; // opens the model a sequence group file belongs to
     QAction* save_picture_ = nullptr;
-    // Everything beside the picture, shown with a model; the controls down to status_ lie in it and
+    // Everything beside the picture, shown with a model; the panels down to status_ lie in it and
     // go with it.
     QWidget* panel_scroll_ = nullptr;
-    QListWidget* sequences_ = nullptr; // the reference pose first, then the model's sequences
-    QPushButton* previous_frame_ = nullptr;
-    QPushButton* play_ = nullptr;
-    QPushButton* next_frame_ = nullptr;
-    QSlider* frame_slider_ = nullptr;
-    QLabel* frame_label_ = nullptr;
-    QWidget* blend_row_ = nullptr; // shown for a sequence of several blend sets
-    QSlider* blend_slider_ = nullptr;
-    QLabel* blend_label_ = nullptr;
-    std::vector<QComboBox*> body_parts_; // one for each body part with a choice, else null
-    QComboBox* skin_ = nullptr;
-    QCheckBox* show_textures_ = nullptr;
-    QCheckBox* show_wireframe_ = nullptr;
-    QCheckBox* show_bones_ = nullptr;
-    QCheckBox* show_ground_ = nullptr;
-    QCheckBox* first_person_ = nullptr;
-    QPushButton* background_ = nullptr;
-    QPushButton* reset_view_ = nullptr;
-    QPushButton* save_ = nullptr;
+    SequencePanel* sequence_panel_ = nullptr;
+    ViewPanel* view_panel_ = nullptr;
     QLabel* facts_ = nullptr;
     QLabel* status_ = nullptr;
 
     Clock* clock_;
     QString path_;
     QString file_name_;
-    qint64 file_size_ = 0;
     bool eye_model_ = false; // the game shows it from the eye
     QString owner_path_;     // of the model a sequence group file belongs to
     std::optional<model::StudioModel> model_;
