@@ -16,8 +16,6 @@ inline Vec3 origin(const BoneTransform& bone) {
     return {bone[0][3], bone[1][3], bone[2][3]};
 }
 Vec3 transform_point(const BoneTransform& bone, const Vec3& point);
-// The box grown to hold the point; the point alone when there is no box yet.
-void include(std::optional<Box>& box, const Vec3& point);
 Vec3 rotate(const BoneTransform& bone, const Vec3& direction);
 
 // Every bone in model space: in the reference pose for sequence -1, else at the frame of the

@@ -75,9 +75,9 @@ std::vector<Excess> excesses(const std::vector<AxisOutside>& outside) {
     return axes;
 }
 
-// "4.7 units too long, 0.03 too wide and 1.4 too tall for servers, which allow 38.0 forward,
-// 24.00 to the left and 41.0 up"
-std::string refusal_reason(const std::vector<AxisOutside>& outside) {
+} // namespace
+
+std::string outside_words(const std::vector<AxisOutside>& outside) {
     constexpr const char* first[3] = {"%1 units too long", "%1 units too wide",
                                       "%1 units too tall"};
     constexpr const char* then[3] = {"%1 too long", "%1 too wide", "%1 too tall"};
@@ -93,8 +93,6 @@ std::string refusal_reason(const std::vector<AxisOutside>& outside) {
     }
     return sentence("%1 for servers, which allow %2", {listed(too_big), listed(allowed)});
 }
-
-} // namespace
 
 std::string verdict_word(Verdict verdict) {
     switch (verdict) {
@@ -124,7 +122,7 @@ std::string verdict_reason(const ServerCheck& check, std::string_view file_name)
         return sentence("within the box servers allow for %1, %2",
                         {file, box_words(*check.allowed)});
     case Verdict::refused:
-        return refusal_reason(check.outside);
+        return outside_words(check.outside);
     case Verdict::not_checked:
         return sentence("no server checks %1", {file});
     case Verdict::cannot_tell:
@@ -165,7 +163,7 @@ std::string install_question(const ServerCheck& check, std::string_view file_nam
         "model \"%2\" is %3. Servers that enforce file consistency, as they do unless "
         "told otherwise, drop a player who uses it while connecting.\n\nInstall it "
         "all the same?",
-        {std::string(file_name), std::string(model_name), refusal_reason(check.outside)});
+        {std::string(file_name), std::string(model_name), outside_words(check.outside)});
 }
 
 std::string compared_box_words(const ComparedBox& compared, std::string_view file_name) {

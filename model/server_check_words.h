@@ -21,6 +21,10 @@ std::string verdict_word(Verdict verdict);
 // checks a file of that name.
 std::string verdict_reason(const ServerCheck& check, std::string_view file_name);
 
+// How a box reaches beyond the one allowed, on the sides outside: "22.0 units too long for servers,
+// which allow 38.0 forward", as verdict_reason() says it of a file servers refuse.
+std::string outside_words(const std::vector<AxisOutside>& outside);
+
 // What servers make of the file under that name, in a sentence or two, after the box they measure.
 std::string server_facts(const ServerCheck& check, std::string_view file_name);
 

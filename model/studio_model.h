@@ -93,6 +93,9 @@ struct Box {
     Vec3 max;
 };
 
+// The box grown to hold the point; the point alone when there is no box yet.
+void include(std::optional<Box>& box, const Vec3& point);
+
 // What to draw: the reference pose or a moment of a sequence, and the model's choices.
 struct Pose {
     int sequence = -1;               // -1: the reference pose

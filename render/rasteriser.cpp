@@ -108,6 +108,10 @@ Colour added(Colour a, Colour b) {
     return 0xFF000000u | channel(16) | channel(8) | channel(0);
 }
 
+Colour halfway(Colour a, Colour b) {
+    return 0xFF000000u | ((a & 0xFEFEFE) >> 1) + ((b & 0xFEFEFE) >> 1);
+}
+
 Colour sample(const SampledTexture& texture, float u, float v) {
     const int x =
         std::min(static_cast<int>(std::clamp(u, 0.0f, 1.0f) * texture.width), texture.width - 1);
@@ -262,6 +266,8 @@ void Rasteriser::fill(const ScreenVertex* corners[3], const Surface& surface) {
             colour = lit(colour, (lw + l1 * lw1 + l2 * lw2) * w);
             if (surface.additive) {
                 pixels[x] = added(pixels[x], colour);
+            } else if (surface.translucent) {
+                pixels[x] = halfway(pixels[x], colour);
             } else {
                 pixels[x] = colour;
                 depths[x] = inv_w;

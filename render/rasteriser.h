@@ -29,8 +29,9 @@ struct SampledTexture {
 struct Surface {
     const SampledTexture* texture = nullptr; // none: the flat colour
     Colour colour = rgb(200, 200, 200);
-    bool masked = false;   // texels whose alpha is below half are left out
-    bool additive = false; // added to the picture; the depth buffer is tested but kept
+    bool masked = false;      // texels whose alpha is below half are left out
+    bool additive = false;    // added to the picture; the depth buffer is tested but kept
+    bool translucent = false; // half and half over the picture; the depth buffer likewise
 };
 
 enum class LineDepth {

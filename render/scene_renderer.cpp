@@ -74,6 +74,10 @@ void SceneRenderer::set_textures(const std::vector<model::Texture>& textures) {
     }
 }
 
+void SceneRenderer::set_server_boxes(std::optional<ServerBoxes> boxes) {
+    server_boxes_ = std::move(boxes);
+}
+
 void SceneRenderer::render(const model::DrawList& list, const Camera& camera,
                            const ViewOptions& options, const Ground& ground, Image& image) {
     if (image.width <= 0 || image.height <= 0)
@@ -104,6 +108,10 @@ void SceneRenderer::render(const model::DrawList& list, const Camera& camera,
         for (const auto& mesh : list.meshes)
             draw_wireframe(mesh, to_clip);
     }
+    if (options.server_box && server_boxes_)
+        draw_server_boxes(rasteriser_, to_clip, *server_boxes_);
+    if (options.player_size)
+        draw_player_hulls(rasteriser_, to_clip);
     if (options.bones) {
         for (const auto& bone : list.bones)
             rasteriser_.line(to_clip(bone.from), to_clip(bone.to), bone_colour, LineDepth::on_top);

@@ -3,6 +3,7 @@
 #include "model/studio_model.h"
 #include "render/camera.h"
 #include "render/image.h"
+#include "render/overlays.h"
 #include "render/rasteriser.h"
 
 #include <vector>
@@ -12,9 +13,11 @@ namespace render {
 
 struct ViewOptions {
     bool textures = true;
-    bool wireframe = false; // the triangles' edges over the model
-    bool bones = false;     // the skeleton over everything
-    bool ground = true;     // a grid under the model
+    bool wireframe = false;   // the triangles' edges over the model
+    bool bones = false;       // the skeleton over everything
+    bool ground = true;       // a grid under the model
+    bool server_box = false;  // the boxes servers allow and measure, where they are known
+    bool player_size = false; // the game's player hull
     Colour background = rgb(92, 96, 104);
 };
 
@@ -33,6 +36,8 @@ class SceneRenderer final {
 public:
     // Keeps the model's textures, converted once for drawing.
     void set_textures(const std::vector<model::Texture>& textures);
+    // Keeps the boxes the server box shows, or none where there are none to show.
+    void set_server_boxes(std::optional<ServerBoxes> boxes);
 
     // Draws the model into the whole image as the camera sees it, lit from above the camera's
     // left shoulder.
@@ -54,6 +59,7 @@ private:
 
     Rasteriser rasteriser_;
     std::vector<Material> materials_; // one for each of the model's textures
+    std::optional<ServerBoxes> server_boxes_;
     std::vector<RasterVertex> corners_;
 };
 

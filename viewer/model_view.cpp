@@ -30,6 +30,11 @@ void ModelView::set_textures(const std::vector<model::Texture>& textures) {
     changed();
 }
 
+void ModelView::set_server_boxes(std::optional<render::ServerBoxes> boxes) {
+    renderer_.set_server_boxes(std::move(boxes));
+    changed();
+}
+
 void ModelView::set_stage(const model::Box& box) {
     stage_ = box;
     ground_ = render::ground_under(box.min, box.max);

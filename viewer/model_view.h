@@ -21,6 +21,8 @@ public:
 
     // The model's textures, once per model.
     void set_textures(const std::vector<model::Texture>& textures);
+    // The boxes the server box draws, once per model; none for a file without them.
+    void set_server_boxes(std::optional<render::ServerBoxes> boxes);
     // The box the view is framed on and the ground laid under; the view goes back to it. The
     // camera frames the new box unless the user has moved it since it was last framed.
     void set_stage(const model::Box& box);

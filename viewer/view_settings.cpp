@@ -33,6 +33,8 @@ render::ViewOptions read_view_options() {
     options.wireframe = read_switch(store, "wireframe", options.wireframe);
     options.bones = read_switch(store, "bones", options.bones);
     options.ground = read_switch(store, "ground", options.ground);
+    options.server_box = read_switch(store, "server_box", options.server_box);
+    options.player_size = read_switch(store, "player_size", options.player_size);
     const QColor background(QString::fromStdString(store.read(section, "background").value_or("")));
     if (background.isValid())
         options.background = render::rgb(background.red(), background.green(), background.blue());
@@ -45,6 +47,8 @@ void write_view_options(const render::ViewOptions& options) {
     write_switch(store, "wireframe", options.wireframe);
     write_switch(store, "bones", options.bones);
     write_switch(store, "ground", options.ground);
+    write_switch(store, "server_box", options.server_box);
+    write_switch(store, "player_size", options.player_size);
     const QColor background(render::red_of(options.background),
                             render::green_of(options.background),
                             render::blue_of(options.background));

@@ -45,6 +45,11 @@ namespace {
 // The stage of a model that draws nothing: a small model's size.
 constexpr model::Box empty_stage{{-16, -16, 0}, {16, 16, 32}};
 
+void include(std::optional<model::Box>& stage, const model::Box& box) {
+    model::include(stage, box.min);
+    model::include(stage, box.max);
+}
+
 QString controls_text() {
     return ViewerWindow::tr(
         "Drag with the left mouse button to turn the model, with the right button to move it; "
@@ -237,7 +242,8 @@ void ViewerWindow::close_model() {
     delete panel_scroll_;
     panel_scroll_ = nullptr;
     sequence_panel_ = nullptr;
-    view_panel_ = nullptr; // both are asked for without a model too
+    server_panel_ = nullptr;
+    view_panel_ = nullptr; // asked for without a model too
     status_ = nullptr;
     delete textures_;
     textures_ = nullptr;
@@ -299,8 +305,17 @@ QWidget* ViewerWindow::build_panel(const std::vector<std::uint8_t>& bytes) {
     auto* column = new QVBoxLayout(panel);
     const std::string name = file_name_.toStdString();
     const auto servers = model::check_for_servers(bytes, name);
-    column->addWidget(new ServerPanel(gui::qtext(model::server_facts(servers, name)),
-                                      servers.verdict == model::Verdict::refused));
+    const auto compared = model::compared_box(name);
+    server_boxes_ = {compared.box, servers.measured,
+                     servers.measured ? model::sides_outside(*servers.measured, compared.box)
+                                      : std::vector<model::AxisOutside>{}};
+    view_->set_server_boxes(server_boxes_);
+    server_panel_ = new ServerPanel(servers, compared, name, view_->options());
+    column->addWidget(server_panel_);
+    connect(server_panel_, &ServerPanel::options_changed, this, [this] {
+        options_changed();
+        frame_what_is_shown();
+    });
 
     sequence_panel_ = new SequencePanel(*model_);
     column->addWidget(sequence_panel_);
@@ -373,7 +388,17 @@ void ViewerWindow::choose_sequence(int sequence) {
 }
 
 void ViewerWindow::frame_what_is_shown() {
-    view_->set_stage(model_->bounds(pose_).value_or(empty_stage));
+    // What is drawn over the model is framed with it.
+    std::optional<model::Box> stage = model_->bounds(pose_);
+    const auto& options = view_->options();
+    if (options.server_box) {
+        include(stage, server_boxes_.allowed);
+        if (server_boxes_.measured)
+            include(stage, *server_boxes_.measured);
+    }
+    if (options.player_size)
+        include(stage, render::standing_hull);
+    view_->set_stage(stage.value_or(empty_stage));
 }
 
 void ViewerWindow::blend_to(float blend) {
@@ -421,7 +446,7 @@ void ViewerWindow::show_pose() {
 }
 
 void ViewerWindow::options_changed() {
-    const auto options = view_panel_->chosen(view_->options());
+    const auto options = server_panel_->chosen(view_panel_->chosen(view_->options()));
     view_->set_options(options);
     viewer::write_view_options(options);
 }

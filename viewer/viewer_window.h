@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/studio_model.h"
+#include "render/overlays.h"
 #include "render/playback.h"
 
 #include <QString>
@@ -22,6 +23,7 @@ namespace viewer {
 class Clock;
 class ModelView;
 class SequencePanel;
+class ServerPanel;
 class TextureBrowser;
 class ViewPanel;
 
@@ -94,6 +96,7 @@ private:
     // go with it.
     QWidget* panel_scroll_ = nullptr;
     SequencePanel* sequence_panel_ = nullptr;
+    ServerPanel* server_panel_ = nullptr;
     ViewPanel* view_panel_ = nullptr;
     QLabel* facts_ = nullptr;
     QLabel* status_ = nullptr;
@@ -105,6 +108,7 @@ private:
     QString owner_path_;     // of the model a sequence group file belongs to
     std::optional<model::StudioModel> model_;
     std::unique_ptr<render::Playback> playback_;
+    render::ServerBoxes server_boxes_; // what the server box draws for the model shown
     model::Pose pose_;
 };
 

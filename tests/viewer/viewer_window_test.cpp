@@ -1,5 +1,6 @@
 #include "manual_clock.h"
 #include "model_writer.h"
+#include "render/overlays.h"
 #include "viewer/model_view.h"
 #include "viewer/texture_browser.h"
 #include "viewer/viewer_window.h"
@@ -39,6 +40,15 @@ bool shows(QRgb pixel, QColor colour) {
     return std::abs(qRed(pixel) - colour.red()) < 105 &&
            std::abs(qGreen(pixel) - colour.green()) < 105 &&
            std::abs(qBlue(pixel) - colour.blue()) < 105;
+}
+
+// Red shows through: what servers refuse, drawn over whatever lies behind it.
+bool reddish(QRgb pixel) {
+    return qRed(pixel) - std::max(qGreen(pixel), qBlue(pixel)) > 60;
+}
+
+QColor colour_of(render::Colour colour) {
+    return QColor(render::red_of(colour), render::green_of(colour), render::blue_of(colour));
 }
 
 // The picture's pixel where a point of the model lands; 0 outside the picture.
@@ -220,6 +230,53 @@ private slots:
         save_screenshot(window.get(), "viewer_refused");
     }
 
+    void drawsTheServerBoxAndThePlayerSizeOnlyWhenAsked() {
+        // The quad reaches 60 forward at a corner: 22 units too long for gign.mdl.
+        auto wide = model_writer::tiny_model();
+        wide.name = "gign.mdl";
+        wide.body_parts[0].models[0].vertices[1].x = 60;
+        auto window = open(write(wide));
+        child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
+        const QImage plain = window->picture();
+        const model::Vec3 beyond{60, 0, 8}; // the middle of the measured box's front
+        QVERIFY(!reddish(pixel_at(window.get(), beyond)));
+        auto* server_box = child<QCheckBox>(window.get(), "chk_server_box");
+        server_box->setChecked(true);
+        QVERIFY(reddish(pixel_at(window.get(), beyond)));
+        QCOMPARE(QColor(pixel_at(window.get(), {38, 24, 41})),
+                 colour_of(render::allowed_box_colour));
+        QCOMPARE(QColor(pixel_at(window.get(), {0, -8, 0})),
+                 colour_of(render::measured_box_colour));
+        save_screenshot(window.get(), "viewer_server_box");
+        auto* first_person = child<QCheckBox>(window.get(), "first_person");
+        first_person->setChecked(true);
+        const QImage from_the_eye = window->picture();
+        server_box->setChecked(false);
+        QVERIFY(window->picture() != from_the_eye);
+        first_person->setChecked(false);
+        const QString saved = folder->filePath(QStringLiteral("no box.png"));
+        QVERIFY(window->save_picture(saved));
+        QCOMPARE(QImage(saved).convertToFormat(QImage::Format_RGB32),
+                 plain.convertToFormat(QImage::Format_RGB32));
+
+        // A model of the hull's height in its front face: the hull's corners are the model's.
+        auto player = model_writer::tiny_model();
+        player.name = "sas.mdl";
+        for (auto& vertex : player.body_parts[0].models[0].vertices)
+            vertex = {16, vertex.y * 2, vertex.z * 4.5f - 36};
+        window = open(write(player));
+        child<QCheckBox>(window.get(), "chk_player_size")->setChecked(true);
+        QVERIFY(child<QLabel>(window.get(), "server_box_legend")->text().contains("32 × 32 × 72"));
+        for (const float z : {-36.0f, 36.0f})
+            QCOMPARE(QColor(pixel_at(window.get(), {16, 16, z})),
+                     colour_of(render::standing_hull_colour));
+        QCOMPARE(QColor(pixel_at(window.get(), {16, 16, 18})),
+                 colour_of(render::crouched_hull_colour));
+        save_screenshot(window.get(), "viewer_player_size");
+        QVERIFY(QColor(pixel_at(window.get(), {16, 15, 35})) !=
+                colour_of(render::ViewOptions{}.background));
+    }
+
     void opensOnItsFirstSequencePlayingByTheClock() {
         auto* clock = new ManualClock;
         auto window = open(write(model_writer::tiny_model()), clock);
@@ -255,12 +312,14 @@ private slots:
         auto window = open(path);
         child<QCheckBox>(window.get(), "show_wireframe")->setChecked(true);
         child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
+        child<QCheckBox>(window.get(), "chk_player_size")->setChecked(true);
         window->set_background(QColor(10, 20, 30));
         window.reset();
 
         window = open(path);
         QVERIFY(child<QCheckBox>(window.get(), "show_wireframe")->isChecked());
         QVERIFY(!child<QCheckBox>(window.get(), "show_ground")->isChecked());
+        QVERIFY(child<QCheckBox>(window.get(), "chk_player_size")->isChecked());
         QCOMPARE(QColor(window->picture().pixel(2, 2)), QColor(10, 20, 30));
 
         child<QCheckBox>(window.get(), "show_bones")->setChecked(true);
