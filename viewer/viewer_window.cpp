@@ -18,12 +18,14 @@
 #include "viewer/view_settings.h"
 
 #include <QColorDialog>
+#include <QCursor>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -37,6 +39,8 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace viewer {
 
@@ -93,8 +97,12 @@ ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
     view_ = new ModelView;
     view_->setToolTip(controls_text());
     view_->set_options(viewer::read_view_options());
+    // The model's page holds the panel beside the picture, so that the window is as wide as the
+    // wider of its pages, not as both together.
+    model_page_ = gui::named(new QWidget, "model_page");
+    (new QHBoxLayout(model_page_))->addWidget(view_, 1);
     pages_ = gui::named(new QTabWidget(this), "pages");
-    pages_->addTab(view_, tr("Mo&del"));
+    pages_->addTab(model_page_, tr("Mo&del"));
     message_ = gui::named(new QLabel, "message");
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignCenter);
@@ -121,8 +129,7 @@ ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
 
-    // Roomy, but within the screen it opens on, whatever its scale.
-    resize(QSize(1100, 720).boundedTo(screen()->availableGeometry().size() * 0.9));
+    fit_into_screen();
     if (path.isEmpty()) {
         setWindowTitle(viewer_title());
         show_failure(tr("Open a model with File → Open, or drop a .mdl file here."));
@@ -132,6 +139,25 @@ ViewerWindow::ViewerWindow(const QString& path, Clock* clock)
 }
 
 ViewerWindow::~ViewerWindow() = default;
+
+void ViewerWindow::fit_into_screen() {
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    const QRect room = (screen ? screen : this->screen())->availableGeometry();
+    // The frame is known once the window is, and then counts too.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize size = QSize(1100, 720).boundedTo(room.size() * 0.9).boundedTo(room.size() - frame);
+    resize(size);
+    const QSize outer = size + frame;
+    move(room.x() + (room.width() - outer.width()) / 2,
+         room.y() + (room.height() - outer.height()) / 2);
+}
+
+void ViewerWindow::showEvent(QShowEvent* event) {
+    if (!shown_)
+        fit_into_screen();
+    shown_ = true;
+    QWidget::showEvent(event);
+}
 
 QMenuBar* ViewerWindow::build_menu_bar() {
     auto* bar = gui::named(new QMenuBar(this), "menu_bar");
@@ -215,10 +241,7 @@ void ViewerWindow::show_model(const std::vector<std::uint8_t>& bytes) {
     if (!read)
         return show_unreadable(read.messages());
     model_.emplace(std::move(read).value());
-    textures_ = new TextureBrowser(model_->textures(), path_);
-    pages_->addTab(textures_, tr("Text&ures"));
-    message_page_->hide();
-    pages_->show();
+    add_texture_page(new TextureBrowser(model_->textures(), path_));
 
     playback_ = std::make_unique<render::Playback>(*model_);
     pose_.body_choices.assign(model_->body_parts().size(), 0);
@@ -230,7 +253,7 @@ void ViewerWindow::show_model(const std::vector<std::uint8_t>& bytes) {
     show_facts();
     // A model opened in a window already shown has its panel laid out as it shows, so only once
     // everything in it is set.
-    layout()->addWidget(panel_scroll_);
+    model_page_->layout()->addWidget(panel_scroll_);
     panel_scroll_->show();
     save_picture_->setEnabled(true);
     view_->setFocus();
@@ -245,11 +268,11 @@ void ViewerWindow::close_model() {
     server_panel_ = nullptr;
     view_panel_ = nullptr; // asked for without a model too
     status_ = nullptr;
-    delete textures_;
-    textures_ = nullptr;
-    if (pages_->indexOf(view_) < 0)
-        pages_->insertTab(0, view_, tr("Mo&del"));
-    pages_->setCurrentWidget(view_);
+    delete texture_page_;
+    texture_page_ = nullptr;
+    if (pages_->indexOf(model_page_) < 0)
+        pages_->insertTab(0, model_page_, tr("Mo&del"));
+    pages_->setCurrentWidget(model_page_);
     open_model_->hide();
     save_picture_->setEnabled(false);
     playback_.reset();
@@ -263,14 +286,23 @@ void ViewerWindow::show_texture_file(const std::vector<std::uint8_t>& bytes) {
     if (!read)
         return show_unreadable(read.messages());
     model_.emplace(std::move(read).value());
-    textures_ = new TextureBrowser(model_->textures(), path_);
+    auto* textures = new TextureBrowser(model_->textures(), path_);
     const std::string owner = model::texture_file_owner(file_name_.toStdString());
-    textures_->set_note(
+    textures->set_note(
         owner.empty()
             ? tr("%1 holds textures only.").arg(file_name_)
             : tr("%1 holds the textures of the model %2.").arg(file_name_, gui::qtext(owner)));
-    pages_->removeTab(pages_->indexOf(view_));
-    pages_->addTab(textures_, tr("Text&ures"));
+    pages_->removeTab(pages_->indexOf(model_page_));
+    add_texture_page(textures);
+}
+
+void ViewerWindow::add_texture_page(TextureBrowser* textures) {
+    auto* page = gui::named(new QScrollArea, "texture_page");
+    page->setWidget(textures);
+    page->setWidgetResizable(true);
+    page->setFrameShape(QFrame::NoFrame);
+    texture_page_ = page;
+    pages_->addTab(page, tr("Text&ures"));
     message_page_->hide();
     pages_->show();
 }
@@ -365,8 +397,9 @@ QWidget* ViewerWindow::build_panel(const std::vector<std::uint8_t>& bytes) {
     auto* scroll = gui::named(new QScrollArea(this), "panel_scroll");
     scroll->setWidget(panel);
     scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setFixedWidth(320);
+    // As wide as its panels need, unless the screen is narrow: then two fifths of it, scrolling
+    // sideways too.
+    scroll->setFixedWidth(std::min(320, screen()->availableGeometry().width() * 2 / 5));
     scroll->setFocusPolicy(Qt::NoFocus);
     return scroll;
 }

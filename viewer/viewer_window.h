@@ -51,10 +51,14 @@ public:
     void set_background(const QColor& colour);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Roomy, but within the available area of the screen it opens on, at whatever scale, and
+    // never larger.
+    void fit_into_screen();
     QMenuBar* build_menu_bar();
     void choose_model_to_open();
     // Tells the file's kind from its first bytes, then shows it as what it is.
@@ -63,6 +67,8 @@ private:
     void close_model();
     void show_model(const std::vector<std::uint8_t>& bytes);
     void show_texture_file(const std::vector<std::uint8_t>& bytes);
+    // The textures' page, which scrolls where the window is small.
+    void add_texture_page(TextureBrowser* textures);
     void show_group_file(const std::vector<std::uint8_t>& bytes);
     void show_failure(const QString& text);
     void show_unreadable(const std::vector<std::string>& reasons);
@@ -87,7 +93,8 @@ private:
 
     QTabWidget* pages_ = nullptr; // the picture of the model, and its textures
     ModelView* view_ = nullptr;
-    TextureBrowser* textures_ = nullptr;
+    QWidget* model_page_ = nullptr;   // the picture, and beside it the panel of a model shown
+    QWidget* texture_page_ = nullptr; // the textures, where a file has them
     QWidget* message_page_ = nullptr;
     QLabel* message_ = nullptr;         // the reason a file could not be shown, or how to open one
     QPushButton* open_model_ = nullptr; // opens the model a sequence group file belongs to
@@ -106,6 +113,7 @@ private:
     QString file_name_;
     bool eye_model_ = false; // the game shows it from the eye
     QString owner_path_;     // of the model a sequence group file belongs to
+    bool shown_ = false;
     std::optional<model::StudioModel> model_;
     std::unique_ptr<render::Playback> playback_;
     render::ServerBoxes server_boxes_; // what the server box draws for the model shown

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSlider>
 #include <QStandardPaths>
@@ -275,6 +276,22 @@ private slots:
         save_screenshot(window.get(), "viewer_player_size");
         QVERIFY(QColor(pixel_at(window.get(), {16, 15, 35})) !=
                 colour_of(render::ViewOptions{}.background));
+    }
+
+    // Run again on a small screen at 200% (small_screen.json).
+    void opensWithinItsScreenWhereThePanelScrolls() {
+        for (const auto& shown : {QString(), write(model_writer::body_parts_model({2, 2, 2}))}) {
+            auto window = open(shown);
+            const QRect room = window->screen()->availableGeometry();
+            QVERIFY2(room.contains(window->frameGeometry()), qPrintable(shown));
+            if (shown.isEmpty())
+                continue;
+            const auto* panel = child<QScrollArea>(window.get(), "panel_scroll");
+            QVERIFY(panel->verticalScrollBar()->maximum() + panel->viewport()->height() >=
+                    panel->widget()->minimumSizeHint().height());
+            save_screenshot(window.get(),
+                            QStringLiteral("viewer_on_%1x%2").arg(room.width()).arg(room.height()));
+        }
     }
 
     void opensOnItsFirstSequencePlayingByTheClock() {
