@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -79,7 +80,7 @@ std::string model_reaching_forward(float x) {
     return {bytes.begin(), bytes.end()};
 }
 
-void import_as(QWidget* window, const QString& file, const QString& model_name) {
+void import_named(QWidget* window, const QString& file, const QString& model_name) {
     child<QListWidget>(window, "File1")->clearSelection();
     pick_file(window, file);
     child<QLineEdit>(window, "player_comment")->setText(model_name);
@@ -135,12 +136,12 @@ private slots:
         QCOMPARE(rows(child<QListWidget>(player, "File1")),
                  (QStringList{"gign.mdl", "v_ak47.mdl", "w_ak47.mdl"}));
         save_screenshot(player, "import_player");
-        import_as(player, "gign.mdl", "Ninja");
+        import_named(player, "gign.mdl", "Ninja");
         QCOMPARE(label(player, "lbl_confirm"), QStringLiteral("Ninja imported"));
         // A click on the file already selected clears the confirmation too.
         pick_file(player, "gign.mdl");
         QVERIFY(label(player, "lbl_confirm").isEmpty());
-        import_as(player, "gign.mdl", "Ninja");
+        import_named(player, "gign.mdl", "Ninja");
         QVERIFY(label(player, "lbl_confirm").isEmpty());
         player->close();
 
@@ -148,7 +149,7 @@ private slots:
         QCOMPARE(rows(child<QListWidget>(weapon, "File1")), QStringList{"v_ak47.mdl"});
         save_screenshot(weapon, "import_weapon");
         click(weapon, "cmd_preview");
-        import_as(weapon, "v_ak47.mdl", "Gold");
+        import_named(weapon, "v_ak47.mdl", "Gold");
         QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Gold imported"));
         click(weapon, "cmd_preview");
         QCOMPARE(TestWorld::read(log), (world.downloads / "v_ak47.mdl").string() + "\n");
@@ -168,7 +169,7 @@ private slots:
         open_folder(weapon, "Pack");
         QCOMPARE(rows(child<QListWidget>(weapon, "File1")), QStringList{"v_ak47.mdl"});
         save_screenshot(weapon, "import_weapon_archive");
-        import_as(weapon, "v_ak47.mdl", "Silver");
+        import_named(weapon, "v_ak47.mdl", "Silver");
         QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Silver imported"));
         // The window opens next time where the last import came from, inside the archive too.
         QCOMPARE(gui::SettingsStore().read("lastpath", "weaponi"),
@@ -184,6 +185,78 @@ private slots:
         player = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
         QCOMPARE(child<QListWidget>(player, "Dir1")->currentItem()->text().trimmed(),
                  QStringLiteral("Game"));
+    }
+
+    void aFileOfItsOwnNameIsImportedAsOneOfTheGameNamesFromTheFileListsMenu() {
+        GameWorld world;
+        const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
+        TestWorld::write(world.downloads / "gign.mdl", "gign");
+        TestWorld::write(world.downloads / "Pack.zip",
+                         archive_of("zip", {{ArchiveItem::Kind::file, "Pack/707.mdl", main},
+                                            {ArchiveItem::Kind::file, "Pack/707t.mdl", textures},
+                                            {ArchiveItem::Kind::file, "Pack/v_balrog.mdl", "v"},
+                                            {ArchiveItem::Kind::file, "Pack/p_balrog.mdl", "p"}}));
+        const auto menu_names = [](QWidget* window) {
+            QStringList names;
+            for (const QAction* action : child<QMenu>(window, "menu_import_as")->actions()) {
+                if (!action->isSeparator())
+                    names.append(action->objectName());
+            }
+            return names;
+        };
+
+        auto* player = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
+        auto* files = child<QListWidget>(player, "File1");
+        QVERIFY(files->findItems("gign.mdl", Qt::MatchExactly).first()->toolTip().isEmpty());
+        open_folder(player, "Pack.zip");
+        open_folder(player, "Pack");
+        QVERIFY(files->findItems("707.mdl", Qt::MatchExactly)
+                    .first()
+                    ->toolTip()
+                    .contains("right-click it to import it as one of the game's models"));
+        QCOMPARE(menu_names(player),
+                 (QStringList{"import_as_gign", "import_as_gsg9", "import_as_urban",
+                              "import_as_sas", "import_as_terror", "import_as_arctic",
+                              "import_as_leet", "import_as_guerilla", "import_as_vip",
+                              "import_as_hostage", "import_as_scientist"}));
+        // A right-click picks the file under the pointer and opens the menu.
+        auto* menu = child<QMenu>(player, "menu_import_as");
+        child<QLineEdit>(player, "player_comment")->setText("Hero");
+        // Through the window, as the system delivers a click, which makes the context menu.
+        const QRect own = files->visualItemRect(files->findItems("707.mdl", Qt::MatchExactly)[0]);
+        QTest::mouseClick(player->windowHandle(), Qt::RightButton, {},
+                          files->viewport()->mapTo(player, own.center()));
+        QTRY_VERIFY(menu->isVisible());
+        save_screenshot(player, "import_player_as");
+        child<QAction>(menu, "import_as_gign")->trigger();
+        menu->close();
+        QCOMPARE(label(player, "lbl_confirm"), QStringLiteral("Hero imported"));
+        QCOMPARE(TestWorld::read(world.library_file("player/gign/Hero/gign.mdl")), main);
+        QCOMPARE(TestWorld::read(world.library_file("player/gign/Hero/gignT.mdl")), textures);
+        QCOMPARE(gui::SettingsStore().read("lastpath", "playeri"),
+                 (world.downloads / "Pack.zip" / "Pack").string());
+        child<QAction>(menu, "import_as_gign")->trigger();
+        QVERIFY(label(player, "lbl_confirm").isEmpty());
+        player->close();
+
+        // Shift+F10 opens the menu at the picked file; the weapon's own files come along.
+        auto* weapon = UiWorld::open(*world.main_window, "mi_import_weapon", "import_weapon");
+        QCOMPARE(menu_names(weapon).size(), 27);
+        QCOMPARE(menu_names(weapon).first(),
+                 QStringLiteral("import_as_") + QString::fromStdString(delivered_weapons()[0]));
+        open_folder(weapon, "Pack.zip");
+        open_folder(weapon, "Pack");
+        pick_file(weapon, "v_balrog.mdl");
+        child<QLineEdit>(weapon, "player_comment")->setText("Balrog");
+        menu = child<QMenu>(weapon, "menu_import_as");
+        QTest::keyClick(child<QListWidget>(weapon, "File1"), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu->isVisible());
+        child<QAction>(menu, "import_as_ak47")->trigger();
+        menu->close();
+        QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Balrog imported"));
+        QCOMPARE(TestWorld::names_in(world.library_file("weapon/ak47/Balrog")),
+                 (std::vector<std::string>{"p_ak47.mdl", "v_ak47.mdl"}));
+        QCOMPARE(world.messages, std::vector<std::string>{"That name already exists."});
     }
 
     void aPlayerModelIsListedNewestFirstAndInstalledOnlyOnYesWhereServersRefuseIt() {
