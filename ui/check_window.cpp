@@ -4,6 +4,7 @@
 #include "gui/controls.h"
 #include "gui/text.h"
 #include "ui/message_box.h"
+#include "ui/viewer_wait.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -146,7 +147,8 @@ void CheckWindow::show_progress() {
 void CheckWindow::open_in_viewer(const QModelIndex& index) {
     const auto* sorted = static_cast<const QSortFilterProxyModel*>(table_->model());
     const auto row = static_cast<std::size_t>(sorted->mapToSource(index).row());
-    message_box::show(core::preview_file(library_, rows_[row].path).messages());
+    message_box::show(
+        core::preview_file(library_, rows_[row].path, keep_drawn_while_viewing).messages());
 }
 
 } // namespace ui

@@ -6,6 +6,7 @@
 #include "gui/text.h"
 #include "ui/message_box.h"
 #include "ui/slide_window.h"
+#include "ui/viewer_wait.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -80,7 +81,8 @@ void InstallWindow::showEvent(QShowEvent* event) {
 }
 
 void InstallWindow::preview_model() {
-    message_box::show(core::preview_library_model(library_, picked_model()).messages());
+    message_box::show(
+        core::preview_library_model(library_, picked_model(), keep_drawn_while_viewing).messages());
 }
 
 } // namespace ui

@@ -6,6 +6,7 @@
 #include "gui/text.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
+#include "ui/viewer_wait.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -187,7 +188,8 @@ void SourceBrowser::change_drive() {
 
 void SourceBrowser::preview_picked_file() {
     message_box::show(
-        core::preview_source_file(library_, source_folder_, picked_file()).messages());
+        core::preview_source_file(library_, source_folder_, picked_file(), keep_drawn_while_viewing)
+            .messages());
 }
 
 QString SourceBrowser::folder_on_disk() const {

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 namespace fs = std::filesystem;
@@ -257,6 +258,29 @@ private slots:
         QCOMPARE(TestWorld::names_in(world.library_file("weapon/ak47/Balrog")),
                  (std::vector<std::string>{"p_ak47.mdl", "v_ak47.mdl"}));
         QCOMPARE(world.messages, std::vector<std::string>{"That name already exists."});
+    }
+
+    void aWindowGoesOnDrawingButRefusesInputWhileTheViewerIsOpen() {
+        GameWorld world;
+        const auto log = world.install_recorder();
+        set_environment("TESSARY_VIEWER_SECONDS", "2");
+        TestWorld::write(world.downloads / "gign.mdl", "gign");
+        auto* window = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
+        pick_file(window, "gign.mdl");
+        int ticks = 0;
+        QTimer clock;
+        connect(&clock, &QTimer::timeout, [&ticks] { ++ticks; });
+        clock.start(100);
+        QTimer::singleShot(500, [window] {
+            QTest::keyClicks(child<QLineEdit>(window, "player_comment"), "typed");
+            click(window, "btn_ok");
+        });
+        click(window, "cmd_preview");
+        set_environment("TESSARY_VIEWER_SECONDS", "0");
+        QCOMPARE(TestWorld::read(log), (world.downloads / "gign.mdl").string() + "\n");
+        QVERIFY2(ticks >= 10, "the event loop stood still while the viewer ran");
+        QVERIFY(window->isVisible());
+        QVERIFY(child<QLineEdit>(window, "player_comment")->text().isEmpty());
     }
 
     void aPlayerModelIsListedNewestFirstAndInstalledOnlyOnYesWhereServersRefuseIt() {
