@@ -32,12 +32,18 @@ platform::Result<StudioModel> load_model(const std::string& path) {
     auto bytes = read_whole(main, path);
     if (!bytes)
         return bytes.failure();
+    return load_model(*bytes, path);
+}
+
+platform::Result<StudioModel> load_model(std::span<const std::uint8_t> main_file,
+                                         const std::string& path) {
+    const platform::Path main(path);
     // The file system finds a companion whose name differs from the one asked for only in case.
     const auto companion = [&main](const std::string& name) {
         auto companion_bytes = read_whole(main.folder() / name, name);
         return companion_bytes ? std::optional(std::move(companion_bytes).value()) : std::nullopt;
     };
-    return read_model(*bytes, companion, path);
+    return read_model(main_file, companion, path);
 }
 
 platform::Result<GroupFile> load_group_file(const std::string& path) {

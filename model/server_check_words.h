@@ -9,9 +9,6 @@
 // show it. Lengths are in the game's units, to one decimal.
 namespace model {
 
-// "accepted", "refused", "not checked" or "cannot tell".
-std::string verdict_word(Verdict verdict);
-
 // Why, to show beside the word: the sides the model reaches beyond for a file servers refuse, the
 // box they allow for one they accept, the reason the answer is unknown, or that no server checks a
 // file of that name.

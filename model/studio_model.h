@@ -163,6 +163,9 @@ platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file
 // companion named exactly, else one whose name differs only in case ("oranget.mdl"). Only
 // regular files of at most 64 MiB are read.
 platform::Result<StudioModel> load_model(const std::string& path);
+// The same, of a main file already read whole from that path.
+platform::Result<StudioModel> load_model(std::span<const std::uint8_t> main_file,
+                                         const std::string& path);
 
 // A sequence group file ("hostage01.mdl"), which holds animation of the model it belongs to and
 // nothing to draw.

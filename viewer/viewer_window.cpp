@@ -3,7 +3,7 @@
 #include "gui/controls.h"
 #include "model/companions.h"
 #include "platform/file_system.h"
-#include "platform/names.h"
+#include "render/model_picture.h"
 #include "viewer/clock.h"
 #include "viewer/folders.h"
 #include "viewer/model_facts.h"
@@ -63,11 +63,6 @@ QString controls_text() {
 
 QString viewer_title() {
     return ViewerWindow::tr("Tessary model viewer");
-}
-
-// The game shows its v_ models from the player's eye, with the hands holding the weapon.
-bool seen_from_the_eye(const QString& file_name) {
-    return platform::same_name(file_name.left(2).toStdString(), "v_");
 }
 
 // The first model file among the files dragged, or none.
@@ -219,7 +214,7 @@ void ViewerWindow::open(const QString& path) {
     playback_ = std::make_unique<render::Playback>(*model_);
     pose_.body_choices.assign(model_->body_parts().size(), 0);
     view_->set_textures(model_->textures());
-    eye_model_ = seen_from_the_eye(file_name_);
+    eye_model_ = render::seen_from_the_eye(file_name_.toStdString());
     view_->set_first_person(viewer::read_first_person(eye_model_));
     panel_scroll_ = build_panel();
     choose_sequence(sequences_->currentRow());

@@ -334,37 +334,82 @@ private slots:
             "model of version 48"));
     }
 
-    void theCheckWindowSaysWhatTheGameAndServersMakeOfEachFile() {
+    void theCheckWindowSaysWhatTheGameAndServersMakeOfEachFileAndKeepsItsSize() {
         GameWorld world;
         const auto wide = model_reaching_forward(60);
         TestWorld::write(world.library_file("player/gign/Wide/gign.mdl"), wide);
         TestWorld::write(world.game_file("player/gign/gign.mdl"), wide);
         TestWorld::write(world.library_file("weapon/ak47/Gold/p_ak47.mdl"),
                          model_reaching_forward(30));
+        // A model of a later engine, and one of the game's that keeps its textures apart.
+        TestWorld::write(world.library_file("player/sas/Later/sas.mdl"),
+                         model_writer::with(wide, 4, std::int32_t{44}));
+        const auto [textured, textures] = model_writer::tiny_model_in_two_files(true);
+        TestWorld::write(world.game_file("player/urban/urban.mdl"), textured);
+        TestWorld::write(world.game_file("player/urban/urbant.mdl"), textures);
+
         auto* window = UiWorld::open(*world.main_window, "mi_check", "check");
         QTRY_VERIFY(label(window, "lbl_confirm").endsWith(" files checked."));
-        // The cells after the first of the row of that place and file.
+        // The cells after the picture of the row of that place and file, and its picture.
         const auto* cells = child<QTableView>(window, "tbl_check")->model();
-        const auto row = [cells](const QString& where, const QString& file) {
-            QStringList found;
+        const auto find = [cells](const QString& where, const QString& file) {
             for (int r = 0; r < cells->rowCount(); ++r) {
-                if (cells->index(r, 0).data() != where || cells->index(r, 3).data() != file)
-                    continue;
-                for (int c = 1; c < cells->columnCount(); ++c)
-                    found.append(cells->index(r, c).data().toString());
+                if (cells->index(r, 1).data() == where && cells->index(r, 4).data() == file)
+                    return r;
             }
+            require(false, "no row of " + file.toStdString());
+            return -1;
+        };
+        const auto row = [&](const QString& where, const QString& file) {
+            QStringList found;
+            for (int c = 2; c < cells->columnCount(); ++c)
+                found.append(cells->index(find(where, file), c).data().toString());
             return found;
+        };
+        const auto picture = [&](const QString& where, const QString& file) {
+            return cells->index(find(where, file), 0).data(Qt::DecorationRole).value<QImage>();
         };
         const QString forward = "it reaches 60.0 forward (X), where servers allow 38.0";
         QCOMPARE(row("library", "gign.mdl"),
                  (QStringList{"gign", "Wide", "gign.mdl", "yes", "refused", forward,
                               "(0.0, -8.0, 0.0) to (60.0, 8.0, 16.0)"}));
         QCOMPARE(row("library", "p_ak47.mdl").mid(3, 2), (QStringList{"yes", "accepted"}));
+        QCOMPARE(row("library", "sas.mdl").mid(3, 1).join("").left(31),
+                 QStringLiteral("no: it is a model of version 44"));
         QCOMPARE(row("game", "gign.mdl").mid(0, 5),
                  (QStringList{"gign", "model Wide", "gign.mdl", "yes", "refused"}));
-        // The test game's own files are not models: Tessary does not judge them.
-        QCOMPARE(row("game", "sas.mdl").mid(3), (QStringList{"", "", "", ""}));
+        // The texture file follows its model; the test game's own files are not models.
+        QCOMPARE(find("game", "urbanT.mdl"), find("game", "urban.mdl") + 1);
+        QCOMPARE(
+            row("game", "urbanT.mdl").mid(3, 3),
+            (QStringList{"with its model", "not checked", "it holds the textures of urban.mdl"}));
+        QCOMPARE(row("game", "sas.mdl").mid(3, 2), (QStringList{"", "not a model file"}));
+        QCOMPARE(label(window, "lbl_summary"),
+                 QStringLiteral("Servers will refuse 2 files: gign.mdl of Wide, the game's "
+                                "gign.mdl. The game cannot load 1 file: sas.mdl of Later. In the "
+                                "game now: gign.mdl is model Wide."));
+        // Each model is drawn, a file that is no model gets the plain mark.
+        const QImage mark = picture("game", "sas.mdl");
+        for (const auto& [where, file] :
+             {std::pair{"library", "gign.mdl"}, {"game", "urban.mdl"}}) {
+            const QImage drawn = picture(where, file);
+            QVERIFY(!drawn.isNull() && drawn != mark);
+            int model_pixels = 0;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x)
+                    model_pixels += drawn.pixel(x, y) != drawn.pixel(0, 0);
+            QVERIFY2(model_pixels > drawn.width() * drawn.height() / 50, file);
+        }
+        QCOMPARE(picture("library", "sas.mdl"), mark);
         save_screenshot(window, "check");
+
+        // The size and the widths of the columns are as the user left them, next time too.
+        window->resize(700, 450);
+        child<QTableView>(window, "tbl_check")->setColumnWidth(7, 333);
+        window->close();
+        window = UiWorld::open(*world.main_window, "mi_check", "check");
+        QCOMPARE(window->size(), QSize(700, 450));
+        QCOMPARE(child<QTableView>(window, "tbl_check")->columnWidth(7), 333);
     }
 
     void theWeaponCheckBoxesShowWhatAModelHoldsAndOnlyTicksInstall() {
