@@ -3,6 +3,7 @@
 #include "gui/settings_store.h"
 #include "model_writer.h"
 #include "ui/message_box.h"
+#include "ui/model_pictures.h"
 #include "ui/slide_window.h"
 #include "ui_world.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 namespace fs = std::filesystem;
@@ -79,6 +81,15 @@ std::string model_reaching_forward(float x) {
     description.body_parts[0].models[0].vertices[1].x = x;
     const auto bytes = model_writer::write_model(description).main;
     return {bytes.begin(), bytes.end()};
+}
+
+// A model is drawn over the background: not a picture of one colour.
+bool shows_a_model(const QImage& picture) {
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            drawn += picture.pixel(x, y) != picture.pixel(0, 0);
+    return drawn > picture.width() * picture.height() / 50;
 }
 
 void import_named(QWidget* window, const QString& file, const QString& model_name) {
@@ -307,8 +318,23 @@ private slots:
         QCOMPARE(TestWorld::read(world.game_file("player/gign/gign.mdl")), "b");
         QCOMPARE(label(window, "lbl_confirm"), QStringLiteral("gign model b installed"));
 
-        // No to the question: nothing changes, the window's confirmation neither. Yes: installed.
+        // A model picked, or under the pointer, shows its picture and what servers make of it.
         pick_model(window, "Wide");
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(
+            "Servers refuse it: it reaches 60.0 forward (X), where servers allow 38.0."));
+        const auto png = QToolTip::text().section("base64,", 1).section('"', 0, 0);
+        const QImage tip = QImage::fromData(QByteArray::fromBase64(png.toLatin1()), "PNG");
+        QCOMPARE(tip.size(), QSize(ui::picture_size, ui::picture_size));
+        QVERIFY(shows_a_model(tip));
+        auto* models = child<QListWidget>(window, "lst_models");
+        const QRect old_row = models->visualItemRect(models->findItems("Old", Qt::MatchExactly)[0]);
+        QHelpEvent hover(QEvent::ToolTip, old_row.center(),
+                         models->viewport()->mapToGlobal(old_row.center()));
+        QApplication::sendEvent(models->viewport(), &hover);
+        QVERIFY(QToolTip::text().contains("The game cannot load it: it is a model of version 48"));
+
+        // No to the question: nothing changes, the window's confirmation neither. Yes: installed.
         const auto before = world.snapshot();
         click(window, "btn_install");
         QCOMPARE(world.snapshot(), before);
@@ -394,11 +420,7 @@ private slots:
              {std::pair{"library", "gign.mdl"}, {"game", "urban.mdl"}}) {
             const QImage drawn = picture(where, file);
             QVERIFY(!drawn.isNull() && drawn != mark);
-            int model_pixels = 0;
-            for (int y = 0; y < drawn.height(); ++y)
-                for (int x = 0; x < drawn.width(); ++x)
-                    model_pixels += drawn.pixel(x, y) != drawn.pixel(0, 0);
-            QVERIFY2(model_pixels > drawn.width() * drawn.height() / 50, file);
+            QVERIFY2(shows_a_model(drawn), file);
         }
         QCOMPARE(picture("library", "sas.mdl"), mark);
         save_screenshot(window, "check");
