@@ -33,6 +33,25 @@ std::optional<CompanionNeeds> companion_needs(std::span<const std::uint8_t> head
     return CompanionNeeds{textures == 0, std::max(groups - 1, 0)};
 }
 
+std::optional<std::vector<std::string>> group_file_paths(std::span<const std::uint8_t> file) {
+    if (!companion_needs(file))
+        return std::nullopt;
+    auto paths = read_refusing([&] {
+        const FileBytes bytes(file, "the file", layout::header::size);
+        const Table groups =
+            bytes.table_at(0, layout::header::sequence_groups, layout::sequence_group::size,
+                           limits::sequence_groups, "sequence groups");
+        std::vector<std::string> paths;
+        for (std::int64_t group = 1; group < groups.count; ++group)
+            paths.push_back(
+                bytes.text(groups.at(group) + layout::sequence_group::path, layout::name_size));
+        return paths;
+    });
+    if (!paths)
+        return std::nullopt;
+    return std::move(paths).value();
+}
+
 std::string companion_stem(std::string_view name) {
     if (const auto slash = name.find_last_of("/\\"); slash != std::string_view::npos)
         name.remove_prefix(slash + 1);

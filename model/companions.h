@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The files that a model's main file keeps parts of itself in, which lie beside it and are loaded
 // with it, named after it: "gign.mdl" keeps its textures in "gignT.mdl" and the animations of its
@@ -21,6 +22,12 @@ struct CompanionNeeds {
 // Nothing when they are not such a header, or one that counts more textures or sequence groups
 // than a model can have, which the game could not load either.
 std::optional<CompanionNeeds> companion_needs(std::span<const std::uint8_t> header);
+
+// Where a main file of version 10 says the game finds its group files 1, 2, ...: paths in the
+// game's folder as the model stores them ("models\player\gign\gign01.mdl"), which the game
+// loads whatever the main file is called. Nothing when the bytes, the whole file, are not such a
+// main file or its sequence groups lie outside it.
+std::optional<std::vector<std::string>> group_file_paths(std::span<const std::uint8_t> file);
 
 // The name the companions are named after: a file name or path without its folder and ".mdl".
 std::string companion_stem(std::string_view file_name);

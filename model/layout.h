@@ -99,6 +99,7 @@ inline constexpr Offset size = 76;
 
 namespace sequence_group {
 inline constexpr Offset size = 104;
+inline constexpr Offset path = 32; // char[64]: the group file as the game loads it, in cstrike
 } // namespace sequence_group
 
 namespace attachment {

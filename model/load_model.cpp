@@ -25,12 +25,7 @@ platform::Result<std::vector<std::uint8_t>> read_whole(const platform::Path& fil
     return platform::fail(name + " cannot be read");
 }
 
-} // namespace
-
-platform::Result<std::vector<std::uint8_t>> read_model_file(const std::string& path) {
-    return read_whole(platform::Path(path), path);
-}
-
+// Hands out the companions of the model file at that path from its folder.
 SiblingReader siblings_beside(const std::string& path) {
     // The file system finds a companion whose name differs from the one asked for only in case.
     return [folder = platform::Path(path).folder()](const std::string& name) {
@@ -39,11 +34,22 @@ SiblingReader siblings_beside(const std::string& path) {
     };
 }
 
+} // namespace
+
+platform::Result<std::vector<std::uint8_t>> read_model_file(const std::string& path) {
+    return read_whole(platform::Path(path), path);
+}
+
 platform::Result<StudioModel> load_model(const std::string& path) {
     auto bytes = read_model_file(path);
     if (!bytes)
         return bytes.failure();
-    return read_model(*bytes, siblings_beside(path), path);
+    return load_model(*bytes, path);
+}
+
+platform::Result<StudioModel> load_model(std::span<const std::uint8_t> main_file,
+                                         const std::string& path) {
+    return read_model(main_file, siblings_beside(path), path);
 }
 
 platform::Result<GroupFile> load_group_file(const std::string& path) {

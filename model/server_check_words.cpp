@@ -94,20 +94,6 @@ std::string outside_words(const std::vector<AxisOutside>& outside) {
     return sentence("%1 for servers, which allow %2", {listed(too_big), listed(allowed)});
 }
 
-std::string verdict_word(Verdict verdict) {
-    switch (verdict) {
-    case Verdict::accepted:
-        return "accepted";
-    case Verdict::refused:
-        return "refused";
-    case Verdict::not_checked:
-        return "not checked";
-    case Verdict::cannot_tell:
-        return "cannot tell";
-    }
-    return {};
-}
-
 std::string box_words(const Box& box) {
     const auto point = [](const Vec3& p) {
         return sentence("(%1, %2, %3)", {number(p.x), number(p.y), number(p.z)});

@@ -11,9 +11,6 @@
 // it takes for an excess never to read as nothing.
 namespace model {
 
-// "accepted", "refused", "not checked" or "cannot tell".
-std::string verdict_word(Verdict verdict);
-
 // Why, to show beside the word. For a file servers refuse, by how much it is too long, wide and
 // tall, the worst first and each axis once, and how far servers allow: "4.7 units too long, 0.03
 // too wide and 1.4 too tall for servers, which allow 38.0 forward, 24.00 to the left and 41.0

@@ -166,13 +166,13 @@ platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file
 // read, naming it by its path.
 platform::Result<std::vector<std::uint8_t>> read_model_file(const std::string& path);
 
-// Hands out the companions of the model file at that path from its folder, each read as
-// read_model_file() reads: a companion named exactly, else one whose name differs only in case
-// ("oranget.mdl").
-SiblingReader siblings_beside(const std::string& path);
-
-// Reads a model from its main file on disk, with its companion files beside it.
+// Reads a model from its main file on disk, with its companion files from the same folder, each
+// read as read_model_file() reads: a companion named exactly, else one whose name differs only in
+// case ("oranget.mdl").
 platform::Result<StudioModel> load_model(const std::string& path);
+// The same, of a main file already read whole from that path.
+platform::Result<StudioModel> load_model(std::span<const std::uint8_t> main_file,
+                                         const std::string& path);
 
 // A sequence group file ("hostage01.mdl"), which holds animation of the model it belongs to and
 // nothing to draw.

@@ -1,16 +1,25 @@
 #pragma once
 
-#include <string>
+#include "platform/path.h"
 
-// Starting outside programs from a command line in the home platform's form: the program is the
-// first token (an unquoted one with blanks is tried prefix by prefix), the arguments follow.
+#include <functional>
+#include <vector>
+
+// Starting outside programs: a program and the files it is handed, each reaching it whole as one
+// argument, blanks and all.
 namespace platform {
 
-// Starts the command line as a new process and blocks, processing nothing, until it has ended.
-// A program that is missing or cannot start returns at once, with false.
-bool run_and_wait(const std::string& command_line);
+struct Command {
+    Path program;
+    std::vector<Path> files;
+};
 
-// Starts the command line without waiting for it; false when it could not be started.
-bool start_program(const std::string& command_line);
+// Starts the program and returns once it has ended; while it runs, while_running is called every
+// few hundredths of a second, for the caller to keep its windows drawn. A program that is
+// missing or cannot start returns at once, with false.
+bool run_and_wait(const Command& command, const std::function<void()>& while_running = {});
+
+// Starts the program without waiting for it; false when it could not be started.
+bool start_program(const Command& command);
 
 } // namespace platform

@@ -1,10 +1,8 @@
 #include "platform/process.h"
 
-#include "platform/command_line.h"
 #include "platform/file_system.h"
 #include "platform/wine_prefix.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +11,6 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,10 +20,8 @@ namespace platform {
 
 namespace {
 
-bool is_native_file(const std::string& native) {
-    struct stat info;
-    return stat(native.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
+// How long a wait for a program lasts between two calls of its while_running.
+constexpr useconds_t wait_step_microseconds = 20'000;
 
 // Windows programs start with the "MZ" of their header.
 bool is_windows_program(const std::string& native) {
@@ -54,33 +49,17 @@ std::optional<std::string> find_on_path(std::string_view name) {
     return std::nullopt;
 }
 
-bool looks_like_path(const std::string& argument) {
-    const bool drive = argument.size() >= 2 && argument[1] == ':' &&
-                       std::isalpha(static_cast<unsigned char>(argument[0]));
-    return drive || argument.find_first_of("\\/") != std::string::npos;
-}
-
-// The native argument vector for a command line: paths turned native, and a Windows program
-// run through Wine with its paths in the form Wine gives them.
-std::vector<std::string> native_command(const std::string& command_line) {
-    const auto command = split_command_line(command_line, [](const std::string& path) {
-        return is_native_file(native_path(Path(path)));
-    });
-    const auto program = native_path(Path(command.program));
-
+// The native argument vector: a Windows program is run through Wine, and handed its files in the
+// form Wine gives their paths.
+std::vector<std::string> native_command(const Command& command) {
+    const auto program = native_path(command.program);
     std::vector<std::string> argv;
     const auto wine = is_windows_program(program) ? find_on_path("wine") : std::nullopt;
     if (wine)
         argv.push_back(*wine);
     argv.push_back(program);
-    for (const auto& argument : command.arguments) {
-        if (!looks_like_path(argument))
-            argv.push_back(argument);
-        else if (wine)
-            argv.push_back(windows_path_in_prefix(native_path(Path(argument))));
-        else
-            argv.push_back(native_path(Path(argument)));
-    }
+    for (const auto& file : command.files)
+        argv.push_back(wine ? windows_path_in_prefix(native_path(file)) : native_path(file));
     return argv;
 }
 
@@ -94,19 +73,28 @@ std::vector<char*> pointers_to(std::vector<std::string>& argv) {
 
 } // namespace
 
-bool run_and_wait(const std::string& command_line) {
-    auto argv = native_command(command_line);
+bool run_and_wait(const Command& command, const std::function<void()>& while_running) {
+    auto argv = native_command(command);
     auto pointers = pointers_to(argv);
     pid_t child = 0;
     if (posix_spawn(&child, pointers[0], nullptr, nullptr, pointers.data(), environ) != 0)
         return false;
-    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    if (!while_running) {
+        while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        return true;
     }
-    return true;
+    for (;;) {
+        const pid_t ended = waitpid(child, nullptr, WNOHANG);
+        if (ended == child || (ended < 0 && errno != EINTR))
+            return true;
+        while_running();
+        usleep(wait_step_microseconds);
+    }
 }
 
-bool start_program(const std::string& command_line) {
-    auto argv = native_command(command_line);
+bool start_program(const Command& command) {
+    auto argv = native_command(command);
     auto pointers = pointers_to(argv);
 
     // The program is started from a short-lived child, so that it is nobody's child to reap;

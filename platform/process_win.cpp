@@ -1,5 +1,6 @@
 #include "platform/process.h"
 
+#include "platform/file_system.h"
 #include "platform/utf16_win.h"
 
 #include <windows.h>
@@ -8,36 +9,65 @@ namespace platform {
 
 namespace {
 
-// Starts the command line; CreateProcessW may write into the text it is given.
-bool start(const std::string& command_line, bool inherit_handles, DWORD flags,
+// How long a wait for a program lasts between two calls of its while_running, in milliseconds.
+constexpr DWORD wait_step = 20;
+
+// An argument as the programs' start-up code splits a command line: in quotes where it holds a
+// blank or a quote, with the backslashes before a quote, or before the closing one, doubled.
+std::wstring quoted(const std::wstring& argument) {
+    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos)
+        return argument;
+    std::wstring text = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        text.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        text += c;
+    }
+    text.append(2 * backslashes, L'\\');
+    return text + L'"';
+}
+
+// Starts the program; CreateProcessW may write into the command line it is given.
+bool start(const Command& command, bool inherit_handles, DWORD flags,
            PROCESS_INFORMATION& process) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
-    std::wstring text = widened(command_line);
-    return CreateProcessW(nullptr, text.data(), nullptr, nullptr, inherit_handles, flags, nullptr,
-                          nullptr, &startup, &process);
+    const std::wstring program = widened(native_path(command.program));
+    std::wstring line = quoted(program);
+    for (const auto& file : command.files)
+        line += L' ' + quoted(widened(native_path(file)));
+    return CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, inherit_handles, flags,
+                          nullptr, nullptr, &startup, &process);
 }
 
 } // namespace
 
-bool run_and_wait(const std::string& command_line) {
+bool run_and_wait(const Command& command, const std::function<void()>& while_running) {
     // A console viewer writes to the console this process holds, inheriting its handles; without
     // one it runs without a console window. A start that failed returns at once.
     const bool holds_console = GetConsoleCP() != 0;
     PROCESS_INFORMATION process{};
-    if (!start(command_line, holds_console, holds_console ? 0 : CREATE_NO_WINDOW, process))
+    if (!start(command, holds_console, holds_console ? 0 : CREATE_NO_WINDOW, process))
         return false;
-    WaitForSingleObject(process.hProcess, INFINITE);
+    if (!while_running)
+        WaitForSingleObject(process.hProcess, INFINITE);
+    while (while_running && WaitForSingleObject(process.hProcess, wait_step) == WAIT_TIMEOUT)
+        while_running();
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return true;
 }
 
-bool start_program(const std::string& command_line) {
+bool start_program(const Command& command) {
     PROCESS_INFORMATION process{};
-    if (!start(command_line, false, 0, process))
+    if (!start(command, false, 0, process))
         return false;
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);

@@ -3,44 +3,157 @@
 #include "core/program/preview.h"
 #include "gui/controls.h"
 #include "gui/text.h"
+#include "model/server_check_words.h"
 #include "ui/message_box.h"
+#include "ui/model_pictures.h"
+#include "ui/viewer_wait.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
 
-enum Column { where, type, model, file, loads, servers, why, box, columns };
+enum Column { picture, where, type, model, file, loads, servers, why, box, columns };
 
 // What the eye should find first: what the game or servers refuse in red, what they take in green.
-QStandardItem* cell(const std::string& text, bool bad = false, bool good = false) {
-    auto* item = new QStandardItem(gui::qtext(text));
+enum class Tone { plain, good, bad };
+
+QStandardItem* cell(const QString& text, Tone tone = Tone::plain) {
+    auto* item = new QStandardItem(text);
     item->setEditable(false);
-    if (bad || good)
-        item->setForeground(bad ? QColor(0xB0, 0x00, 0x00) : QColor(0x00, 0x70, 0x20));
+    item->setToolTip(text); // the whole of what a narrow column cuts short
+    if (tone != Tone::plain)
+        item->setForeground(tone == Tone::bad ? QColor(0xB0, 0x00, 0x00)
+                                              : QColor(0x00, 0x70, 0x20));
     return item;
 }
 
-QList<QStandardItem*> cells_of(const core::CheckRow& row) {
-    const bool in_library = row.place == core::CheckRow::Place::library;
-    return {cell(in_library ? "library" : "game"),
-            cell(row.type),
-            cell(row.model),
-            cell(row.file),
-            cell(row.loads, row.loads.starts_with("no")),
-            cell(row.verdict, row.verdict == "refused", row.verdict == "accepted"),
-            cell(row.reason),
-            cell(row.box)};
+QString verdict_text(model::Verdict verdict) {
+    switch (verdict) {
+    case model::Verdict::accepted:
+        return CheckWindow::tr("accepted");
+    case model::Verdict::refused:
+        return CheckWindow::tr("refused");
+    case model::Verdict::not_checked:
+        return CheckWindow::tr("not checked");
+    case model::Verdict::cannot_tell:
+        return CheckWindow::tr("cannot tell");
+    }
+    return {};
 }
+
+// The library models and backup sets a game file is, byte for byte: "model Wide, backup set Old".
+QString origins_text(const std::vector<core::FileOrigin>& origins) {
+    QStringList names;
+    for (const auto& origin : origins)
+        names.append(origin.backup_set
+                         ? CheckWindow::tr("backup set %1").arg(gui::qtext(origin.name))
+                         : CheckWindow::tr("model %1").arg(gui::qtext(origin.name)));
+    return names.join(QStringLiteral(", "));
+}
+
+// The cells of what the file was found to be, from the column of whether the game loads it on.
+QList<QStandardItem*> found_cells(const core::CheckRow& row) {
+    using Found = core::CheckRow::Found;
+    switch (row.found) {
+    case Found::unread:
+        return {cell({}), cell({}), cell({}), cell({})};
+    case Found::unreadable:
+        return {cell({}), cell(verdict_text(model::Verdict::cannot_tell)),
+                cell(CheckWindow::tr("it cannot be read: %1").arg(gui::qtext(row.reason))),
+                cell({})};
+    case Found::not_a_model:
+        return {cell({}), cell(CheckWindow::tr("not a model file")), cell({}), cell({})};
+    case Found::companion:
+        return {cell(CheckWindow::tr("with its model")),
+                cell(verdict_text(model::Verdict::not_checked)),
+                cell(CheckWindow::tr("it holds %1").arg(gui::qtext(row.companion->holds))),
+                cell({})};
+    case Found::model:
+        break;
+    }
+    const auto& servers = row.check.servers;
+    const bool loads_it = row.check.load_refusal.empty();
+    const Tone verdict_tone = servers.verdict == model::Verdict::refused    ? Tone::bad
+                              : servers.verdict == model::Verdict::accepted ? Tone::good
+                                                                            : Tone::plain;
+    return {cell(loads_it ? CheckWindow::tr("yes")
+                          : CheckWindow::tr("no: %1").arg(gui::qtext(row.check.load_refusal)),
+                 loads_it ? Tone::plain : Tone::bad),
+            cell(verdict_text(servers.verdict), verdict_tone),
+            cell(gui::qtext(model::verdict_reason(servers, row.file))),
+            cell(servers.measured ? gui::qtext(model::box_words(*servers.measured)) : QString())};
+}
+
+QList<QStandardItem*> cells_of(const core::CheckRow& row, const QImage& image) {
+    const bool in_library = row.place == core::CheckRow::Place::library;
+    auto* shown = cell({});
+    if (!image.isNull())
+        shown->setData(image, Qt::DecorationRole);
+    QList<QStandardItem*> cells{
+        shown, cell(in_library ? CheckWindow::tr("library") : CheckWindow::tr("game")),
+        cell(gui::qtext(row.type)),
+        cell(in_library ? gui::qtext(row.model) : origins_text(row.origins)),
+        cell(gui::qtext(row.file))};
+    cells.append(found_cells(row));
+    return cells;
+}
+
+// How a file is named in the summary: "gign.mdl of Wide", "the game's gign.mdl".
+QString summary_name(const core::CheckRow& row) {
+    return row.place == core::CheckRow::Place::library
+               ? CheckWindow::tr("%1 of %2").arg(gui::qtext(row.file), gui::qtext(row.model))
+               : CheckWindow::tr("the game's %1").arg(gui::qtext(row.file));
+}
+
+// A few names, and how many more there are.
+QString names_of(const QStringList& names) {
+    constexpr qsizetype shown = 5;
+    if (names.size() <= shown)
+        return names.join(QStringLiteral(", "));
+    return CheckWindow::tr("%1 and %2 more")
+        .arg(names.mid(0, shown).join(QStringLiteral(", ")))
+        .arg(names.size() - shown);
+}
+
+// Widths and a size as the settings store keeps them: numbers with commas between them, each
+// within reason; nothing when the value is not that many such numbers.
+std::optional<QList<int>> numbers_in(const std::optional<std::string>& value, qsizetype count) {
+    if (!value)
+        return std::nullopt;
+    QList<int> numbers;
+    for (const auto& part : gui::qtext(*value).split(QLatin1Char(','))) {
+        bool ok = false;
+        const int number = part.toInt(&ok);
+        if (!ok || number < 1 || number > 100'000)
+            return std::nullopt;
+        numbers.append(number);
+    }
+    return numbers.size() == count ? std::optional(numbers) : std::nullopt;
+}
+
+std::string numbers_text(const QList<int>& numbers) {
+    QStringList parts;
+    for (const int number : numbers)
+        parts.append(QString::number(number));
+    return gui::core_text(parts.join(QLatin1Char(',')));
+}
+
+constexpr char settings_section[] = "check";
 
 } // namespace
 
@@ -49,16 +162,17 @@ CheckWindow::CheckWindow(const core::Library& library)
       cells_(new QStandardItemModel(0, columns, this)),
       table_(gui::named(new QTableView(this), "tbl_check")),
       progress_(gui::named(new QProgressBar(this), "prg_check")),
-      status_(gui::named(new QLabel(this), "lbl_confirm")) {
+      status_(gui::named(new QLabel(this), "lbl_confirm")),
+      summary_(gui::wrapping(gui::named(new QLabel(this), "lbl_summary"))) {
     // A table of many columns is the one window that grows with the user's screen.
-    setMinimumSize(size());
+    setMinimumSize(480, 300);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
 
-    cells_->setHorizontalHeaderLabels({tr("Where"), tr("Type or weapon"), tr("Model"), tr("File"),
-                                       tr("Game loads it"), tr("Servers"), tr("Why"),
-                                       tr("Box measured")});
+    cells_->setHorizontalHeaderLabels({tr("Picture"), tr("Where"), tr("Type or weapon"),
+                                       tr("Model"), tr("File"), tr("Game loads it"), tr("Servers"),
+                                       tr("Why"), tr("Box measured")});
     auto* sorted = new QSortFilterProxyModel(this);
     sorted->setSourceModel(cells_);
     table_->setModel(sorted);
@@ -66,12 +180,16 @@ CheckWindow::CheckWindow(const core::Library& library)
     table_->sortByColumn(-1, Qt::AscendingOrder); // as listed until a column is clicked
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);
+    table_->setIconSize(QSize(picture_size, picture_size));
     table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    table_->verticalHeader()->setDefaultSectionSize(picture_size + 4);
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     auto* ok = gui::named(new QPushButton(tr("&Ok"), this), "btn_ok");
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
     layout->addWidget(table_, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(status_, 1);
@@ -91,18 +209,25 @@ CheckWindow::CheckWindow(const core::Library& library)
     if (game_rows)
         rows_.insert(rows_.end(), game_rows->begin(), game_rows->end());
     for (const auto& row : rows_)
-        cells_->appendRow(cells_of(row));
-    table_->resizeColumnsToContents();
+        cells_->appendRow(cells_of(row, {}));
+    take_size();
     progress_->setRange(0, static_cast<int>(rows_.size()));
     show_progress();
 
+    const qreal pixel_ratio = devicePixelRatioF();
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        workers_.start([this, i, row = rows_[i], closing = closing_]() mutable {
+        workers_.start([this, i, row = rows_[i], pixel_ratio, closing = closing_]() mutable {
             if (*closing)
                 return;
-            core::check_row(row);
+            const auto content = core::read_row_file(row);
+            core::check_row(row, content);
+            QImage image = row.found == core::CheckRow::Found::model && !row.unloadable()
+                               ? model_picture(*content, row.path, pixel_ratio)
+                               : QImage();
+            if (image.isNull())
+                image = plain_mark(pixel_ratio);
             QMetaObject::invokeMethod(
-                this, [this, i, row] { show_checked(i, row); }, Qt::QueuedConnection);
+                this, [this, i, row, image] { show_checked(i, row, image); }, Qt::QueuedConnection);
         });
     }
 }
@@ -113,12 +238,19 @@ CheckWindow::~CheckWindow() {
     workers_.waitForDone();
 }
 
-void CheckWindow::show_checked(std::size_t row, const core::CheckRow& checked) {
+void CheckWindow::closeEvent(QCloseEvent* event) {
+    keep_size();
+    ChildWindow::closeEvent(event);
+}
+
+void CheckWindow::show_checked(std::size_t row, const core::CheckRow& checked,
+                               const QImage& image) {
     rows_[row] = checked;
-    const auto cells = cells_of(checked);
+    const auto cells = cells_of(checked, image);
+    cells_->setItem(static_cast<int>(row), picture, cells[picture]);
     for (int column = loads; column < columns; ++column)
         cells_->setItem(static_cast<int>(row), column, cells[column]);
-    qDeleteAll(cells.mid(0, loads));
+    qDeleteAll(cells.mid(where, loads - where));
     ++checked_;
     show_progress();
     if (checked_ < rows_.size())
@@ -128,10 +260,68 @@ void CheckWindow::show_checked(std::size_t row, const core::CheckRow& checked) {
     for (const auto& each : rows_)
         (each.place == core::CheckRow::Place::library ? library_files : game_files).push_back(each);
     core::name_game_files(library_, game_files, library_files);
-    for (std::size_t i = 0; i < game_files.size(); ++i)
-        cells_->item(static_cast<int>(library_files.size() + i), model)
-            ->setText(gui::qtext(game_files[i].model));
+    for (std::size_t i = 0; i < game_files.size(); ++i) {
+        const auto at = library_files.size() + i;
+        rows_[at].origins = game_files[i].origins;
+        cells_->item(static_cast<int>(at), model)->setText(origins_text(rows_[at].origins));
+    }
+    show_summary();
+    if (sized_by_user_)
+        return;
+    fit_columns();
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::clamp(width_for_columns(), width(), std::max(width(), screen.width())), height());
+}
+
+void CheckWindow::fit_columns() {
     table_->resizeColumnsToContents();
+    // Each column as wide as what it holds, but none so wide that the others leave the screen:
+    // what a column cuts short, its cell's tip shows whole. Before the files are read, the
+    // columns of what they are found to be are made room for.
+    const QFontMetrics metrics = table_->fontMetrics();
+    const int character = metrics.averageCharWidth();
+    const bool all_read = checked_ == rows_.size();
+    const int least[columns] = {
+        0,
+        0,
+        0,
+        0,
+        0,
+        all_read ? 0 : metrics.horizontalAdvance(tr("with its model")) + 12,
+        all_read ? 0 : metrics.horizontalAdvance(tr("not a model file")) + 12,
+        all_read ? 0 : 56 * character,
+        all_read ? 0
+                 : metrics.horizontalAdvance("(-37.4, -21.1, -40.8) to (37.4, 21.1, 40.8)") + 12};
+    const int most[columns] = {0,
+                               12 * character,
+                               16 * character,
+                               20 * character,
+                               18 * character,
+                               28 * character,
+                               16 * character,
+                               56 * character,
+                               40 * character};
+    int text_width = 0;
+    for (int column = picture + 1; column < columns; ++column) {
+        table_->setColumnWidth(
+            column, std::clamp(table_->columnWidth(column), least[column], most[column]));
+        text_width += table_->columnWidth(column);
+    }
+    table_->setColumnWidth(picture, picture_size + 8);
+    // On a small screen the text columns give way alike, down to a few letters each.
+    const int excess = width_for_columns() - screen()->availableGeometry().width();
+    if (excess <= 0)
+        return;
+    const double kept = std::max(0.0, 1.0 - static_cast<double>(excess) / text_width);
+    for (int column = picture + 1; column < columns; ++column)
+        table_->setColumnWidth(
+            column, std::max(6 * character, static_cast<int>(table_->columnWidth(column) * kept)));
+}
+
+int CheckWindow::width_for_columns() const {
+    const auto margins = layout()->contentsMargins();
+    return table_->horizontalHeader()->length() + table_->frameWidth() * 2 +
+           table_->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
 }
 
 void CheckWindow::show_progress() {
@@ -143,10 +333,72 @@ void CheckWindow::show_progress() {
                                          : tr("%1 files checked.").arg(rows_.size()));
 }
 
+void CheckWindow::show_summary() {
+    QStringList refused, unloadable, in_game;
+    bool game_listed = false;
+    for (const auto& row : rows_) {
+        if (row.refused_by_servers())
+            refused.append(summary_name(row));
+        if (row.unloadable())
+            unloadable.append(summary_name(row));
+        if (row.place == core::CheckRow::Place::game) {
+            game_listed = true;
+            if (!row.origins.empty())
+                in_game.append(tr("%1 is %2").arg(gui::qtext(row.file), origins_text(row.origins)));
+        }
+    }
+    QStringList lines;
+    lines.append(
+        refused.isEmpty() ? tr("Servers will refuse none of these files.")
+        : refused.size() == 1
+            ? tr("Servers will refuse 1 file: %1.").arg(refused[0])
+            : tr("Servers will refuse %1 files: %2.").arg(refused.size()).arg(names_of(refused)));
+    lines.append(unloadable.isEmpty() ? tr("The game loads every one of them.")
+                 : unloadable.size() == 1
+                     ? tr("The game cannot load 1 file: %1.").arg(unloadable[0])
+                     : tr("The game cannot load %1 files: %2.")
+                           .arg(unloadable.size())
+                           .arg(names_of(unloadable)));
+    if (game_listed)
+        lines.append(in_game.isEmpty()
+                         ? tr("None of the game's files is from the library or a backup set.")
+                         : tr("In the game now: %1.").arg(names_of(in_game)));
+    summary_->setText(lines.join(QLatin1Char(' ')));
+}
+
 void CheckWindow::open_in_viewer(const QModelIndex& index) {
     const auto* sorted = static_cast<const QSortFilterProxyModel*>(table_->model());
     const auto row = static_cast<std::size_t>(sorted->mapToSource(index).row());
-    message_box::show(core::preview_file(library_, rows_[row].path).messages());
+    message_box::show(
+        core::preview_file(library_, rows_[row].path, keep_drawn_while_viewing).messages());
+}
+
+void CheckWindow::take_size() {
+    const QRect screen = this->screen()->availableGeometry();
+    auto& settings = library_.settings();
+    const auto size = numbers_in(settings.read(settings_section, "size"), 2);
+    const auto widths = numbers_in(settings.read(settings_section, "columns"), columns);
+    if (size && widths) {
+        sized_by_user_ = true;
+        for (int column = 0; column < columns; ++column)
+            table_->setColumnWidth(column, (*widths)[column]);
+        resize(std::min((*size)[0], screen.width()), std::min((*size)[1], screen.height()));
+        return;
+    }
+    // Wide enough for what each column will hold once the files are read, as far as the screen
+    // allows.
+    fit_columns();
+    resize(std::min(width_for_columns(), screen.width()),
+           std::min(screen.height() * 3 / 4, picture_size * 8));
+}
+
+void CheckWindow::keep_size() const {
+    QList<int> widths;
+    for (int column = 0; column < columns; ++column)
+        widths.append(table_->columnWidth(column));
+    auto& settings = library_.settings();
+    settings.write(settings_section, "size", numbers_text({width(), height()}));
+    settings.write(settings_section, "columns", numbers_text(widths));
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "core/checks/check_rows.h"
 #include "ui/child_window.h"
 
+#include <QImage>
 #include <QThreadPool>
 
 #include <atomic>
@@ -18,10 +19,11 @@ class QTableView;
 namespace ui {
 
 // Which files of the library and of the game the game would not load, and which servers would
-// refuse and why, at a glance: one row a file, in a table that sorts by any column. The rows come
-// at once; what each file is found to be fills in as the files are read, on other threads, so
-// that the window never freezes however large the library. A double click opens the file in the
-// model viewer.
+// refuse and why, at a glance: one row a file with its picture, in a table that sorts by any
+// column, under a line that sums up what matters. The rows come at once; what each file is found
+// to be fills in as the files are read, on other threads, so that the window never freezes
+// however large the library. A double click opens the file in the model viewer. The window keeps
+// its size and its columns' widths for the next time.
 class CheckWindow final : public ChildWindow {
     Q_OBJECT
 
@@ -29,19 +31,31 @@ public:
     explicit CheckWindow(const core::Library& library);
     ~CheckWindow() override;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // On the window's thread, as each file has been checked.
-    void show_checked(std::size_t row, const core::CheckRow& checked);
+    void show_checked(std::size_t row, const core::CheckRow& checked, const QImage& picture);
     void show_progress();
+    void show_summary();
     void open_in_viewer(const QModelIndex& index);
+    // At the size and widths of last time, else wide enough for every column, within the screen.
+    void take_size();
+    // Each column as wide as its cells, within a width of its own.
+    void fit_columns();
+    int width_for_columns() const;
+    void keep_size() const;
 
     const core::Library& library_;
     QStandardItemModel* cells_;
     QTableView* table_;
     QProgressBar* progress_;
     QLabel* status_;
+    QLabel* summary_;
     std::vector<core::CheckRow> rows_; // in the order of the cells' rows
     std::size_t checked_ = 0;
+    bool sized_by_user_ = false; // the size and widths are last time's
     std::shared_ptr<std::atomic<bool>> closing_ = std::make_shared<std::atomic<bool>>(false);
     QThreadPool workers_;
 };

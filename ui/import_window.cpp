@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 namespace ui {
@@ -18,7 +19,15 @@ ImportWindow::ImportWindow(const Design& design, const core::Library& library)
                   Console::held),
       model_name_(gui::named(new QLineEdit(this), "player_comment")),
       confirmation_(gui::wrapping(gui::named(new QLabel(this), "lbl_confirm"))),
-      browser_(new SourceBrowser(this, confirmation_, design.kind, library)), library_(library),
+      browser_(new SourceBrowser(this, confirmation_, design.kind, library,
+                                 [this](const std::string& file) {
+                                     return import_keeps_name(file)
+                                                ? QString()
+                                                : tr("The game uses no file of this name: "
+                                                     "right-click it to import it as one of "
+                                                     "the game's models.");
+                                 })),
+      import_as_menu_(gui::named(new QMenu(this), "menu_import_as")), library_(library),
       kind_(design.kind) {
     auto* ok = gui::named(new QPushButton(tr("&Ok"), this), "btn_ok");
     auto* import = gui::named(new QPushButton(tr("&Import"), this), "btn_import");
@@ -36,22 +45,37 @@ ImportWindow::ImportWindow(const Design& design, const core::Library& library)
     twips::set_tab_order(tab_order);
 
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
-    connect(import, &QPushButton::clicked, this, &ImportWindow::import_picked_file);
+    connect(import, &QPushButton::clicked, this, [this] {
+        confirmation_->clear();
+        show_import(this->import(request()));
+    });
+    connect(browser_, &SourceBrowser::file_menu_requested, this,
+            [this](const QPoint& at) { import_as_menu_->popup(at); });
 }
 
 void ImportWindow::open_first_folder() {
+    import_as_menu_->addSection(tr("Import as"));
+    for (const auto& name : names_to_import_as()) {
+        auto* action = import_as_menu_->addAction(gui::qtext(name));
+        action->setObjectName(gui::qtext("import_as_" + name));
+        connect(action, &QAction::triggered, this, [this, name] {
+            confirmation_->clear();
+            show_import(import_as(request(), name));
+        });
+    }
     browser_->open_first_folder();
 }
 
-void ImportWindow::import_picked_file() {
-    confirmation_->clear();
-    const auto& folder = browser_->source_folder();
-    const auto imported =
-        import({folder, browser_->picked_file(), gui::core_text(model_name_->text())});
+core::ImportRequest ImportWindow::request() const {
+    return {browser_->source_folder(), browser_->picked_file(),
+            gui::core_text(model_name_->text())};
+}
+
+void ImportWindow::show_import(const core::Result<core::Imported>& imported) {
     message_box::show(imported.messages());
     if (!imported)
         return;
-    core::remember_source_folder(library_, kind_, *folder);
+    core::remember_source_folder(library_, kind_, *browser_->source_folder());
     if (imported->confirmed)
         confirmation_->setText(model_name_->text() + tr(" imported"));
 }

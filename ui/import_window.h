@@ -5,15 +5,20 @@
 
 #include <QRect>
 
+#include <string>
+#include <vector>
+
 class QLabel;
 class QLineEdit;
+class QMenu;
 
 namespace ui {
 
 class SourceBrowser;
 
 // What the two import windows share: a model name, a source browser, an Import button and the
-// confirmation, laid out alike.
+// confirmation, laid out alike; and the file list's menu that imports the picked file as one of
+// the game's models, whatever its own name.
 class ImportWindow : public ChildWindow {
     Q_OBJECT
 
@@ -29,20 +34,29 @@ protected:
     };
     ImportWindow(const Design& design, const core::Library& library);
 
-    // Opens the source browser at its first folder, once the window has what its kind needs.
+    // Opens the source browser at its first folder and offers the game's names to import a file
+    // as, once the window has what its kind needs.
     void open_first_folder();
 
     // The import itself, as the window's kind of model is imported.
     virtual core::Result<core::Imported> import(const core::ImportRequest& request) = 0;
+    // The import under one of the game's names, those that names_to_import_as() offers.
+    virtual core::Result<core::Imported> import_as(const core::ImportRequest& request,
+                                                   const std::string& name) = 0;
+    virtual std::vector<std::string> names_to_import_as() const = 0;
+    // Import files the picked file under its own name.
+    virtual bool import_keeps_name(const std::string& file) const = 0;
 
     const core::Library& library() const { return library_; }
 
 private:
-    void import_picked_file();
+    core::ImportRequest request() const;
+    void show_import(const core::Result<core::Imported>& imported);
 
     QLineEdit* model_name_;
     QLabel* confirmation_;
     SourceBrowser* browser_;
+    QMenu* import_as_menu_;
     const core::Library& library_;
     core::ModelKind kind_;
 };

@@ -5,13 +5,17 @@
 #include "gui/controls.h"
 #include "gui/text.h"
 #include "ui/message_box.h"
+#include "ui/model_tip.h"
 #include "ui/slide_window.h"
+#include "ui/viewer_wait.h"
 
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 namespace ui {
 
@@ -42,6 +46,16 @@ InstallWindow::InstallWindow(const char* name, const QString& caption, int clien
     connect(controls_.ok, &QPushButton::clicked, this, &QWidget::close);
     connect(controls_.model_types, &QComboBox::activated, this, &InstallWindow::list_models);
     connect(controls_.preview, &QPushButton::clicked, this, &InstallWindow::preview_model);
+    connect(controls_.install, &QPushButton::clicked, this, &InstallWindow::install_picked_model);
+    // A model picked, by a click or the keys, shows its tip beside it.
+    connect(controls_.models, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto selected = controls_.models->selectedItems();
+        if (!selected.isEmpty())
+            show_tip(*selected.first(),
+                     controls_.models->viewport()->mapToGlobal(
+                         controls_.models->visualItemRect(selected.first()).bottomRight()));
+    });
+    controls_.models->viewport()->installEventFilter(this);
 }
 
 std::string InstallWindow::model_type() const {
@@ -61,6 +75,19 @@ void InstallWindow::list_models() {
     const QSignalBlocker blocker(controls_.models);
     controls_.models->clear();
     controls_.models->addItems(rows);
+    tips_.clear();
+}
+
+void InstallWindow::install_picked_model() {
+    const auto model = picked_model();
+    const auto files = files_to_install();
+    if (!servers_allowed(model, files))
+        return;
+    controls_.confirmation->clear();
+    const auto installed = core::install_model(library_, model, files);
+    message_box::show(installed.messages());
+    if (installed)
+        controls_.confirmation->setText(installed_text(model));
 }
 
 bool InstallWindow::servers_allowed(const core::LibraryModel& model,
@@ -79,8 +106,33 @@ void InstallWindow::showEvent(QShowEvent* event) {
     ChildWindow::showEvent(event);
 }
 
+bool InstallWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != controls_.models->viewport() || event->type() != QEvent::ToolTip)
+        return ChildWindow::eventFilter(watched, event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (const auto* item = controls_.models->itemAt(help->pos()))
+        show_tip(*item, help->globalPos());
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+void InstallWindow::show_tip(const QListWidgetItem& item, const QPoint& at) {
+    QToolTip::showText(at, tip_of(gui::core_text(item.text())), controls_.models->viewport(),
+                       controls_.models->visualItemRect(&item));
+}
+
+const QString& InstallWindow::tip_of(const std::string& model) {
+    const QString key = gui::qtext(model);
+    if (const auto found = tips_.constFind(key); found != tips_.constEnd())
+        return *found;
+    return *tips_.insert(key,
+                         model_tip(library_, {kind_, model_type(), model}, devicePixelRatioF()));
+}
+
 void InstallWindow::preview_model() {
-    message_box::show(core::preview_library_model(library_, picked_model()).messages());
+    message_box::show(
+        core::preview_library_model(library_, picked_model(), keep_drawn_while_viewing).messages());
 }
 
 } // namespace ui

@@ -3,12 +3,15 @@
 #include "ui/child_window.h"
 #include "ui/restore_controls.h"
 
+#include <QHash>
+
 #include <string>
 #include <vector>
 
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace ui {
@@ -44,22 +47,34 @@ protected:
     // Lists the models of the picked player type or weapon, last listed first.
     void list_models();
 
-    // Asks, for each of the files that servers would refuse, whether to install it all the same;
-    // false when the user says No to one.
-    bool servers_allowed(const core::LibraryModel& model, const std::vector<std::string>& files);
+    // The picked model's files to install: a player model's one file, a weapon's ticked ones.
+    virtual std::vector<std::string> files_to_install() const = 0;
+    // What the confirmation says once the model is installed.
+    virtual QString installed_text(const core::LibraryModel& model) const = 0;
 
     // The opening width counts the window's frame, which the system gives the window only as it
     // is first shown: the width is set again then, so that sliding open and shut returns to it.
     void showEvent(QShowEvent* event) override;
 
+    // A model's picture and what servers make of it, where the pointer rests on it in the list.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void install_picked_model();
+    // Asks, for each of the files that servers would refuse, whether to install it all the same;
+    // false when the user says No to one.
+    bool servers_allowed(const core::LibraryModel& model, const std::vector<std::string>& files);
     void preview_model();
+    // Shows the tip of the model, over the part of the list that holds it.
+    void show_tip(const QListWidgetItem& item, const QPoint& at);
+    const QString& tip_of(const std::string& model);
 
     const core::Library& library_;
     core::ModelKind kind_;
     int opening_width_;
     bool shown_ = false;
     Controls controls_;
+    QHash<QString, QString> tips_; // of the models listed, once made
 };
 
 } // namespace ui

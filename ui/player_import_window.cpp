@@ -15,4 +15,17 @@ core::Result<core::Imported> PlayerImportWindow::import(const core::ImportReques
     return core::import_player_model(library(), request);
 }
 
+core::Result<core::Imported> PlayerImportWindow::import_as(const core::ImportRequest& request,
+                                                           const std::string& name) {
+    return core::import_player_model_as(library(), request, name);
+}
+
+std::vector<std::string> PlayerImportWindow::names_to_import_as() const {
+    return {core::imported_player_types.begin(), core::imported_player_types.end()};
+}
+
+bool PlayerImportWindow::import_keeps_name(const std::string& file) const {
+    return core::import_keeps_name(core::ModelKind::player, file, {});
+}
+
 } // namespace ui

@@ -13,6 +13,10 @@ public:
 
 private:
     core::Result<core::Imported> import(const core::ImportRequest& request) override;
+    core::Result<core::Imported> import_as(const core::ImportRequest& request,
+                                           const std::string& name) override;
+    std::vector<std::string> names_to_import_as() const override;
+    bool import_keeps_name(const std::string& file) const override;
 };
 
 } // namespace ui

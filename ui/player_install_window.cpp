@@ -1,8 +1,6 @@
 #include "ui/player_install_window.h"
 
-#include "core/changes/model_install.h"
 #include "gui/text.h"
-#include "ui/message_box.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -17,7 +15,7 @@ using core::ModelKind;
 PlayerInstallWindow::PlayerInstallWindow(const core::Library& library)
     : InstallWindow("install_player", tr("Install Player Model"), 3240, 3765, library,
                     {"btn_showbackup", ModelKind::player, 3330, 5130, [](const QString& set_name) {
-                         return tr("Backup ") + set_name + tr(" installed");
+                         return tr("Backup %1 installed").arg(set_name);
                      }}) {
     const auto& c = controls();
     for (const auto& type : core::player_types)
@@ -36,21 +34,14 @@ PlayerInstallWindow::PlayerInstallWindow(const core::Library& library)
     twips::place(c.preview, 1920, 1440, 1215, 495);
     twips::set_tab_order({c.install, c.ok, c.model_types, c.models, c.restore->show_button(),
                           c.restore->set_list(), c.restore->install_button(), c.preview});
-
-    connect(c.install, &QPushButton::clicked, this, &PlayerInstallWindow::install_model);
 }
 
-void PlayerInstallWindow::install_model() {
-    const auto model = picked_model();
-    const auto files = core::model_files(ModelKind::player, model.type);
-    if (!servers_allowed(model, files))
-        return;
-    controls().confirmation->clear();
-    const auto installed = core::install_model(library(), model, files);
-    message_box::show(installed.messages());
-    if (installed)
-        controls().confirmation->setText(
-            gui::qtext(model.type + " model " + model.name + " installed"));
+std::vector<std::string> PlayerInstallWindow::files_to_install() const {
+    return core::model_files(ModelKind::player, model_type());
+}
+
+QString PlayerInstallWindow::installed_text(const core::LibraryModel& model) const {
+    return tr("%1 model %2 installed").arg(gui::qtext(model.type), gui::qtext(model.name));
 }
 
 } // namespace ui

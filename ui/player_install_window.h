@@ -13,7 +13,8 @@ public:
     explicit PlayerInstallWindow(const core::Library& library);
 
 private:
-    void install_model();
+    std::vector<std::string> files_to_install() const override;
+    QString installed_text(const core::LibraryModel& model) const override;
 };
 
 } // namespace ui

@@ -6,12 +6,14 @@
 #include "gui/text.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
+#include "ui/viewer_wait.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -51,12 +53,12 @@ QString volume_text(const QStorageInfo& volume) {
 } // namespace
 
 SourceBrowser::SourceBrowser(QWidget* window, QLabel* confirmation, core::ModelKind kind,
-                             const core::Library& library)
+                             const core::Library& library, FileTip file_tip)
     : QObject(window), drives_(gui::named(new QComboBox(window), "Drive1")),
       folders_(gui::named(new QListWidget(window), "Dir1")),
       files_(gui::named(new QListWidget(window), "File1")),
       preview_(gui::named(new QPushButton(tr("&Preview"), window), "cmd_preview")),
-      confirmation_(confirmation), kind_(kind), library_(library) {
+      confirmation_(confirmation), kind_(kind), library_(library), file_tip_(std::move(file_tip)) {
     twips::place(drives_, 2160, 3360, 2535, 315);
     twips::place(folders_, 0, 1080, 2055, 2565);
     twips::place(files_, 2160, 1080, 2535, 1650);
@@ -72,6 +74,11 @@ SourceBrowser::SourceBrowser(QWidget* window, QLabel* confirmation, core::ModelK
     connect(files_, &QListWidget::itemClicked, confirmation_, &QLabel::clear);
     connect(files_, &QListWidget::currentRowChanged, confirmation_, &QLabel::clear);
     connect(preview_, &QPushButton::clicked, this, &SourceBrowser::preview_picked_file);
+    files_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(files_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        emit file_menu_requested(files_->viewport()->mapToGlobal(at));
+    });
+    files_->installEventFilter(this);
     fill_drives();
 }
 
@@ -136,8 +143,10 @@ bool SourceBrowser::set_folder(const QString& path, bool tell_why) {
 
     const QSignalBlocker files_blocker(files_);
     files_->clear();
-    for (const auto& name : listing->files)
-        files_->addItem(gui::qtext(name));
+    for (const auto& name : listing->files) {
+        auto* item = new QListWidgetItem(gui::qtext(name), files_);
+        item->setToolTip(file_tip_(name));
+    }
     show_drive_of_folder();
     return true;
 }
@@ -151,6 +160,23 @@ QList<QWidget*> SourceBrowser::controls_in_tab_order() const {
     return {files_, folders_, drives_, preview_};
 }
 
+bool SourceBrowser::eventFilter(QObject* watched, QEvent* event) {
+    // Where the system makes no context menu of the menu key itself, as the offscreen platform
+    // makes none; where it does, its request reaches the menu already open, which takes no other.
+    if (watched == files_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool menu_key = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+        const bool shift_f10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+        if (menu_key || shift_f10) {
+            const auto* current = files_->currentItem();
+            const QRect at = current ? files_->visualItemRect(current) : QRect();
+            emit file_menu_requested(files_->viewport()->mapToGlobal(at.center()));
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void SourceBrowser::change_drive() {
     // The folder list stays where it is when it is on the chosen drive already.
     const QString root = drives_->currentData(path_role).toString();
@@ -162,7 +188,8 @@ void SourceBrowser::change_drive() {
 
 void SourceBrowser::preview_picked_file() {
     message_box::show(
-        core::preview_source_file(library_, source_folder_, picked_file()).messages());
+        core::preview_source_file(library_, source_folder_, picked_file(), keep_drawn_while_viewing)
+            .messages());
 }
 
 QString SourceBrowser::folder_on_disk() const {

@@ -5,8 +5,10 @@
 
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 class QComboBox;
@@ -24,10 +26,14 @@ class SourceBrowser final : public QObject {
     Q_OBJECT
 
 public:
+    // The tip a listed file shows when the pointer rests on it; none when empty.
+    using FileTip = std::function<QString(const std::string& file)>;
+
     // The controls are made children of the window, at the place both import windows give them;
-    // the file list shows the kind's files. A click into the file list clears the confirmation.
+    // the file list shows the kind's files, each with its tip. A click into the file list clears
+    // the confirmation.
     SourceBrowser(QWidget* window, QLabel* confirmation, core::ModelKind kind,
-                  const core::Library& library);
+                  const core::Library& library, FileTip file_tip);
 
     // Opens at the folder of the kind's last import, else at the game directory, else at home.
     void open_first_folder();
@@ -37,6 +43,15 @@ public:
     std::string picked_file() const; // empty when no file is picked
 
     QList<QWidget*> controls_in_tab_order() const;
+
+signals:
+    // The file list's context menu is asked for, at that point of the screen: by a right-click,
+    // which picks the file under the pointer first, or by the menu key or Shift+F10, at the
+    // picked file.
+    void file_menu_requested(const QPoint& at);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Makes the folder current, a folder on disk or inside an archive, and lists it; false, with
@@ -59,6 +74,7 @@ private:
     QLabel* confirmation_;
     core::ModelKind kind_;
     const core::Library& library_;
+    FileTip file_tip_;
     QString folder_;
     std::optional<core::SourceFolder> source_folder_;
 };

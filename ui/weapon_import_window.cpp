@@ -22,4 +22,13 @@ core::Result<core::Imported> WeaponImportWindow::import(const core::ImportReques
     return core::import_weapon_model(library(), request, weapons_);
 }
 
+core::Result<core::Imported> WeaponImportWindow::import_as(const core::ImportRequest& request,
+                                                           const std::string& name) {
+    return core::import_weapon_model_as(library(), request, name);
+}
+
+bool WeaponImportWindow::import_keeps_name(const std::string& file) const {
+    return core::import_keeps_name(core::ModelKind::weapon, file, weapons_);
+}
+
 } // namespace ui

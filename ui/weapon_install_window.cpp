@@ -47,7 +47,6 @@ WeaponInstallWindow::WeaponInstallWindow(const core::Library& library)
 
     connect(c.models, &QListWidget::itemSelectionChanged, this,
             &WeaponInstallWindow::show_files_of_model);
-    connect(c.install, &QPushButton::clicked, this, &WeaponInstallWindow::install_model);
 
     // A short list is reported, and the names that could be read are listed.
     const auto weapons = core::read_name_list(library, ModelKind::weapon);
@@ -73,21 +72,18 @@ void WeaponInstallWindow::show_files_of_model() {
     }
 }
 
-void WeaponInstallWindow::install_model() {
+std::vector<std::string> WeaponInstallWindow::files_to_install() const {
     // Only a tick counts: a greyed box does not.
     std::vector<std::string> files;
     for (std::size_t i = 0; i < file_boxes_.size(); ++i) {
         if (file_boxes_[i]->checkState() == Qt::Checked)
             files.push_back(core::weapon_file_name(model_type(), core::weapon_files[i]));
     }
-    const auto model = picked_model();
-    if (!servers_allowed(model, files))
-        return;
-    controls().confirmation->clear();
-    const auto installed = core::install_model(library(), model, files);
-    message_box::show(installed.messages());
-    if (installed)
-        controls().confirmation->setText(tr("Install Complete"));
+    return files;
+}
+
+QString WeaponInstallWindow::installed_text(const core::LibraryModel&) const {
+    return tr("Install Complete");
 }
 
 } // namespace ui

@@ -21,7 +21,8 @@ public:
 private:
     // Enables the boxes of the files the picked model holds, and unticks them all.
     void show_files_of_model();
-    void install_model();
+    std::vector<std::string> files_to_install() const override;
+    QString installed_text(const core::LibraryModel& model) const override;
 
     // A check box for each of the four files, in the order of weapon_files.
     std::array<QCheckBox*, 4> file_boxes_;

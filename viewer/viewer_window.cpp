@@ -5,7 +5,7 @@
 #include "model/companions.h"
 #include "model/server_check_words.h"
 #include "platform/file_system.h"
-#include "platform/names.h"
+#include "render/model_picture.h"
 #include "viewer/choice_panel.h"
 #include "viewer/clock.h"
 #include "viewer/folders.h"
@@ -66,11 +66,6 @@ QString controls_text() {
 
 QString viewer_title() {
     return ViewerWindow::tr("Tessary model viewer");
-}
-
-// The game shows its v_ models from the player's eye, with the hands holding the weapon.
-bool seen_from_the_eye(const QString& file_name) {
-    return platform::same_name(file_name.left(2).toStdString(), "v_");
 }
 
 // The first model file among the files dragged, or none.
@@ -237,7 +232,7 @@ void ViewerWindow::show_unreadable(const std::vector<std::string>& reasons) {
 
 void ViewerWindow::show_model(const std::vector<std::uint8_t>& bytes) {
     const std::string path = path_.toStdString();
-    auto read = model::read_model(bytes, model::siblings_beside(path), path);
+    auto read = model::load_model(bytes, path);
     if (!read)
         return show_unreadable(read.messages());
     model_.emplace(std::move(read).value());
@@ -246,7 +241,7 @@ void ViewerWindow::show_model(const std::vector<std::uint8_t>& bytes) {
     playback_ = std::make_unique<render::Playback>(*model_);
     pose_.body_choices.assign(model_->body_parts().size(), 0);
     view_->set_textures(model_->textures());
-    eye_model_ = seen_from_the_eye(file_name_);
+    eye_model_ = render::seen_from_the_eye(file_name_.toStdString());
     view_->set_first_person(viewer::read_first_person(eye_model_));
     panel_scroll_ = build_panel(bytes);
     choose_sequence(sequence_panel_->chosen());

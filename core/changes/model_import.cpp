@@ -2,9 +2,12 @@
 
 #include "core/changes/change_set.h"
 #include "core/checks/companions.h"
+#include "core/checks/model_checks.h"
+#include "core/game/game_tree.h"
 #include "core/library/folder_names.h"
 #include "core/sources/extracted_files.h"
 #include "platform/file_system.h"
+#include "platform/names.h"
 
 #include <algorithm>
 
@@ -14,6 +17,12 @@ namespace {
 
 constexpr char invalid_model_name[] =
     "Inavaild model name. The name of the model must match those that CS currently uses";
+
+// A file of the source folder and the name it takes in the model folder.
+struct Filing {
+    std::string from;
+    std::string to;
+};
 
 // The picked file and the model name are tested first, in this order; the game's name for the
 // picked file after them.
@@ -25,41 +34,61 @@ Result<> check_request(const ImportRequest& request) {
     return {};
 }
 
+// Why the game could not load the file once it is renamed as `to`: it is no model, or it would
+// look for its group files where they are not. Empty when it could.
+std::string renaming_problem(const LibraryModel& model, const Path& source, const Filing& filing) {
+    if (const auto refusal = load_refusal_of(source))
+        return filing.from + " cannot be imported as " + filing.to + ": " + *refusal +
+               ", so nothing was imported.";
+    return group_file_astray(source, filing.from,
+                             game_file_name(model.kind, model.type, filing.to));
+}
+
 // The files of the player type or weapon that lie in the source folder, each followed by the
-// companions it names, which must lie there too. The files are read in the readable folder, which
-// holds what was taken out of an archive folder.
-Result<std::vector<std::string>> files_to_copy(ModelKind kind,
-                                               const std::vector<std::string>& files,
-                                               const SourceFolder& source_folder,
-                                               const Path& readable_folder) {
-    std::vector<std::string> copied;
-    for (const auto& file : files) {
-        const auto source = readable_folder / file;
-        if (!facts(kind).model_holds_every_file && !platform::is_ordinary_file(source))
+// companions it names, which must lie there too and take names after the file's new name. The
+// files are read in the readable folder, which holds what was taken out of an archive folder.
+Result<std::vector<Filing>> files_to_copy(const LibraryModel& model,
+                                          const std::vector<Filing>& filings,
+                                          const SourceFolder& source_folder,
+                                          const Path& readable_folder) {
+    std::vector<Filing> copied;
+    for (const auto& filing : filings) {
+        const auto source = readable_folder / filing.from;
+        if (!facts(model.kind).model_holds_every_file && !platform::is_ordinary_file(source))
             continue;
-        copied.push_back(file);
-        for (const auto& companion : companions_of(source, file)) {
-            if (!platform::is_ordinary_file(readable_folder / companion.file))
-                return fail(missing_companion(companion, source_folder.path(), "imported"));
-            copied.push_back(companion.file);
+        if (filing.from != filing.to) {
+            if (auto problem = renaming_problem(model, source, filing); !problem.empty())
+                return fail(std::move(problem));
+        }
+        copied.push_back(filing);
+        // Both lists come from the one header, so a companion's new name stands beside it.
+        const auto companions = companions_of(source, filing.from);
+        const auto renamed = companions_of(source, filing.to);
+        for (std::size_t i = 0; i < companions.size(); ++i) {
+            if (!platform::is_ordinary_file(readable_folder / companions[i].file))
+                return fail(missing_companion(companions[i], source_folder.path(), "imported"));
+            copied.push_back({companions[i].file, renamed[i].file});
         }
     }
     return copied;
 }
 
 // Copies the files of the player type or weapon that lie in the source folder into a new model
-// folder, under the game's names for them.
+// folder, each under the name it takes there; confirmed when the picked file is among them.
 Result<Imported> import_files(const Library& library, const LibraryModel& model,
-                              const std::vector<std::string>& files, const ImportRequest& request) {
+                              const std::vector<Filing>& filings, const ImportRequest& request) {
     if (!folder_name_problem(model.name).empty())
         return fail(folder_name_rule);
     const auto folder = library.folder(model);
     if (platform::first_ordinary_file(folder))
         return fail("That name already exists.");
-    const auto source = ExtractedFiles::open(library, *request.source_folder, files);
+    std::vector<std::string> sources;
+    for (const auto& filing : filings)
+        sources.push_back(filing.from);
+    const auto source = ExtractedFiles::open(library, *request.source_folder, sources);
     if (!source)
         return source.failure();
-    const auto copied = files_to_copy(model.kind, files, *request.source_folder, source->folder());
+    const auto copied = files_to_copy(model, filings, *request.source_folder, source->folder());
     if (!copied)
         return copied.failure();
 
@@ -69,37 +98,60 @@ Result<Imported> import_files(const Library& library, const LibraryModel& model,
     ChangeSet changes;
     if (!platform::exists(folder))
         changes.make_folder(folder);
-    for (const auto& file : *copied)
-        changes.copy_file(source->folder() / file, folder / file);
+    for (const auto& [from, to] : *copied)
+        changes.copy_file(source->folder() / from, folder / to);
     if (auto applied = changes.apply(library, "import"); !applied)
         return applied.failure();
-    return Imported{platform::is_ordinary_file(folder / request.picked_file)};
+    const auto picked = std::ranges::find_if(*copied, [&](const Filing& filing) {
+        return platform::same_name(filing.from, request.picked_file);
+    });
+    return Imported{picked != copied->end() && platform::is_ordinary_file(folder / picked->to)};
+}
+
+// The files of the weapon in the import's order, each filed under its own name.
+std::vector<Filing> weapon_filings(const std::string& own_weapon, const std::string& weapon) {
+    std::vector<Filing> filings;
+    for (const auto file : import_order)
+        filings.push_back({weapon_file_name(own_weapon, file), weapon_file_name(weapon, file)});
+    return filings;
+}
+
+// The player type a picked file stands for: its name less the extension.
+std::string player_type_of(const std::string& picked) {
+    return picked.substr(0, picked.size() - std::min<std::size_t>(4, picked.size()));
+}
+
+bool is_player_type(const std::string& name) {
+    return std::ranges::find(imported_player_types, name) != imported_player_types.end();
+}
+
+bool is_weapon(const std::optional<std::string>& name, const Names& weapon_names) {
+    return name && !name->empty() && std::ranges::find(weapon_names, *name) != weapon_names.end();
 }
 
 } // namespace
 
-std::optional<std::string> weapon_name_from_file(const std::string& picked_file) {
-    if (picked_file.size() < 6)
-        return std::nullopt;
-    std::string name = picked_file.substr(2, picked_file.size() - 6);
-    if (!name.empty() && name.back() == 'r') {
-        if (name.size() < 2)
-            return std::nullopt;
-        name.resize(name.size() - 2);
-    }
-    return name;
+bool import_keeps_name(ModelKind kind, std::string_view picked_file, const Names& weapon_names) {
+    const std::string picked(picked_file);
+    if (kind == ModelKind::player)
+        return is_player_type(player_type_of(picked));
+    const auto weapon = weapon_name_from_file(picked);
+    if (!is_weapon(weapon, weapon_names))
+        return false;
+    return platform::same_name(picked, weapon_file_name(*weapon, WeaponFile::left)) ||
+           platform::same_name(picked, weapon_file_name(*weapon, WeaponFile::right));
 }
 
 Result<Imported> import_player_model(const Library& library, const ImportRequest& request) {
     if (auto checked = check_request(request); !checked)
         return checked.failure();
     const auto& picked = request.picked_file;
-    const std::string type =
-        picked.substr(0, picked.size() - std::min<std::size_t>(4, picked.size()));
-    if (std::find(player_types.begin(), player_types.end(), type) == player_types.end())
+    const std::string type = player_type_of(picked);
+    if (!is_player_type(type))
         return fail(invalid_model_name);
     // The picked file is copied under its own name, gign.MDL as gign.MDL.
-    return import_files(library, {ModelKind::player, type, request.model_name}, {picked}, request);
+    return import_files(library, {ModelKind::player, type, request.model_name}, {{picked, picked}},
+                        request);
 }
 
 Result<Imported> import_weapon_model(const Library& library, const ImportRequest& request,
@@ -107,12 +159,31 @@ Result<Imported> import_weapon_model(const Library& library, const ImportRequest
     if (auto checked = check_request(request); !checked)
         return checked.failure();
     const auto weapon = weapon_name_from_file(request.picked_file);
-    if (!weapon || weapon->empty() ||
-        std::find(weapon_names.begin(), weapon_names.end(), *weapon) == weapon_names.end())
+    if (!is_weapon(weapon, weapon_names))
         return fail(invalid_model_name);
     // Each file is looked for without regard to case and copied under its own name.
     return import_files(library, {ModelKind::weapon, *weapon, request.model_name},
-                        model_files(ModelKind::weapon, *weapon, import_order), request);
+                        weapon_filings(*weapon, *weapon), request);
+}
+
+Result<Imported> import_player_model_as(const Library& library, const ImportRequest& request,
+                                        const std::string& player_type) {
+    if (auto checked = check_request(request); !checked)
+        return checked.failure();
+    const auto file = model_files(ModelKind::player, player_type).front();
+    return import_files(library, {ModelKind::player, player_type, request.model_name},
+                        {{request.picked_file, file}}, request);
+}
+
+Result<Imported> import_weapon_model_as(const Library& library, const ImportRequest& request,
+                                        const std::string& weapon) {
+    if (auto checked = check_request(request); !checked)
+        return checked.failure();
+    const auto own = weapon_file_of(request.picked_file);
+    const auto filings = own ? weapon_filings(own->weapon, weapon)
+                             : std::vector<Filing>{{request.picked_file,
+                                                    weapon_file_name(weapon, WeaponFile::left)}};
+    return import_files(library, {ModelKind::weapon, weapon, request.model_name}, filings, request);
 }
 
 } // namespace core

@@ -31,8 +31,24 @@ Result<Imported> import_player_model(const Library& library, const ImportRequest
 Result<Imported> import_weapon_model(const Library& library, const ImportRequest& request,
                                      const Names& weapon_names);
 
-// The weapon a picked file name stands for: v_ak47.mdl and v_ak47_r.mdl both give ak47. Nothing
-// when the name is too short to hold one.
-std::optional<std::string> weapon_name_from_file(const std::string& picked_file);
+// Import files the picked file under its own name, which is one of the game's files; a file named
+// otherwise only an import as one of the game's models takes.
+bool import_keeps_name(ModelKind kind, std::string_view picked_file, const Names& weapon_names);
+
+// The imports of a model that carries a name of its own, as the player type or weapon it is to
+// replace: the same checks and the same copy, but each file, and each companion with it, takes
+// the name of the game's file it stands for (707.mdl and 707T.mdl as gign.mdl and gignT.mdl).
+// A file the game could not load under that name is refused: one that is no model, or one whose
+// group files the game would look for elsewhere.
+
+// The picked file as the player type's model.
+Result<Imported> import_player_model_as(const Library& library, const ImportRequest& request,
+                                        const std::string& player_type);
+
+// The picked v_ file with whichever files of its own weapon lie beside it (v_balrog.mdl brings
+// v_balrog_r.mdl, w_balrog.mdl and p_balrog.mdl), as the weapon's; a picked file named otherwise
+// goes alone, as the weapon's left model.
+Result<Imported> import_weapon_model_as(const Library& library, const ImportRequest& request,
+                                        const std::string& weapon);
 
 } // namespace core

@@ -7,7 +7,6 @@
 #include "core/library/set_lists.h"
 #include "model/bytes.h"
 #include "model/limits.h"
-#include "model/server_check_words.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
 
@@ -78,30 +77,48 @@ Result<std::vector<CheckRow>> game_rows(const Library& library) {
         for (const auto& type : *names) {
             for (const auto& file : model_files(kind, type)) {
                 const auto path = game_file(*game_directory, kind, type, file);
-                if (platform::is_ordinary_file(path))
-                    rows.push_back({CheckRow::Place::game, kind, type, {}, file, path});
+                if (!platform::is_ordinary_file(path))
+                    continue;
+                rows.push_back({CheckRow::Place::game, kind, type, {}, file, path});
+                for (auto& companion : companions_of(path, file)) {
+                    const auto beside = path.folder() / companion.file;
+                    if (platform::is_ordinary_file(beside))
+                        rows.push_back({CheckRow::Place::game,
+                                        kind,
+                                        type,
+                                        {},
+                                        companion.file,
+                                        beside,
+                                        std::move(companion)});
+                }
             }
         }
     }
     return with_texts(std::move(rows), told);
 }
 
-void check_row(CheckRow& row) {
-    const auto content = platform::read_file(row.path, model::limits::file_size);
+Result<std::string> read_row_file(const CheckRow& row) {
+    return platform::read_file(row.path, model::limits::file_size);
+}
+
+void check_row(CheckRow& row, const Result<std::string>& content) {
     if (!content) {
-        row.verdict = model::verdict_word(model::Verdict::cannot_tell);
-        row.reason = "it cannot be read: " + content.why();
+        row.found = CheckRow::Found::unreadable;
+        row.reason = content.why();
         return;
     }
     row.size = content->size();
-    const auto check = check_model(model::bytes_of(*content), row.path, row.file);
-    if (!check)
+    if (row.companion) {
+        row.found = CheckRow::Found::companion;
         return;
-    row.loads = check->load_refusal.empty() ? "yes" : "no: " + check->load_refusal;
-    row.verdict = model::verdict_word(check->servers.verdict);
-    row.reason = model::verdict_reason(check->servers, row.file);
-    if (check->servers.measured)
-        row.box = model::box_words(*check->servers.measured);
+    }
+    auto check = check_model(model::bytes_of(*content), row.path, row.file);
+    if (!check) {
+        row.found = CheckRow::Found::not_a_model;
+        return;
+    }
+    row.found = CheckRow::Found::model;
+    row.check = std::move(*check);
 }
 
 void name_game_files(const Library& library, std::vector<CheckRow>& game,
@@ -113,14 +130,13 @@ void name_game_files(const Library& library, std::vector<CheckRow>& game,
     const Names set_lists[] = {sets_of(ModelKind::player), sets_of(ModelKind::weapon)};
     for (auto& row : game) {
         for (const auto& candidate : library_files) {
-            if (candidate.kind != row.kind || candidate.type != row.type ||
+            if (row.companion || candidate.kind != row.kind || candidate.type != row.type ||
                 !platform::same_name(candidate.file, row.file) || candidate.size != row.size ||
                 row.size == 0 || !same_content(candidate.path, row.path))
                 continue;
             const auto& sets = set_lists[row.kind == ModelKind::player ? 0 : 1];
             const bool set = std::find(sets.begin(), sets.end(), candidate.model) != sets.end();
-            row.model += (row.model.empty() ? "" : ", ") +
-                         std::string(set ? "backup set " : "model ") + candidate.model;
+            row.origins.push_back({set, candidate.model});
         }
     }
 }

@@ -3,7 +3,11 @@
 #include "model/bytes.h"
 #include "model/companions.h"
 #include "model/layout.h"
+#include "model/limits.h"
 #include "platform/file_system.h"
+#include "platform/names.h"
+
+#include <algorithm>
 
 namespace core {
 
@@ -23,6 +27,32 @@ std::vector<Companion> companions_of(const Path& model, std::string_view file_na
         companions.push_back({model::group_file_name(stem, group),
                               "the animations of sequence group " + std::to_string(group) + of});
     return companions;
+}
+
+std::string group_file_astray(const Path& model, std::string_view file_name,
+                              std::string_view game_name) {
+    const auto file = platform::read_file(model, model::limits::file_size);
+    if (!file)
+        return {}; // the copy that follows says why it cannot be read
+    const auto stored = model::group_file_paths(model::bytes_of(*file));
+    if (!stored)
+        return {};
+    const auto stem = model::companion_stem(game_name);
+    const auto folder = game_name.substr(0, game_name.find_last_of('\\') + 1);
+    for (std::size_t i = 0; i < stored->size(); ++i) {
+        const int group = static_cast<int>(i) + 1;
+        const std::string wanted = std::string(folder) + model::group_file_name(stem, group);
+        std::string path = (*stored)[i];
+        std::ranges::replace(path, '/', '\\');
+        if (!platform::same_name(path, wanted))
+            return std::string(file_name) + " cannot be imported as " +
+                   std::string(game_name.substr(folder.size())) +
+                   ": the game loads the animations of its sequence group " +
+                   std::to_string(group) + " from " + (*stored)[i] +
+                   ", the path stored in the model, and under the new name it would have to be " +
+                   wanted + ", so nothing was imported.";
+    }
+    return {};
 }
 
 std::string missing_companion(const Companion& companion, const Path& folder, const char* done) {

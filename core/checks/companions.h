@@ -21,6 +21,14 @@ struct Companion {
 // model, or cannot be read, names none.
 std::vector<Companion> companions_of(const Path& model, std::string_view file_name);
 
+// Why the model file at `model`, called `file_name`, cannot be imported under a new name: it
+// would miss a group file once the game loads it as `game_name`, its path in the game's folder
+// ("models\player\gign\gign.mdl"), since the game loads each group file from the path the model
+// stores and the file goes in beside the model under game_name's stem. Empty when every group
+// file would be found, as it is for a file that is not a model.
+std::string group_file_astray(const Path& model, std::string_view file_name,
+                              std::string_view game_name);
+
 // What the user is told when a companion is missing from the folder it should lie in, and so
 // nothing was `done` ("imported", "installed").
 std::string missing_companion(const Companion& companion, const Path& folder, const char* done);

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The two kinds of model that Tessary keeps, each described once: its names, the files of one
@@ -37,6 +39,10 @@ inline const std::array<std::string, 11> player_types{"sas",    "gign",    "urba
                                                       "terror", "arctic",  "leet",     "guerilla",
                                                       "vip",    "hostage", "scientist"};
 inline const std::array<std::string, 2> fixed_player_types{"hostage", "scientist"};
+// The same eleven in the order the import compares a file's name with them.
+inline const std::array<std::string, 11> imported_player_types{
+    "gign", "gsg9",     "urban", "sas",     "terror",   "arctic",
+    "leet", "guerilla", "vip",   "hostage", "scientist"};
 
 // The four files of a weapon model, in the order the install window's check boxes show them,
 // which the install and the restore keep too. The import and the backup take them in orders of
@@ -51,6 +57,20 @@ inline constexpr WeaponFileOrder backup_order{WeaponFile::left, WeaponFile::righ
                                               WeaponFile::w};
 
 std::string weapon_file_name(const std::string& weapon, WeaponFile file);
+
+// The weapon whose file of that kind the name is, letter case aside: v_ak47_r.mdl is ak47's
+// right model, V_Balrog5.MDL balrog5's left one. Nothing for a name of no such form.
+struct WeaponFileOf {
+    std::string weapon;
+    WeaponFile file;
+};
+std::optional<WeaponFileOf> weapon_file_of(std::string_view file_name);
+
+// The weapon a file picked for the import stands for, read as the import reads it: the name less
+// its first two characters, whatever they are, and its extension, and less two more when it then
+// ends in r. v_ak47.mdl, v_ak47_r.mdl and vxak47.mdl all give ak47. Nothing when the name is too
+// short to hold one.
+std::optional<std::string> weapon_name_from_file(std::string_view picked_file);
 
 // The files of one model of the kind, for a player type or a weapon, a weapon's in that order.
 std::vector<std::string> model_files(ModelKind kind, const std::string& name,

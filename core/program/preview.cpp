@@ -9,16 +9,13 @@ namespace core {
 
 namespace {
 
-Result<> run_viewer(const Library& library, const Path& model) {
+Result<> run_viewer(const Library& library, const Path& model, const WhileViewing& while_viewing) {
     const auto viewer = library.program_file("mdl.exe");
     if (!platform::is_ordinary_file(viewer))
         return fail("The model viewer " + platform::native_path(viewer) +
                     " is missing, so Tessary cannot show the model. Unpack Tessary again to get "
                     "it back.");
-    // The model's path is quoted so that it reaches the viewer as one argument, blanks and all;
-    // the viewer's own path is found in the command line however many blanks it holds.
-    if (!platform::run_and_wait(platform::native_path(viewer) + " \"" +
-                                platform::native_path(model) + '"'))
+    if (!platform::run_and_wait({viewer, {model}}, while_viewing))
         return fail("The model viewer " + platform::native_path(viewer) + " could not be started.");
     return {};
 }
@@ -26,28 +23,29 @@ Result<> run_viewer(const Library& library, const Path& model) {
 } // namespace
 
 Result<> preview_source_file(const Library& library, const std::optional<SourceFolder>& folder,
-                             const std::string& picked_file) {
+                             const std::string& picked_file, const WhileViewing& while_viewing) {
     if (picked_file.empty() || !folder)
         return fail("No file selected.");
     const auto files = ExtractedFiles::open(library, *folder, {picked_file});
     if (!files)
         return files.failure();
-    return run_viewer(library, files->folder() / picked_file);
+    return run_viewer(library, files->folder() / picked_file, while_viewing);
 }
 
-Result<> preview_library_model(const Library& library, const LibraryModel& model) {
+Result<> preview_library_model(const Library& library, const LibraryModel& model,
+                               const WhileViewing& while_viewing) {
     if (model.name.empty())
         return fail(facts(model.kind).nothing_to_preview);
     for (const auto& file : previewed_files(model.kind, model.type)) {
         const auto path = library.file(model, file);
         if (facts(model.kind).model_holds_every_file || platform::is_ordinary_file(path))
-            return run_viewer(library, path);
+            return run_viewer(library, path, while_viewing);
     }
     return {};
 }
 
-Result<> preview_file(const Library& library, const Path& file) {
-    return run_viewer(library, file);
+Result<> preview_file(const Library& library, const Path& file, const WhileViewing& while_viewing) {
+    return run_viewer(library, file, while_viewing);
 }
 
 Result<bool> hold_console() {

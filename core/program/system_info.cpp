@@ -11,12 +11,12 @@ Result<> start_system_information() {
     bool started = false;
     if (const auto path = read_registry_text(RegistryRoot::local_machine,
                                              "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH")) {
-        started = platform::start_program(*path);
+        started = platform::start_program({Path(*path)});
     } else if (const auto folder =
                    read_registry_text(RegistryRoot::local_machine,
                                       "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO")) {
         const auto program = Path(*folder) / "MSINFO32.EXE";
-        started = platform::exists(program) && platform::start_program(program.text());
+        started = platform::exists(program) && platform::start_program({program});
     }
     if (!started)
         return fail("System Information Is Unavailable At This Time");

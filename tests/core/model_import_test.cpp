@@ -34,6 +34,16 @@ struct ImportWorld : TestWorld {
         return outcome(core::import_weapon_model(
             library, {source_folder(folder.empty() ? downloads : folder), file, model}, weapons));
     }
+    std::string import_player_as(const std::string& file, const std::string& model,
+                                 const std::string& type, const fs::path& folder = {}) {
+        return outcome(core::import_player_model_as(
+            library, {source_folder(folder.empty() ? downloads : folder), file, model}, type));
+    }
+    std::string import_weapon_as(const std::string& file, const std::string& model,
+                                 const std::string& weapon) {
+        return outcome(
+            core::import_weapon_model_as(library, {source_folder(downloads), file, model}, weapon));
+    }
     static std::string outcome(const platform::Result<core::Imported>& imported) {
         if (!imported)
             return imported.messages().at(0);
@@ -71,6 +81,16 @@ struct PackWorld : ImportWorld {
     std::string main = model_writer::tiny_model_in_two_files(true).first;
     std::string textures = model_writer::tiny_model_in_two_files(true).second;
 };
+
+// The tiny model keeping its sequence in a group file, which it stores as the game loads it
+// from: models\<name>01.mdl.
+std::pair<std::string, std::string> grouped_model(const std::string& name) {
+    auto description = model_writer::tiny_model();
+    description.name = name;
+    description.sequences[0].in_group_file = true;
+    const auto files = model_writer::write_model(description);
+    return {{files.main.begin(), files.main.end()}, {files.group.begin(), files.group.end()}};
+}
 
 } // namespace
 
@@ -187,4 +207,75 @@ TEST(ArchiveSource, WhatAnArchiveLacksOrCannotGiveChangesNothing) {
                   " no longer holds v_ak47.mdl, w_ak47.mdl, p_ak47.mdl or v_ak47_r.mdl: the "
                   "archive has changed since Tessary listed it.");
     EXPECT_EQ(world.snapshot(), changed);
+}
+
+TEST(ModelImport, AModelOfItsOwnNameIsImportedAsTheGameFileItReplacesWithItsCompanions) {
+    ImportWorld world;
+    const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
+    TestWorld::write(world.downloads / "707.mdl", main);
+    TestWorld::write(world.downloads / "707t.mdl", textures);
+    TestWorld::write(world.downloads / "Pack.zip",
+                     archive_of("zip", {{ArchiveItem::Kind::file, "Pack/707.MDL", main},
+                                        {ArchiveItem::Kind::file, "Pack/707T.mdl", textures}}));
+    const auto before = world.snapshot();
+    // The import's own refusals, in its order; Import itself still refuses the name.
+    EXPECT_EQ(world.import_player_as("", "", "gign"),
+              "Please select a file before clicking import");
+    EXPECT_EQ(world.import_player_as("707.mdl", "", "gign"), "Please enter a name for the model");
+    EXPECT_TRUE(world.import_player_as("707.mdl", "a:b", "gign").starts_with("A name cannot"));
+    EXPECT_EQ(world.import_player_as("707t.mdl", "Hero", "gign"),
+              "707t.mdl cannot be imported as gign.mdl: it is a texture file, which holds only "
+              "the textures of a model, so nothing was imported.");
+    EXPECT_EQ(world.import_player("707.mdl", "Hero"), invalid);
+    EXPECT_EQ(world.snapshot(), before);
+
+    EXPECT_EQ(world.import_player_as("707.mdl", "Hero", "gign"), "confirmed");
+    EXPECT_EQ(
+        world.import_player_as("707.MDL", "Hero", "vip", world.downloads / "Pack.zip" / "Pack"),
+        "confirmed");
+    for (const auto* type : {"gign", "vip"}) {
+        const auto folder = world.library_file("player/" + std::string(type) + "/Hero");
+        EXPECT_EQ(TestWorld::names_in(folder),
+                  (Names{type + std::string(".mdl"), type + std::string("T.mdl")}));
+        EXPECT_EQ(TestWorld::read(folder / (type + std::string(".mdl"))), main);
+        EXPECT_EQ(TestWorld::read(folder / (type + std::string("T.mdl"))), textures);
+    }
+    EXPECT_EQ(world.import_player_as("707.mdl", "Hero", "gign"), "That name already exists.");
+}
+
+TEST(ModelImport, AWeaponOfItsOwnNameBringsItsFilesAndItsGroupFileOnlyWhereTheGameFindsIt) {
+    ImportWorld world;
+    const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
+    TestWorld::write(world.downloads / "V_Balrog.mdl", main);
+    TestWorld::write(world.downloads / "v_balrogT.mdl", textures);
+    for (const auto* file : {"p_balrog.mdl", "w_balrog.mdl", "vknife.mdl"})
+        TestWorld::write(world.downloads / file, file);
+    EXPECT_EQ(world.import_weapon_as("V_Balrog.mdl", "Balrog", "ak47"), "confirmed");
+    const std::pair<const char*, std::string> filed[] = {{"v_ak47.mdl", main},
+                                                         {"v_ak47T.mdl", textures},
+                                                         {"p_ak47.mdl", "p_balrog.mdl"},
+                                                         {"w_ak47.mdl", "w_balrog.mdl"}};
+    const auto folder = world.library_file("weapon/ak47/Balrog");
+    EXPECT_EQ(TestWorld::names_in(folder).size(), std::size(filed));
+    for (const auto& [file, content] : filed)
+        EXPECT_EQ(TestWorld::read(folder / file), content) << file;
+    // A file not named as a weapon's goes alone, as the left model.
+    EXPECT_EQ(world.import_weapon_as("vknife.mdl", "Plain", "knife"), "confirmed");
+    EXPECT_EQ(TestWorld::names_in(world.library_file("weapon/knife/Plain")), Names{"v_knife.mdl"});
+
+    // The game loads a group file from the path the model stores, whatever the model is called.
+    const auto [astray, astray_group] = grouped_model("v_mine.mdl");
+    TestWorld::write(world.downloads / "v_mine.mdl", astray);
+    TestWorld::write(world.downloads / "v_mine01.mdl", astray_group);
+    const auto before = world.snapshot();
+    EXPECT_EQ(world.import_weapon_as("v_mine.mdl", "Mine", "m4a1"),
+              "v_mine.mdl cannot be imported as v_m4a1.mdl: the game loads the animations of its "
+              "sequence group 1 from models\\v_mine01.mdl, the path stored in the model, and under "
+              "the new name it would have to be models\\v_m4a101.mdl, so nothing was imported.");
+    EXPECT_EQ(world.snapshot(), before);
+    const auto [found, group] = grouped_model("player/gign/gign.mdl");
+    TestWorld::write(world.downloads / "707.mdl", found);
+    TestWorld::write(world.downloads / "70701.mdl", group);
+    EXPECT_EQ(world.import_player_as("707.mdl", "Grouped", "gign"), "confirmed");
+    EXPECT_EQ(TestWorld::read(world.library_file("player/gign/Grouped/gign01.mdl")), group);
 }

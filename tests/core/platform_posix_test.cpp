@@ -4,7 +4,6 @@
 // page of names in archives.
 #include "archive/entry_names.h"
 #include "core/game/game_directory.h"
-#include "platform/command_line.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/wine_registry.h"
@@ -21,8 +20,6 @@ using namespace steam_layout;
 using platform::look_up_wine_registry;
 
 namespace {
-
-using Arguments = std::vector<std::string>;
 
 // The value's type and bytes (embedded NULs included), or "none".
 std::string found(std::string_view text, const std::string& key, std::string_view name) {
@@ -52,26 +49,6 @@ TEST(PosixPlatform, TheWineWrittenRegistryIsReadAndAChangeIsSeenAtOnce) {
     EXPECT_EQ(core::game_directory()->text(), "C:\\Games\\Half Life");
 }
 
-TEST(PosixPlatform, CommandLinesSplitAsOnTheHomePlatform) {
-    const auto exists = [](const std::string& path) {
-        return path == "C:\\Program Files\\Tessary\\mdl.exe" || path == "C:\\tools\\view.exe";
-    };
-    auto command = platform::split_command_line(
-        "C:\\Program Files\\Tessary\\mdl.exe \"D:\\My Models\\gign.mdl\"", exists);
-    EXPECT_EQ(command.program, "C:\\Program Files\\Tessary\\mdl.exe");
-    EXPECT_EQ(command.arguments, Arguments{"D:\\My Models\\gign.mdl"});
-
-    command =
-        platform::split_command_line("C:\\tools\\view a\\\\\\\"b \"c \"\"d\"\" e\" f\\g", exists);
-    EXPECT_EQ(command.program, "C:\\tools\\view.exe");
-    EXPECT_EQ(command.arguments, (Arguments{"a\\\"b", "c \"d\" e", "f\\g"}));
-
-    command = platform::split_command_line("\"C:\\No Such\\x.exe\" one", exists);
-    EXPECT_EQ(command.program, "C:\\No Such\\x.exe");
-    EXPECT_EQ(command.arguments, Arguments{"one"});
-    EXPECT_EQ(platform::split_command_line("missing program", exists).program, "missing");
-}
-
 TEST(PosixPlatform, AWindowsViewerRunsThroughWineWithWindowsPaths) {
     TestWorld world;
     // Drive C: of the prefix, and a model on it whose name the command line spells otherwise.
@@ -82,7 +59,8 @@ TEST(PosixPlatform, AWindowsViewerRunsThroughWineWithWindowsPaths) {
     const auto log = world.install_recorder(world.root / "bin" / "wine");
     set_environment("PATH", (world.root / "bin").string() + ":" + std::getenv("PATH"));
 
-    platform::run_and_wait(world.program.string() + "\\mdl.exe \"C:\\models\\Blue One.mdl\"");
+    platform::run_and_wait(
+        {system_path(world.program / "mdl.exe"), {platform::Path("C:\\models\\Blue One.mdl")}});
     EXPECT_EQ(TestWorld::read(log),
               (world.program / "mdl.exe").string() + "\nC:\\Models\\blue one.mdl\n");
 }

@@ -69,10 +69,10 @@ TEST(FileSystem, LinesEndAtCrLfOrALoneCrButNeverAtALoneLf) {
     EXPECT_EQ(platform::split_lines(text, 2), (Lines{"one", "two"}));
 }
 
-// A program that is not there is said to be so. One that is, with blanks in its path and its
-// argument's, is waited for as the previews run the model viewer.
+// A program that is not there is said to be so, whether it is waited for or not.
 TEST(Process, AMissingProgramIsTold) {
     TestWorld world;
-    EXPECT_FALSE(platform::run_and_wait(world.program.string() + "\\missing.exe \"x\""));
-    EXPECT_FALSE(platform::start_program(world.program.string() + "\\missing.exe"));
+    const auto missing = system_path(world.program / "missing.exe");
+    EXPECT_FALSE(platform::run_and_wait({missing, {platform::Path("x")}}));
+    EXPECT_FALSE(platform::start_program({missing}));
 }

@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return index < files.size() ? std::optional(files[index]) : std::nullopt;
     };
     (void)model::companion_needs(files[0]);
+    (void)model::group_file_paths(files[0]);
     (void)model::read_group_file(files[0], "fuzz01.mdl");
     (void)model::studio_kind(files[0]);
     (void)model::load_refusal(files[0]);

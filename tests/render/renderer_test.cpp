@@ -1,11 +1,13 @@
 // The renderer on hand-made draw lists, and the playback of a written model's sequences.
 #include "model_writer.h"
+#include "render/model_picture.h"
 #include "render/playback.h"
 #include "render/scene_renderer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numbers>
 #include <tuple>
 #include <utility>
 
@@ -202,3 +204,29 @@ TEST(Playback, PlaysOnFromTheFrameShownAndAgainFromAnEndReachedAndSteps) {
 }
 
 } // namespace
+
+// A model's small picture: the model drawn over the viewer's background, framed whole, or seen
+// from the eye, as the game shows its v_ models.
+TEST(ModelPicture, ShowsTheModelFramedOrFromTheEye) {
+    const auto read = [](const model_writer::Description& description) {
+        return model::read_model(model_writer::write_model(description).main, {}).value();
+    };
+    // The quad as it stands, facing the front, and turned round 20 units ahead to face the eye.
+    auto description = model_writer::tiny_model();
+    const auto facing_front = read(description);
+    description.bones[0].value = {20, 0, 0, 0, 0, std::numbers::pi_v<float>};
+    const auto facing_eye = read(description);
+    const auto drawn = [](const Image& image) {
+        return std::ranges::count_if(image.pixels,
+                                     [&](Colour c) { return c != image.pixels.front(); });
+    };
+    const auto framed = model_picture(facing_front, false, 48);
+    ASSERT_EQ(framed.width, 48);
+    // Framed on all that the sequence turns it through, the quad fills a good part of the
+    // picture; from the eye, the one ahead shows, and nothing of the one at the eye, facing away.
+    EXPECT_GT(drawn(framed), 48 * 48 / 10);
+    EXPECT_GT(drawn(model_picture(facing_eye, true, 48)), 20);
+    EXPECT_EQ(drawn(model_picture(facing_front, true, 48)), 0);
+    EXPECT_TRUE(seen_from_the_eye("V_knife.mdl"));
+    EXPECT_FALSE(seen_from_the_eye("p_knife.mdl"));
+}

@@ -3,6 +3,7 @@
 #include "gui/settings_store.h"
 #include "model_writer.h"
 #include "ui/message_box.h"
+#include "ui/model_pictures.h"
 #include "ui/slide_window.h"
 #include "ui_world.h"
 
@@ -12,10 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 namespace fs = std::filesystem;
@@ -79,7 +83,16 @@ std::string model_reaching_forward(float x) {
     return {bytes.begin(), bytes.end()};
 }
 
-void import_as(QWidget* window, const QString& file, const QString& model_name) {
+// A model is drawn over the background: not a picture of one colour.
+bool shows_a_model(const QImage& picture) {
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            drawn += picture.pixel(x, y) != picture.pixel(0, 0);
+    return drawn > picture.width() * picture.height() / 50;
+}
+
+void import_named(QWidget* window, const QString& file, const QString& model_name) {
     child<QListWidget>(window, "File1")->clearSelection();
     pick_file(window, file);
     child<QLineEdit>(window, "player_comment")->setText(model_name);
@@ -135,12 +148,12 @@ private slots:
         QCOMPARE(rows(child<QListWidget>(player, "File1")),
                  (QStringList{"gign.mdl", "v_ak47.mdl", "w_ak47.mdl"}));
         save_screenshot(player, "import_player");
-        import_as(player, "gign.mdl", "Ninja");
+        import_named(player, "gign.mdl", "Ninja");
         QCOMPARE(label(player, "lbl_confirm"), QStringLiteral("Ninja imported"));
         // A click on the file already selected clears the confirmation too.
         pick_file(player, "gign.mdl");
         QVERIFY(label(player, "lbl_confirm").isEmpty());
-        import_as(player, "gign.mdl", "Ninja");
+        import_named(player, "gign.mdl", "Ninja");
         QVERIFY(label(player, "lbl_confirm").isEmpty());
         player->close();
 
@@ -148,7 +161,7 @@ private slots:
         QCOMPARE(rows(child<QListWidget>(weapon, "File1")), QStringList{"v_ak47.mdl"});
         save_screenshot(weapon, "import_weapon");
         click(weapon, "cmd_preview");
-        import_as(weapon, "v_ak47.mdl", "Gold");
+        import_named(weapon, "v_ak47.mdl", "Gold");
         QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Gold imported"));
         click(weapon, "cmd_preview");
         QCOMPARE(TestWorld::read(log), (world.downloads / "v_ak47.mdl").string() + "\n");
@@ -168,7 +181,7 @@ private slots:
         open_folder(weapon, "Pack");
         QCOMPARE(rows(child<QListWidget>(weapon, "File1")), QStringList{"v_ak47.mdl"});
         save_screenshot(weapon, "import_weapon_archive");
-        import_as(weapon, "v_ak47.mdl", "Silver");
+        import_named(weapon, "v_ak47.mdl", "Silver");
         QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Silver imported"));
         // The window opens next time where the last import came from, inside the archive too.
         QCOMPARE(gui::SettingsStore().read("lastpath", "weaponi"),
@@ -184,6 +197,101 @@ private slots:
         player = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
         QCOMPARE(child<QListWidget>(player, "Dir1")->currentItem()->text().trimmed(),
                  QStringLiteral("Game"));
+    }
+
+    void aFileOfItsOwnNameIsImportedAsOneOfTheGameNamesFromTheFileListsMenu() {
+        GameWorld world;
+        const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
+        TestWorld::write(world.downloads / "gign.mdl", "gign");
+        TestWorld::write(world.downloads / "Pack.zip",
+                         archive_of("zip", {{ArchiveItem::Kind::file, "Pack/707.mdl", main},
+                                            {ArchiveItem::Kind::file, "Pack/707t.mdl", textures},
+                                            {ArchiveItem::Kind::file, "Pack/v_balrog.mdl", "v"},
+                                            {ArchiveItem::Kind::file, "Pack/p_balrog.mdl", "p"}}));
+        const auto menu_names = [](QWidget* window) {
+            QStringList names;
+            for (const QAction* action : child<QMenu>(window, "menu_import_as")->actions()) {
+                if (!action->isSeparator())
+                    names.append(action->objectName());
+            }
+            return names;
+        };
+
+        auto* player = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
+        auto* files = child<QListWidget>(player, "File1");
+        QVERIFY(files->findItems("gign.mdl", Qt::MatchExactly).first()->toolTip().isEmpty());
+        open_folder(player, "Pack.zip");
+        open_folder(player, "Pack");
+        QVERIFY(files->findItems("707.mdl", Qt::MatchExactly)
+                    .first()
+                    ->toolTip()
+                    .contains("right-click it to import it as one of the game's models"));
+        QCOMPARE(menu_names(player),
+                 (QStringList{"import_as_gign", "import_as_gsg9", "import_as_urban",
+                              "import_as_sas", "import_as_terror", "import_as_arctic",
+                              "import_as_leet", "import_as_guerilla", "import_as_vip",
+                              "import_as_hostage", "import_as_scientist"}));
+        // A right-click picks the file under the pointer and opens the menu.
+        auto* menu = child<QMenu>(player, "menu_import_as");
+        child<QLineEdit>(player, "player_comment")->setText("Hero");
+        // Through the window, as the system delivers a click, which makes the context menu.
+        const QRect own = files->visualItemRect(files->findItems("707.mdl", Qt::MatchExactly)[0]);
+        QTest::mouseClick(player->windowHandle(), Qt::RightButton, {},
+                          files->viewport()->mapTo(player, own.center()));
+        QTRY_VERIFY(menu->isVisible());
+        save_screenshot(player, "import_player_as");
+        child<QAction>(menu, "import_as_gign")->trigger();
+        menu->close();
+        QCOMPARE(label(player, "lbl_confirm"), QStringLiteral("Hero imported"));
+        QCOMPARE(TestWorld::read(world.library_file("player/gign/Hero/gign.mdl")), main);
+        QCOMPARE(TestWorld::read(world.library_file("player/gign/Hero/gignT.mdl")), textures);
+        QCOMPARE(gui::SettingsStore().read("lastpath", "playeri"),
+                 (world.downloads / "Pack.zip" / "Pack").string());
+        child<QAction>(menu, "import_as_gign")->trigger();
+        QVERIFY(label(player, "lbl_confirm").isEmpty());
+        player->close();
+
+        // Shift+F10 opens the menu at the picked file; the weapon's own files come along.
+        auto* weapon = UiWorld::open(*world.main_window, "mi_import_weapon", "import_weapon");
+        QCOMPARE(menu_names(weapon).size(), 27);
+        QCOMPARE(menu_names(weapon).first(),
+                 QStringLiteral("import_as_") + QString::fromStdString(delivered_weapons()[0]));
+        open_folder(weapon, "Pack.zip");
+        open_folder(weapon, "Pack");
+        pick_file(weapon, "v_balrog.mdl");
+        child<QLineEdit>(weapon, "player_comment")->setText("Balrog");
+        menu = child<QMenu>(weapon, "menu_import_as");
+        QTest::keyClick(child<QListWidget>(weapon, "File1"), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu->isVisible());
+        child<QAction>(menu, "import_as_ak47")->trigger();
+        menu->close();
+        QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Balrog imported"));
+        QCOMPARE(TestWorld::names_in(world.library_file("weapon/ak47/Balrog")),
+                 (std::vector<std::string>{"p_ak47.mdl", "v_ak47.mdl"}));
+        QCOMPARE(world.messages, std::vector<std::string>{"That name already exists."});
+    }
+
+    void aWindowGoesOnDrawingButRefusesInputWhileTheViewerIsOpen() {
+        GameWorld world;
+        const auto log = world.install_recorder();
+        set_environment("TESSARY_VIEWER_SECONDS", "2");
+        TestWorld::write(world.downloads / "gign.mdl", "gign");
+        auto* window = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
+        pick_file(window, "gign.mdl");
+        int ticks = 0;
+        QTimer clock;
+        connect(&clock, &QTimer::timeout, [&ticks] { ++ticks; });
+        clock.start(100);
+        QTimer::singleShot(500, [window] {
+            QTest::keyClicks(child<QLineEdit>(window, "player_comment"), "typed");
+            click(window, "btn_ok");
+        });
+        click(window, "cmd_preview");
+        set_environment("TESSARY_VIEWER_SECONDS", "0");
+        QCOMPARE(TestWorld::read(log), (world.downloads / "gign.mdl").string() + "\n");
+        QVERIFY2(ticks >= 10, "the event loop stood still while the viewer ran");
+        QVERIFY(window->isVisible());
+        QVERIFY(child<QLineEdit>(window, "player_comment")->text().isEmpty());
     }
 
     void aPlayerModelIsListedNewestFirstAndInstalledOnlyOnYesWhereServersRefuseIt() {
@@ -210,8 +318,23 @@ private slots:
         QCOMPARE(TestWorld::read(world.game_file("player/gign/gign.mdl")), "b");
         QCOMPARE(label(window, "lbl_confirm"), QStringLiteral("gign model b installed"));
 
-        // No to the question: nothing changes, the window's confirmation neither. Yes: installed.
+        // A model picked, or under the pointer, shows its picture and what servers make of it.
         pick_model(window, "Wide");
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(
+            "Servers refuse it: it is 22.0 units too long for servers, which allow 38.0 forward."));
+        const auto png = QToolTip::text().section("base64,", 1).section('"', 0, 0);
+        const QImage tip = QImage::fromData(QByteArray::fromBase64(png.toLatin1()), "PNG");
+        QCOMPARE(tip.size(), QSize(ui::picture_size, ui::picture_size));
+        QVERIFY(shows_a_model(tip));
+        auto* models = child<QListWidget>(window, "lst_models");
+        const QRect old_row = models->visualItemRect(models->findItems("Old", Qt::MatchExactly)[0]);
+        QHelpEvent hover(QEvent::ToolTip, old_row.center(),
+                         models->viewport()->mapToGlobal(old_row.center()));
+        QApplication::sendEvent(models->viewport(), &hover);
+        QVERIFY(QToolTip::text().contains("The game cannot load it: it is a model of version 48"));
+
+        // No to the question: nothing changes, the window's confirmation neither. Yes: installed.
         const auto before = world.snapshot();
         click(window, "btn_install");
         QCOMPARE(world.snapshot(), before);
@@ -237,37 +360,78 @@ private slots:
             "model of version 48"));
     }
 
-    void theCheckWindowSaysWhatTheGameAndServersMakeOfEachFile() {
+    void theCheckWindowSaysWhatTheGameAndServersMakeOfEachFileAndKeepsItsSize() {
         GameWorld world;
         const auto wide = model_reaching_forward(60);
         TestWorld::write(world.library_file("player/gign/Wide/gign.mdl"), wide);
         TestWorld::write(world.game_file("player/gign/gign.mdl"), wide);
         TestWorld::write(world.library_file("weapon/ak47/Gold/p_ak47.mdl"),
                          model_reaching_forward(30));
+        // A model of a later engine, and one of the game's that keeps its textures apart.
+        TestWorld::write(world.library_file("player/sas/Later/sas.mdl"),
+                         model_writer::with(wide, 4, std::int32_t{44}));
+        const auto [textured, textures] = model_writer::tiny_model_in_two_files(true);
+        TestWorld::write(world.game_file("player/urban/urban.mdl"), textured);
+        TestWorld::write(world.game_file("player/urban/urbant.mdl"), textures);
+
         auto* window = UiWorld::open(*world.main_window, "mi_check", "check");
         QTRY_VERIFY(label(window, "lbl_confirm").endsWith(" files checked."));
-        // The cells after the first of the row of that place and file.
+        // The cells after the picture of the row of that place and file, and its picture.
         const auto* cells = child<QTableView>(window, "tbl_check")->model();
-        const auto row = [cells](const QString& where, const QString& file) {
-            QStringList found;
+        const auto find = [cells](const QString& where, const QString& file) {
             for (int r = 0; r < cells->rowCount(); ++r) {
-                if (cells->index(r, 0).data() != where || cells->index(r, 3).data() != file)
-                    continue;
-                for (int c = 1; c < cells->columnCount(); ++c)
-                    found.append(cells->index(r, c).data().toString());
+                if (cells->index(r, 1).data() == where && cells->index(r, 4).data() == file)
+                    return r;
             }
+            require(false, "no row of " + file.toStdString());
+            return -1;
+        };
+        const auto row = [&](const QString& where, const QString& file) {
+            QStringList found;
+            for (int c = 2; c < cells->columnCount(); ++c)
+                found.append(cells->index(find(where, file), c).data().toString());
             return found;
+        };
+        const auto picture = [&](const QString& where, const QString& file) {
+            return cells->index(find(where, file), 0).data(Qt::DecorationRole).value<QImage>();
         };
         const QString forward = "22.0 units too long for servers, which allow 38.0 forward";
         QCOMPARE(row("library", "gign.mdl"),
                  (QStringList{"gign", "Wide", "gign.mdl", "yes", "refused", forward,
                               "(0.0, -8.0, 0.0) to (60.0, 8.0, 16.0)"}));
         QCOMPARE(row("library", "p_ak47.mdl").mid(3, 2), (QStringList{"yes", "accepted"}));
+        QCOMPARE(row("library", "sas.mdl").mid(3, 1).join("").left(31),
+                 QStringLiteral("no: it is a model of version 44"));
         QCOMPARE(row("game", "gign.mdl").mid(0, 5),
                  (QStringList{"gign", "model Wide", "gign.mdl", "yes", "refused"}));
-        // The test game's own files are not models: Tessary does not judge them.
-        QCOMPARE(row("game", "sas.mdl").mid(3), (QStringList{"", "", "", ""}));
+        // The texture file follows its model; the test game's own files are not models.
+        QCOMPARE(find("game", "urbanT.mdl"), find("game", "urban.mdl") + 1);
+        QCOMPARE(
+            row("game", "urbanT.mdl").mid(3, 3),
+            (QStringList{"with its model", "not checked", "it holds the textures of urban.mdl"}));
+        QCOMPARE(row("game", "sas.mdl").mid(3, 2), (QStringList{"", "not a model file"}));
+        QCOMPARE(label(window, "lbl_summary"),
+                 QStringLiteral("Servers will refuse 2 files: gign.mdl of Wide, the game's "
+                                "gign.mdl. The game cannot load 1 file: sas.mdl of Later. In the "
+                                "game now: gign.mdl is model Wide."));
+        // Each model is drawn, a file that is no model gets the plain mark.
+        const QImage mark = picture("game", "sas.mdl");
+        for (const auto& [where, file] :
+             {std::pair{"library", "gign.mdl"}, {"game", "urban.mdl"}}) {
+            const QImage drawn = picture(where, file);
+            QVERIFY(!drawn.isNull() && drawn != mark);
+            QVERIFY2(shows_a_model(drawn), file);
+        }
+        QCOMPARE(picture("library", "sas.mdl"), mark);
         save_screenshot(window, "check");
+
+        // The size and the widths of the columns are as the user left them, next time too.
+        window->resize(700, 450);
+        child<QTableView>(window, "tbl_check")->setColumnWidth(7, 333);
+        window->close();
+        window = UiWorld::open(*world.main_window, "mi_check", "check");
+        QCOMPARE(window->size(), QSize(700, 450));
+        QCOMPARE(child<QTableView>(window, "tbl_check")->columnWidth(7), 333);
     }
 
     void theWeaponCheckBoxesShowWhatAModelHoldsAndOnlyTicksInstall() {
