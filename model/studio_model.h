@@ -22,14 +22,14 @@ struct Vec3 {
     float z = 0;
 };
 
-// A texture ready to draw: RGBA bytes, rows top first. Palette index 255 of a masked texture is
-// fully transparent; every other pixel is opaque. The palette indices and the palette are kept as
-// the file holds them, for saving the texture as it was made.
+// A texture ready to draw: pixels as 0xAARRGGBB, rows top first. Palette index 255 of a masked
+// texture is fully transparent; every other pixel is opaque. The palette indices and the palette
+// are kept as the file holds them, for saving the texture as it was made.
 struct Texture {
     std::string name;
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> rgba;          // width × height × 4 bytes
+    std::vector<std::uint32_t> argb;         // width × height pixels
     std::vector<std::uint8_t> indices;       // width × height palette indices
     std::array<std::uint8_t, 768> palette{}; // 256 colours, red, green and blue
     bool masked = false;
