@@ -4,6 +4,7 @@
 #include "core/library/library_tree.h"
 #include "core/program/start_up.h"
 #include "gui/window_font.h"
+#include "platform/memory.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 namespace app {
 
 std::unique_ptr<MainWindow> start_tessary(platform::Path program_folder) {
+    platform::keep_large_blocks_for_reuse();
     gui::use_window_font(gui::FontSize::layouts);
     auto window = std::make_unique<MainWindow>(std::move(program_folder));
     const core::Library& library = window->library();

@@ -145,21 +145,6 @@ Placement placement_at(const StudioModel::Data& data, const Moment& moment, std:
 
 } // namespace
 
-Vec3 transform_point(const BoneTransform& m, const Vec3& p) {
-    return {m[0][0] * p.x + m[0][1] * p.y + m[0][2] * p.z + m[0][3],
-            m[1][0] * p.x + m[1][1] * p.y + m[1][2] * p.z + m[1][3],
-            m[2][0] * p.x + m[2][1] * p.y + m[2][2] * p.z + m[2][3]};
-}
-
-void include(std::optional<Box>& box, const Vec3& p) {
-    if (!box) {
-        box = Box{p, p};
-        return;
-    }
-    box->min = {std::min(box->min.x, p.x), std::min(box->min.y, p.y), std::min(box->min.z, p.z)};
-    box->max = {std::max(box->max.x, p.x), std::max(box->max.y, p.y), std::max(box->max.z, p.z)};
-}
-
 Vec3 rotate(const BoneTransform& m, const Vec3& d) {
     return {m[0][0] * d.x + m[0][1] * d.y + m[0][2] * d.z,
             m[1][0] * d.x + m[1][1] * d.y + m[1][2] * d.z,

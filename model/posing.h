@@ -15,7 +15,12 @@ using BoneTransform = std::array<std::array<float, 4>, 3>;
 inline Vec3 origin(const BoneTransform& bone) {
     return {bone[0][3], bone[1][3], bone[2][3]};
 }
-Vec3 transform_point(const BoneTransform& bone, const Vec3& point);
+// Inline, as bounds take it for every vertex of every frame.
+inline Vec3 transform_point(const BoneTransform& m, const Vec3& p) {
+    return {m[0][0] * p.x + m[0][1] * p.y + m[0][2] * p.z + m[0][3],
+            m[1][0] * p.x + m[1][1] * p.y + m[1][2] * p.z + m[1][3],
+            m[2][0] * p.x + m[2][1] * p.y + m[2][2] * p.z + m[2][3]};
+}
 Vec3 rotate(const BoneTransform& bone, const Vec3& direction);
 
 // Every bone in model space: in the reference pose for sequence -1, else at the frame of the

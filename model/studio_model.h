@@ -2,6 +2,7 @@
 
 #include "platform/result.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -22,14 +23,14 @@ struct Vec3 {
     float z = 0;
 };
 
-// A texture ready to draw: RGBA bytes, rows top first. Palette index 255 of a masked texture is
-// fully transparent; every other pixel is opaque. The palette indices and the palette are kept as
-// the file holds them, for saving the texture as it was made.
+// A texture ready to draw: pixels as 0xAARRGGBB, rows top first. Palette index 255 of a masked
+// texture is fully transparent; every other pixel is opaque. The palette indices and the palette
+// are kept as the file holds them, for saving the texture as it was made.
 struct Texture {
     std::string name;
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> rgba;          // width × height × 4 bytes
+    std::vector<std::uint32_t> argb;         // width × height pixels
     std::vector<std::uint8_t> indices;       // width × height palette indices
     std::array<std::uint8_t, 768> palette{}; // 256 colours, red, green and blue
     bool masked = false;
@@ -93,8 +94,16 @@ struct Box {
     Vec3 max;
 };
 
-// The box grown to hold the point; the point alone when there is no box yet.
-void include(std::optional<Box>& box, const Vec3& point);
+// The box grown to hold the point; the point alone when there is no box yet. Inline, as bounds
+// take it for every vertex of every frame.
+inline void include(std::optional<Box>& box, const Vec3& p) {
+    if (!box) {
+        box = Box{p, p};
+        return;
+    }
+    box->min = {std::min(box->min.x, p.x), std::min(box->min.y, p.y), std::min(box->min.z, p.z)};
+    box->max = {std::max(box->max.x, p.x), std::max(box->max.y, p.y), std::max(box->max.z, p.z)};
+}
 
 // What to draw: the reference pose or a moment of a sequence, and the model's choices.
 struct Pose {

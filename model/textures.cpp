@@ -36,15 +36,17 @@ Texture read_texture(const FileBytes& file, std::uint64_t at, std::int64_t& texe
     const std::uint8_t* index = file.bytes().data() + pixels;
     texture.indices.assign(index, index + count);
     std::copy_n(index + count, record::palette_size, texture.palette.begin());
-    texture.rgba.resize(count * 4);
-    for (std::uint64_t i = 0; i < count; ++i) {
-        const std::uint8_t* colour = texture.palette.data() + index[i] * 3;
-        std::uint8_t* out = texture.rgba.data() + i * 4;
-        out[0] = colour[0];
-        out[1] = colour[1];
-        out[2] = colour[2];
-        out[3] = texture.masked && index[i] == 255 ? 0 : 255;
+    // Each of the 256 colours once, then each pixel by its index.
+    std::array<std::uint32_t, 256> colours;
+    for (std::size_t c = 0; c < colours.size(); ++c) {
+        const std::uint8_t* rgb = texture.palette.data() + c * 3;
+        const std::uint32_t alpha = texture.masked && c == 255 ? 0 : 0xFF;
+        colours[c] =
+            alpha << 24 | std::uint32_t{rgb[0]} << 16 | std::uint32_t{rgb[1]} << 8 | rgb[2];
     }
+    texture.argb.resize(count);
+    std::transform(index, index + count, texture.argb.begin(),
+                   [&colours](std::uint8_t i) { return colours[i]; });
     return texture;
 }
 

@@ -154,8 +154,9 @@ Result<std::string> read_file(const Path& path, std::size_t max_size) {
         return file.failure();
     if (file->size() > max_size)
         return fail(too_large());
-    std::string content(static_cast<std::size_t>(file->size()), '\0');
-    // The file may change while it is read: whatever it holds then, no more than max_size.
+    // A byte more than the file held as it was opened, so that one read tells its end; the file
+    // may change while it is read: whatever it holds then, no more than max_size.
+    std::string content(static_cast<std::size_t>(file->size()) + 1, '\0');
     for (std::size_t got = 0;;) {
         const auto filled = fill(*file, content, got);
         if (!filled)

@@ -59,16 +59,10 @@ void SceneRenderer::set_textures(const std::vector<model::Texture>& textures) {
         material.additive = texture.additive;
         const auto texels = static_cast<std::size_t>(std::max(texture.width, 0)) *
                             static_cast<std::size_t>(std::max(texture.height, 0));
-        if (texels > 0 && texture.rgba.size() == texels * 4) {
+        if (texels > 0 && texture.argb.size() == texels) {
             material.texture.width = texture.width;
             material.texture.height = texture.height;
-            material.texture.texels.resize(texels);
-            for (std::size_t i = 0; i < texels; ++i) {
-                const auto* p = &texture.rgba[i * 4];
-                material.texture.texels[i] = static_cast<Colour>(p[3]) << 24 |
-                                             static_cast<Colour>(p[0]) << 16 |
-                                             static_cast<Colour>(p[1]) << 8 | p[2];
-            }
+            material.texture.texels = texture.argb;
         }
         materials_.push_back(std::move(material));
     }

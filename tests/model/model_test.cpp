@@ -45,8 +45,9 @@ platform::Result<model::StudioModel> read(const Description& description) {
 }
 
 Rgba pixel(const model::Texture& texture, int x, int y) {
-    const auto at = static_cast<std::size_t>((y * texture.width + x) * 4);
-    return {texture.rgba[at], texture.rgba[at + 1], texture.rgba[at + 2], texture.rgba[at + 3]};
+    const auto argb = texture.argb[static_cast<std::size_t>(y * texture.width + x)];
+    const auto channel = [argb](int shift) { return static_cast<std::uint8_t>(argb >> shift); };
+    return {channel(16), channel(8), channel(0), channel(24)};
 }
 
 // Which of the quad's stored corners a vertex is, told by its texture coordinates: (0, 1),

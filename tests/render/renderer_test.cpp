@@ -29,10 +29,7 @@ model::Texture striped(const std::vector<Colour>& rows, bool masked = false,
     texture.masked = masked;
     texture.full_bright = true;
     texture.additive = additive;
-    for (const Colour colour : rows)
-        for (const int channel :
-             {red_of(colour), green_of(colour), blue_of(colour), static_cast<int>(colour >> 24)})
-            texture.rgba.push_back(static_cast<std::uint8_t>(channel));
+    texture.argb = rows;
     return texture;
 }
 
