@@ -109,7 +109,7 @@ Colour added(Colour a, Colour b) {
 }
 
 Colour halfway(Colour a, Colour b) {
-    return 0xFF000000u | ((a & 0xFEFEFE) >> 1) + ((b & 0xFEFEFE) >> 1);
+    return 0xFF000000u | (((a & 0xFEFEFE) >> 1) + ((b & 0xFEFEFE) >> 1));
 }
 
 Colour sample(const SampledTexture& texture, float u, float v) {
