@@ -44,7 +44,7 @@ std::string number(double value, int decimals = 1) {
 }
 
 // How far one axis of the box reaches beyond the allowed one: on the side that is further out
-// when both are.
+// when both are. In axis order, as the sides outside come.
 struct Excess {
     int axis = 0;
     bool beyond_max = false;
@@ -70,8 +70,11 @@ std::vector<Excess> excesses(const std::vector<AxisOutside>& outside) {
         else if (found->by < excess.by)
             *found = excess;
     }
-    std::stable_sort(axes.begin(), axes.end(),
-                     [](const Excess& a, const Excess& b) { return a.by > b.by; });
+    // The worst first, the others as they come: long, wide, tall.
+    const auto worst = std::max_element(
+        axes.begin(), axes.end(), [](const Excess& a, const Excess& b) { return a.by < b.by; });
+    if (worst != axes.end())
+        std::rotate(axes.begin(), worst, worst + 1);
     return axes;
 }
 

@@ -413,8 +413,10 @@ TEST(ServerCheck, SaysByHowMuchAModelIsTooBigTheWorstAxisFirstAndEachOnce) {
          "4.7 units too long and 0.02 too wide for servers, which allow 38.0 forward and 24.00 to "
          "the right"},
         {{-42.7f, -24, -42.4f, 38, 24.03f, 41},
-         "4.7 units too long, 1.4 too tall and 0.03 too wide for servers, which allow 38.0 back, "
-         "41.0 down and 24.00 to the left"},
+         "4.7 units too long, 0.03 too wide and 1.4 too tall for servers, which allow 38.0 back, "
+         "24.00 to the left and 41.0 down"},
+        {{-38.5f, -24, -41, 38, 24, 45},
+         "4.0 units too tall and 0.5 too long for servers, which allow 41.0 up and 38.0 back"},
         {{-38, -24, -41, 38, 24.02f, 41},
          "0.02 units too wide for servers, which allow 24.00 to "
          "the left"},
