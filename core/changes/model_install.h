@@ -18,8 +18,8 @@ bool model_has_file(const Library& library, const LibraryModel& model, const std
 
 // What to ask the user before the install: for each of the files that servers would refuse, a
 // question that names it and the model, says by how much it is too big and how far servers
-// allow, and asks whether to install it all the same. Files that cannot be judged ask nothing; the install says what is
-// wrong with them.
+// allow, and asks whether to install it all the same. Files that cannot be judged ask nothing; the
+// install says what is wrong with them.
 std::vector<std::string> questions_before_install(const Library& library, const LibraryModel& model,
                                                   const std::vector<std::string>& files);
 
