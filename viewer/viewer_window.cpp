@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStringList>
 #include <QTabWidget>
@@ -392,9 +393,12 @@ QWidget* ViewerWindow::build_panel(const std::vector<std::uint8_t>& bytes) {
     auto* scroll = gui::named(new QScrollArea(this), "panel_scroll");
     scroll->setWidget(panel);
     scroll->setWidgetResizable(true);
-    // As wide as its panels need, unless the screen is narrow: then two fifths of it, scrolling
-    // sideways too.
-    scroll->setFixedWidth(std::min(320, screen()->availableGeometry().width() * 2 / 5));
+    // As wide as its panels need, so that none of their text is cut off, but at most half the
+    // screen: only there does it scroll sideways too.
+    const int needed = panel->minimumSizeHint().width() +
+                       scroll->verticalScrollBar()->sizeHint().width() + 2 * scroll->frameWidth();
+    scroll->setFixedWidth(
+        std::min(std::max(320, needed), screen()->availableGeometry().width() / 2));
     scroll->setFocusPolicy(Qt::NoFocus);
     return scroll;
 }

@@ -289,6 +289,7 @@ private slots:
             const auto* panel = child<QScrollArea>(window.get(), "panel_scroll");
             QVERIFY(panel->verticalScrollBar()->maximum() + panel->viewport()->height() >=
                     panel->widget()->minimumSizeHint().height());
+            QCOMPARE(panel->horizontalScrollBar()->maximum(), 0); // no text cut off at the side
             save_screenshot(window.get(),
                             QStringLiteral("viewer_on_%1x%2").arg(room.width()).arg(room.height()));
         }
