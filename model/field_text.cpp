@@ -53,6 +53,10 @@ std::string field_text(std::string_view bytes, unsigned user_code_page) {
     }
     if (auto text = platform::from_code_page(bytes, cyrillic); text && reads_as_cyrillic(*text))
         return std::move(*text);
+    if (user_code_page == western) {
+        if (auto text = platform::from_code_page(bytes, western))
+            return std::move(*text);
+    }
     std::string latin_1;
     for (const char byte : bytes)
         platform::append_utf8(latin_1, static_cast<unsigned char>(byte));

@@ -464,9 +464,10 @@ TEST(FieldText, ShowsNamesInAnyScriptWithoutReplacementCharacters) {
     const std::string privet = "Привет flower", cp1251 = "\xCF\xF0\xE8\xE2\xE5\xF2 flower";
     // The bytes, the user's code page, and the text shown.
     const std::tuple<std::string, unsigned, std::string> cases[] = {
-        {privet, 936, privet},     {cp1251, 1252, privet},
-        {cp1251, 1251, privet},    {"\xC4\xE3\xBA\xC3", 936, "你好"},
-        {"Caf\xE9", 1252, "Café"}, {"\x98", 1251, "\u0098"},
+        {privet, 936, privet},        {cp1251, 1252, privet},
+        {cp1251, 1251, privet},       {"\xC4\xE3\xBA\xC3", 936, "你好"},
+        {"Caf\xE9", 1252, "Café"},    {"\x98", 1251, "\u0098"},
+        {"\x93Go\x94", 1252, "“Go”"},
     };
     for (const auto& [bytes, code_page, shown] : cases)
         EXPECT_EQ(model::field_text(bytes, code_page), shown) << shown;
