@@ -25,7 +25,7 @@ QLabel* text_label(const QString& text, const char* name) {
 ServerPanel::ServerPanel(const model::ServerCheck& check, const model::ComparedBox& compared,
                          const std::string& file_name, const render::ViewOptions& options)
     : QGroupBox(tr("On servers")),
-      server_box_(gui::named(new QCheckBox(tr("Ser&ver box")), "chk_server_box")),
+      server_box_(gui::named(new QCheckBox(tr("Server b&ox")), "chk_server_box")),
       player_size_(gui::named(new QCheckBox(tr("Pla&yer size")), "chk_player_size")),
       legend_(text_label({}, "server_box_legend")) {
     setObjectName(QStringLiteral("servers_box"));
