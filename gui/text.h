@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/file_system.h"
+
+#include <QDir>
 #include <QString>
 
 #include <string>
@@ -13,6 +16,16 @@ inline QString qtext(const std::string& text) {
 
 inline std::string core_text(const QString& text) {
     return text.toStdString();
+}
+
+// A path as the system writes it, for Qt's file functions and for the user to read.
+inline QString native_text(const platform::Path& path) {
+    return qtext(platform::native_path(path));
+}
+
+// The path of a file or folder that Qt names, as Tessary holds paths.
+inline platform::Path path_of(const QString& native) {
+    return platform::Path(core_text(QDir::toNativeSeparators(native)));
 }
 
 } // namespace gui

@@ -41,10 +41,6 @@ QIcon archive_icon(const QFileInfo& archive) {
     return QFileIconProvider().icon(archive);
 }
 
-core::Path native_path(const QString& path) {
-    return core::Path(gui::core_text(QDir::toNativeSeparators(path)));
-}
-
 QString volume_text(const QStorageInfo& volume) {
     const QString root = QDir::toNativeSeparators(volume.rootPath());
     return volume.name().isEmpty() ? root : root + QStringLiteral("  [") + volume.name() + ']';
@@ -85,7 +81,7 @@ SourceBrowser::SourceBrowser(QWidget* window, QLabel* confirmation, core::ModelK
 void SourceBrowser::open_first_folder() {
     const auto first = core::first_source_folder(library_, kind_);
     message_box::show(first.messages());
-    if (!first->empty() && set_folder(gui::qtext(first->text())))
+    if (!first->empty() && set_folder(gui::native_text(*first)))
         return;
     set_folder(QDir::homePath(), false);
 }
@@ -94,7 +90,7 @@ bool SourceBrowser::set_folder(const QString& path, bool tell_why) {
     if (path.isEmpty())
         return false;
     const QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    auto source_folder = core::SourceFolder::at(native_path(folder));
+    auto source_folder = core::SourceFolder::at(gui::path_of(folder));
     if (!source_folder) {
         if (tell_why)
             message_box::show(source_folder.messages());

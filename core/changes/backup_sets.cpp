@@ -17,16 +17,15 @@ namespace {
 Result<> check_set_name(const std::string& set_name) {
     if (set_name.empty())
         return fail("Please type in a name for the backup.");
-    if (!folder_name_problem(set_name).empty())
-        return fail(folder_name_rule);
-    return {};
+    return check_folder_name(set_name);
 }
 
 // A set name is taken where a set folder holds a model already: a player type's model file, or
 // any ordinary file of a weapon's (a weapon model holds any of its four files).
 bool set_folder_taken(const Library& library, const LibraryModel& set_model) {
     if (set_model.kind == ModelKind::player)
-        return platform::is_ordinary_file(library.file(set_model, set_model.type + ".mdl"));
+        return platform::is_ordinary_file(
+            library.file(set_model, model_files(ModelKind::player, set_model.type).front()));
     return platform::first_ordinary_file(library.folder(set_model)).has_value();
 }
 

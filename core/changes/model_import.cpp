@@ -77,8 +77,8 @@ Result<std::vector<Filing>> files_to_copy(const LibraryModel& model,
 // folder, each under the name it takes there; confirmed when the picked file is among them.
 Result<Imported> import_files(const Library& library, const LibraryModel& model,
                               const std::vector<Filing>& filings, const ImportRequest& request) {
-    if (!folder_name_problem(model.name).empty())
-        return fail(folder_name_rule);
+    if (auto name = check_folder_name(model.name); !name)
+        return name.failure();
     const auto folder = library.folder(model);
     if (platform::first_ordinary_file(folder))
         return fail("That name already exists.");

@@ -4,8 +4,10 @@
 
 namespace core {
 
-std::string folder_name_problem(const std::string& name) {
-    return platform::file_name_problem(name);
+Result<> check_folder_name(const std::string& name) {
+    if (const auto problem = platform::file_name_problem(name); !problem.empty())
+        return fail("That name cannot be a folder name: " + problem + ".");
+    return {};
 }
 
 } // namespace core

@@ -1,6 +1,6 @@
 #include "core/library/name_lists.h"
 
-#include "core/library/folder_names.h"
+#include "platform/file_names.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
 
@@ -33,7 +33,7 @@ Result<> check_names(const char* file, std::span<const std::string> names,
     for (std::size_t i = 0; i < names.size(); ++i) {
         const auto line =
             "Line " + std::to_string(i + 1) + " of " + file + ", \"" + names[i] + "\",";
-        if (const auto problem = folder_name_problem(names[i]); !problem.empty())
+        if (const auto problem = platform::file_name_problem(names[i]); !problem.empty())
             return fail(line + " cannot be a folder name: " + problem + ".");
         for (std::size_t j = 0; j < i; ++j) {
             if (platform::same_name(names[j], names[i]))

@@ -73,11 +73,11 @@ Result<Path> first_source_folder(const Library& library, ModelKind kind) {
     const Path stored(
         library.settings().read("lastpath", facts(kind).last_folder_key).value_or(""));
     if (!stored.empty() && SourceFolder::at(stored))
-        return Path(platform::native_path(stored));
+        return stored;
     const auto game = game_directory();
     Result<Path> folder = Path();
     if (game && !game->empty() && platform::is_listable_folder(*game))
-        folder = Path(platform::native_path(*game));
+        folder = *game;
     return std::move(folder.after(game));
 }
 

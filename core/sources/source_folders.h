@@ -9,8 +9,8 @@
 // What the import windows' source browser shows of the folders on disk and inside archives.
 namespace core {
 
-// Where the kind's import window opens: the folder of its last import, else the game directory,
-// as native paths; an empty path when neither can be listed.
+// Where the kind's import window opens: the folder of its last import, else the game directory;
+// an empty path when neither can be listed.
 Result<Path> first_source_folder(const Library& library, ModelKind kind);
 
 // Remembers the folder of an import, where the kind's import window opens next time.

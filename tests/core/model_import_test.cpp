@@ -107,8 +107,8 @@ TEST(ModelImport, APlayerModelIsCheckedInOrderAndFiledUnderItsType) {
     EXPECT_EQ(world.import_player("mymodel.mdl", ""), "Please enter a name for the model");
     EXPECT_EQ(world.import_player("mymodel.mdl", "Name"), invalid);
     EXPECT_EQ(world.import_player("GIGN.mdl", "Name"), invalid);
-    EXPECT_EQ(world.import_player("hostage.mdl", "bad/name").substr(0, 31),
-              "A name cannot hold any of the c");
+    EXPECT_EQ(world.import_player("hostage.mdl", "bad/name").substr(0, 56),
+              "That name cannot be a folder name: it holds one of the c");
     EXPECT_EQ(world.snapshot(), before);
 
     EXPECT_EQ(world.import_player("gign.MDL", "Ninja"), "confirmed");
@@ -222,7 +222,7 @@ TEST(ModelImport, AModelOfItsOwnNameIsImportedAsTheGameFileItReplacesWithItsComp
     EXPECT_EQ(world.import_player_as("", "", "gign"),
               "Please select a file before clicking import");
     EXPECT_EQ(world.import_player_as("707.mdl", "", "gign"), "Please enter a name for the model");
-    EXPECT_TRUE(world.import_player_as("707.mdl", "a:b", "gign").starts_with("A name cannot"));
+    EXPECT_TRUE(world.import_player_as("707.mdl", "a:b", "gign").starts_with("That name cannot be"));
     EXPECT_EQ(world.import_player_as("707t.mdl", "Hero", "gign"),
               "707t.mdl cannot be imported as gign.mdl: it is a texture file, which holds only "
               "the textures of a model, so nothing was imported.");
