@@ -319,7 +319,7 @@ void ViewerWindow::show_group_file(const std::vector<std::uint8_t>& bytes) {
                        .arg(file_name_, owner);
     const platform::Path beside = platform::Path(path_.toStdString()).folder() / group->model;
     if (platform::is_ordinary_file(beside)) {
-        owner_path_ = gui::qtext(platform::native_path(beside));
+        owner_path_ = gui::native_text(beside);
         open_model_->setText(tr("&Open %1").arg(owner));
         open_model_->show();
     } else {
