@@ -11,7 +11,7 @@ namespace platform {
 
 struct Command {
     Path program;
-    std::vector<Path> files;
+    std::vector<Path> files = {};
 };
 
 // Starts the program and returns once it has ended; while it runs, while_running is called every
