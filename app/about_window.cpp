@@ -32,13 +32,14 @@ protected:
 };
 
 QString version_text(int major, int minor, int revision) {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+    return AboutWindow::tr("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
 } // namespace
 
 AboutWindow::AboutWindow()
-    : ui::ChildWindow("frmAbout", tr("About ") + QString::fromLatin1(gui::app_title), 5730, 3150),
+    : ui::ChildWindow("frmAbout", tr("About %1").arg(QString::fromLatin1(gui::app_title)), 5730,
+                      3150),
       ok_(gui::named(new QPushButton(tr("OK"), this), "cmdOK")) {
     auto* icon = gui::wrapping(gui::named(new QLabel(this), "picIcon"));
     auto* title = gui::wrapping(

@@ -6,6 +6,9 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <utility>
+#include <vector>
+
 namespace ui {
 class BackupWindow;
 class CheckWindow;
@@ -31,14 +34,24 @@ public:
 
     const core::Library& library() const { return library_; }
 
+protected:
+    // The menus word themselves anew in the language chosen.
+    void changeEvent(QEvent* event) override;
+
 private:
     void build_menu_bar();
+    void build_language_menu(QMenu* help);
+    void word_menus();
+    void fit_to_menu_bar();
 
     // Shows the window, creating it unless it is open already, and hides this one.
     template <typename Window, typename... Arguments>
     void open(QPointer<Window>& window, Arguments&... arguments);
 
     gui::SettingsStore settings_;
+    // The menus and their commands, and the caption each is worded with.
+    std::vector<std::pair<QAction*, const char*>> captions_;
+    QAction* system_language_ = nullptr;
     core::Library library_;
     QPointer<ui::BackupWindow> backup_window_;
     QPointer<ui::PlayerImportWindow> player_import_window_;

@@ -2,6 +2,7 @@
 
 #include "core/library/readme.h"
 #include "gui/controls.h"
+#include "gui/language.h"
 #include "gui/text.h"
 #include "ui/twips.h"
 
@@ -23,7 +24,8 @@ ReadmeWindow::ReadmeWindow(const core::Library& library)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     // A readme that cannot be read says so in the window itself.
-    const auto readme = core::readme_text(library);
+    const auto readme =
+        core::readme_text(library, gui::core_text(gui::language_to_speak(library.settings())));
     text->setPlainText(gui::qtext(readme ? *readme : readme.messages().front()));
 }
 

@@ -125,9 +125,8 @@ QString names_of(const QStringList& names) {
     constexpr qsizetype shown = 5;
     if (names.size() <= shown)
         return names.join(QStringLiteral(", "));
-    return CheckWindow::tr("%1 and %2 more")
-        .arg(names.mid(0, shown).join(QStringLiteral(", ")))
-        .arg(names.size() - shown);
+    return CheckWindow::tr("%1 and %n more", nullptr, static_cast<int>(names.size() - shown))
+        .arg(names.mid(0, shown).join(QStringLiteral(", ")));
 }
 
 // Widths and a size as the settings store keeps them: numbers with commas between them, each
@@ -327,10 +326,10 @@ int CheckWindow::width_for_columns() const {
 void CheckWindow::show_progress() {
     progress_->setValue(static_cast<int>(checked_));
     progress_->setVisible(checked_ < rows_.size());
+    const int count = static_cast<int>(rows_.size());
     status_->setText(checked_ < rows_.size()
-                         ? tr("Reading %1 of %2 files...").arg(checked_ + 1).arg(rows_.size())
-                     : rows_.size() == 1 ? tr("1 file checked.")
-                                         : tr("%1 files checked.").arg(rows_.size()));
+                         ? tr("Reading %1 of %n files...", nullptr, count).arg(checked_ + 1)
+                         : tr("%n files checked.", nullptr, count));
 }
 
 void CheckWindow::show_summary() {
@@ -348,16 +347,14 @@ void CheckWindow::show_summary() {
         }
     }
     QStringList lines;
-    lines.append(
-        refused.isEmpty() ? tr("Servers will refuse none of these files.")
-        : refused.size() == 1
-            ? tr("Servers will refuse 1 file: %1.").arg(refused[0])
-            : tr("Servers will refuse %1 files: %2.").arg(refused.size()).arg(names_of(refused)));
-    lines.append(unloadable.isEmpty() ? tr("The game loads every one of them.")
-                 : unloadable.size() == 1
-                     ? tr("The game cannot load 1 file: %1.").arg(unloadable[0])
-                     : tr("The game cannot load %1 files: %2.")
-                           .arg(unloadable.size())
+    const auto count = [](const QStringList& names) { return static_cast<int>(names.size()); };
+    lines.append(refused.isEmpty()
+                     ? tr("Servers will refuse none of these files.")
+                     : tr("Servers will refuse %n files: %1.", nullptr, count(refused))
+                           .arg(names_of(refused)));
+    lines.append(unloadable.isEmpty()
+                     ? tr("The game loads every one of them.")
+                     : tr("The game cannot load %n files: %1.", nullptr, count(unloadable))
                            .arg(names_of(unloadable)));
     if (game_listed)
         lines.append(in_game.isEmpty()

@@ -10,8 +10,11 @@ namespace {
 constexpr std::size_t largest_readme = 16 * 1024 * 1024;
 }
 
-Result<std::string> readme_text(const Library& library) {
-    const auto text = platform::read_file(library.program_file("readme.txt"), largest_readme);
+Result<std::string> readme_text(const Library& library, const std::string& language) {
+    const auto translated = library.program_file("readme." + language + ".txt");
+    const auto file =
+        platform::is_ordinary_file(translated) ? translated : library.program_file("readme.txt");
+    const auto text = platform::read_file(file, largest_readme);
     if (!text)
         return fail("readme.txt could not be read from the program folder: " + text.why() + ".");
     const auto lines = platform::split_lines(*text, std::numeric_limits<std::size_t>::max());

@@ -6,7 +6,8 @@
 
 namespace core {
 
-// The text of readme.txt in the program folder, its lines joined with line feeds.
-Result<std::string> readme_text(const Library& library);
+// The text of the readme in the program folder, its lines joined with line feeds: in the language
+// of that code where the folder holds one in it (readme.ru.txt), else readme.txt.
+Result<std::string> readme_text(const Library& library, const std::string& language);
 
 } // namespace core

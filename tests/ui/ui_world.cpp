@@ -1,6 +1,7 @@
 #include "ui_world.h"
 
 #include "app/startup.h"
+#include "gui/language.h"
 #include "gui/settings_store.h"
 #include "ui/child_window.h"
 #include "ui/message_box.h"
@@ -14,6 +15,10 @@
 
 UiWorld::UiWorld() {
     gui::SettingsStore::move_to((root / "settings").string());
+    // The windows speak English, as designed, whatever the language of the machine the tests run
+    // on; the tests of the translations choose theirs.
+    gui::SettingsStore settings;
+    gui::choose_language(settings, QStringLiteral("en"));
     ui::message_box::record_instead(&messages);
 }
 

@@ -1,0 +1,45 @@
+#include "platform/message.h"
+
+#include <cstdio>
+
+namespace platform {
+
+std::string filled_in(std::string_view words, const std::vector<std::string>& values) {
+    std::string text;
+    for (std::size_t at = 0; at < words.size(); ++at) {
+        std::size_t digits = at + 1;
+        while (digits < words.size() && words[digits] >= '0' && words[digits] <= '9')
+            ++digits;
+        if (words[at] != '%' || digits == at + 1) {
+            text += words[at];
+            continue;
+        }
+        const auto place = std::stoul(std::string(words.substr(at + 1, digits - at - 1)));
+        if (place >= 1 && place <= values.size())
+            text += values[place - 1];
+        else
+            text.append(words.substr(at, digits - at));
+        at = digits - 1;
+    }
+    return text;
+}
+
+std::string english(const Message& message) {
+    std::vector<std::string> values;
+    for (const auto& argument : message.arguments) {
+        if (const auto* text = std::get_if<std::string>(&argument)) {
+            values.push_back(*text);
+        } else if (const auto* number = std::get_if<std::int64_t>(&argument)) {
+            values.push_back(std::to_string(*number));
+        } else if (const auto* decimal = std::get_if<Decimal>(&argument)) {
+            char digits[64];
+            std::snprintf(digits, sizeof digits, "%.*f", decimal->decimals, decimal->value);
+            values.emplace_back(digits);
+        } else {
+            values.push_back(english(*std::get<std::shared_ptr<const Message>>(argument)));
+        }
+    }
+    return filled_in(message.text, values);
+}
+
+} // namespace platform

@@ -1,0 +1,207 @@
+// Tessary in each of its languages: every text translated, with the placeholders of its English,
+// every window wholly in the language chosen and each text within its control, and the language
+// chosen under Help kept for the next start.
+#include "gui/language.h"
+#include "gui/settings_store.h"
+#include "ui/message_box.h"
+#include "ui_world.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <map>
+#include <set>
+
+namespace {
+
+// The windows a user opens, by the command that opens each.
+const std::pair<const char*, const char*> windows[] = {{"mi_import_player", "import_player"},
+                                                       {"mi_import_weapon", "import_weapon"},
+                                                       {"mi_install_player", "install_player"},
+                                                       {"mi_install_weapon", "install_weapon"},
+                                                       {"mi_backup", "mi_back"},
+                                                       {"mi_check", "check"},
+                                                       {"mi_readme", "mi_rme"},
+                                                       {"mi_about", "frmAbout"}};
+
+QSet<QString> placeholders(const QString& text) {
+    QSet<QString> found;
+    for (const auto& match : QRegularExpression(QStringLiteral("%(\\d+|n)")).globalMatch(text))
+        found.insert(match.captured());
+    return found;
+}
+
+QString without_mnemonic(QString text) {
+    return text.replace(QRegularExpression(QStringLiteral("&(?!&)")), QString());
+}
+
+// Why the control's text does not fit it, or nothing when it does.
+QString overflow(const QWidget* control) {
+    const QFontMetrics metrics = control->fontMetrics();
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        if (label->text().isEmpty() || !label->pixmap().isNull())
+            return {};
+        const QRect needed =
+            label->wordWrap()
+                ? metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text())
+                : metrics.boundingRect(label->text());
+        if (needed.width() <= label->contentsRect().width() &&
+            needed.height() <= label->contentsRect().height())
+            return {};
+        return QStringLiteral("%1 needs %2 x %3, has %4 x %5")
+            .arg(label->text())
+            .arg(needed.width())
+            .arg(needed.height())
+            .arg(label->contentsRect().width())
+            .arg(label->contentsRect().height());
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        const QString text = without_mnemonic(button->text());
+        int needed = metrics.horizontalAdvance(text);
+        if (qobject_cast<const QCheckBox*>(control))
+            needed += button->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                      button->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+        else
+            needed += 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        if (text.isEmpty() || needed <= button->width())
+            return {};
+        return QStringLiteral("%1 needs %2, has %3").arg(text).arg(needed).arg(button->width());
+    }
+    return {};
+}
+
+// The texts of a window's labels and buttons, by their controls' names.
+std::map<QString, QString> texts_of(const QWidget* window) {
+    std::map<QString, QString> texts;
+    for (const auto* label : window->findChildren<QLabel*>())
+        texts[label->objectName()] = label->text();
+    for (const auto* button : window->findChildren<QAbstractButton*>())
+        texts[button->objectName()] = button->text();
+    texts[QStringLiteral("caption")] = window->windowTitle();
+    return texts;
+}
+
+// Texts that stay as they are in every language: names of the game and of files, and numbers.
+bool stays_as_it_is(const QString& text) {
+    static const QRegularExpression kept(
+        QStringLiteral("^(Tessary|[\\w .-]*\\.(mdl|txt)|[\\d .,%]*|OK|&Ok)$"));
+    return text.trimmed().isEmpty() || kept.match(text).hasMatch();
+}
+
+} // namespace
+
+class TranslationsTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyTextIsTranslatedWithTheEnglishPlaceholders() {
+        for (const auto& language : gui::languages) {
+            if (language.code == std::string_view("en"))
+                continue;
+            QFile file(QStringLiteral(TESSARY_TRANSLATIONS_DIR "/tessary_%1.ts")
+                           .arg(QString::fromLatin1(language.code)));
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+            QXmlStreamReader ts(&file);
+            QString source;
+            int messages = 0;
+            while (!ts.atEnd()) {
+                ts.readNext();
+                if (!ts.isStartElement())
+                    continue;
+                if (ts.name() == QLatin1String("source"))
+                    source = ts.readElementText();
+                if (ts.name() != QLatin1String("translation"))
+                    continue;
+                ++messages;
+                const auto type = ts.attributes().value(QLatin1String("type"));
+                const QString translation =
+                    ts.readElementText(QXmlStreamReader::IncludeChildElements);
+                const QString where = QString::fromLatin1(language.code) + ": " + source;
+                QVERIFY2(type.isEmpty() && !translation.isEmpty(), qPrintable(where));
+                QCOMPARE(placeholders(translation), placeholders(source));
+            }
+            QVERIFY2(!ts.hasError(), qPrintable(ts.errorString()));
+            QVERIFY(messages > 100);
+        }
+    }
+
+    void eachWindowSpeaksTheLanguageChosenWithinItsControls() {
+        std::map<QString, std::map<QString, QString>> english;
+        for (const auto& language : gui::languages) {
+            const QString code = QString::fromLatin1(language.code);
+            UiWorld world;
+            world.make_game();
+            gui::SettingsStore settings;
+            gui::choose_language(settings, code);
+            const auto main_window = world.start();
+            for (const auto& [command, name] : windows) {
+                auto* window = UiWorld::open(*main_window, command, name);
+                const auto texts = texts_of(window);
+                if (code == QStringLiteral("en")) {
+                    english[name] = texts;
+                } else {
+                    for (const auto& [control, text] : texts) {
+                        const QString& original = english[name][control];
+                        QVERIFY2(text != original || stays_as_it_is(text),
+                                 qPrintable(code + ": " + name + "/" + control + ": " + text));
+                    }
+                    for (const auto* control : window->findChildren<QWidget*>()) {
+                        const QString wrong = overflow(control);
+                        QVERIFY2(wrong.isEmpty(), qPrintable(code + ": " + name + "/" +
+                                                             control->objectName() + ": " + wrong));
+                    }
+                }
+                save_screenshot(window, QStringLiteral("%1_%2").arg(name, code));
+                window->close();
+                process_deferred_deletes();
+            }
+        }
+    }
+
+    void theLanguageChosenUnderHelpIsSpokenAtOnceAndNextTime() {
+        UiWorld world;
+        world.make_game();
+        auto main_window = world.start();
+        auto* model = child<QAction>(main_window.get(), "mi_model");
+        QCOMPARE(model->text(), QStringLiteral("&Model"));
+        child<QAction>(main_window.get(), "language_ru")->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(model->text() != QStringLiteral("&Model"));
+        QCOMPARE(gui::SettingsStore().read("settings", "language"), std::string("ru"));
+        const QString russian = model->text();
+        main_window.reset();
+        main_window = world.start();
+        QCOMPARE(child<QAction>(main_window.get(), "mi_model")->text(), russian);
+        QVERIFY(child<QAction>(main_window.get(), "language_ru")->isChecked());
+        child<QAction>(main_window.get(), "language_system")->trigger();
+        QCOMPARE(gui::SettingsStore().read("settings", "language"), std::string());
+    }
+
+    void theSystemsLanguageIsSpokenWhereTessaryHasIt() {
+        const std::pair<std::vector<std::string>, const char*> cases[] = {
+            {{"ru_RU"}, "ru"},
+            {{"uk_UA", "ru_RU"}, "uk"},
+            {{"pt_PT"}, "pt_BR"},
+            {{"zh_TW", "en_US"}, "en"},
+            {{"zh_Hans_CN"}, "zh_CN"},
+            {{"de_DE", "pl_PL"}, "pl"},
+            {{"en_GB", "ru_RU"}, "en"},
+            {{}, "en"},
+            {{"tr"}, "tr"}};
+        for (const auto& [system, spoken] : cases)
+            QCOMPARE(gui::language_for(system), QString::fromLatin1(spoken));
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "translations_test.moc"
