@@ -4,6 +4,7 @@
 #include "gui/controls.h"
 #include "gui/language.h"
 #include "gui/text.h"
+#include "gui/words.h"
 #include "ui/twips.h"
 
 #include <QPlainTextEdit>
@@ -26,7 +27,7 @@ ReadmeWindow::ReadmeWindow(const core::Library& library)
     // A readme that cannot be read says so in the window itself.
     const auto readme =
         core::readme_text(library, gui::core_text(gui::language_to_speak(library.settings())));
-    text->setPlainText(gui::qtext(readme ? *readme : readme.messages().front()));
+    text->setPlainText(readme ? gui::qtext(*readme) : gui::words(readme.messages().front()));
 }
 
 } // namespace app

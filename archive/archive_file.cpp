@@ -1,6 +1,7 @@
 #include "archive/archive_file.h"
 
 #include "archive/reader.h"
+#include "archive/said.h"
 #include "archive/shown_names.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
@@ -23,10 +24,10 @@ Result<> check_targets(const std::vector<Entry>& chosen, const Path& folder) {
     for (const auto& file : chosen) {
         const auto target = folder / file.name();
         if (!names.insert(platform::folded_name(file.name())).second)
-            return fail("Two of the chosen files would both be " + platform::native_path(target) +
-                        ".");
+            return fail(
+                said("Two of the chosen files would both be %1.", platform::native_path(target)));
         if (platform::exists(target))
-            return fail(platform::native_path(target) + " exists already.");
+            return fail(said("%1 exists already.", platform::native_path(target)));
     }
     return {};
 }
@@ -61,9 +62,9 @@ Result<std::vector<Path>> extract(const Path& archive, const std::vector<Entry>&
             if (written)
                 made.push_back(target);
             else if (written.error())
-                written.tell(shown_name(file.path) + " in " + input->name() +
-                             " could not be extracted to " + platform::native_path(target) + ": " +
-                             written.why() + ".");
+                written.tell(said("%1 in %2 could not be extracted to %3: %4.",
+                                  shown_name(file.path), input->name(),
+                                  platform::native_path(target), written.why()));
             return written;
         });
     if (!extracted) {

@@ -1,5 +1,6 @@
 #include "archive/input.h"
 
+#include "archive/said.h"
 #include "platform/file_system.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ Result<FileInput> FileInput::open(const Path& archive) {
     auto name = platform::native_path(archive);
     auto file = platform::FileReader::open(archive);
     if (!file)
-        return platform::fail(name + " could not be opened: " + file.why() + ".");
+        return platform::fail(said("%1 could not be opened: %2.", name, file.why()));
     return FileInput(std::move(name), std::move(file).value());
 }
 

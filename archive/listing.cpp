@@ -1,5 +1,7 @@
 #include "archive/listing.h"
 
+#include "archive/said.h"
+
 #include "archive/shown_names.h"
 #include "platform/names.h"
 
@@ -60,7 +62,8 @@ Listing::Listing(std::vector<Entry> files, const std::vector<std::string>& folde
     for (auto& file : files) {
         auto& folder = folders_[add_folder(file.folder())];
         if (!folder.files.emplace(platform::folded_name(file.name()), files_.size()).second) {
-            left_out_.push_back({shown_name(file.path), "an earlier entry has the same name"});
+            left_out_.push_back(
+                {shown_name(file.path), said("an earlier entry has the same name")});
             continue;
         }
         folder.file_order.push_back(files_.size());

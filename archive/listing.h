@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/limits.h"
+#include "platform/message.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,10 +22,10 @@ struct Entry {
     std::string_view folder() const; // the path of its folder; empty at the archive's top
 };
 
-// An entry of an archive that Tessary does not list, and why, in words for the user.
+// An entry of an archive that Tessary does not list, and why.
 struct LeftOut {
     std::string path; // as the user is shown it (shown_name)
-    std::string reason;
+    platform::Message reason;
 };
 
 // What an archive holds, to browse like folders on disk: its files, and the folders that they

@@ -2,6 +2,7 @@
 
 #include "archive/entry_names.h"
 #include "archive/libarchive.h"
+#include "archive/said.h"
 #include "archive/shown_names.h"
 #include "platform/file_names.h"
 #include "platform/utf8_locale.h"
@@ -24,37 +25,35 @@ constexpr std::size_t piece_size = 64 * 1024;
 // How many left-out entries a listing's text names; a message box holds no more.
 constexpr std::size_t shown_left_out = 30;
 
-// Why an entry is left out, in words for the user.
-constexpr char unnamed[] = "its name cannot be read";
-constexpr char absolute[] = "its path is absolute";
-constexpr char leads_out[] = "its path leads outside the folder it would be extracted to";
-constexpr char link[] = "it is a link";
-constexpr char not_a_file[] = "it is not an ordinary file";
-constexpr char nameless[] = "it has no name";
-constexpr char protected_file[] = "it is protected by a password";
+// Why an entry is left out.
+constexpr const char* unnamed = platform::to_say("its name cannot be read");
+constexpr const char* absolute = platform::to_say("its path is absolute");
+constexpr const char* leads_out =
+    platform::to_say("its path leads outside the folder it would be extracted to");
+constexpr const char* link = platform::to_say("it is a link");
+constexpr const char* not_a_file = platform::to_say("it is not an ordinary file");
+constexpr const char* nameless = platform::to_say("it has no name");
+constexpr const char* protected_file = platform::to_say("it is protected by a password");
 
-std::string in_mb(std::uint64_t size) {
-    return std::to_string(size >> 20) + " MB";
+std::int64_t in_mb(std::uint64_t size) {
+    return static_cast<std::int64_t>(size >> 20);
 }
 
-std::string larger_than_allowed() {
-    return "larger than " + in_mb(max_file_size);
-}
-
-std::string more_than_one_extraction(const std::string& archive) {
-    return "The files to take out of " + archive + " are larger than " + in_mb(max_extracted_size) +
-           " together, more than Tessary takes out at once.";
+platform::Message more_than_one_extraction(const std::string& archive) {
+    return said("The files to take out of %1 are larger than %2 MB together, more than Tessary "
+                "takes out at once.",
+                archive, in_mb(max_extracted_size));
 }
 
 // Which entries of the archive Tessary leaves out and why, a line each, the first
 // shown_left_out of them.
-std::string left_out_text(const std::string& archive, const std::vector<LeftOut>& left_out) {
-    std::string text = "Tessary leaves out these files of " + archive + ":";
+platform::Message left_out_text(const std::string& archive, const std::vector<LeftOut>& left_out) {
+    platform::Message text = said("Tessary leaves out these files of %1:", archive);
     const auto shown = std::min(left_out.size(), shown_left_out);
     for (std::size_t i = 0; i < shown; ++i)
-        text += "\n" + left_out[i].path + ": " + left_out[i].reason + ".";
+        text = said("%1\n%2: %3.", text, left_out[i].path, left_out[i].reason);
     if (shown < left_out.size())
-        text += "\nAnd " + std::to_string(left_out.size() - shown) + " more.";
+        text = said("%1\nAnd %2 more.", text, left_out.size() - shown);
     return text;
 }
 
@@ -62,7 +61,7 @@ std::string left_out_text(const std::string& archive, const std::vector<LeftOut>
 struct Examined {
     enum class Kind { file, folder, left_out } kind;
     std::string path;        // names joined with "/"; as shown when the entry is left out
-    std::string reason = {}; // why it is left out
+    platform::Message reason = {}; // why it is left out
 };
 
 // A backslash separates names as a slash does; empty names and "." are dropped. Only a regular
@@ -72,17 +71,17 @@ Examined examine(archive_entry* entry, bool rar5) {
     const auto [written, readable] = entry_path(entry);
     std::string raw = written;
     std::replace(raw.begin(), raw.end(), '\\', '/');
-    const auto left_out = [&raw](std::string reason) {
+    const auto left_out = [&raw](platform::Message reason) {
         return Examined{Examined::Kind::left_out, shown_name(raw), std::move(reason)};
     };
     if (!readable)
-        return left_out(unnamed);
+        return left_out(said(unnamed));
     if (raw.size() > max_path_length)
-        return left_out("its path is longer than " + std::to_string(max_path_length) + " bytes");
+        return left_out(said("its path is longer than %1 bytes", max_path_length));
     const bool drive = raw.size() >= 2 && raw[1] == ':' &&
                        ((raw[0] >= 'A' && raw[0] <= 'Z') || (raw[0] >= 'a' && raw[0] <= 'z'));
     if (raw.starts_with('/') || drive)
-        return left_out(absolute);
+        return left_out(said(absolute));
     std::string path;
     std::size_t depth = 0;
     for (std::size_t start = 0; start <= raw.size();) {
@@ -92,13 +91,12 @@ Examined examine(archive_entry* entry, bool rar5) {
         if (name.empty() || name == ".")
             continue;
         if (name == "..")
-            return left_out(leads_out);
+            return left_out(said(leads_out));
         if (++depth > max_path_depth)
-            return left_out("its path is more than " + std::to_string(max_path_depth) +
-                            " levels deep");
-        if (const auto problem = platform::file_name_problem(name); !problem.empty())
-            return left_out("its path holds the name \"" + shown_name(name) +
-                            "\", which Windows does not allow: " + problem);
+            return left_out(said("its path is more than %1 levels deep", max_path_depth));
+        if (const auto problem = platform::file_name_problem(name))
+            return left_out(said("its path holds the name \"%1\", which Windows does not allow: %2",
+                                 shown_name(name), *problem));
         path += path.empty() ? std::string(name) : '/' + std::string(name);
     }
     const auto type = archive_entry_filetype(entry);
@@ -108,16 +106,16 @@ Examined examine(archive_entry* entry, bool rar5) {
     // of another entry, as regular files without a size or content.
     const bool redirection = rar5 && type == AE_IFREG && !archive_entry_size_is_set(entry);
     if (type == AE_IFLNK || archive_entry_hardlink(entry) || redirection)
-        return left_out(link);
+        return left_out(said(link));
     if (type != AE_IFREG)
-        return left_out(not_a_file);
+        return left_out(said(not_a_file));
     if (path.empty())
-        return left_out(nameless);
+        return left_out(said(nameless));
     if (archive_entry_is_encrypted(entry))
-        return left_out(protected_file);
+        return left_out(said(protected_file));
     if (archive_entry_size_is_set(entry) &&
         static_cast<std::uint64_t>(archive_entry_size(entry)) > max_file_size)
-        return left_out("it is " + larger_than_allowed());
+        return left_out(said("it is larger than %1 MB", in_mb(max_file_size)));
     return {Examined::Kind::file, std::move(path)};
 }
 
@@ -134,7 +132,7 @@ public:
     // Zip is read from its central directory at the end, which the seek callback reaches.
     Result<> open() {
         if (!handle_)
-            return fail(input_.name() + " could not be read: there is too little memory.");
+            return fail(said("%1 could not be read: there is too little memory.", input_.name()));
         if (!move_to(handle_, 0))
             return unreadable_headers();
         archive_read_support_format_zip_seekable(handle_);
@@ -181,16 +179,16 @@ private:
     Failure unreadable_headers() const {
         const auto& name = input_.name();
         if (archive_format(handle_) == 0 && unreadable_.empty())
-            return fail(name + " is not a .zip, .rar or .7z archive that Tessary can read.");
+            return fail(said("%1 is not a .zip, .rar or .7z archive that Tessary can read.", name));
         if (archive_read_has_encrypted_entries(handle_) > 0)
-            return fail(name + " is protected by a password, which Tessary cannot open.");
+            return fail(said("%1 is protected by a password, which Tessary cannot open.", name));
         return unreadable_content();
     }
 
     Failure unreadable_content() const {
         const char* reason = archive_error_string(handle_);
-        return fail(input_.name() + " could not be read: " + (reason ? reason : "it is damaged") +
-                    ".");
+        return fail(reason ? said("%1 could not be read: %2.", input_.name(), reason)
+                           : said("%1 could not be read: it is damaged.", input_.name()));
     }
 
     // Moves to a position of the input; libarchive is told why when it cannot.
@@ -268,8 +266,8 @@ Result<Listing> list(Input& input) {
         if (!*header)
             break;
         if (index == max_entries)
-            return fail(input.name() + " holds more than " + std::to_string(max_entries) +
-                        " entries, more than Tessary reads.");
+            return fail(said("%1 holds more than %2 entries, more than Tessary reads.",
+                             input.name(), max_entries));
         auto examined = session.examine(*header);
         if (examined.kind == Examined::Kind::file) {
             const auto size = archive_entry_size_is_set(*header) ? archive_entry_size(*header) : 0;
@@ -277,14 +275,14 @@ Result<Listing> list(Input& input) {
         } else if (examined.kind == Examined::Kind::folder) {
             folders.push_back(std::move(examined.path));
         } else {
-            any_protected = any_protected || examined.reason == protected_file;
+            any_protected = any_protected || examined.reason.text == protected_file;
             left_out.push_back({std::move(examined.path), std::move(examined.reason)});
         }
     }
     Result<Listing> listing = Listing(std::move(files), folders, std::move(left_out));
     if (any_protected)
-        listing.tell("Tessary cannot read the files of " + input.name() +
-                     " that a password protects.");
+        listing.tell(
+            said("Tessary cannot read the files of %1 that a password protects.", input.name()));
     if (!listing->left_out().empty())
         listing.tell(left_out_text(input.name(), listing->left_out()));
     return listing;
@@ -323,8 +321,8 @@ Result<> read_files(Input& input, const std::vector<Entry>& chosen, const Take& 
             if (!piece)
                 return piece;
             if ((grown += piece->size()) > max_file_size)
-                return fail(shown_name(file.path) + " in " + input.name() + " is " +
-                            larger_than_allowed() + ".");
+                return fail(said("%1 in %2 is larger than %3 MB.", shown_name(file.path),
+                                 input.name(), in_mb(max_file_size)));
             if ((taken_in_all += piece->size()) > max_extracted_size)
                 return fail(more_than_one_extraction(input.name()));
             return piece;
@@ -334,8 +332,8 @@ Result<> read_files(Input& input, const std::vector<Entry>& chosen, const Take& 
         wanted.erase(found);
     }
     if (!wanted.empty())
-        return fail(input.name() + " has changed since Tessary listed it: " +
-                    shown_name(wanted.begin()->second->path) + " is no longer in it.");
+        return fail(said("%1 has changed since Tessary listed it: %2 is no longer in it.",
+                         input.name(), shown_name(wanted.begin()->second->path)));
     return {};
 }
 

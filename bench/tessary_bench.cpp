@@ -712,7 +712,7 @@ void steam_lookup_row(const World& w) {
         std::string directory;
         ms.push_back(milliseconds_of([&] {
             const auto found = core::game_directory();
-            directory = found ? found->text() : found.messages().front();
+            directory = found ? found->text() : platform::english(found.messages().front());
         }));
         check(fs::equivalent(directory, game), "the Steam lookup found " + directory);
     }

@@ -22,7 +22,9 @@ QString words(const platform::Message& message) {
             value = words(*std::get<std::shared_ptr<const platform::Message>>(argument));
         values.push_back(core_text(value));
     }
-    const QString translated = QCoreApplication::translate(message.context, message.text);
+    const QString translated =
+        QCoreApplication::translate(message.context, message.text, nullptr,
+                                    message.count ? static_cast<int>(*message.count) : -1);
     return qtext(platform::filled_in(core_text(translated), values));
 }
 

@@ -28,9 +28,9 @@ SampleRange channel_range(const MeasuredFile& file, std::int64_t at, std::int64_
         const std::int64_t last = std::min<std::int64_t>(walk.valid(), covered);
         words_left -= 1 + (covered > 0 ? last - first + 1 : 0);
         if (words_left < 0)
-            throw Refusal{"the game walks more than " +
-                          std::to_string(limits::measured_animation_words) +
-                          " words of its animation, more than Tessary follows"};
+            throw Refusal{said("the game walks more than %1 words of its animation, more than "
+                               "Tessary follows",
+                               limits::measured_animation_words)};
         if (covered > 0) {
             file.inside(static_cast<std::int64_t>(walk.at()),
                         run::header_size + run::sample_size * last, runs);

@@ -40,8 +40,8 @@ void include_vertices(const MeasuredFile& measured, std::optional<Box>& box) {
     }
     if (model_count > std::numeric_limits<std::int32_t>::max() ||
         model_count < std::numeric_limits<std::int32_t>::min())
-        throw Refusal{"its body parts count " + std::to_string(model_count) +
-                      " models together, more than the game can count"};
+        throw Refusal{said("its body parts count %1 models together, more than the game can count",
+                           model_count)};
     const std::int64_t models = parts + part_count * size_of(body_part::size);
     std::int64_t vertices_left = limits::measured_vertices;
     for (std::int64_t m = 0; m < model_count; ++m) {
@@ -56,15 +56,16 @@ void include_vertices(const MeasuredFile& measured, std::optional<Box>& box) {
                             count * layout::vec3_size, [&] { return "the vertices of " + model; });
         vertices_left -= count;
         if (vertices_left < 0)
-            throw Refusal{"the game reads more than " + std::to_string(limits::measured_vertices) +
-                          " vertices of its models, more than Tessary measures"};
+            throw Refusal{said("the game reads more than %1 vertices of its models, more than "
+                               "Tessary measures",
+                               limits::measured_vertices)};
         for (std::int64_t i = 0; i < count; ++i) {
             const std::uint64_t v = first + i * layout::vec3_size;
             const Vec3 vertex{file.f32(v), file.f32(v + 4), file.f32(v + 8)};
             // Whether a box takes a NaN in depends on how the game compares.
             if (std::isnan(vertex.x) || std::isnan(vertex.y) || std::isnan(vertex.z))
-                throw Refusal{"vertex " + std::to_string(i) + " of " + model +
-                              " has a coordinate that is not a number"};
+                throw Refusal{
+                    said("vertex %1 of %2 has a coordinate that is not a number", i, model)};
             include(box, vertex);
         }
     }
@@ -91,8 +92,8 @@ std::vector<BonePosition> bone_positions(const MeasuredFile& measured) {
             position.scale[j] = file.f32(at + bone::scale + 4 * j);
             // Infinities could meet in a NaN that the game's comparisons would treat their own way.
             if (!std::isfinite(position.value[j]) || !std::isfinite(position.scale[j]))
-                throw Refusal{"bone " + std::to_string(b) +
-                              " has a position value or scale that is not a finite number"};
+                throw Refusal{said(
+                    "bone %1 has a position value or scale that is not a finite number", b)};
         }
     }
     return positions;
@@ -144,8 +145,8 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
     const FileBytes& file = measured.file();
     const std::int32_t count = file.i32(header::sequences.count);
     if (count > limits::sequences)
-        throw Refusal{"it counts " + std::to_string(count) + " sequences, more than the " +
-                      std::to_string(limits::sequences) + " Tessary measures"};
+        throw Refusal{said("it counts %1 sequences, more than the %2 Tessary measures", count,
+                           limits::sequences)};
     const std::int64_t sequences = file.i32(header::sequences.offset);
     const bool has_bones = file.i32(header::bones.count) > 0;
     std::vector<BonePosition> bones; // read once a sequence needs them
@@ -159,8 +160,8 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
         if (frames < 1 || !has_bones)
             continue;
         if (frames > limits::frames)
-            throw Refusal{name + " has " + std::to_string(frames) + " frames, more than the " +
-                          std::to_string(limits::frames) + " Tessary measures"};
+            throw Refusal{said("%1 has %2 frames, more than the %3 Tessary measures", name, frames,
+                               limits::frames)};
         if (bones.empty())
             bones = bone_positions(measured);
         const std::string animation = "the animation of " + name +
@@ -182,7 +183,7 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
         const Axes size = extent(bones, ranges);
         const Vec3 half{size[0] / 2, size[1] / 2, size[2] / 2};
         if (std::isnan(half.x) || std::isnan(half.y) || std::isnan(half.z))
-            throw Refusal{"the bones of " + name + " reach beyond the range of a float"};
+            throw Refusal{said("the bones of %1 reach beyond the range of a float", name)};
         include(box, half);
         include(box, {-half.x, -half.y, -half.z});
     }
@@ -192,9 +193,9 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
 
 platform::Result<Box> measure_consistency_box(std::span<const std::uint8_t> file) {
     if (studio_kind(file) == StudioKind::none)
-        return platform::fail("it is not a model file");
+        return platform::fail(said("it is not a model file"));
     if (const auto refusal = load_refusal(file))
-        return platform::fail("the game does not load it (" + *refusal + ")");
+        return platform::fail(said("the game does not load it (%1)", *refusal));
     return read_refusing([&] {
         const MeasuredFile measured(file);
         std::optional<Box> box;

@@ -66,7 +66,7 @@ void FileBytes::check_inside(std::int64_t offset, std::uint64_t size,
 }
 
 void FileBytes::damaged(const std::string& what) const {
-    throw Refusal{label_ + " is damaged: " + what};
+    throw Refusal{said("%1 is damaged: %2", label_, what)};
 }
 
 } // namespace model

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/layout.h"
+#include "model/said.h"
 #include "model/studio_model.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace model {
 // Why a file is refused, on its way up to read_refusing(): the checks sit deep in nested records,
 // and a refusal ends the whole read.
 struct Refusal {
-    std::string reason;
+    platform::Message reason;
 };
 
 // The outcome of a read that refuses its file by throwing a Refusal: its value, or the refusal's

@@ -9,16 +9,15 @@ void check_file_header(const FileBytes& file, FileKind kind) {
     const bool group = kind == FileKind::group;
     if (!header.whole || (group ? header.kind != StudioKind::group_file : !header.of_a_model())) {
         if (kind == FileKind::main)
-            throw Refusal{"not a model file"};
-        throw Refusal{file.label() + (group ? " is not a sequence group file"
-                                            : " is not a texture file of a model")};
+            throw Refusal{said("not a model file")};
+        throw Refusal{group ? said("%1 is not a sequence group file", file.label())
+                            : said("%1 is not a texture file of a model", file.label())};
     }
     const std::int32_t version = *header.version; // a whole header holds it
     if (version != layout::version) {
         if (kind == FileKind::main)
-            throw Refusal{"model version " + std::to_string(version) + " is not supported"};
-        throw Refusal{file.label() + " has version " + std::to_string(version) +
-                      ", which is not supported"};
+            throw Refusal{said("model version %1 is not supported", version)};
+        throw Refusal{said("%1 has version %2, which is not supported", file.label(), version)};
     }
     const std::int32_t length = file.i32(layout::header::length);
     if (length > 0 && static_cast<std::uint64_t>(length) > file.size())

@@ -1,6 +1,7 @@
 #include "model/studio_model.h"
 
 #include "model/limits.h"
+#include "model/said.h"
 
 #include "platform/file_system.h"
 
@@ -15,14 +16,15 @@ platform::Result<std::vector<std::uint8_t>> read_whole(const platform::Path& fil
     if (content)
         return std::vector<std::uint8_t>(content->begin(), content->end());
     if (!platform::exists(file))
-        return platform::fail(name + " is missing");
+        return platform::fail(said("%1 is missing", name));
     if (platform::is_folder(file))
-        return platform::fail(name + " is a folder, not a model file");
+        return platform::fail(said("%1 is a folder, not a model file", name));
     if (content.error() == platform::not_a_file())
-        return platform::fail(name + " is not a regular file");
+        return platform::fail(said("%1 is not a regular file", name));
     if (content.error() == platform::too_large())
-        return platform::fail(name + " is larger than 64 MiB, more than any model file");
-    return platform::fail(name + " cannot be read");
+        return platform::fail(
+            said("%1 is larger than %2 MiB, more than any model file", name, limits::file_size >> 20));
+    return platform::fail(said("%1 cannot be read", name));
 }
 
 // Hands out the companions of the model file at that path from its folder.

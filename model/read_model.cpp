@@ -18,7 +18,7 @@ std::vector<std::uint8_t> read_sibling(const SiblingReader& sibling, const std::
                                        const std::string& name) {
     auto bytes = sibling ? sibling(name) : std::nullopt;
     if (!bytes)
-        throw Refusal{kind + " " + name + " is missing"};
+        throw Refusal{said("%1 %2 is missing", kind, name)};
     return std::move(*bytes);
 }
 

@@ -65,7 +65,7 @@ struct ServerCheck {
     std::vector<AxisOutside> outside;
     // Whenever the box could not be measured (for cannot_tell, and for a file that is not
     // checked): why, as measure_consistency_box() words it.
-    std::string reason;
+    platform::Message reason;
 };
 
 // What servers make of a model file that stands under that file name in the game: accepted when

@@ -1,5 +1,6 @@
 #include "model/server_check_words.h"
 
+#include "model/said.h"
 #include "platform/names.h"
 
 #include <algorithm>
@@ -10,30 +11,15 @@ namespace model {
 
 namespace {
 
-// The pattern with %1, %2, ... replaced by the values in turn.
-std::string sentence(std::string_view pattern, std::initializer_list<std::string> values) {
-    std::string text;
-    for (std::size_t at = 0; at < pattern.size(); ++at) {
-        const char next = at + 1 < pattern.size() ? pattern[at + 1] : '\0';
-        if (pattern[at] == '%' && next >= '1' && next < '1' + static_cast<int>(values.size())) {
-            text += values.begin()[next - '1'];
-            ++at;
-        } else {
-            text += pattern[at];
-        }
-    }
-    return text;
-}
-
 // "%1", "%1 and %2", "%1, %2 and %3".
-std::string listed(const std::vector<std::string>& items) {
+platform::Message listed(std::vector<platform::Message> items) {
     switch (items.size()) {
     case 1:
         return items[0];
     case 2:
-        return sentence("%1 and %2", {items[0], items[1]});
+        return said("%1 and %2", items[0], items[1]);
     default:
-        return sentence("%1, %2 and %3", {items[0], items[1], items[2]});
+        return said("%1, %2 and %3", items[0], items[1], items[2]);
     }
 }
 
@@ -80,88 +66,90 @@ std::vector<Excess> excesses(const std::vector<AxisOutside>& outside) {
 
 } // namespace
 
-std::string outside_words(const std::vector<AxisOutside>& outside) {
-    constexpr const char* first[3] = {"%1 units too long", "%1 units too wide",
-                                      "%1 units too tall"};
-    constexpr const char* then[3] = {"%1 too long", "%1 too wide", "%1 too tall"};
+platform::Message outside_words(const std::vector<AxisOutside>& outside) {
+    constexpr const char* first[3] = {platform::to_say("%1 units too long"),
+                                      platform::to_say("%1 units too wide"),
+                                      platform::to_say("%1 units too tall")};
+    constexpr const char* then[3] = {platform::to_say("%1 too long"), platform::to_say("%1 too wide"),
+                                     platform::to_say("%1 too tall")};
     // The model's own directions: X forward, Y to its left, Z up.
     constexpr const char* allowance[3][2] = {
-        {"%1 back", "%1 forward"}, {"%1 to the right", "%1 to the left"}, {"%1 down", "%1 up"}};
-    std::vector<std::string> too_big, allowed;
+        {platform::to_say("%1 back"), platform::to_say("%1 forward")},
+        {platform::to_say("%1 to the right"), platform::to_say("%1 to the left")},
+        {platform::to_say("%1 down"), platform::to_say("%1 up")}};
+    std::vector<platform::Message> too_big, allowed;
     for (const Excess& excess : excesses(outside)) {
-        too_big.push_back(sentence((too_big.empty() ? first : then)[excess.axis],
-                                   {number(excess.by, excess.decimals)}));
-        allowed.push_back(sentence(allowance[excess.axis][excess.beyond_max ? 1 : 0],
-                                   {number(excess.allowed, excess.decimals)}));
+        too_big.push_back(said((too_big.empty() ? first : then)[excess.axis],
+                               platform::Decimal{excess.by, excess.decimals}));
+        allowed.push_back(said(allowance[excess.axis][excess.beyond_max ? 1 : 0],
+                               platform::Decimal{excess.allowed, excess.decimals}));
     }
-    return sentence("%1 for servers, which allow %2", {listed(too_big), listed(allowed)});
+    return said("%1 for servers, which allow %2", listed(too_big), listed(allowed));
 }
 
-std::string box_words(const Box& box) {
+platform::Message box_words(const Box& box) {
     const auto point = [](const Vec3& p) {
-        return sentence("(%1, %2, %3)", {number(p.x), number(p.y), number(p.z)});
+        return said("(%1, %2, %3)", platform::Decimal{p.x}, platform::Decimal{p.y},
+                    platform::Decimal{p.z});
     };
-    return sentence("%1 to %2", {point(box.min), point(box.max)});
+    return said("%1 to %2", point(box.min), point(box.max));
 }
 
-std::string verdict_reason(const ServerCheck& check, std::string_view file_name) {
-    const std::string file(file_name);
+platform::Message verdict_reason(const ServerCheck& check, std::string_view file_name) {
     switch (check.verdict) {
     case Verdict::accepted:
-        return sentence("within the box servers allow for %1, %2",
-                        {file, box_words(*check.allowed)});
+        return said("within the box servers allow for %1, %2", file_name,
+                    box_words(*check.allowed));
     case Verdict::refused:
         return outside_words(check.outside);
     case Verdict::not_checked:
-        return sentence("no server checks %1", {file});
+        return said("no server checks %1", file_name);
     case Verdict::cannot_tell:
         return check.reason;
     }
     return {};
 }
 
-std::string server_facts(const ServerCheck& check, std::string_view file_name) {
-    const std::string file(file_name), reason = verdict_reason(check, file_name);
-    std::string verdict;
+platform::Message server_facts(const ServerCheck& check, std::string_view file_name) {
+    const platform::Message reason = verdict_reason(check, file_name);
+    platform::Message verdict;
     switch (check.verdict) {
     case Verdict::accepted:
-        verdict = sentence("As %1, servers accept it: it is %2.", {file, reason});
+        verdict = said("As %1, servers accept it: it is %2.", file_name, reason);
         break;
     case Verdict::refused:
-        verdict = sentence("As %1, servers refuse it: it is %2. A server that enforces file "
-                           "consistency, as servers do unless told otherwise, drops a player who "
-                           "uses it.",
-                           {file, reason});
+        verdict = said("As %1, servers refuse it: it is %2. A server that enforces file "
+                       "consistency, as servers do unless told otherwise, drops a player who "
+                       "uses it.",
+                       file_name, reason);
         break;
     case Verdict::not_checked:
-        verdict = sentence("No server checks a file named %1.", {file});
+        verdict = said("No server checks a file named %1.", file_name);
         break;
     case Verdict::cannot_tell:
-        verdict = sentence("As %1, whether servers accept it cannot be told: %2.", {file, reason});
+        verdict = said("As %1, whether servers accept it cannot be told: %2.", file_name, reason);
         break;
     }
     if (!check.measured)
         return verdict;
-    return sentence("Servers measure its box as %1.\n%2", {box_words(*check.measured), verdict});
+    return said("Servers measure its box as %1.\n%2", box_words(*check.measured), verdict);
 }
 
-std::string install_question(const ServerCheck& check, std::string_view file_name,
-                             std::string_view model_name) {
-    return sentence(
-        "Servers will refuse this model: it is larger than they allow.\n\n%1 of the "
-        "model \"%2\" is %3. Servers that enforce file consistency, as they do unless "
-        "told otherwise, drop a player who uses it while connecting.\n\nInstall it "
-        "all the same?",
-        {std::string(file_name), std::string(model_name), outside_words(check.outside)});
+platform::Message install_question(const ServerCheck& check, std::string_view file_name,
+                                   std::string_view model_name) {
+    return said("Servers will refuse this model: it is larger than they allow.\n\n%1 of the "
+                "model \"%2\" is %3. Servers that enforce file consistency, as they do unless "
+                "told otherwise, drop a player who uses it while connecting.\n\nInstall it "
+                "all the same?",
+                file_name, model_name, outside_words(check.outside));
 }
 
-std::string compared_box_words(const ComparedBox& compared, std::string_view file_name) {
-    const std::string file(file_name);
+platform::Message compared_box_words(const ComparedBox& compared, std::string_view file_name) {
     if (compared.file_name.empty())
-        return sentence("the box servers allow for a player model, as none checks %1", {file});
-    if (platform::same_name(compared.file_name, file))
-        return sentence("the box servers allow for %1", {file});
-    return sentence("the box servers allow for %1, as none checks %2", {compared.file_name, file});
+        return said("the box servers allow for a player model, as none checks %1", file_name);
+    if (platform::same_name(compared.file_name, file_name))
+        return said("the box servers allow for %1", file_name);
+    return said("the box servers allow for %1, as none checks %2", compared.file_name, file_name);
 }
 
 } // namespace model

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "model/server_check.h"
+#include "platform/message.h"
 
 #include <string>
 #include <string_view>
 
-// What servers make of a model file, in words for the user: the one place that words it, for the
+// What servers make of a model file, as messages for the user: the one place that says it, for the
 // install's question, the Check window and the viewer alike. Each sentence is made whole from its
 // values, as a translation takes it. Lengths are in the game's units, with as many decimals as
 // it takes for an excess never to read as nothing.
@@ -16,25 +17,25 @@ namespace model {
 // too wide and 1.4 too tall for servers, which allow 38.0 forward, 24.00 to the left and 41.0
 // up". For one they accept, the box they allow; else why the answer is unknown, or that no server
 // checks a file of that name.
-std::string verdict_reason(const ServerCheck& check, std::string_view file_name);
+platform::Message verdict_reason(const ServerCheck& check, std::string_view file_name);
 
 // How a box reaches beyond the one allowed, on the sides outside: "22.0 units too long for servers,
 // which allow 38.0 forward", as verdict_reason() says it of a file servers refuse.
-std::string outside_words(const std::vector<AxisOutside>& outside);
+platform::Message outside_words(const std::vector<AxisOutside>& outside);
 
 // What servers make of the file under that name, in a sentence or two, after the box they measure.
-std::string server_facts(const ServerCheck& check, std::string_view file_name);
+platform::Message server_facts(const ServerCheck& check, std::string_view file_name);
 
 // The question before installing a file that servers refuse, as file_name of the library model of
 // that name: what is wrong, by how much, what servers do about it, and whether to go on.
-std::string install_question(const ServerCheck& check, std::string_view file_name,
-                             std::string_view model_name);
+platform::Message install_question(const ServerCheck& check, std::string_view file_name,
+                                   std::string_view model_name);
 
 // Whose box compared_box() gave for that file name: "the box servers allow for p_ak47.mdl, as
 // none checks v_ak47.mdl".
-std::string compared_box_words(const ComparedBox& compared, std::string_view file_name);
+platform::Message compared_box_words(const ComparedBox& compared, std::string_view file_name);
 
 // "(-37.4, -21.1, -40.8) to (37.4, 21.1, 40.8)"
-std::string box_words(const Box& box);
+platform::Message box_words(const Box& box);
 
 } // namespace model

@@ -42,34 +42,34 @@ StudioHeader classify(std::span<const std::uint8_t> bytes) {
     return header;
 }
 
-std::optional<std::string> load_refusal(std::span<const std::uint8_t> bytes) {
+std::optional<platform::Message> load_refusal(std::span<const std::uint8_t> bytes) {
     const StudioHeader header = classify(bytes);
     switch (header.kind) {
     case StudioKind::none:
         return std::nullopt;
     case StudioKind::group_file:
-        return "it is a sequence group file, which holds only animation of a model";
+        return said("it is a sequence group file, which holds only animation of a model");
     case StudioKind::texture_file:
-        return "it is a texture file, which holds only the textures of a model";
+        return said("it is a texture file, which holds only the textures of a model");
     case StudioKind::model:
         break;
     }
-    const std::string only_10 = ": the game loads models of version 10 only";
     if (const auto version = header.version) {
         if (*version >= later_engines_first && *version <= later_engines_last)
-            return "it is a model of version " + std::to_string(*version) + ", of a later engine" +
-                   only_10;
+            return said("it is a model of version %1, of a later engine: the game loads models of "
+                        "version 10 only",
+                        *version);
         if (*version != layout::version)
-            return "it is a model of version " + std::to_string(*version) + only_10;
+            return said("it is a model of version %1: the game loads models of version 10 only",
+                        *version);
     }
     if (!header.whole)
-        return "it ends after " + std::to_string(bytes.size()) + " bytes, inside the " +
-               std::to_string(layout::header::size) + "-byte header of a model";
+        return said("it ends after %1 bytes, inside the %2-byte header of a model", bytes.size(),
+                    layout::header::size);
     const FileBytes file(bytes, "the file", layout::header::size);
     const std::int32_t bones = file.i32(layout::header::bones.count);
     if (bones > limits::bones)
-        return "it has " + std::to_string(bones) + " bones, more than the " +
-               std::to_string(limits::bones) + " the game can load";
+        return said("it has %1 bones, more than the %2 the game can load", bones, limits::bones);
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/message.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -41,6 +43,6 @@ inline StudioKind studio_kind(std::span<const std::uint8_t> bytes) {
 // version than 10, one cut short inside its header, one of more than 128 bones. A companion file
 // that is missing is the caller's to find, through companion_needs(). Nothing when the game loads
 // the file, and nothing for a file that is not a studio file at all.
-std::optional<std::string> load_refusal(std::span<const std::uint8_t> bytes);
+std::optional<platform::Message> load_refusal(std::span<const std::uint8_t> bytes);
 
 } // namespace model

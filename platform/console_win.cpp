@@ -38,12 +38,12 @@ Result<bool> set_up_console() {
     AllocConsoleOptions options{AllocConsoleMode::no_window, FALSE, 0};
     int outcome = 0;
     if (FAILED(allocate(&options, &outcome)))
-        return fail("Couldn't allocate console");
+        return fail(said("Couldn't allocate console"));
     console_held = true;
     stdout_handle = GetStdHandle(STD_OUTPUT_HANDLE);
     if (!stdout_handle || stdout_handle == INVALID_HANDLE_VALUE) {
         stdout_handle = nullptr;
-        return fail("Couldn't allocate STDOUT");
+        return fail(said("Couldn't allocate STDOUT"));
     }
     return false;
 }

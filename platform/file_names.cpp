@@ -32,23 +32,23 @@ bool is_device_name(std::string_view name) {
 
 } // namespace
 
-std::string file_name_problem(std::string_view name) {
+std::optional<Message> file_name_problem(std::string_view name) {
     if (name.empty())
-        return "it is empty";
+        return said("it is empty");
     if (name.size() > longest_file_name)
-        return "it is longer than " + std::to_string(longest_file_name) + " bytes";
+        return said("it is longer than %1 bytes", longest_file_name);
     if (name.find_first_of("\\/:*?\"<>|") != std::string_view::npos)
-        return "it holds one of the characters \\ / : * ? \" < > |";
+        return said("it holds one of the characters \\ / : * ? \" < > |");
     if (std::any_of(name.begin(), name.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
-        return "it holds a control character";
+        return said("it holds a control character");
     if (name == "." || name == "..")
-        return "it is \".\" or \"..\"";
+        return said("it is \".\" or \"..\"");
     if (name.back() == '.' || name.back() == ' ')
-        return "it ends in a dot or a blank";
+        return said("it ends in a dot or a blank");
     if (is_device_name(name))
-        return "it is a name Windows keeps for a device";
-    return {};
+        return said("it is a name Windows keeps for a device");
+    return std::nullopt;
 }
 
 } // namespace platform

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/message.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,8 +13,8 @@ namespace platform {
 // The longest file or folder name, in bytes.
 inline constexpr std::size_t longest_file_name = 255;
 
-// Why the name cannot be a file or folder name on Windows, in words for the user ("it ends in a
-// dot or a blank"); empty when it can be one.
-std::string file_name_problem(std::string_view name);
+// Why the name cannot be a file or folder name on Windows ("it ends in a dot or a blank");
+// nothing when it can be one.
+std::optional<Message> file_name_problem(std::string_view name);
 
 } // namespace platform

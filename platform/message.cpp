@@ -39,7 +39,17 @@ std::string english(const Message& message) {
             values.push_back(english(*std::get<std::shared_ptr<const Message>>(argument)));
         }
     }
-    return filled_in(message.text, values);
+    // Counted words are written as "%n line(s)": English drops the "(s)" after one.
+    std::string words = message.text;
+    if (message.count) {
+        const auto count = std::to_string(*message.count);
+        for (auto at = words.find("%n"); at != std::string::npos; at = words.find("%n", at))
+            words.replace(at, 2, count);
+        const std::string_view plural = *message.count == 1 ? "" : "s";
+        for (auto at = words.find("(s)"); at != std::string::npos; at = words.find("(s)", at))
+            words.replace(at, 3, plural);
+    }
+    return filled_in(words, values);
 }
 
 } // namespace platform

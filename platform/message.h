@@ -13,6 +13,10 @@
 // windows word it in the user's language; every layer below them only says which message it is.
 namespace platform {
 
+// The values stand in a namespace of their own, without a said(), so that a call of said() with a
+// message among its arguments finds the said() of the layer that makes the call, and no other.
+namespace message_values {
+
 struct Message;
 
 // A number to show with that many decimals.
@@ -26,13 +30,26 @@ struct Decimal {
 using Argument = std::variant<std::string, std::int64_t, Decimal, std::shared_ptr<const Message>>;
 
 struct Message {
+    Message() = default;
+    // Made by message() and counted_message(), never from a bare text.
+    Message(const char* context, const char* text, std::vector<Argument> arguments)
+        : context(context), text(text), arguments(std::move(arguments)) {}
+
     // Where its words are translated: the layer that says it ("core", "model", ...).
     const char* context = "";
     // Its English words, by which it is known and translated, with %1, %2, ... where its
     // arguments go. Always a literal of the program's, marked for the translators by said().
     const char* text = "";
     std::vector<Argument> arguments;
+    // For words that take the plural forms of a count: the count, which stands for %n.
+    std::optional<std::int64_t> count = {};
 };
+
+} // namespace message_values
+
+using message_values::Argument;
+using message_values::Decimal;
+using message_values::Message;
 
 using Messages = std::vector<Message>;
 
@@ -57,15 +74,30 @@ Message message(const char* context, const char* text, Arguments&&... arguments)
     return Message{context, text, {argument(std::forward<Arguments>(arguments))...}};
 }
 
+// The same, with words that follow the count in its plural forms.
+template <typename... Arguments>
+Message counted_message(const char* context, const char* text, std::int64_t count,
+                        Arguments&&... arguments) {
+    Message counted = message(context, text, std::forward<Arguments>(arguments)...);
+    counted.count = count;
+    return counted;
+}
+
 template <typename... Arguments> Message said(const char* text, Arguments&&... arguments) {
     return message("platform", text, std::forward<Arguments>(arguments)...);
+}
+
+// Marks words for the translators where they stand in a table, to be said later.
+constexpr const char* to_say(const char* text) {
+    return text;
 }
 
 // The words with %1, %2, ... each replaced by its value, in one pass, so that a value that holds
 // a % of its own is left as it is.
 std::string filled_in(std::string_view words, const std::vector<std::string>& values);
 
-// The message in the English it is known by: in tests, and wherever no window words it.
+// The message in the English it is known by, its count written for %n: in tests, and wherever no
+// window words it. Its plural forms are the translations' own.
 std::string english(const Message& message);
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/message.h"
+
 #include <optional>
 #include <string>
 #include <system_error>
@@ -8,12 +10,10 @@
 #include <vector>
 
 // The one shape in which the platform and the core answer: the value an operation produced, when
-// it got to its end, and the texts it has for the user, in the order they are to be shown. A
+// it got to its end, and the messages it has for the user, in the order they are to be shown. A
 // failure that the system reported carries the system's reason too, for the caller to word. The
 // core never shows a text itself; the windows show what comes back.
 namespace platform {
-
-using Messages = std::vector<std::string>;
 
 // The value of an operation that hands back nothing but its success.
 struct Done {};
@@ -25,7 +25,7 @@ struct Failure {
     std::error_code error;
 };
 
-inline Failure fail(std::string message) {
+inline Failure fail(Message message) {
     return Failure{{std::move(message)}, {}};
 }
 
@@ -61,11 +61,11 @@ public:
     std::string why() const { return error_.message(); }
 
     // Adds a text for the user after those the result holds; the outcome stays as it is.
-    Result& tell(std::string message) & {
+    Result& tell(Message message) & {
         messages_.push_back(std::move(message));
         return *this;
     }
-    Result&& tell(std::string message) && { return std::move(tell(std::move(message))); }
+    Result&& tell(Message message) && { return std::move(tell(std::move(message))); }
 
     // Puts the texts of an earlier step before the result's own.
     template <typename U> Result& after(const Result<U>& earlier) & {

@@ -1,792 +1,1559 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
-<context>
-    <name>ModelTip</name>
-    <message>
-        <source>It cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not a model file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The game cannot load it: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Servers accept it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Servers refuse it: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No server checks it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Whether servers accept it cannot be told: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>app::AboutWindow</name>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This application is intended to help those people that like to use custom models and need a way to organize them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>app::MainWindow</name>
-    <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Backup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Weapon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>I&amp;nstall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Weapon Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Readme</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>System language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tessary speaks the language chosen at once.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>app::ReadmeWindow</name>
-    <message>
-        <source>Readme</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::BackupWindow</name>
-    <message>
-        <source>Weapon models</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Backing up weapon models...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Weapon model backup complete.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player models</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Backing up player models</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player model backup complete.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Backup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type in a name for the backups and click backup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Backup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::CheckWindow</name>
-    <message>
-        <source>accepted</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>refused</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not checked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot tell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>backup set %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>model %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it cannot be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a model file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with its model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it holds %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>library</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the game&apos;s %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Where</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type or weapon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game loads it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Servers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Why</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Box measured</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Servers will refuse none of these files.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The game loads every one of them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None of the game&apos;s files is from the library or a backup set.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In the game now: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Reading %1 of %n files...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files checked.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Servers will refuse %n files: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The game cannot load %n files: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>ui::ImportWindow</name>
-    <message>
-        <source>The game uses no file of this name: right-click it to import it as one of the game&apos;s models.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import as</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> imported</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::InstallWindow</name>
-    <message>
-        <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select the model you would like to install and click install.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::PlayerImportWindow</name>
-    <message>
-        <source>Import Player Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Locate and select the file you would like to import. Then type in a name to identify it and click Import.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::PlayerInstallWindow</name>
-    <message>
-        <source>Install Player Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Backup %1 installed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 model %2 installed</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::RestoreControls</name>
-    <message>
-        <source>Install Backup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::SourceBrowser</name>
-    <message>
-        <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::WeaponImportWindow</name>
-    <message>
-        <source>Import Weapon Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Locate and select the file you would like to import. Then type in a comment to identify it and click Import.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::WeaponInstallWindow</name>
-    <message>
-        <source>Install Weapon Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Backup install complete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install Left Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install Right Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install W Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install P Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install Complete</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>viewer::TextureBrowser</name>
-    <message>
-        <source>masked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>chrome</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>full bright</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>additive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Flags</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The texture&apos;s 256 colours, row by row from index 0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Fit to the view</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shows the texture as large as fits, else at one pixel a texel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save t&amp;exture...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saves the texture as an 8-bit BMP with its palette, or as PNG</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Palette</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was saved as %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 could not be saved as %2: %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8-bit BMP with its palette (*.bmp)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PNG (*.png)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save texture</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>viewer::ViewerWindow</name>
-    <message>
-        <source>Drag with the left mouse button to turn the model, with the right button to move it; the wheel brings it nearer. With the keyboard in the picture: the arrow keys turn it, Shift with the arrow keys moves it, + and - bring it nearer and further, Home puts the view back. Seen in the first person, the view stays at the eye. Space plays or pauses a sequence, comma and full stop step a frame. Ctrl+S saves the picture, Escape closes the window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tessary model viewer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mo&amp;del</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open a model with File → Open, or drop a .mdl file here.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Save picture...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Model files (*.mdl);;All files (*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be shown.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Text&amp;ures</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 holds textures only.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 holds the textures of the model %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 holds animation for the sequences of another model, and nothing to draw.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 holds animation for the sequences of the model %2, and nothing to draw; %2 plays them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Open %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not in the same folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On servers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About the model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Se&amp;quences</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reference pose</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (%2 frames at %3 fps%4)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, looping</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pre&amp;v</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The frame before (comma in the picture)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Plays or pauses the sequence (Space in the picture)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ne&amp;xt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The frame after (full stop in the picture)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fra&amp;me</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mixes the sequence&apos;s blend sets, as the game does to aim</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>B&amp;lend</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Family %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>S&amp;kin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Body parts and skins</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Textures</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Wireframe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Bones</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ground</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>F&amp;irst person</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sees the model from its origin along its front, as the game shows a weapon in the player&apos;s hands</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ba&amp;ckground...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Reset view</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Frames the model again, or goes back to the eye (Home in the picture)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saves the picture as PNG (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, from %2 to %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Frame %1 of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The pose the model was made in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The picture was saved as %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
+    <context>
+        <name>ModelTip</name>
+        <message>
+            <source>It cannot be read: %1.</source>
+            <translation>Nie można go odczytać: %1.</translation>
+        </message>
+        <message>
+            <source>It is not a model file.</source>
+            <translation>To nie jest plik modelu.</translation>
+        </message>
+        <message>
+            <source>The game cannot load it: %1.</source>
+            <translation>Gra nie może go wczytać: %1.</translation>
+        </message>
+        <message>
+            <source>Servers accept it.</source>
+            <translation>Serwery go przyjmują.</translation>
+        </message>
+        <message>
+            <source>Servers refuse it: it is %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No server checks it.</source>
+            <translation>Żaden serwer go nie sprawdza.</translation>
+        </message>
+        <message>
+            <source>Whether servers accept it cannot be told: %1.</source>
+            <translation>Nie wiadomo, czy serwery go przyjmą: %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>app::AboutWindow</name>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>This application is intended to help those people that like to use custom models and need a way to organize them.</source>
+            <translation>Program ma pomóc tym, którzy lubią używać niestandardowych modeli i potrzebują sposobu, by je uporządkować.</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>Info &amp;systemu...</translation>
+        </message>
+        <message>
+            <source>Version %1.%2.%3</source>
+            <translation>Wersja %1.%2.%3</translation>
+        </message>
+        <message>
+            <source>About %1</source>
+            <translation>O programie %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>app::MainWindow</name>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Plik</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>Za&amp;kończ</translation>
+        </message>
+        <message>
+            <source>&amp;Model</source>
+            <translation>&amp;Model</translation>
+        </message>
+        <message>
+            <source>&amp;Backup</source>
+            <translation>&amp;Kopia</translation>
+        </message>
+        <message>
+            <source>&amp;Import</source>
+            <translation>&amp;Importuj</translation>
+        </message>
+        <message>
+            <source>&amp;Player</source>
+            <translation>&amp;Gracz</translation>
+        </message>
+        <message>
+            <source>&amp;Weapon</source>
+            <translation>&amp;Broń</translation>
+        </message>
+        <message>
+            <source>I&amp;nstall</source>
+            <translation>I&amp;nstaluj</translation>
+        </message>
+        <message>
+            <source>Player Model</source>
+            <translation>Model gracza</translation>
+        </message>
+        <message>
+            <source>Weapon Model</source>
+            <translation>Model broni</translation>
+        </message>
+        <message>
+            <source>&amp;Check</source>
+            <translation>&amp;Sprawdź</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>Pomo&amp;c</translation>
+        </message>
+        <message>
+            <source>&amp;Readme</source>
+            <translation>&amp;Opis</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>O &amp;programie</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>&amp;Język</translation>
+        </message>
+        <message>
+            <source>System language</source>
+            <translation>Język systemu</translation>
+        </message>
+        <message>
+            <source>Tessary speaks the language chosen at once.</source>
+            <translation>Tessary od razu przechodzi na wybrany język.</translation>
+        </message>
+    </context>
+    <context>
+        <name>app::ReadmeWindow</name>
+        <message>
+            <source>Readme</source>
+            <translation>Opis</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Zamknij</translation>
+        </message>
+    </context>
+    <context>
+        <name>archive</name>
+        <message>
+            <source>Two of the chosen files would both be %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 exists already.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 in %2 could not be extracted to %3: %4.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path is longer than %1 bytes</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path is more than %1 levels deep</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path holds the name "%1", which Windows does not allow: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is larger than %1 MB</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 holds more than %2 entries, more than Tessary reads.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary cannot read the files of %1 that a password protects.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 in %2 is larger than %3 MB.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 has changed since Tessary listed it: %2 is no longer in it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be opened: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>an earlier entry has the same name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be read: there is too little memory.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is not a .zip, .rar or .7z archive that Tessary can read.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is protected by a password, which Tessary cannot open.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be read: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be read: it is damaged.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its name cannot be read</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path is absolute</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path leads outside the folder it would be extracted to</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a link</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is not an ordinary file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it has no name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is protected by a password</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The files to take out of %1 are larger than %2 MB together, more than Tessary takes out at once.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary leaves out these files of %1:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1
+%2: %3.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1
+And %2 more.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>core</name>
+        <message>
+            <source>Please type in a name for the backup.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>That name already exists.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is a file where the backup needs a folder, so no backup was made.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The game's model folder %1 does not exist, so no backup was made.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The game file %1 is missing, so no backup was made.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The game file %1 cannot be read (%2), so no backup was made.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The name "%1" could not be added to %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please select a backup set before clicking install.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The backup set "%1" has lost its file %2, so nothing was restored.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The game file %1 was not replaced: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be copied to %2: %3.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1; %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be put back (%2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be removed (%2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary found the record of a change it did not finish, %1, but cannot read it, so it changed nothing. The record is kept as %2; files the change kept aside are named .&lt;name&gt;.tessary-old.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary found the record of a change it did not finish, %1, but cannot read it (%2), so it changed nothing. The record is kept as %3; files the change kept aside are named .&lt;name&gt;.tessary-old.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary was stopped as it finished the last %1; the %1 is complete.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary was stopped before it finished the last %1, and cannot undo it yet: %2. It tries again at its next start, and changes no files until then.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary was stopped before it finished the last %1, so it has undone it: every file it had changed is as it was before.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please select a file before clicking import</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please enter a name for the model</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be imported as %2: %3, so nothing was imported.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please select a model before clicking install.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 of the model "%2" was not installed: the game cannot load it (%3). Nothing was installed.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the textures of %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the animations of sequence group %1 of %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be imported as %2: the game loads the animations of its sequence group %3 from %4, the path stored in the model, and under the new name it would have to be %5, so nothing was imported.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is missing from %2: the game loads %3 from it and stops without it, so nothing was imported.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is missing from %2: the game loads %3 from it and stops without it, so nothing was installed.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it needs %1 beside it, which is missing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RegKey not found!!</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The game's registry entry names no game folder, so Tessary cannot tell where the game is installed.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The folder %1 could not be created: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>That name cannot be a folder name: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 The model library was not created; mend the file and start Tessary again.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1, left by an earlier start, could not be removed: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The model library could not be put in place as %1: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary keeps its model library in the folder it is started from, %1, but it cannot write there (%2). Move the Tessary folder to a place of your own, such as your Documents folder, and start it from there.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Line %1 of %2, "%3", cannot be a folder name: %4.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Line %1 of %2, "%3", repeats line %4.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Line %1 of %2, "%3", names a folder that Tessary makes itself.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be read from the program folder: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 in the program folder ends its lines with LF alone, but Tessary reads a line as ending with CR LF (or CR), so it finds %n line(s) where it needs %2.</source>
+            <translation type="unfinished">
+                <numerusform />
+                <numerusform />
+                <numerusform />
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 in the program folder holds %n line(s), but Tessary needs %2.</source>
+            <translation type="unfinished">
+                <numerusform />
+                <numerusform />
+                <numerusform />
+            </translation>
+        </message>
+        <message>
+            <source>readme.txt could not be read from the program folder: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The model viewer %1 is missing, so Tessary cannot show the model. Unpack Tessary again to get it back.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The model viewer %1 could not be started.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No file selected.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>System Information Is Unavailable At This Time</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The folder %1, into which Tessary takes files out of archives, could not be cleared: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 or %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 no longer holds %2: the archive has changed since Tessary listed it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 holds no folder %2 any more.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be read: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>a folder stands in its place</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1, a file Tessary kept aside in an earlier change, is in the way; move it elsewhere first</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>a file of that name is there already</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 The game files replaced before it were put back.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 No game file was changed.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary has not yet finished or undone an earlier change, whose record is %1, so it changes no files now. Start Tessary again to settle it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary could not write the record of the %1, %2, so it changed nothing: %3.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary could not make sure the record of the %1, %2, is on the disk, so it changed nothing: %3.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary could not undo all of it yet: %1. It tries again at its next start.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be opened: there is no such folder, or Tessary may not read it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>install</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>restore</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>backup</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>import</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inavaild model name. The name of the model must match those that CS currently uses</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No model selected</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be read: %2.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>model</name>
+        <message>
+            <source>the game walks more than %1 words of its animation, more than Tessary follows</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its body parts count %1 models together, more than the game can count</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the game reads more than %1 vertices of its models, more than Tessary measures</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>vertex %1 of %2 has a coordinate that is not a number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>bone %1 has a position value or scale that is not a finite number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it counts %1 sequences, more than the %2 Tessary measures</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 has %2 frames, more than the %3 Tessary measures</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the bones of %1 reach beyond the range of a float</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is not a model file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the game does not load it (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>not a model file</source>
+            <translation>to nie plik modelu</translation>
+        </message>
+        <message>
+            <source>%1 is not a sequence group file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is not a texture file of a model</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>model version %1 is not supported</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 has version %2, which is not supported</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is a folder, not a model file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is not a regular file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is larger than %2 MiB, more than any model file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be read</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 %2 is missing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a sequence group file, which holds only animation of a model</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a texture file, which holds only the textures of a model</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a model of version %1, of a later engine: the game loads models of version 10 only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a model of version %1: the game loads models of version 10 only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it ends after %1 bytes, inside the %2-byte header of a model</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it has %1 bones, more than the %2 the game can load</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is damaged: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>offset %1, where the game reads %2, lies before the start of the file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>offset %1, where the game reads %2, lies past the end of the file (%3 bytes)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the %1 bytes at offset %2, where the game reads %3, reach past the end of the file (%4 bytes)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 and %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1, %2 and %3</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 units too long</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 units too wide</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 units too tall</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 too long</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 too wide</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 too tall</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 back</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 forward</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 to the right</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 to the left</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 down</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 up</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 for servers, which allow %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>(%1, %2, %3)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 to %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>within the box servers allow for %1, %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>no server checks %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>As %1, servers accept it: it is %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>As %1, servers refuse it: it is %2. A server that enforces file consistency, as servers do unless told otherwise, drops a player who uses it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No server checks a file named %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>As %1, whether servers accept it cannot be told: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Servers measure its box as %1.
+%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Servers will refuse this model: it is larger than they allow.
+
+%1 of the model "%2" is %3. Servers that enforce file consistency, as they do unless told otherwise, drop a player who uses it while connecting.
+
+Install it all the same?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the box servers allow for a player model, as none checks %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the box servers allow for %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the box servers allow for %1, as none checks %2</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>platform</name>
+        <message>
+            <source>Couldn't allocate console</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Couldn't allocate STDOUT</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is empty</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is longer than %1 bytes</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it holds a control character</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is "." or ".."</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it ends in a dot or a blank</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a name Windows keeps for a device</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ui::BackupWindow</name>
+        <message>
+            <source>Weapon models</source>
+            <translation>Modele broni</translation>
+        </message>
+        <message>
+            <source>Backing up weapon models...</source>
+            <translation>Kopiowanie modeli broni...</translation>
+        </message>
+        <message>
+            <source>Weapon model backup complete.</source>
+            <translation>Kopia modeli broni gotowa.</translation>
+        </message>
+        <message>
+            <source>Player models</source>
+            <translation>Modele graczy</translation>
+        </message>
+        <message>
+            <source>Backing up player models</source>
+            <translation>Kopiowanie modeli graczy</translation>
+        </message>
+        <message>
+            <source>Player model backup complete.</source>
+            <translation>Kopia modeli graczy gotowa.</translation>
+        </message>
+        <message>
+            <source>Backup</source>
+            <translation>Kopia</translation>
+        </message>
+        <message>
+            <source>Type in a name for the backups and click backup</source>
+            <translation>Wpisać nazwę kopii i kliknąć Kopiuj</translation>
+        </message>
+        <message>
+            <source>&amp;Backup</source>
+            <translation>&amp;Kopiuj</translation>
+        </message>
+        <message>
+            <source>&amp;Ok</source>
+            <translation>&amp;OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::CheckWindow</name>
+        <message>
+            <source>accepted</source>
+            <translation>przyjęty</translation>
+        </message>
+        <message>
+            <source>refused</source>
+            <translation>odrzucony</translation>
+        </message>
+        <message>
+            <source>not checked</source>
+            <translation>niesprawdzany</translation>
+        </message>
+        <message>
+            <source>cannot tell</source>
+            <translation>nie wiadomo</translation>
+        </message>
+        <message>
+            <source>backup set %1</source>
+            <translation>kopia %1</translation>
+        </message>
+        <message>
+            <source>model %1</source>
+            <translation>model %1</translation>
+        </message>
+        <message>
+            <source>it cannot be read: %1</source>
+            <translation>nie można go odczytać: %1</translation>
+        </message>
+        <message>
+            <source>not a model file</source>
+            <translation>to nie plik modelu</translation>
+        </message>
+        <message>
+            <source>with its model</source>
+            <translation>razem z modelem</translation>
+        </message>
+        <message>
+            <source>it holds %1</source>
+            <translation>zawiera %1</translation>
+        </message>
+        <message>
+            <source>yes</source>
+            <translation>tak</translation>
+        </message>
+        <message>
+            <source>no: %1</source>
+            <translation>nie: %1</translation>
+        </message>
+        <message>
+            <source>library</source>
+            <translation>biblioteka</translation>
+        </message>
+        <message>
+            <source>game</source>
+            <translation>gra</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 modelu %2</translation>
+        </message>
+        <message>
+            <source>the game's %1</source>
+            <translation>%1 z gry</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>Sprawdź</translation>
+        </message>
+        <message>
+            <source>Picture</source>
+            <translation>Obraz</translation>
+        </message>
+        <message>
+            <source>Where</source>
+            <translation>Gdzie</translation>
+        </message>
+        <message>
+            <source>Type or weapon</source>
+            <translation>Typ lub broń</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>Model</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Plik</translation>
+        </message>
+        <message>
+            <source>Game loads it</source>
+            <translation>Gra wczytuje</translation>
+        </message>
+        <message>
+            <source>Servers</source>
+            <translation>Serwery</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Powód</translation>
+        </message>
+        <message>
+            <source>Box measured</source>
+            <translation>Zmierzony obrys</translation>
+        </message>
+        <message>
+            <source>&amp;Ok</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>%1 is %2</source>
+            <translation>%1 to %2</translation>
+        </message>
+        <message>
+            <source>Servers will refuse none of these files.</source>
+            <translation>Serwery nie odrzucą żadnego z tych plików.</translation>
+        </message>
+        <message>
+            <source>The game loads every one of them.</source>
+            <translation>Gra wczyta każdy z nich.</translation>
+        </message>
+        <message>
+            <source>None of the game's files is from the library or a backup set.</source>
+            <translation>Żaden z plików gry nie pochodzi z biblioteki ani z kopii.</translation>
+        </message>
+        <message>
+            <source>In the game now: %1.</source>
+            <translation>Obecnie w grze: %1.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 and %n more</source>
+            <translation>
+                <numerusform>%1 i %n inny</numerusform>
+                <numerusform>%1 i %n inne</numerusform>
+                <numerusform>%1 i %n innych</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Reading %1 of %n files...</source>
+            <translation>
+                <numerusform>Odczyt %1 z %n pliku...</numerusform>
+                <numerusform>Odczyt %1 z %n plików...</numerusform>
+                <numerusform>Odczyt %1 z %n plików...</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n files checked.</source>
+            <translation>
+                <numerusform>Sprawdzono %n plik.</numerusform>
+                <numerusform>Sprawdzono %n pliki.</numerusform>
+                <numerusform>Sprawdzono %n plików.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Servers will refuse %n files: %1.</source>
+            <translation>
+                <numerusform>Serwery odrzucą %n plik: %1.</numerusform>
+                <numerusform>Serwery odrzucą %n pliki: %1.</numerusform>
+                <numerusform>Serwery odrzucą %n plików: %1.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>The game cannot load %n files: %1.</source>
+            <translation>
+                <numerusform>Gra nie wczyta %n pliku: %1.</numerusform>
+                <numerusform>Gra nie wczyta %n plików: %1.</numerusform>
+                <numerusform>Gra nie wczyta %n plików: %1.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::ImportWindow</name>
+        <message>
+            <source>The game uses no file of this name: right-click it to import it as one of the game's models.</source>
+            <translation>Gra nie używa pliku o tej nazwie: aby zaimportować go jako jeden z modeli gry, należy kliknąć go prawym przyciskiem myszy.</translation>
+        </message>
+        <message>
+            <source>&amp;Ok</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Import</source>
+            <translation>&amp;Importuj</translation>
+        </message>
+        <message>
+            <source>Import as</source>
+            <translation>Import jako</translation>
+        </message>
+        <message>
+            <source> imported</source>
+            <translation> zaimportowany</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::InstallWindow</name>
+        <message>
+            <source>&amp;Install</source>
+            <translation>&amp;Instaluj</translation>
+        </message>
+        <message>
+            <source>&amp;Ok</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>Select the model you would like to install and click install.</source>
+            <translation>Wybrać model i kliknąć Instaluj.</translation>
+        </message>
+        <message>
+            <source>&amp;Preview</source>
+            <translation>&amp;Podgląd</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::PlayerImportWindow</name>
+        <message>
+            <source>Import Player Model</source>
+            <translation>Import modelu gracza</translation>
+        </message>
+        <message>
+            <source>Locate and select the file you would like to import. Then type in a name to identify it and click Import.</source>
+            <translation>Odszukać i zaznaczyć plik do zaimportowania. Następnie nadać mu nazwę i kliknąć Importuj.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::PlayerInstallWindow</name>
+        <message>
+            <source>Install Player Model</source>
+            <translation>Instalacja modelu gracza</translation>
+        </message>
+        <message>
+            <source>Backup %1 installed</source>
+            <translation>Zainstalowano kopię %1</translation>
+        </message>
+        <message>
+            <source>%1 model %2 installed</source>
+            <translation>Zainstalowano model %2 (%1)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::RestoreControls</name>
+        <message>
+            <source>Install Backup</source>
+            <translation>Instaluj kopię</translation>
+        </message>
+        <message>
+            <source>Install</source>
+            <translation>Instaluj</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::SourceBrowser</name>
+        <message>
+            <source>&amp;Preview</source>
+            <translation>&amp;Podgląd</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::WeaponImportWindow</name>
+        <message>
+            <source>Import Weapon Model</source>
+            <translation>Import modelu broni</translation>
+        </message>
+        <message>
+            <source>Locate and select the file you would like to import. Then type in a comment to identify it and click Import.</source>
+            <translation>Odszukać i zaznaczyć plik do zaimportowania. Następnie opisać go komentarzem i kliknąć Importuj.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::WeaponInstallWindow</name>
+        <message>
+            <source>Install Weapon Model</source>
+            <translation>Instalacja modelu broni</translation>
+        </message>
+        <message>
+            <source>Backup install complete</source>
+            <translation>Kopia zainstalowana</translation>
+        </message>
+        <message>
+            <source>Install Left Model</source>
+            <translation>Lewy model</translation>
+        </message>
+        <message>
+            <source>Install Right Model</source>
+            <translation>Prawy model</translation>
+        </message>
+        <message>
+            <source>Install W Model</source>
+            <translation>Model W</translation>
+        </message>
+        <message>
+            <source>Install P Model</source>
+            <translation>Model P</translation>
+        </message>
+        <message>
+            <source>Install Complete</source>
+            <translation>Instalacja zakończona</translation>
+        </message>
+    </context>
+    <context>
+        <name>viewer::ChoicePanel</name>
+        <message>
+            <source>Body parts and skins</source>
+            <translation>Części ciała i skórki</translation>
+        </message>
+        <message>
+            <source>Family %1</source>
+            <translation>Wariant %1</translation>
+        </message>
+        <message>
+            <source>S&amp;kin</source>
+            <translation>&amp;Skórka</translation>
+        </message>
+    </context>
+    <context>
+        <name>viewer::SequencePanel</name>
+        <message>
+            <source>Se&amp;quences</source>
+            <translation>Se&amp;kwencje</translation>
+        </message>
+        <message>
+            <source>Pre&amp;v</source>
+            <translation>&amp;Wstecz</translation>
+        </message>
+        <message>
+            <source>&amp;Play</source>
+            <translation>&amp;Odtwórz</translation>
+        </message>
+        <message>
+            <source>Ne&amp;xt</source>
+            <translation>Dale&amp;j</translation>
+        </message>
+        <message>
+            <source>Reference pose</source>
+            <translation>Poza wyjściowa</translation>
+        </message>
+        <message>
+            <source>%1 (%2 frames at %3 fps%4)</source>
+            <translation>%1 (klatki: %2, %3 kl./s%4)</translation>
+        </message>
+        <message>
+            <source>, looping</source>
+            <translation>, w pętli</translation>
+        </message>
+        <message>
+            <source>The frame before (comma in the picture)</source>
+            <translation>Poprzednia klatka (przecinek w obrazie)</translation>
+        </message>
+        <message>
+            <source>Plays or pauses the sequence (Space in the picture)</source>
+            <translation>Odtwarza lub wstrzymuje sekwencję (spacja w obrazie)</translation>
+        </message>
+        <message>
+            <source>The frame after (full stop in the picture)</source>
+            <translation>Następna klatka (kropka w obrazie)</translation>
+        </message>
+        <message>
+            <source>Fra&amp;me</source>
+            <translation>K&amp;latka</translation>
+        </message>
+        <message>
+            <source>Mixes the sequence's blend sets, as the game does to aim</source>
+            <translation>Miesza zestawy animacji sekwencji, tak jak gra przy celowaniu</translation>
+        </message>
+        <message>
+            <source>B&amp;lend</source>
+            <translation>&amp;Mieszanie</translation>
+        </message>
+        <message>
+            <source>&amp;Pause</source>
+            <translation>P&amp;auza</translation>
+        </message>
+        <message>
+            <source>Frame %1 of %2</source>
+            <translation>Klatka %1 z %2</translation>
+        </message>
+        <message>
+            <source>The pose the model was made in</source>
+            <translation>Poza, w której model został zrobiony</translation>
+        </message>
+        <message>
+            <source>%1, from %2 to %3</source>
+            <translation>%1, od %2 do %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>viewer::ServerPanel</name>
+        <message>
+            <source>On servers</source>
+            <translation>Na serwerach</translation>
+        </message>
+        <message>
+            <source>Server b&amp;ox</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pla&amp;yer size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Draws the box servers allow and the box they measure, and in red where the model reaches beyond</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Draws the hull the game moves a player by and hits him in</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Green: %1. What servers measure cannot be told.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Green: %1; held against it, the model is %2. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Green: %1. Yellow: the box servers measure. Red: where the model reaches beyond the green box.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cyan: the player's hull standing, 32 × 32 × 72 units; violet: crouched, 32 × 32 × 36; both centred on the model's origin, as the game centres them.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>viewer::TextureBrowser</name>
+        <message>
+            <source>masked</source>
+            <translation>maskowana</translation>
+        </message>
+        <message>
+            <source>chrome</source>
+            <translation>chrom</translation>
+        </message>
+        <message>
+            <source>full bright</source>
+            <translation>pełna jasność</translation>
+        </message>
+        <message>
+            <source>additive</source>
+            <translation>addytywna</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nazwa</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Rozmiar</translation>
+        </message>
+        <message>
+            <source>Flags</source>
+            <translation>Flagi</translation>
+        </message>
+        <message>
+            <source>The texture's 256 colours, row by row from index 0</source>
+            <translation>256 kolorów tekstury, wiersz po wierszu od indeksu 0</translation>
+        </message>
+        <message>
+            <source>&amp;Fit to the view</source>
+            <translation>Dopasu&amp;j do widoku</translation>
+        </message>
+        <message>
+            <source>Shows the texture as large as fits, else at one pixel a texel</source>
+            <translation>Pokazuje teksturę tak dużą, jak się zmieści; bez tej opcji – jeden piksel na teksel</translation>
+        </message>
+        <message>
+            <source>Save t&amp;exture...</source>
+            <translation>Zapisz t&amp;eksturę...</translation>
+        </message>
+        <message>
+            <source>Saves the texture as an 8-bit BMP with its palette, or as PNG</source>
+            <translation>Zapisuje teksturę jako 8-bitowy BMP z jej paletą albo jako PNG</translation>
+        </message>
+        <message>
+            <source>Palette</source>
+            <translation>Paleta</translation>
+        </message>
+        <message>
+            <source>%1 was saved as %2.</source>
+            <translation>Zapisano %1 jako %2.</translation>
+        </message>
+        <message>
+            <source>%1 could not be saved as %2: %3.</source>
+            <translation>Nie udało się zapisać %1 jako %2: %3.</translation>
+        </message>
+        <message>
+            <source>8-bit BMP with its palette (*.bmp)</source>
+            <translation>8-bitowy BMP z paletą (*.bmp)</translation>
+        </message>
+        <message>
+            <source>PNG (*.png)</source>
+            <translation>PNG (*.png)</translation>
+        </message>
+        <message>
+            <source>Save texture</source>
+            <translation>Zapisz teksturę</translation>
+        </message>
+    </context>
+    <context>
+        <name>viewer::ViewPanel</name>
+        <message>
+            <source>View</source>
+            <translation>Widok</translation>
+        </message>
+        <message>
+            <source>&amp;Textures</source>
+            <translation>&amp;Tekstury</translation>
+        </message>
+        <message>
+            <source>&amp;Wireframe</source>
+            <translation>S&amp;iatka</translation>
+        </message>
+        <message>
+            <source>&amp;Bones</source>
+            <translation>Koś&amp;ci</translation>
+        </message>
+        <message>
+            <source>&amp;Ground</source>
+            <translation>Podło&amp;ga</translation>
+        </message>
+        <message>
+            <source>F&amp;irst person</source>
+            <translation>Widok &amp;FPP</translation>
+        </message>
+        <message>
+            <source>Sees the model from its origin along its front, as the game shows a weapon in the player's hands</source>
+            <translation>Pokazuje model widziany z początku jego układu współrzędnych w stronę przodu, tak jak gra pokazuje broń w rękach gracza</translation>
+        </message>
+        <message>
+            <source>Ba&amp;ckground...</source>
+            <translation>Kolo&amp;r tła...</translation>
+        </message>
+        <message>
+            <source>&amp;Reset view</source>
+            <translation>R&amp;esetuj widok</translation>
+        </message>
+        <message>
+            <source>Frames the model again, or goes back to the eye (Home in the picture)</source>
+            <translation>Ponownie kadruje model albo wraca do punktu oka (Home w obrazie)</translation>
+        </message>
+        <message>
+            <source>&amp;Save picture...</source>
+            <translation>&amp;Zapisz obraz...</translation>
+        </message>
+        <message>
+            <source>Saves the picture as PNG (Ctrl+S)</source>
+            <translation>Zapisuje obraz jako PNG (Ctrl+S)</translation>
+        </message>
+    </context>
+    <context>
+        <name>viewer::ViewerWindow</name>
+        <message>
+            <source>Drag with the left mouse button to turn the model, with the right button to move it; the wheel brings it nearer. With the keyboard in the picture: the arrow keys turn it, Shift with the arrow keys moves it, + and - bring it nearer and further, Home puts the view back. Seen in the first person, the view stays at the eye. Space plays or pauses a sequence, comma and full stop step a frame. Ctrl+S saves the picture, Escape closes the window.</source>
+            <translation>Przeciąganie z wciśniętym lewym przyciskiem myszy obraca model, z prawym – przesuwa go; kółko go przybliża. Z klawiatury, gdy aktywny jest obraz: strzałki obracają model, Shift ze strzałkami przesuwa go, + i - przybliżają go i oddalają, Home przywraca widok. W widoku z pierwszej osoby widok zostaje w miejscu oka. Spacja odtwarza lub wstrzymuje sekwencję, przecinek i kropka przechodzą o klatkę. Ctrl+S zapisuje obraz, Escape zamyka okno.</translation>
+        </message>
+        <message>
+            <source>Tessary model viewer</source>
+            <translation>Przeglądarka modeli Tessary</translation>
+        </message>
+        <message>
+            <source>Mo&amp;del</source>
+            <translation>Mo&amp;del</translation>
+        </message>
+        <message>
+            <source>Open a model with File → Open, or drop a .mdl file here.</source>
+            <translation>Model można otworzyć poleceniem Plik → Otwórz albo upuszczając tu plik .mdl.</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Plik</translation>
+        </message>
+        <message>
+            <source>&amp;Open...</source>
+            <translation>&amp;Otwórz...</translation>
+        </message>
+        <message>
+            <source>&amp;Save picture...</source>
+            <translation>&amp;Zapisz obraz...</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>Za&amp;kończ</translation>
+        </message>
+        <message>
+            <source>Open model</source>
+            <translation>Otwórz model</translation>
+        </message>
+        <message>
+            <source>Model files (*.mdl);;All files (*)</source>
+            <translation>Pliki modeli (*.mdl);;Wszystkie pliki (*)</translation>
+        </message>
+        <message>
+            <source>%1 — %2</source>
+            <translation>%1 — %2</translation>
+        </message>
+        <message>
+            <source>The file could not be read.</source>
+            <translation>Nie udało się odczytać pliku.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be shown.</source>
+            <translation>Nie można wyświetlić pliku %1.</translation>
+        </message>
+        <message>
+            <source>Text&amp;ures</source>
+            <translation>Tekst&amp;ury</translation>
+        </message>
+        <message>
+            <source>%1 holds textures only.</source>
+            <translation>%1 zawiera tylko tekstury.</translation>
+        </message>
+        <message>
+            <source>%1 holds the textures of the model %2.</source>
+            <translation>%1 zawiera tekstury modelu %2.</translation>
+        </message>
+        <message>
+            <source>%1 holds animation for the sequences of another model, and nothing to draw.</source>
+            <translation>%1 zawiera animacje sekwencji innego modelu i nie ma w nim nic do narysowania.</translation>
+        </message>
+        <message>
+            <source>%1 holds animation for the sequences of the model %2, and nothing to draw; %2 plays them.</source>
+            <translation>%1 zawiera animacje sekwencji modelu %2 i nie ma w nim nic do narysowania; odtwarza je %2.</translation>
+        </message>
+        <message>
+            <source>&amp;Open %1</source>
+            <translation>&amp;Otwórz %1</translation>
+        </message>
+        <message>
+            <source>%1 is not in the same folder.</source>
+            <translation>Pliku %1 nie ma w tym samym folderze.</translation>
+        </message>
+        <message>
+            <source>About the model</source>
+            <translation>O modelu</translation>
+        </message>
+        <message>
+            <source>Background</source>
+            <translation>Kolor tła</translation>
+        </message>
+        <message>
+            <source>The picture was saved as %1.</source>
+            <translation>Obraz zapisano jako %1.</translation>
+        </message>
+        <message>
+            <source>The picture could not be saved as %1.</source>
+            <translation>Nie udało się zapisać obrazu jako %1.</translation>
+        </message>
+        <message>
+            <source>Save picture</source>
+            <translation>Zapisz obraz</translation>
+        </message>
+        <message>
+            <source>PNG pictures (*.png)</source>
+            <translation>Obrazy PNG (*.png)</translation>
+        </message>
+    </context>
 </TS>

@@ -1,782 +1,1545 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
-<context>
-    <name>ModelTip</name>
-    <message>
-        <source>It cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not a model file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The game cannot load it: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Servers accept it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Servers refuse it: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No server checks it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Whether servers accept it cannot be told: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>app::AboutWindow</name>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This application is intended to help those people that like to use custom models and need a way to organize them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>app::MainWindow</name>
-    <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Backup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Weapon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>I&amp;nstall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Weapon Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Readme</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>System language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tessary speaks the language chosen at once.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>app::ReadmeWindow</name>
-    <message>
-        <source>Readme</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::BackupWindow</name>
-    <message>
-        <source>Weapon models</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Backing up weapon models...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Weapon model backup complete.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player models</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Backing up player models</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player model backup complete.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Backup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type in a name for the backups and click backup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Backup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::CheckWindow</name>
-    <message>
-        <source>accepted</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>refused</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not checked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot tell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>backup set %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>model %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it cannot be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a model file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with its model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it holds %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>library</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the game&apos;s %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Where</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type or weapon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game loads it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Servers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Why</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Box measured</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Servers will refuse none of these files.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The game loads every one of them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None of the game&apos;s files is from the library or a backup set.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In the game now: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Reading %1 of %n files...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files checked.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Servers will refuse %n files: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The game cannot load %n files: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>ui::ImportWindow</name>
-    <message>
-        <source>The game uses no file of this name: right-click it to import it as one of the game&apos;s models.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import as</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> imported</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::InstallWindow</name>
-    <message>
-        <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select the model you would like to install and click install.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::PlayerImportWindow</name>
-    <message>
-        <source>Import Player Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Locate and select the file you would like to import. Then type in a name to identify it and click Import.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::PlayerInstallWindow</name>
-    <message>
-        <source>Install Player Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Backup %1 installed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 model %2 installed</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::RestoreControls</name>
-    <message>
-        <source>Install Backup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::SourceBrowser</name>
-    <message>
-        <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::WeaponImportWindow</name>
-    <message>
-        <source>Import Weapon Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Locate and select the file you would like to import. Then type in a comment to identify it and click Import.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ui::WeaponInstallWindow</name>
-    <message>
-        <source>Install Weapon Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Backup install complete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install Left Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install Right Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install W Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install P Model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install Complete</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>viewer::TextureBrowser</name>
-    <message>
-        <source>masked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>chrome</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>full bright</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>additive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Flags</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The texture&apos;s 256 colours, row by row from index 0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Fit to the view</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shows the texture as large as fits, else at one pixel a texel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save t&amp;exture...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saves the texture as an 8-bit BMP with its palette, or as PNG</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Palette</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was saved as %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 could not be saved as %2: %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8-bit BMP with its palette (*.bmp)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PNG (*.png)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save texture</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>viewer::ViewerWindow</name>
-    <message>
-        <source>Drag with the left mouse button to turn the model, with the right button to move it; the wheel brings it nearer. With the keyboard in the picture: the arrow keys turn it, Shift with the arrow keys moves it, + and - bring it nearer and further, Home puts the view back. Seen in the first person, the view stays at the eye. Space plays or pauses a sequence, comma and full stop step a frame. Ctrl+S saves the picture, Escape closes the window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tessary model viewer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mo&amp;del</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open a model with File → Open, or drop a .mdl file here.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Save picture...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Model files (*.mdl);;All files (*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be shown.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Text&amp;ures</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 holds textures only.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 holds the textures of the model %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 holds animation for the sequences of another model, and nothing to draw.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 holds animation for the sequences of the model %2, and nothing to draw; %2 plays them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Open %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not in the same folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On servers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About the model</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Se&amp;quences</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reference pose</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (%2 frames at %3 fps%4)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, looping</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pre&amp;v</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The frame before (comma in the picture)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Plays or pauses the sequence (Space in the picture)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ne&amp;xt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The frame after (full stop in the picture)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fra&amp;me</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mixes the sequence&apos;s blend sets, as the game does to aim</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>B&amp;lend</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Family %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>S&amp;kin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Body parts and skins</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Textures</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Wireframe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Bones</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ground</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>F&amp;irst person</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sees the model from its origin along its front, as the game shows a weapon in the player&apos;s hands</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ba&amp;ckground...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Reset view</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Frames the model again, or goes back to the eye (Home in the picture)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saves the picture as PNG (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, from %2 to %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Frame %1 of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The pose the model was made in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The picture was saved as %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
+    <context>
+        <name>ModelTip</name>
+        <message>
+            <source>It cannot be read: %1.</source>
+            <translation>无法读取：%1。</translation>
+        </message>
+        <message>
+            <source>It is not a model file.</source>
+            <translation>这不是模型文件。</translation>
+        </message>
+        <message>
+            <source>The game cannot load it: %1.</source>
+            <translation>游戏无法加载此文件：%1。</translation>
+        </message>
+        <message>
+            <source>Servers accept it.</source>
+            <translation>服务器接受此文件。</translation>
+        </message>
+        <message>
+            <source>Servers refuse it: it is %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No server checks it.</source>
+            <translation>服务器不检查此文件。</translation>
+        </message>
+        <message>
+            <source>Whether servers accept it cannot be told: %1.</source>
+            <translation>无法判断服务器是否接受此文件：%1。</translation>
+        </message>
+    </context>
+    <context>
+        <name>app::AboutWindow</name>
+        <message>
+            <source>OK</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>This application is intended to help those people that like to use custom models and need a way to organize them.</source>
+            <translation>本程序旨在帮助喜欢使用自定义模型、需要整理这些模型的玩家。</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>系统信息(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>Version %1.%2.%3</source>
+            <translation>版本 %1.%2.%3</translation>
+        </message>
+        <message>
+            <source>About %1</source>
+            <translation>关于 %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>app::MainWindow</name>
+        <message>
+            <source>&amp;File</source>
+            <translation>文件(&amp;F)</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>退出(&amp;X)</translation>
+        </message>
+        <message>
+            <source>&amp;Model</source>
+            <translation>模型(&amp;M)</translation>
+        </message>
+        <message>
+            <source>&amp;Backup</source>
+            <translation>备份(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Import</source>
+            <translation>导入(&amp;I)</translation>
+        </message>
+        <message>
+            <source>&amp;Player</source>
+            <translation>玩家(&amp;P)</translation>
+        </message>
+        <message>
+            <source>&amp;Weapon</source>
+            <translation>武器(&amp;W)</translation>
+        </message>
+        <message>
+            <source>I&amp;nstall</source>
+            <translation>安装(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Player Model</source>
+            <translation>玩家模型</translation>
+        </message>
+        <message>
+            <source>Weapon Model</source>
+            <translation>武器模型</translation>
+        </message>
+        <message>
+            <source>&amp;Check</source>
+            <translation>检查(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>帮助(&amp;H)</translation>
+        </message>
+        <message>
+            <source>&amp;Readme</source>
+            <translation>自述文件(&amp;R)</translation>
+        </message>
+        <message>
+            <source>&amp;About</source>
+            <translation>关于(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;Language</source>
+            <translation>语言(&amp;L)</translation>
+        </message>
+        <message>
+            <source>System language</source>
+            <translation>系统语言</translation>
+        </message>
+        <message>
+            <source>Tessary speaks the language chosen at once.</source>
+            <translation>所选语言立即生效。</translation>
+        </message>
+    </context>
+    <context>
+        <name>app::ReadmeWindow</name>
+        <message>
+            <source>Readme</source>
+            <translation>自述文件</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>关闭(&amp;C)</translation>
+        </message>
+    </context>
+    <context>
+        <name>archive</name>
+        <message>
+            <source>Two of the chosen files would both be %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 exists already.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 in %2 could not be extracted to %3: %4.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path is longer than %1 bytes</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path is more than %1 levels deep</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path holds the name "%1", which Windows does not allow: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is larger than %1 MB</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 holds more than %2 entries, more than Tessary reads.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary cannot read the files of %1 that a password protects.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 in %2 is larger than %3 MB.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 has changed since Tessary listed it: %2 is no longer in it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be opened: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>an earlier entry has the same name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be read: there is too little memory.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is not a .zip, .rar or .7z archive that Tessary can read.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is protected by a password, which Tessary cannot open.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be read: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be read: it is damaged.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its name cannot be read</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path is absolute</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path leads outside the folder it would be extracted to</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a link</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is not an ordinary file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it has no name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is protected by a password</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The files to take out of %1 are larger than %2 MB together, more than Tessary takes out at once.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary leaves out these files of %1:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1
+%2: %3.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1
+And %2 more.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>core</name>
+        <message>
+            <source>Please type in a name for the backup.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>That name already exists.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is a file where the backup needs a folder, so no backup was made.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The game's model folder %1 does not exist, so no backup was made.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The game file %1 is missing, so no backup was made.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The game file %1 cannot be read (%2), so no backup was made.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The name "%1" could not be added to %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please select a backup set before clicking install.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The backup set "%1" has lost its file %2, so nothing was restored.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The game file %1 was not replaced: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be copied to %2: %3.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1; %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be put back (%2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be removed (%2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary found the record of a change it did not finish, %1, but cannot read it, so it changed nothing. The record is kept as %2; files the change kept aside are named .&lt;name&gt;.tessary-old.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary found the record of a change it did not finish, %1, but cannot read it (%2), so it changed nothing. The record is kept as %3; files the change kept aside are named .&lt;name&gt;.tessary-old.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary was stopped as it finished the last %1; the %1 is complete.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary was stopped before it finished the last %1, and cannot undo it yet: %2. It tries again at its next start, and changes no files until then.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary was stopped before it finished the last %1, so it has undone it: every file it had changed is as it was before.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please select a file before clicking import</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please enter a name for the model</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be imported as %2: %3, so nothing was imported.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please select a model before clicking install.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 of the model "%2" was not installed: the game cannot load it (%3). Nothing was installed.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the textures of %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the animations of sequence group %1 of %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be imported as %2: the game loads the animations of its sequence group %3 from %4, the path stored in the model, and under the new name it would have to be %5, so nothing was imported.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is missing from %2: the game loads %3 from it and stops without it, so nothing was imported.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is missing from %2: the game loads %3 from it and stops without it, so nothing was installed.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it needs %1 beside it, which is missing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RegKey not found!!</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The game's registry entry names no game folder, so Tessary cannot tell where the game is installed.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The folder %1 could not be created: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>That name cannot be a folder name: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 The model library was not created; mend the file and start Tessary again.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1, left by an earlier start, could not be removed: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The model library could not be put in place as %1: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary keeps its model library in the folder it is started from, %1, but it cannot write there (%2). Move the Tessary folder to a place of your own, such as your Documents folder, and start it from there.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Line %1 of %2, "%3", cannot be a folder name: %4.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Line %1 of %2, "%3", repeats line %4.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Line %1 of %2, "%3", names a folder that Tessary makes itself.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be read from the program folder: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 in the program folder ends its lines with LF alone, but Tessary reads a line as ending with CR LF (or CR), so it finds %n line(s) where it needs %2.</source>
+            <translation type="unfinished">
+                <numerusform />
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 in the program folder holds %n line(s), but Tessary needs %2.</source>
+            <translation type="unfinished">
+                <numerusform />
+            </translation>
+        </message>
+        <message>
+            <source>readme.txt could not be read from the program folder: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The model viewer %1 is missing, so Tessary cannot show the model. Unpack Tessary again to get it back.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The model viewer %1 could not be started.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No file selected.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>System Information Is Unavailable At This Time</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The folder %1, into which Tessary takes files out of archives, could not be cleared: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 or %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 no longer holds %2: the archive has changed since Tessary listed it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 holds no folder %2 any more.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be read: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>a folder stands in its place</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1, a file Tessary kept aside in an earlier change, is in the way; move it elsewhere first</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>a file of that name is there already</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 The game files replaced before it were put back.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 No game file was changed.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary has not yet finished or undone an earlier change, whose record is %1, so it changes no files now. Start Tessary again to settle it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary could not write the record of the %1, %2, so it changed nothing: %3.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary could not make sure the record of the %1, %2, is on the disk, so it changed nothing: %3.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Tessary could not undo all of it yet: %1. It tries again at its next start.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be opened: there is no such folder, or Tessary may not read it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>install</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>restore</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>backup</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>import</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inavaild model name. The name of the model must match those that CS currently uses</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No model selected</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 could not be read: %2.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>model</name>
+        <message>
+            <source>the game walks more than %1 words of its animation, more than Tessary follows</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its body parts count %1 models together, more than the game can count</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the game reads more than %1 vertices of its models, more than Tessary measures</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>vertex %1 of %2 has a coordinate that is not a number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>bone %1 has a position value or scale that is not a finite number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it counts %1 sequences, more than the %2 Tessary measures</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 has %2 frames, more than the %3 Tessary measures</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the bones of %1 reach beyond the range of a float</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is not a model file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the game does not load it (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>not a model file</source>
+            <translation>不是模型文件</translation>
+        </message>
+        <message>
+            <source>%1 is not a sequence group file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is not a texture file of a model</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>model version %1 is not supported</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 has version %2, which is not supported</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is a folder, not a model file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is not a regular file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is larger than %2 MiB, more than any model file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be read</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 %2 is missing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a sequence group file, which holds only animation of a model</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a texture file, which holds only the textures of a model</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a model of version %1, of a later engine: the game loads models of version 10 only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a model of version %1: the game loads models of version 10 only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it ends after %1 bytes, inside the %2-byte header of a model</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it has %1 bones, more than the %2 the game can load</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is damaged: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>offset %1, where the game reads %2, lies before the start of the file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>offset %1, where the game reads %2, lies past the end of the file (%3 bytes)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the %1 bytes at offset %2, where the game reads %3, reach past the end of the file (%4 bytes)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 and %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1, %2 and %3</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 units too long</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 units too wide</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 units too tall</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 too long</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 too wide</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 too tall</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 back</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 forward</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 to the right</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 to the left</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 down</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 up</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 for servers, which allow %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>(%1, %2, %3)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 to %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>within the box servers allow for %1, %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>no server checks %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>As %1, servers accept it: it is %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>As %1, servers refuse it: it is %2. A server that enforces file consistency, as servers do unless told otherwise, drops a player who uses it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No server checks a file named %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>As %1, whether servers accept it cannot be told: %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Servers measure its box as %1.
+%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Servers will refuse this model: it is larger than they allow.
+
+%1 of the model "%2" is %3. Servers that enforce file consistency, as they do unless told otherwise, drop a player who uses it while connecting.
+
+Install it all the same?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the box servers allow for a player model, as none checks %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the box servers allow for %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the box servers allow for %1, as none checks %2</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>platform</name>
+        <message>
+            <source>Couldn't allocate console</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Couldn't allocate STDOUT</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is empty</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is longer than %1 bytes</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it holds a control character</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is "." or ".."</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it ends in a dot or a blank</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is a name Windows keeps for a device</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ui::BackupWindow</name>
+        <message>
+            <source>Weapon models</source>
+            <translation>武器模型</translation>
+        </message>
+        <message>
+            <source>Backing up weapon models...</source>
+            <translation>正在备份武器模型……</translation>
+        </message>
+        <message>
+            <source>Weapon model backup complete.</source>
+            <translation>武器模型备份完成。</translation>
+        </message>
+        <message>
+            <source>Player models</source>
+            <translation>玩家模型</translation>
+        </message>
+        <message>
+            <source>Backing up player models</source>
+            <translation>正在备份玩家模型</translation>
+        </message>
+        <message>
+            <source>Player model backup complete.</source>
+            <translation>玩家模型备份完成。</translation>
+        </message>
+        <message>
+            <source>Backup</source>
+            <translation>备份</translation>
+        </message>
+        <message>
+            <source>Type in a name for the backups and click backup</source>
+            <translation>输入备份的名称，然后单击“备份”</translation>
+        </message>
+        <message>
+            <source>&amp;Backup</source>
+            <translation>备份(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Ok</source>
+            <translation>确定(&amp;O)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::CheckWindow</name>
+        <message>
+            <source>accepted</source>
+            <translation>接受</translation>
+        </message>
+        <message>
+            <source>refused</source>
+            <translation>拒绝</translation>
+        </message>
+        <message>
+            <source>not checked</source>
+            <translation>不检查</translation>
+        </message>
+        <message>
+            <source>cannot tell</source>
+            <translation>无法判断</translation>
+        </message>
+        <message>
+            <source>backup set %1</source>
+            <translation>备份集 %1</translation>
+        </message>
+        <message>
+            <source>model %1</source>
+            <translation>模型 %1</translation>
+        </message>
+        <message>
+            <source>it cannot be read: %1</source>
+            <translation>无法读取：%1</translation>
+        </message>
+        <message>
+            <source>not a model file</source>
+            <translation>不是模型文件</translation>
+        </message>
+        <message>
+            <source>with its model</source>
+            <translation>随模型加载</translation>
+        </message>
+        <message>
+            <source>it holds %1</source>
+            <translation>包含 %1</translation>
+        </message>
+        <message>
+            <source>yes</source>
+            <translation>是</translation>
+        </message>
+        <message>
+            <source>no: %1</source>
+            <translation>否：%1</translation>
+        </message>
+        <message>
+            <source>library</source>
+            <translation>库</translation>
+        </message>
+        <message>
+            <source>game</source>
+            <translation>游戏</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%2 的 %1</translation>
+        </message>
+        <message>
+            <source>the game's %1</source>
+            <translation>游戏的 %1</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>检查</translation>
+        </message>
+        <message>
+            <source>Picture</source>
+            <translation>图片</translation>
+        </message>
+        <message>
+            <source>Where</source>
+            <translation>位置</translation>
+        </message>
+        <message>
+            <source>Type or weapon</source>
+            <translation>类型或武器</translation>
+        </message>
+        <message>
+            <source>Model</source>
+            <translation>模型</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>文件</translation>
+        </message>
+        <message>
+            <source>Game loads it</source>
+            <translation>游戏可加载</translation>
+        </message>
+        <message>
+            <source>Servers</source>
+            <translation>服务器</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>原因</translation>
+        </message>
+        <message>
+            <source>Box measured</source>
+            <translation>测得包围盒</translation>
+        </message>
+        <message>
+            <source>&amp;Ok</source>
+            <translation>确定(&amp;O)</translation>
+        </message>
+        <message>
+            <source>%1 is %2</source>
+            <translation>%1 来自%2</translation>
+        </message>
+        <message>
+            <source>Servers will refuse none of these files.</source>
+            <translation>服务器不会拒绝其中任何文件。</translation>
+        </message>
+        <message>
+            <source>The game loads every one of them.</source>
+            <translation>游戏能加载其中所有文件。</translation>
+        </message>
+        <message>
+            <source>None of the game's files is from the library or a backup set.</source>
+            <translation>游戏中没有来自库或备份集的文件。</translation>
+        </message>
+        <message>
+            <source>In the game now: %1.</source>
+            <translation>游戏中现有：%1。</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 and %n more</source>
+            <translation>
+                <numerusform>%1 及另外 %n 个</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Reading %1 of %n files...</source>
+            <translation>
+                <numerusform>正在读取第 %1 个文件，共 %n 个……</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n files checked.</source>
+            <translation>
+                <numerusform>已检查 %n 个文件。</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Servers will refuse %n files: %1.</source>
+            <translation>
+                <numerusform>服务器将拒绝 %n 个文件：%1。</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>The game cannot load %n files: %1.</source>
+            <translation>
+                <numerusform>游戏无法加载 %n 个文件：%1。</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::ImportWindow</name>
+        <message>
+            <source>The game uses no file of this name: right-click it to import it as one of the game's models.</source>
+            <translation>游戏不使用这个名称的文件：右键单击它，可将它作为游戏的某个模型导入。</translation>
+        </message>
+        <message>
+            <source>&amp;Ok</source>
+            <translation>确定(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;Import</source>
+            <translation>导入(&amp;I)</translation>
+        </message>
+        <message>
+            <source>Import as</source>
+            <translation>导入为</translation>
+        </message>
+        <message>
+            <source> imported</source>
+            <translation> 已导入</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::InstallWindow</name>
+        <message>
+            <source>&amp;Install</source>
+            <translation>安装(&amp;I)</translation>
+        </message>
+        <message>
+            <source>&amp;Ok</source>
+            <translation>确定(&amp;O)</translation>
+        </message>
+        <message>
+            <source>Select the model you would like to install and click install.</source>
+            <translation>选择要安装的模型，然后单击“安装”。</translation>
+        </message>
+        <message>
+            <source>&amp;Preview</source>
+            <translation>预览(&amp;P)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::PlayerImportWindow</name>
+        <message>
+            <source>Import Player Model</source>
+            <translation>导入玩家模型</translation>
+        </message>
+        <message>
+            <source>Locate and select the file you would like to import. Then type in a name to identify it and click Import.</source>
+            <translation>找到并选中要导入的文件，然后输入一个用来识别它的名称，再单击“导入”。</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::PlayerInstallWindow</name>
+        <message>
+            <source>Install Player Model</source>
+            <translation>安装玩家模型</translation>
+        </message>
+        <message>
+            <source>Backup %1 installed</source>
+            <translation>备份 %1 已安装</translation>
+        </message>
+        <message>
+            <source>%1 model %2 installed</source>
+            <translation>%1 模型 %2 已安装</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::RestoreControls</name>
+        <message>
+            <source>Install Backup</source>
+            <translation>安装备份</translation>
+        </message>
+        <message>
+            <source>Install</source>
+            <translation>安装</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::SourceBrowser</name>
+        <message>
+            <source>&amp;Preview</source>
+            <translation>预览(&amp;P)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::WeaponImportWindow</name>
+        <message>
+            <source>Import Weapon Model</source>
+            <translation>导入武器模型</translation>
+        </message>
+        <message>
+            <source>Locate and select the file you would like to import. Then type in a comment to identify it and click Import.</source>
+            <translation>找到并选中要导入的文件，然后输入一条用来识别它的备注，再单击“导入”。</translation>
+        </message>
+    </context>
+    <context>
+        <name>ui::WeaponInstallWindow</name>
+        <message>
+            <source>Install Weapon Model</source>
+            <translation>安装武器模型</translation>
+        </message>
+        <message>
+            <source>Backup install complete</source>
+            <translation>备份安装完成</translation>
+        </message>
+        <message>
+            <source>Install Left Model</source>
+            <translation>安装左手模型</translation>
+        </message>
+        <message>
+            <source>Install Right Model</source>
+            <translation>安装右手模型</translation>
+        </message>
+        <message>
+            <source>Install W Model</source>
+            <translation>安装 W 模型</translation>
+        </message>
+        <message>
+            <source>Install P Model</source>
+            <translation>安装 P 模型</translation>
+        </message>
+        <message>
+            <source>Install Complete</source>
+            <translation>安装完成</translation>
+        </message>
+    </context>
+    <context>
+        <name>viewer::ChoicePanel</name>
+        <message>
+            <source>Body parts and skins</source>
+            <translation>身体部件与皮肤</translation>
+        </message>
+        <message>
+            <source>Family %1</source>
+            <translation>皮肤组 %1</translation>
+        </message>
+        <message>
+            <source>S&amp;kin</source>
+            <translation>皮肤(&amp;K)</translation>
+        </message>
+    </context>
+    <context>
+        <name>viewer::SequencePanel</name>
+        <message>
+            <source>Se&amp;quences</source>
+            <translation>序列(&amp;Q)</translation>
+        </message>
+        <message>
+            <source>Pre&amp;v</source>
+            <translation>上一帧(&amp;V)</translation>
+        </message>
+        <message>
+            <source>&amp;Play</source>
+            <translation>播放(&amp;P)</translation>
+        </message>
+        <message>
+            <source>Ne&amp;xt</source>
+            <translation>下一帧(&amp;X)</translation>
+        </message>
+        <message>
+            <source>Reference pose</source>
+            <translation>参考姿势</translation>
+        </message>
+        <message>
+            <source>%1 (%2 frames at %3 fps%4)</source>
+            <translation>%1（%2 帧，%3 fps%4）</translation>
+        </message>
+        <message>
+            <source>, looping</source>
+            <translation>，循环</translation>
+        </message>
+        <message>
+            <source>The frame before (comma in the picture)</source>
+            <translation>上一帧（在画面中按逗号键）</translation>
+        </message>
+        <message>
+            <source>Plays or pauses the sequence (Space in the picture)</source>
+            <translation>播放或暂停序列（在画面中按 Space 键）</translation>
+        </message>
+        <message>
+            <source>The frame after (full stop in the picture)</source>
+            <translation>下一帧（在画面中按句点键）</translation>
+        </message>
+        <message>
+            <source>Fra&amp;me</source>
+            <translation>帧(&amp;M)</translation>
+        </message>
+        <message>
+            <source>Mixes the sequence's blend sets, as the game does to aim</source>
+            <translation>在序列的各混合组之间过渡，就像游戏中瞄准时那样</translation>
+        </message>
+        <message>
+            <source>B&amp;lend</source>
+            <translation>混合(&amp;L)</translation>
+        </message>
+        <message>
+            <source>&amp;Pause</source>
+            <translation>暂停(&amp;P)</translation>
+        </message>
+        <message>
+            <source>Frame %1 of %2</source>
+            <translation>第 %1 帧，共 %2 帧</translation>
+        </message>
+        <message>
+            <source>The pose the model was made in</source>
+            <translation>模型制作时的姿势</translation>
+        </message>
+        <message>
+            <source>%1, from %2 to %3</source>
+            <translation>%1（范围 %2 至 %3）</translation>
+        </message>
+    </context>
+    <context>
+        <name>viewer::ServerPanel</name>
+        <message>
+            <source>On servers</source>
+            <translation>服务器检查</translation>
+        </message>
+        <message>
+            <source>Server b&amp;ox</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pla&amp;yer size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Draws the box servers allow and the box they measure, and in red where the model reaches beyond</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Draws the hull the game moves a player by and hits him in</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Green: %1. What servers measure cannot be told.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Green: %1; held against it, the model is %2. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Green: %1. Yellow: the box servers measure. Red: where the model reaches beyond the green box.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cyan: the player's hull standing, 32 × 32 × 72 units; violet: crouched, 32 × 32 × 36; both centred on the model's origin, as the game centres them.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>viewer::TextureBrowser</name>
+        <message>
+            <source>masked</source>
+            <translation>遮罩</translation>
+        </message>
+        <message>
+            <source>chrome</source>
+            <translation>镀铬</translation>
+        </message>
+        <message>
+            <source>full bright</source>
+            <translation>全亮</translation>
+        </message>
+        <message>
+            <source>additive</source>
+            <translation>叠加</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>名称</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>尺寸</translation>
+        </message>
+        <message>
+            <source>Flags</source>
+            <translation>标志</translation>
+        </message>
+        <message>
+            <source>The texture's 256 colours, row by row from index 0</source>
+            <translation>纹理的 256 种颜色，从索引 0 起逐行排列</translation>
+        </message>
+        <message>
+            <source>&amp;Fit to the view</source>
+            <translation>适应视图(&amp;F)</translation>
+        </message>
+        <message>
+            <source>Shows the texture as large as fits, else at one pixel a texel</source>
+            <translation>勾选时按能容纳的最大尺寸显示纹理，否则每个纹素显示为一个像素</translation>
+        </message>
+        <message>
+            <source>Save t&amp;exture...</source>
+            <translation>保存纹理(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Saves the texture as an 8-bit BMP with its palette, or as PNG</source>
+            <translation>将纹理保存为带调色板的 8 位 BMP，或保存为 PNG</translation>
+        </message>
+        <message>
+            <source>Palette</source>
+            <translation>调色板</translation>
+        </message>
+        <message>
+            <source>%1 was saved as %2.</source>
+            <translation>%1 已保存为 %2。</translation>
+        </message>
+        <message>
+            <source>%1 could not be saved as %2: %3.</source>
+            <translation>无法将 %1 保存为 %2：%3。</translation>
+        </message>
+        <message>
+            <source>8-bit BMP with its palette (*.bmp)</source>
+            <translation>带调色板的 8 位 BMP (*.bmp)</translation>
+        </message>
+        <message>
+            <source>PNG (*.png)</source>
+            <translation>PNG (*.png)</translation>
+        </message>
+        <message>
+            <source>Save texture</source>
+            <translation>保存纹理</translation>
+        </message>
+    </context>
+    <context>
+        <name>viewer::ViewPanel</name>
+        <message>
+            <source>View</source>
+            <translation>视图</translation>
+        </message>
+        <message>
+            <source>&amp;Textures</source>
+            <translation>纹理(&amp;T)</translation>
+        </message>
+        <message>
+            <source>&amp;Wireframe</source>
+            <translation>线框(&amp;W)</translation>
+        </message>
+        <message>
+            <source>&amp;Bones</source>
+            <translation>骨骼(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Ground</source>
+            <translation>地面(&amp;G)</translation>
+        </message>
+        <message>
+            <source>F&amp;irst person</source>
+            <translation>第一人称(&amp;I)</translation>
+        </message>
+        <message>
+            <source>Sees the model from its origin along its front, as the game shows a weapon in the player's hands</source>
+            <translation>从模型原点沿其正前方观察模型，就像游戏中显示玩家手中的武器那样</translation>
+        </message>
+        <message>
+            <source>Ba&amp;ckground...</source>
+            <translation>背景(&amp;C)...</translation>
+        </message>
+        <message>
+            <source>&amp;Reset view</source>
+            <translation>重置视图(&amp;R)</translation>
+        </message>
+        <message>
+            <source>Frames the model again, or goes back to the eye (Home in the picture)</source>
+            <translation>重新取景以显示整个模型，或回到眼睛处（在画面中按 Home 键）</translation>
+        </message>
+        <message>
+            <source>&amp;Save picture...</source>
+            <translation>保存图片(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>Saves the picture as PNG (Ctrl+S)</source>
+            <translation>将画面保存为 PNG（Ctrl+S）</translation>
+        </message>
+    </context>
+    <context>
+        <name>viewer::ViewerWindow</name>
+        <message>
+            <source>Drag with the left mouse button to turn the model, with the right button to move it; the wheel brings it nearer. With the keyboard in the picture: the arrow keys turn it, Shift with the arrow keys moves it, + and - bring it nearer and further, Home puts the view back. Seen in the first person, the view stays at the eye. Space plays or pauses a sequence, comma and full stop step a frame. Ctrl+S saves the picture, Escape closes the window.</source>
+            <translation>按住鼠标左键拖动可旋转模型，按住右键拖动可移动模型；滚动滚轮可拉近模型。键盘焦点在画面中时：方向键旋转模型，Shift+方向键移动模型，+ 和 - 拉近和推远，Home 键恢复视图。第一人称视角下，视点始终在眼睛处。Space 键播放或暂停序列，逗号键和句点键逐帧后退和前进。Ctrl+S 保存画面，Escape 键关闭窗口。</translation>
+        </message>
+        <message>
+            <source>Tessary model viewer</source>
+            <translation>Tessary 模型查看器</translation>
+        </message>
+        <message>
+            <source>Mo&amp;del</source>
+            <translation>模型(&amp;D)</translation>
+        </message>
+        <message>
+            <source>Open a model with File → Open, or drop a .mdl file here.</source>
+            <translation>请用“文件 → 打开”打开模型，或将 .mdl 文件拖放到这里。</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>文件(&amp;F)</translation>
+        </message>
+        <message>
+            <source>&amp;Open...</source>
+            <translation>打开(&amp;O)...</translation>
+        </message>
+        <message>
+            <source>&amp;Save picture...</source>
+            <translation>保存图片(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>退出(&amp;X)</translation>
+        </message>
+        <message>
+            <source>Open model</source>
+            <translation>打开模型</translation>
+        </message>
+        <message>
+            <source>Model files (*.mdl);;All files (*)</source>
+            <translation>模型文件 (*.mdl);;所有文件 (*)</translation>
+        </message>
+        <message>
+            <source>%1 — %2</source>
+            <translation>%1 — %2</translation>
+        </message>
+        <message>
+            <source>The file could not be read.</source>
+            <translation>无法读取该文件。</translation>
+        </message>
+        <message>
+            <source>%1 cannot be shown.</source>
+            <translation>无法显示 %1。</translation>
+        </message>
+        <message>
+            <source>Text&amp;ures</source>
+            <translation>纹理(&amp;U)</translation>
+        </message>
+        <message>
+            <source>%1 holds textures only.</source>
+            <translation>%1 只包含纹理。</translation>
+        </message>
+        <message>
+            <source>%1 holds the textures of the model %2.</source>
+            <translation>%1 包含模型 %2 的纹理。</translation>
+        </message>
+        <message>
+            <source>%1 holds animation for the sequences of another model, and nothing to draw.</source>
+            <translation>%1 包含另一个模型的序列动画，没有可绘制的内容。</translation>
+        </message>
+        <message>
+            <source>%1 holds animation for the sequences of the model %2, and nothing to draw; %2 plays them.</source>
+            <translation>%1 包含模型 %2 的序列动画，没有可绘制的内容；这些动画由 %2 播放。</translation>
+        </message>
+        <message>
+            <source>&amp;Open %1</source>
+            <translation>打开 %1(&amp;O)</translation>
+        </message>
+        <message>
+            <source>%1 is not in the same folder.</source>
+            <translation>%1 不在同一文件夹中。</translation>
+        </message>
+        <message>
+            <source>About the model</source>
+            <translation>模型信息</translation>
+        </message>
+        <message>
+            <source>Background</source>
+            <translation>背景颜色</translation>
+        </message>
+        <message>
+            <source>The picture was saved as %1.</source>
+            <translation>图片已保存为 %1。</translation>
+        </message>
+        <message>
+            <source>The picture could not be saved as %1.</source>
+            <translation>无法将图片保存为 %1。</translation>
+        </message>
+        <message>
+            <source>Save picture</source>
+            <translation>保存图片</translation>
+        </message>
+        <message>
+            <source>PNG pictures (*.png)</source>
+            <translation>PNG 图片 (*.png)</translation>
+        </message>
+    </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "core/program/preview.h"
 #include "gui/controls.h"
 #include "gui/text.h"
+#include "gui/words.h"
 #include "model/server_check_words.h"
 #include "ui/message_box.h"
 #include "ui/model_pictures.h"
@@ -81,22 +82,22 @@ QList<QStandardItem*> found_cells(const core::CheckRow& row) {
     case Found::companion:
         return {cell(CheckWindow::tr("with its model")),
                 cell(verdict_text(model::Verdict::not_checked)),
-                cell(CheckWindow::tr("it holds %1").arg(gui::qtext(row.companion->holds))),
+                cell(CheckWindow::tr("it holds %1").arg(gui::words(row.companion->holds))),
                 cell({})};
     case Found::model:
         break;
     }
     const auto& servers = row.check.servers;
-    const bool loads_it = row.check.load_refusal.empty();
+    const bool loads_it = !row.check.load_refusal;
     const Tone verdict_tone = servers.verdict == model::Verdict::refused    ? Tone::bad
                               : servers.verdict == model::Verdict::accepted ? Tone::good
                                                                             : Tone::plain;
     return {cell(loads_it ? CheckWindow::tr("yes")
-                          : CheckWindow::tr("no: %1").arg(gui::qtext(row.check.load_refusal)),
+                          : CheckWindow::tr("no: %1").arg(gui::words(*row.check.load_refusal)),
                  loads_it ? Tone::plain : Tone::bad),
             cell(verdict_text(servers.verdict), verdict_tone),
-            cell(gui::qtext(model::verdict_reason(servers, row.file))),
-            cell(servers.measured ? gui::qtext(model::box_words(*servers.measured)) : QString())};
+            cell(gui::words(model::verdict_reason(servers, row.file))),
+            cell(servers.measured ? gui::words(model::box_words(*servers.measured)) : QString())};
 }
 
 QList<QStandardItem*> cells_of(const core::CheckRow& row, const QImage& image) {

@@ -2,6 +2,7 @@
 
 #include "gui/application.h"
 #include "gui/text.h"
+#include "gui/words.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -15,28 +16,30 @@ std::vector<std::string>* recording = nullptr;
 bool recorded_answer = false;
 } // namespace
 
-void show(const std::string& text) {
+void show(const core::Message& message) {
+    const QString text = gui::words(message);
     if (recording) {
-        recording->push_back(text);
+        recording->push_back(gui::core_text(text));
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(gui::app_title), gui::qtext(text),
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(gui::app_title), text,
                     QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-void show(const core::Messages& texts) {
-    for (const auto& text : texts)
-        show(text);
+void show(const core::Messages& messages) {
+    for (const auto& message : messages)
+        show(message);
 }
 
-bool ask(const std::string& question) {
+bool ask(const core::Message& question) {
+    const QString text = gui::words(question);
     if (recording) {
-        recording->push_back(question);
+        recording->push_back(gui::core_text(text));
         return recorded_answer;
     }
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(gui::app_title), gui::qtext(question),
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(gui::app_title), text,
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);

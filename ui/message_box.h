@@ -11,16 +11,18 @@ namespace ui {
 // text the core hands back reaches the user here.
 namespace message_box {
 
-// Shows each text in turn, returning when the user has dismissed the last.
-void show(const core::Messages& texts);
-void show(const std::string& text);
+// Shows each message in turn, in the application's language, returning when the user has
+// dismissed the last.
+void show(const core::Messages& messages);
+void show(const core::Message& message);
 
 // Asks a question that warns of what the answer Yes risks, with a warning icon, Yes and No, No the
 // default; true for Yes.
-bool ask(const std::string& question);
+bool ask(const core::Message& question);
 
-// From now on texts and questions are added to the log instead of being shown, each question
-// answered with `answer`, so that tests need no modal loop; nullptr shows them again.
+// From now on texts and questions are added to the log as they would be shown instead of being
+// shown, each question answered with `answer`, so that tests need no modal loop; nullptr shows
+// them again.
 void record_instead(std::vector<std::string>* log, bool answer = false);
 
 } // namespace message_box

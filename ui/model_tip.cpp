@@ -2,6 +2,7 @@
 
 #include "core/checks/check_rows.h"
 #include "gui/text.h"
+#include "gui/words.h"
 #include "model/server_check_words.h"
 #include "platform/file_system.h"
 #include "ui/model_pictures.h"
@@ -33,8 +34,8 @@ QString verdict_sentence(const core::CheckRow& row) {
         break;
     }
     if (row.unloadable())
-        return ModelTip::tr("The game cannot load it: %1.").arg(gui::qtext(row.check.load_refusal));
-    const auto reason = gui::qtext(model::verdict_reason(row.check.servers, row.file));
+        return ModelTip::tr("The game cannot load it: %1.").arg(gui::words(*row.check.load_refusal));
+    const auto reason = gui::words(model::verdict_reason(row.check.servers, row.file));
     switch (row.check.servers.verdict) {
     case model::Verdict::accepted:
         return ModelTip::tr("Servers accept it.");

@@ -2,6 +2,7 @@
 
 #include "gui/controls.h"
 #include "gui/text.h"
+#include "gui/words.h"
 #include "model/server_check_words.h"
 
 #include <QCheckBox>
@@ -29,7 +30,7 @@ ServerPanel::ServerPanel(const model::ServerCheck& check, const model::ComparedB
       player_size_(gui::named(new QCheckBox(tr("Pla&yer size")), "chk_player_size")),
       legend_(text_label({}, "server_box_legend")) {
     setObjectName(QStringLiteral("servers_box"));
-    auto* servers = text_label(gui::qtext(model::server_facts(check, file_name)), "servers");
+    auto* servers = text_label(gui::words(model::server_facts(check, file_name)), "servers");
     if (check.verdict == model::Verdict::refused)
         servers->setStyleSheet(QStringLiteral("color: #b00000"));
     server_box_->setToolTip(tr("Draws the box servers allow and the box they measure, and in red "
@@ -38,14 +39,14 @@ ServerPanel::ServerPanel(const model::ServerCheck& check, const model::ComparedB
     player_size_->setToolTip(tr("Draws the hull the game moves a player by and hits him in"));
     player_size_->setChecked(options.player_size);
 
-    const QString compared_words = gui::qtext(model::compared_box_words(compared, file_name));
+    const QString compared_words = gui::words(model::compared_box_words(compared, file_name));
     if (!check.measured)
         box_legend_ = tr("Green: %1. What servers measure cannot be told.").arg(compared_words);
     else if (const auto outside = model::sides_outside(*check.measured, compared.box);
              compared.file_name != file_name && !outside.empty())
         box_legend_ = tr("Green: %1; held against it, the model is %2. Yellow: the box servers "
                          "would measure. Red: where the model reaches beyond the green box.")
-                          .arg(compared_words, gui::qtext(model::outside_words(outside)));
+                          .arg(compared_words, gui::words(model::outside_words(outside)));
     else
         box_legend_ = tr("Green: %1. Yellow: the box servers measure. Red: where the model "
                          "reaches beyond the green box.")

@@ -2,6 +2,7 @@
 
 #include "gui/controls.h"
 #include "gui/text.h"
+#include "gui/words.h"
 #include "model/companions.h"
 #include "model/server_check_words.h"
 #include "platform/file_system.h"
@@ -221,10 +222,10 @@ void ViewerWindow::open(const QString& path) {
     }
 }
 
-void ViewerWindow::show_unreadable(const std::vector<std::string>& reasons) {
+void ViewerWindow::show_unreadable(const platform::Messages& reasons) {
     QStringList lines;
-    for (const auto& text : reasons)
-        lines << gui::qtext(text);
+    for (const auto& reason : reasons)
+        lines << gui::words(reason);
     if (lines.isEmpty())
         lines << tr("The file could not be read.");
     show_failure(tr("%1 cannot be shown.").arg(file_name_) + QStringLiteral("\n\n") +

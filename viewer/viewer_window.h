@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/studio_model.h"
+#include "platform/message.h"
 #include "render/overlays.h"
 #include "render/playback.h"
 
@@ -71,7 +72,7 @@ private:
     void add_texture_page(TextureBrowser* textures);
     void show_group_file(const std::vector<std::uint8_t>& bytes);
     void show_failure(const QString& text);
-    void show_unreadable(const std::vector<std::string>& reasons);
+    void show_unreadable(const platform::Messages& reasons);
     // Everything beside the picture, in a scroll area.
     QWidget* build_panel(const std::vector<std::uint8_t>& bytes);
     void show_facts();

@@ -16,7 +16,7 @@ namespace {
 
 Result<> check_set_name(const std::string& set_name) {
     if (set_name.empty())
-        return fail("Please type in a name for the backup.");
+        return fail(said("Please type in a name for the backup."));
     return check_folder_name(set_name);
 }
 
@@ -32,13 +32,13 @@ bool set_folder_taken(const Library& library, const LibraryModel& set_model) {
 Result<> check_set_folders(const Library& library, const BackupSet& set, const Names& types) {
     for (const auto& type : types) {
         if (set_folder_taken(library, set.model_for(type)))
-            return fail("That name already exists.");
+            return fail(said("That name already exists."));
     }
     for (const auto& type : types) {
         const auto folder = library.folder(set.model_for(type));
         if (platform::exists(folder) && !platform::is_folder(folder))
-            return fail(platform::native_path(folder) +
-                        " is a file where the backup needs a folder, so no backup was made.");
+            return fail(said("%1 is a file where the backup needs a folder, so no backup was made.",
+                             platform::native_path(folder)));
     }
     return {};
 }
@@ -47,19 +47,19 @@ Result<> check_set_folders(const Library& library, const BackupSet& set, const N
 Result<> check_game(ModelKind kind, const Names& types, const Path& game_directory) {
     const auto models = game_model_folder(game_directory);
     if (!platform::is_folder(models))
-        return fail("The game's model folder " + platform::native_path(models) +
-                    " does not exist, so no backup was made.");
+        return fail(said("The game's model folder %1 does not exist, so no backup was made.",
+                         platform::native_path(models)));
     if (!facts(kind).model_holds_every_file)
         return {};
     for (const auto& type : types) {
         for (const auto& file : model_files(kind, type)) {
             const auto game = game_file(game_directory, kind, type, file);
             if (!platform::is_ordinary_file(game))
-                return fail("The game file " + platform::native_path(game) +
-                            " is missing, so no backup was made.");
+                return fail(said("The game file %1 is missing, so no backup was made.",
+                                 platform::native_path(game)));
             if (const auto readable = platform::check_readable(game); !readable)
-                return fail("The game file " + platform::native_path(game) + " cannot be read (" +
-                            readable.why() + "), so no backup was made.");
+                return fail(said("The game file %1 cannot be read (%2), so no backup was made.",
+                                 platform::native_path(game), readable.why()));
         }
     }
     return {};
@@ -91,9 +91,9 @@ Result<> add_set_name(ChangeSet& changes, const Library& library, const BackupSe
     if (!list)
         return list.failure();
     const auto file = library.program_file(facts(set.kind).set_list);
-    changes.rewrite_file(file, std::move(*list),
-                         "The name \"" + set.name + "\" could not be added to " +
-                             platform::native_path(file));
+    changes.rewrite_file(
+        file, std::move(*list),
+        said("The name \"%1\" could not be added to %2", set.name, platform::native_path(file)));
     return {};
 }
 
@@ -143,7 +143,7 @@ Result<> restore_backup_set(const Library& library, const BackupSet& set) {
     // after it.
     auto types = kind == ModelKind::weapon ? set_names(library, kind) : Result<Names>(Names{});
     if (types && set.name.empty())
-        return fail("Please select a backup set before clicking install.");
+        return fail(said("Please select a backup set before clicking install."));
     if (types && kind == ModelKind::player)
         types = set_names(library, kind);
     if (!types)
@@ -155,8 +155,9 @@ Result<> restore_backup_set(const Library& library, const BackupSet& set) {
             for (const auto& file : model_files(kind, type)) {
                 const auto set_file = library.file(set.model_for(type), file);
                 if (!platform::is_ordinary_file(set_file))
-                    return fail("The backup set \"" + set.name + "\" has lost its file " +
-                                platform::native_path(set_file) + ", so nothing was restored.");
+                    return fail(said("The backup set \"%1\" has lost its file %2, so nothing was "
+                                     "restored.",
+                                     set.name, platform::native_path(set_file)));
             }
         }
     }

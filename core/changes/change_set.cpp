@@ -9,18 +9,19 @@ namespace core {
 
 namespace {
 
-std::string not_replaced(const Path& target, const std::string& why) {
-    return "The game file " + platform::native_path(target) + " was not replaced: " + why + ".";
+template <typename Why> Message not_replaced(const Path& target, Why&& why) {
+    return said("The game file %1 was not replaced: %2.", platform::native_path(target),
+                std::forward<Why>(why));
 }
 
-std::string not_copied(const Path& from, const Path& to, const std::string& why) {
-    return platform::native_path(from) + " could not be copied to " + platform::native_path(to) +
-           ": " + why + ".";
+template <typename Why> Message not_copied(const Path& from, const Path& to, Why&& why) {
+    return said("%1 could not be copied to %2: %3.", platform::native_path(from),
+                platform::native_path(to), std::forward<Why>(why));
 }
 
-std::string not_on_disk(std::string_view what, const std::string& why) {
-    return "Tessary could not make sure that the " + std::string(what) + " is on the disk (" + why +
-           "), so it has undone it.";
+Message not_on_disk(std::string_view what, const std::string& why) {
+    return said("Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.",
+                change_name(what), why);
 }
 
 } // namespace
@@ -37,7 +38,7 @@ void ChangeSet::replace_game_file(Path from, Path target) {
     replacements_.push_back({std::move(from), std::move(target), {}, {}});
 }
 
-void ChangeSet::rewrite_file(Path target, std::string content, std::string failure) {
+void ChangeSet::rewrite_file(Path target, std::string content, Message failure) {
     replacements_.push_back({Path(), std::move(target), std::move(content), std::move(failure)});
 }
 
@@ -45,23 +46,23 @@ Result<> ChangeSet::check() const {
     for (const auto& [from, target, content, failure] : replacements_) {
         if (from.empty()) {
             if (const auto writable = platform::check_writable(target); !writable)
-                return fail(failure + ": " + writable.why() + ".");
+                return fail(said("%1: %2.", failure, writable.why()));
         } else {
             if (const auto readable = platform::check_readable(from); !readable)
                 return fail(not_replaced(
-                    target, platform::native_path(from) +
-                                (readable.error() == std::errc::no_such_file_or_directory
-                                     ? " is missing"
-                                     : " cannot be read: " + readable.why())));
+                    target, readable.error() == std::errc::no_such_file_or_directory
+                                ? said("%1 is missing", platform::native_path(from))
+                                : said("%1 cannot be read: %2", platform::native_path(from),
+                                       readable.why())));
             if (platform::is_folder(target))
-                return fail(not_replaced(target, "a folder stands in its place"));
+                return fail(not_replaced(target, said("a folder stands in its place")));
         }
         // A file kept aside under that name may be all that is left of what a file held.
         if (platform::is_kept(target)) {
-            const auto in_the_way = platform::native_path(platform::kept_path(target)) +
-                                    ", a file Tessary kept aside in an earlier change, is in the "
-                                    "way; move it elsewhere first";
-            return fail(from.empty() ? failure + ": " + in_the_way + "."
+            const auto in_the_way = said("%1, a file Tessary kept aside in an earlier change, is in "
+                                         "the way; move it elsewhere first",
+                                         platform::native_path(platform::kept_path(target)));
+            return fail(from.empty() ? said("%1: %2.", failure, in_the_way)
                                      : not_replaced(target, in_the_way));
         }
     }
@@ -72,10 +73,10 @@ Result<> ChangeSet::make_folders_and_stage_new() const {
     for (const auto& [from, to] : steps_) {
         if (from.empty()) {
             if (const auto made = platform::create_folder(to); !made)
-                return fail("The folder " + platform::native_path(to) +
-                            " could not be created: " + made.why() + ".");
+                return fail(said("The folder %1 could not be created: %2.",
+                                 platform::native_path(to), made.why()));
         } else if (platform::exists(to)) {
-            return fail(not_copied(from, to, "a file of that name is there already"));
+            return fail(not_copied(from, to, said("a file of that name is there already")));
         } else if (const auto staged = platform::stage_copy(from, to); !staged) {
             return fail(not_copied(from, to, staged.why()));
         }
@@ -98,7 +99,7 @@ Result<> ChangeSet::stage_replacements() const {
         const auto staged = from.empty() ? platform::stage_content(target, content)
                                          : platform::stage_copy(from, target);
         if (!staged)
-            return fail(from.empty() ? failure + ": " + staged.why() + "."
+            return fail(from.empty() ? said("%1: %2.", failure, staged.why())
                                      : not_replaced(target, staged.why()));
     }
     return {};
@@ -113,11 +114,12 @@ Result<> ChangeSet::replace_targets(const std::vector<bool>& existed) const {
         if (replaced)
             replaced = platform::put_staged_in_place(target);
         if (!replaced && !from.empty())
-            return fail(not_replaced(target, replaced.why()) +
-                        (i > 0 ? " The game files replaced before it were put back."
-                               : " No game file was changed."));
+            return fail(i > 0 ? said("%1 The game files replaced before it were put back.",
+                                     not_replaced(target, replaced.why()))
+                              : said("%1 No game file was changed.",
+                                     not_replaced(target, replaced.why())));
         if (!replaced)
-            return fail(failure + ": " + replaced.why() + ".");
+            return fail(said("%1: %2.", failure, replaced.why()));
     }
     return {};
 }

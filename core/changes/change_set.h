@@ -28,7 +28,7 @@ public:
     // New content takes the place of one of Tessary's own files, or makes it, where it may be
     // written to; failure says what the user is told when it cannot be ("The name ... could not
     // be added to ...").
-    void rewrite_file(Path target, std::string content, std::string failure);
+    void rewrite_file(Path target, std::string content, Message failure);
 
     // what names the change for the user ("install").
     Result<> apply(const Library& library, std::string_view what) const;
@@ -42,7 +42,7 @@ private:
         Path from; // empty for new content
         Path target;
         std::string content;
-        std::string failure;
+        Message failure;
     };
 
     Result<> check() const;

@@ -113,10 +113,10 @@ bool may_name(const Library& library, const JournalEntry& entry) {
 
 // Puts back every file the change replaced and removes what it made, newest first, from whatever
 // state the change has reached; says what could not be undone.
-std::string undo_entries(const std::vector<JournalEntry>& entries) {
-    std::string left;
-    const auto tell = [&left](const Path& path, const std::string& why) {
-        left += (left.empty() ? "" : "; ") + platform::native_path(path) + " " + why;
+std::optional<Message> undo_entries(const std::vector<JournalEntry>& entries) {
+    std::optional<Message> left;
+    const auto tell = [&left](Message undone) {
+        left = left ? said("%1; %2", *left, undone) : undone;
     };
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
         const auto& path = entry->path;
@@ -126,14 +126,16 @@ std::string undo_entries(const std::vector<JournalEntry>& entries) {
             // A folder under the kept name is something in the change's way, not a kept file.
             if (platform::is_kept(path)) {
                 if (auto back = platform::put_back(path); !back)
-                    tell(path, "could not be put back (" + back.why() + ")");
+                    tell(said("%1 could not be put back (%2)", platform::native_path(path),
+                              back.why()));
             }
             break;
         case JournalEntry::Kind::created:
         case JournalEntry::Kind::new_file:
             if (platform::exists(path)) {
                 if (auto removed = platform::delete_file(path); !removed)
-                    tell(path, "could not be removed (" + removed.why() + ")");
+                    tell(said("%1 could not be removed (%2)", platform::native_path(path),
+                              removed.why()));
             }
             break;
         case JournalEntry::Kind::new_folder:
@@ -158,9 +160,9 @@ Result<Journal> Journal::begin(const Library& library, std::string_view what,
                                std::vector<JournalEntry> entries) {
     const auto path = journal_path(library);
     if (platform::exists(path))
-        return fail("Tessary has not yet finished or undone an earlier change, whose record is " +
-                    platform::native_path(path) +
-                    ", so it changes no files now. Start Tessary again to settle it.");
+        return fail(said("Tessary has not yet finished or undone an earlier change, whose record "
+                         "is %1, so it changes no files now. Start Tessary again to settle it.",
+                         platform::native_path(path)));
     std::string text = std::string(first_line) + '\n' + line("what", what);
     for (const auto& entry : entries) {
         const auto* kind = std::find_if(std::begin(kind_names), std::end(kind_names),
@@ -172,15 +174,15 @@ Result<Journal> Journal::begin(const Library& library, std::string_view what,
         return std::exchange(handed, true) ? std::string_view() : std::string_view(text);
     });
     if (!written)
-        return fail("Tessary could not write the record of the " + std::string(what) + ", " +
-                    platform::native_path(path) + ", so it changed nothing: " + written.why() +
-                    ".");
+        return fail(said("Tessary could not write the record of the %1, %2, so it changed "
+                         "nothing: %3.",
+                         change_name(what), platform::native_path(path), written.why()));
     Journal journal(path, std::move(entries));
     if (const auto flushed = platform::flush_folder(library.program_folder()); !flushed) {
         (void)platform::delete_file(path);
-        return fail("Tessary could not make sure the record of the " + std::string(what) + ", " +
-                    platform::native_path(path) +
-                    ", is on the disk, so it changed nothing: " + flushed.why() + ".");
+        return fail(said("Tessary could not make sure the record of the %1, %2, is on the disk, "
+                         "so it changed nothing: %3.",
+                         change_name(what), platform::native_path(path), flushed.why()));
     }
     return journal;
 }
@@ -195,9 +197,10 @@ void Journal::finish() {
 }
 
 Result<> Journal::undo() {
-    if (const auto left = undo_entries(entries_); !left.empty())
-        return fail("Tessary could not undo all of it yet: " + left +
-                    ". It tries again at its next start.");
+    if (const auto left = undo_entries(entries_))
+        return fail(
+            said("Tessary could not undo all of it yet: %1. It tries again at its next start.",
+                 *left));
     (void)platform::delete_file(path_);
     return {};
 }
@@ -218,26 +221,45 @@ Result<> recover_unfinished_change(const Library& library) {
         const Path aside(path.text() + ".unread");
         (void)platform::delete_file(aside);
         (void)platform::rename_file(path, aside);
-        return fail("Tessary found the record of a change it did not finish, " + native +
-                    ", but cannot read it" + (text ? "" : " (" + text.why() + ")") +
-                    ", so it changed nothing. The record is kept as " +
-                    platform::native_path(aside) +
-                    "; files the change kept aside are named .<name>.tessary-old.");
+        const auto kept = platform::native_path(aside);
+        if (text)
+            return fail(said("Tessary found the record of a change it did not finish, %1, but "
+                             "cannot read it, so it changed nothing. The record is kept as %2; "
+                             "files the change kept aside are named .<name>.tessary-old.",
+                             native, kept));
+        return fail(said("Tessary found the record of a change it did not finish, %1, but cannot "
+                         "read it (%2), so it changed nothing. The record is kept as %3; files "
+                         "the change kept aside are named .<name>.tessary-old.",
+                         native, text.why(), kept));
     }
-    const auto& what = record->what;
+    const auto what = change_name(record->what);
     if (record->done) {
         finish_entries(record->entries);
         (void)platform::delete_file(path);
-        return Result<>().tell("Tessary was stopped as it finished the last " + what + "; the " +
-                               what + " is complete.");
+        return Result<>().tell(
+            said("Tessary was stopped as it finished the last %1; the %1 is complete.", what));
     }
-    if (const auto left = undo_entries(record->entries); !left.empty())
-        return fail("Tessary was stopped before it finished the last " + what +
-                    ", and cannot undo it yet: " + left +
-                    ". It tries again at its next start, and changes no files until then.");
+    if (const auto left = undo_entries(record->entries))
+        return fail(said("Tessary was stopped before it finished the last %1, and cannot undo it "
+                         "yet: %2. It tries again at its next start, and changes no files until "
+                         "then.",
+                         what, *left));
     (void)platform::delete_file(path);
-    return Result<>().tell("Tessary was stopped before it finished the last " + what +
-                           ", so it has undone it: every file it had changed is as it was before.");
+    return Result<>().tell(said("Tessary was stopped before it finished the last %1, so it has "
+                                "undone it: every file it had changed is as it was before.",
+                                what));
+}
+
+Message change_name(std::string_view what) {
+    // Marked for the translators; a record written by another version may name another change.
+    static constexpr const char* known[] = {platform::to_say("install"),
+                                            platform::to_say("restore"),
+                                            platform::to_say("backup"), platform::to_say("import")};
+    for (const char* name : known) {
+        if (what == name)
+            return said(name);
+    }
+    return said("%1", what);
 }
 
 } // namespace core

@@ -67,4 +67,7 @@ private:
 // was found and done.
 Result<> recover_unfinished_change(const Library& library);
 
+// The change that `what` names ("install") as the user is told of it.
+Message change_name(std::string_view what);
+
 } // namespace core

@@ -15,8 +15,8 @@ namespace core {
 
 namespace {
 
-constexpr char invalid_model_name[] =
-    "Inavaild model name. The name of the model must match those that CS currently uses";
+constexpr const char* invalid_model_name = platform::to_say(
+    "Inavaild model name. The name of the model must match those that CS currently uses");
 
 // A file of the source folder and the name it takes in the model folder.
 struct Filing {
@@ -28,18 +28,19 @@ struct Filing {
 // picked file after them.
 Result<> check_request(const ImportRequest& request) {
     if (request.picked_file.empty() || !request.source_folder)
-        return fail("Please select a file before clicking import");
+        return fail(said("Please select a file before clicking import"));
     if (request.model_name.empty())
-        return fail("Please enter a name for the model");
+        return fail(said("Please enter a name for the model"));
     return {};
 }
 
 // Why the game could not load the file once it is renamed as `to`: it is no model, or it would
-// look for its group files where they are not. Empty when it could.
-std::string renaming_problem(const LibraryModel& model, const Path& source, const Filing& filing) {
+// look for its group files where they are not. Nothing when it could.
+std::optional<Message> renaming_problem(const LibraryModel& model, const Path& source,
+                                        const Filing& filing) {
     if (const auto refusal = load_refusal_of(source))
-        return filing.from + " cannot be imported as " + filing.to + ": " + *refusal +
-               ", so nothing was imported.";
+        return said("%1 cannot be imported as %2: %3, so nothing was imported.", filing.from,
+                    filing.to, *refusal);
     return group_file_astray(source, filing.from,
                              game_file_name(model.kind, model.type, filing.to));
 }
@@ -57,8 +58,8 @@ Result<std::vector<Filing>> files_to_copy(const LibraryModel& model,
         if (!facts(model.kind).model_holds_every_file && !platform::is_ordinary_file(source))
             continue;
         if (filing.from != filing.to) {
-            if (auto problem = renaming_problem(model, source, filing); !problem.empty())
-                return fail(std::move(problem));
+            if (auto problem = renaming_problem(model, source, filing))
+                return fail(std::move(*problem));
         }
         copied.push_back(filing);
         // Both lists come from the one header, so a companion's new name stands beside it.
@@ -66,7 +67,7 @@ Result<std::vector<Filing>> files_to_copy(const LibraryModel& model,
         const auto renamed = companions_of(source, filing.to);
         for (std::size_t i = 0; i < companions.size(); ++i) {
             if (!platform::is_ordinary_file(readable_folder / companions[i].file))
-                return fail(missing_companion(companions[i], source_folder.path(), "imported"));
+                return fail(missing_companion(companions[i], source_folder.path(), Undone::import));
             copied.push_back({companions[i].file, renamed[i].file});
         }
     }
@@ -81,7 +82,7 @@ Result<Imported> import_files(const Library& library, const LibraryModel& model,
         return name.failure();
     const auto folder = library.folder(model);
     if (platform::first_ordinary_file(folder))
-        return fail("That name already exists.");
+        return fail(said("That name already exists."));
     std::vector<std::string> sources;
     for (const auto& filing : filings)
         sources.push_back(filing.from);
@@ -148,7 +149,7 @@ Result<Imported> import_player_model(const Library& library, const ImportRequest
     const auto& picked = request.picked_file;
     const std::string type = player_type_of(picked);
     if (!is_player_type(type))
-        return fail(invalid_model_name);
+        return fail(said(invalid_model_name));
     // The picked file is copied under its own name, gign.MDL as gign.MDL.
     return import_files(library, {ModelKind::player, type, request.model_name}, {{picked, picked}},
                         request);
@@ -160,7 +161,7 @@ Result<Imported> import_weapon_model(const Library& library, const ImportRequest
         return checked.failure();
     const auto weapon = weapon_name_from_file(request.picked_file);
     if (!is_weapon(weapon, weapon_names))
-        return fail(invalid_model_name);
+        return fail(said(invalid_model_name));
     // Each file is looked for without regard to case and copied under its own name.
     return import_files(library, {ModelKind::weapon, *weapon, request.model_name},
                         weapon_filings(*weapon, *weapon), request);

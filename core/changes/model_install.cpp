@@ -25,9 +25,9 @@ bool model_has_file(const Library& library, const LibraryModel& model, const std
     return platform::is_ordinary_file(library.file(model, file));
 }
 
-std::vector<std::string> questions_before_install(const Library& library, const LibraryModel& model,
-                                                  const std::vector<std::string>& files) {
-    std::vector<std::string> questions;
+Messages questions_before_install(const Library& library, const LibraryModel& model,
+                                  const std::vector<std::string>& files) {
+    Messages questions;
     for (const auto& file : files) {
         const auto content =
             platform::read_file(library.file(model, file), model::limits::file_size);
@@ -44,14 +44,14 @@ std::vector<std::string> questions_before_install(const Library& library, const 
 Result<> install_model(const Library& library, const LibraryModel& model,
                        const std::vector<std::string>& files) {
     if (model.name.empty())
-        return fail("Please select a model before clicking install.");
+        return fail(said("Please select a model before clicking install."));
     if (files.empty())
         return {}; // nothing ticked: nothing to do, and the game need not be found
     for (const auto& file : files) {
         if (const auto refusal = load_refusal_of(library.file(model, file)))
-            return fail(file + " of the model \"" + model.name +
-                        "\" was not installed: the game cannot load it (" + *refusal +
-                        "). Nothing was installed.");
+            return fail(said("%1 of the model \"%2\" was not installed: the game cannot load it "
+                             "(%3). Nothing was installed.",
+                             file, model.name, *refusal));
     }
     std::vector<FileToPut> to_put;
     to_put.reserve(files.size());

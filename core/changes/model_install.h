@@ -20,8 +20,8 @@ bool model_has_file(const Library& library, const LibraryModel& model, const std
 // question that names it and the model, says by how much it is too big and how far servers
 // allow, and asks whether to install it all the same. Files that cannot be judged ask nothing; the
 // install says what is wrong with them.
-std::vector<std::string> questions_before_install(const Library& library, const LibraryModel& model,
-                                                  const std::vector<std::string>& files);
+Messages questions_before_install(const Library& library, const LibraryModel& model,
+                                  const std::vector<std::string>& files);
 
 // Replaces the game's files of those names for the model's player type or weapon with the model's
 // own, and puts the companions each one names beside it, all or nothing; a model must be picked,

@@ -53,7 +53,7 @@ struct CheckRow {
     bool refused_by_servers() const {
         return found == Found::model && check.servers.verdict == model::Verdict::refused;
     }
-    bool unloadable() const { return found == Found::model && !check.load_refusal.empty(); }
+    bool unloadable() const { return found == Found::model && check.load_refusal.has_value(); }
 };
 
 // The file of every player model and the up to four files of every weapon model in the library,

@@ -19,24 +19,25 @@ std::vector<Companion> companions_of(const Path& model, std::string_view file_na
     if (!needs)
         return {};
     const auto stem = model::companion_stem(file_name);
-    const std::string of = " of " + std::string(file_name);
     std::vector<Companion> companions;
     if (needs->texture_file)
-        companions.push_back({model::texture_file_name(stem), "the textures" + of});
+        companions.push_back(
+            {model::texture_file_name(stem), said("the textures of %1", file_name)});
     for (int group = 1; group <= needs->group_files; ++group)
-        companions.push_back({model::group_file_name(stem, group),
-                              "the animations of sequence group " + std::to_string(group) + of});
+        companions.push_back(
+            {model::group_file_name(stem, group),
+             said("the animations of sequence group %1 of %2", group, file_name)});
     return companions;
 }
 
-std::string group_file_astray(const Path& model, std::string_view file_name,
-                              std::string_view game_name) {
+std::optional<Message> group_file_astray(const Path& model, std::string_view file_name,
+                                         std::string_view game_name) {
     const auto file = platform::read_file(model, model::limits::file_size);
     if (!file)
-        return {}; // the copy that follows says why it cannot be read
+        return std::nullopt; // the copy that follows says why it cannot be read
     const auto stored = model::group_file_paths(model::bytes_of(*file));
     if (!stored)
-        return {};
+        return std::nullopt;
     const auto stem = model::companion_stem(game_name);
     const auto folder = game_name.substr(0, game_name.find_last_of('\\') + 1);
     for (std::size_t i = 0; i < stored->size(); ++i) {
@@ -45,20 +46,23 @@ std::string group_file_astray(const Path& model, std::string_view file_name,
         std::string path = (*stored)[i];
         std::ranges::replace(path, '/', '\\');
         if (!platform::same_name(path, wanted))
-            return std::string(file_name) + " cannot be imported as " +
-                   std::string(game_name.substr(folder.size())) +
-                   ": the game loads the animations of its sequence group " +
-                   std::to_string(group) + " from " + (*stored)[i] +
-                   ", the path stored in the model, and under the new name it would have to be " +
-                   wanted + ", so nothing was imported.";
+            return said("%1 cannot be imported as %2: the game loads the animations of its "
+                        "sequence group %3 from %4, the path stored in the model, and under the "
+                        "new name it would have to be %5, so nothing was imported.",
+                        file_name, game_name.substr(folder.size()), group, (*stored)[i], wanted);
     }
-    return {};
+    return std::nullopt;
 }
 
-std::string missing_companion(const Companion& companion, const Path& folder, const char* done) {
-    return companion.file + " is missing from " + platform::native_path(folder) +
-           ": the game loads " + companion.holds +
-           " from it and stops without it, so nothing was " + done + ".";
+Message missing_companion(const Companion& companion, const Path& folder, Undone undone) {
+    const auto place = platform::native_path(folder);
+    if (undone == Undone::import)
+        return said("%1 is missing from %2: the game loads %3 from it and stops without it, so "
+                    "nothing was imported.",
+                    companion.file, place, companion.holds);
+    return said("%1 is missing from %2: the game loads %3 from it and stops without it, so "
+                "nothing was installed.",
+                companion.file, place, companion.holds);
 }
 
 } // namespace core

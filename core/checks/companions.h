@@ -2,6 +2,7 @@
 
 #include "core/result.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,7 @@ namespace core {
 
 struct Companion {
     std::string file;  // the name the game looks for, "gignT.mdl"
-    std::string holds; // what the game loads from it, "the textures of gign.mdl"
+    Message holds;    // what the game loads from it, "the textures of gign.mdl"
 };
 
 // The companions that the model file at `model` names in its header, named after `file_name`,
@@ -24,13 +25,16 @@ std::vector<Companion> companions_of(const Path& model, std::string_view file_na
 // Why the model file at `model`, called `file_name`, cannot be imported under a new name: it
 // would miss a group file once the game loads it as `game_name`, its path in the game's folder
 // ("models\player\gign\gign.mdl"), since the game loads each group file from the path the model
-// stores and the file goes in beside the model under game_name's stem. Empty when every group
+// stores and the file goes in beside the model under game_name's stem. Nothing when every group
 // file would be found, as it is for a file that is not a model.
-std::string group_file_astray(const Path& model, std::string_view file_name,
+std::optional<Message> group_file_astray(const Path& model, std::string_view file_name,
                               std::string_view game_name);
 
+// What was to be done with the companions' model.
+enum class Undone { import, install };
+
 // What the user is told when a companion is missing from the folder it should lie in, and so
-// nothing was `done` ("imported", "installed").
-std::string missing_companion(const Companion& companion, const Path& folder, const char* done);
+// nothing was done.
+Message missing_companion(const Companion& companion, const Path& folder, Undone undone);
 
 } // namespace core

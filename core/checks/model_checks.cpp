@@ -10,10 +10,10 @@ namespace core {
 namespace {
 
 // The companion the game needs beside the file that is not there, if any.
-std::optional<std::string> missing_companion_of(const Path& file, std::string_view game_name) {
+std::optional<Message> missing_companion_of(const Path& file, std::string_view game_name) {
     for (const auto& companion : companions_of(file, game_name)) {
         if (!platform::is_ordinary_file(file.folder() / companion.file))
-            return "it needs " + companion.file + " beside it, which is missing";
+            return said("it needs %1 beside it, which is missing", companion.file);
     }
     return std::nullopt;
 }
@@ -25,15 +25,14 @@ std::optional<ModelCheck> check_model(std::span<const std::uint8_t> bytes, const
     if (model::studio_kind(bytes) == model::StudioKind::none)
         return std::nullopt;
     ModelCheck check;
-    if (auto refusal = model::load_refusal(bytes))
-        check.load_refusal = std::move(*refusal);
-    else if (auto missing = missing_companion_of(file, game_name))
-        check.load_refusal = std::move(*missing);
+    check.load_refusal = model::load_refusal(bytes);
+    if (!check.load_refusal)
+        check.load_refusal = missing_companion_of(file, game_name);
     check.servers = model::check_for_servers(bytes, game_name);
     return check;
 }
 
-std::optional<std::string> load_refusal_of(const Path& file) {
+std::optional<Message> load_refusal_of(const Path& file) {
     const auto header = platform::read_file_start(file, model::layout::header::size);
     if (!header)
         return std::nullopt; // the copy that follows says why it cannot be read

@@ -14,7 +14,7 @@ namespace core {
 // What the game and its servers make of a model file under the name it has, or would take, in
 // the game's models.
 struct ModelCheck {
-    std::string load_refusal; // why the game stops when it loads the file; empty when it loads it
+    std::optional<Message> load_refusal; // why the game stops when it loads the file
     model::ServerCheck servers;
 };
 
@@ -26,6 +26,6 @@ std::optional<ModelCheck> check_model(std::span<const std::uint8_t> bytes, const
 
 // Why the game would not load the file in a model's place, from its header alone; nothing when it
 // would, or when the file is not a studio file.
-std::optional<std::string> load_refusal_of(const Path& file);
+std::optional<Message> load_refusal_of(const Path& file);
 
 } // namespace core

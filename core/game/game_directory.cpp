@@ -46,14 +46,14 @@ Result<Path> game_directory() {
         return Path(std::move(*valve));
     if (auto steam = find_steam_game_directory())
         return Path(std::move(*steam));
-    return fail("RegKey not found!!");
+    return fail(said("RegKey not found!!"));
 }
 
 Result<Path> game_directory_for_operation() {
     auto directory = game_directory();
     if (directory && directory->empty())
-        return fail("The game's registry entry names no game folder, so Tessary cannot tell "
-                    "where the game is installed.");
+        return fail(said("The game's registry entry names no game folder, so Tessary cannot tell "
+                         "where the game is installed."));
     return directory;
 }
 

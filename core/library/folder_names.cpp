@@ -5,8 +5,8 @@
 namespace core {
 
 Result<> check_folder_name(const std::string& name) {
-    if (const auto problem = platform::file_name_problem(name); !problem.empty())
-        return fail("That name cannot be a folder name: " + problem + ".");
+    if (const auto problem = platform::file_name_problem(name))
+        return fail(said("That name cannot be a folder name: %1.", *problem));
     return {};
 }
 

@@ -8,24 +8,21 @@ namespace core {
 
 namespace {
 
-constexpr char not_created[] =
-    " The model library was not created; mend the file and start Tessary again.";
-
 } // namespace
 
 Result<> create_library_tree(const Library& library) {
     const auto names = library_names(library);
     if (!names)
-        return fail(names.messages().front() + not_created);
+        return fail(said("%1 The model library was not created; mend the file and start Tessary "
+                         "again.",
+                         names.messages().front()));
 
     const auto models = library.tree();
     // A tree left by a start that was killed while it made the library goes first.
     const auto staged = platform::staged_path(models);
     if (const auto removed = platform::remove_own_folder(staged); !removed)
-        return fail(platform::native_path(staged) +
-                    ", left by an earlier start, could not be "
-                    "removed: " +
-                    removed.why() + ".");
+        return fail(said("%1, left by an earlier start, could not be removed: %2.",
+                         platform::native_path(staged), removed.why()));
 
     Undo undo;
     std::vector<Path> folders{staged, staged / "player", staged / "weapon"};
@@ -38,8 +35,8 @@ Result<> create_library_tree(const Library& library) {
             return made;
     }
     if (const auto renamed = platform::rename_file(staged, models); !renamed)
-        return fail("The model library could not be put in place as " +
-                    platform::native_path(models) + ": " + renamed.why() + ".");
+        return fail(said("The model library could not be put in place as %1: %2.",
+                         platform::native_path(models), renamed.why()));
     undo.keep();
     return {};
 }
@@ -50,10 +47,10 @@ Result<> check_program_folder(const Library& library) {
     (void)platform::remove_empty_folder(probe); // left by a start that was killed
     const auto made = platform::create_folder(probe);
     if (!made)
-        return fail("Tessary keeps its model library in the folder it is started from, " +
-                    platform::native_path(folder) + ", but it cannot write there (" + made.why() +
-                    "). Move the Tessary folder to a place of your own, such as your Documents "
-                    "folder, and start it from there.");
+        return fail(said("Tessary keeps its model library in the folder it is started from, %1, "
+                         "but it cannot write there (%2). Move the Tessary folder to a place of "
+                         "your own, such as your Documents folder, and start it from there.",
+                         platform::native_path(folder), made.why()));
     (void)platform::remove_empty_folder(probe);
     return {};
 }

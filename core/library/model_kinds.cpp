@@ -9,9 +9,9 @@ namespace core {
 namespace {
 
 constexpr ModelKindFacts player_facts{"player",  "player.txt",        9,   "pbackup.txt", "*.mdl",
-                                      "playeri", "No model selected", true};
+                                      "playeri", platform::to_say("No model selected"), true};
 constexpr ModelKindFacts weapon_facts{"weapon",  "weapon.txt",        27,   "wbackup.txt", "v*.mdl",
-                                      "weaponi", "No file selected.", false};
+                                      "weaponi", platform::to_say("No file selected."), false};
 
 constexpr std::string_view extension = ".mdl";
 

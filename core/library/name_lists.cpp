@@ -14,10 +14,6 @@ namespace {
 // Far more than 27 names of any length.
 constexpr std::size_t largest_list = 1024 * 1024;
 
-std::string lines(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " line" : " lines");
-}
-
 // A lone LF, which ends a line on Linux but not here.
 bool has_lone_line_feed(std::string_view text) {
     for (std::size_t at = text.find('\n'); at != std::string_view::npos;
@@ -31,17 +27,19 @@ bool has_lone_line_feed(std::string_view text) {
 Result<> check_names(const char* file, std::span<const std::string> names,
                      std::span<const std::string> taken) {
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const auto line =
-            "Line " + std::to_string(i + 1) + " of " + file + ", \"" + names[i] + "\",";
-        if (const auto problem = platform::file_name_problem(names[i]); !problem.empty())
-            return fail(line + " cannot be a folder name: " + problem + ".");
+        const auto line = i + 1;
+        if (const auto problem = platform::file_name_problem(names[i]))
+            return fail(said("Line %1 of %2, \"%3\", cannot be a folder name: %4.", line, file,
+                             names[i], *problem));
         for (std::size_t j = 0; j < i; ++j) {
             if (platform::same_name(names[j], names[i]))
-                return fail(line + " repeats line " + std::to_string(j + 1) + ".");
+                return fail(said("Line %1 of %2, \"%3\", repeats line %4.", line, file, names[i],
+                                 j + 1));
         }
         for (const auto& name : taken) {
             if (platform::same_name(name, names[i]))
-                return fail(line + " names a folder that Tessary makes itself.");
+                return fail(said("Line %1 of %2, \"%3\", names a folder that Tessary makes itself.",
+                                 line, file, names[i]));
         }
     }
     return {};
@@ -54,16 +52,17 @@ Result<Names> read_name_list(const Library& library, ModelKind kind) {
     const std::string file = kind_facts.name_list;
     const auto read = platform::read_file(library.program_file(kind_facts.name_list), largest_list);
     if (!read)
-        return fail(file + " could not be read from the program folder: " + read.why() + ".");
+        return fail(
+            said("%1 could not be read from the program folder: %2.", file, read.why()));
     const std::string& text = *read;
 
     const auto wanted = kind_facts.listed_names;
     Result<Names> names = platform::split_lines(text, wanted);
     if (names->size() < wanted && has_lone_line_feed(text))
-        return fail(file +
-                    " in the program folder ends its lines with LF alone, but Tessary reads a "
-                    "line as ending with CR LF (or CR), so it finds " +
-                    lines(names->size()) + " where it needs " + std::to_string(wanted) + ".");
+        return fail(said_n("%1 in the program folder ends its lines with LF alone, but Tessary "
+                           "reads a line as ending with CR LF (or CR), so it finds %n line(s) "
+                           "where it needs %2.",
+                           names->size(), file, wanted));
     // A name becomes a folder of the library and of every backup set: it is checked at every
     // reading, as the file may have been edited since the library was made.
     const auto taken = kind == ModelKind::player ? std::span<const std::string>(fixed_player_types)
@@ -71,8 +70,8 @@ Result<Names> read_name_list(const Library& library, ModelKind kind) {
     if (auto checked = check_names(kind_facts.name_list, *names, taken); !checked)
         return checked.failure();
     if (names->size() < wanted)
-        names.tell(file + " in the program folder holds " + lines(names->size()) +
-                   ", but Tessary needs " + std::to_string(wanted) + ".");
+        names.tell(said_n("%1 in the program folder holds %n line(s), but Tessary needs %2.",
+                          names->size(), file, wanted));
     return names;
 }
 

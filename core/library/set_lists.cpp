@@ -16,7 +16,7 @@ Result<std::string> read_list(const Path& list) {
         return std::string();
     auto text = platform::read_file(list, largest_set_list);
     if (!text)
-        return fail(platform::native_path(list) + " could not be read: " + text.why() + ".");
+        return fail(said("%1 could not be read: %2.", platform::native_path(list), text.why()));
     return text;
 }
 

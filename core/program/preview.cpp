@@ -12,11 +12,12 @@ namespace {
 Result<> run_viewer(const Library& library, const Path& model, const WhileViewing& while_viewing) {
     const auto viewer = library.program_file("mdl.exe");
     if (!platform::is_ordinary_file(viewer))
-        return fail("The model viewer " + platform::native_path(viewer) +
-                    " is missing, so Tessary cannot show the model. Unpack Tessary again to get "
-                    "it back.");
+        return fail(said("The model viewer %1 is missing, so Tessary cannot show the model. Unpack "
+                         "Tessary again to get it back.",
+                         platform::native_path(viewer)));
     if (!platform::run_and_wait({viewer, {model}}, while_viewing))
-        return fail("The model viewer " + platform::native_path(viewer) + " could not be started.");
+        return fail(
+            said("The model viewer %1 could not be started.", platform::native_path(viewer)));
     return {};
 }
 
@@ -25,7 +26,7 @@ Result<> run_viewer(const Library& library, const Path& model, const WhileViewin
 Result<> preview_source_file(const Library& library, const std::optional<SourceFolder>& folder,
                              const std::string& picked_file, const WhileViewing& while_viewing) {
     if (picked_file.empty() || !folder)
-        return fail("No file selected.");
+        return fail(said("No file selected."));
     const auto files = ExtractedFiles::open(library, *folder, {picked_file});
     if (!files)
         return files.failure();
@@ -35,7 +36,7 @@ Result<> preview_source_file(const Library& library, const std::optional<SourceF
 Result<> preview_library_model(const Library& library, const LibraryModel& model,
                                const WhileViewing& while_viewing) {
     if (model.name.empty())
-        return fail(facts(model.kind).nothing_to_preview);
+        return fail(said(facts(model.kind).nothing_to_preview));
     for (const auto& file : previewed_files(model.kind, model.type)) {
         const auto path = library.file(model, file);
         if (facts(model.kind).model_holds_every_file || platform::is_ordinary_file(path))

@@ -19,7 +19,7 @@ Result<> start_system_information() {
         started = platform::exists(program) && platform::start_program({program});
     }
     if (!started)
-        return fail("System Information Is Unavailable At This Time");
+        return fail(said("System Information Is Unavailable At This Time"));
     return {};
 }
 

@@ -23,9 +23,9 @@ Path extraction_folder(const Library& library) {
 Result<> clear_extraction_folder(const Library& library) {
     const auto folder = extraction_folder(library);
     if (const auto removed = platform::remove_own_folder(folder); !removed)
-        return fail("The folder " + platform::native_path(folder) +
-                    ", into which Tessary takes files out of archives, could not be cleared: " +
-                    removed.why() + ".");
+        return fail(said("The folder %1, into which Tessary takes files out of archives, could not "
+                         "be cleared: %2.",
+                         platform::native_path(folder), removed.why()));
     return {};
 }
 
@@ -37,12 +37,13 @@ bool belongs_to(std::string_view file, const std::vector<std::string>& model_fil
 }
 
 // Says that the folder inside an archive holds none of the files any longer.
-std::string no_longer_holds(const Path& folder, const std::vector<std::string>& files) {
-    std::string names;
-    for (std::size_t i = 0; i < files.size(); ++i)
-        names += (i == 0 ? "" : i + 1 < files.size() ? ", " : " or ") + files[i];
-    return platform::native_path(folder) + " no longer holds " + names +
-           ": the archive has changed since Tessary listed it.";
+Message no_longer_holds(const Path& folder, const std::vector<std::string>& files) {
+    Message names = said("%1", files.front());
+    for (std::size_t i = 1; i < files.size(); ++i)
+        names = i + 1 < files.size() ? said("%1, %2", names, files[i])
+                                     : said("%1 or %2", names, files[i]);
+    return said("%1 no longer holds %2: the archive has changed since Tessary listed it.",
+                platform::native_path(folder), names);
 }
 
 } // namespace

@@ -24,8 +24,8 @@ Result<SourceFolder> SourceFolder::at(const Path& path) {
             break;
         at = std::move(above);
     }
-    return fail(platform::native_path(path) +
-                " cannot be opened: there is no such folder, or Tessary may not read it.");
+    return fail(said("%1 cannot be opened: there is no such folder, or Tessary may not read it.",
+                     platform::native_path(path)));
 }
 
 } // namespace core

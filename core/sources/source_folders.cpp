@@ -54,8 +54,8 @@ Result<SourceListing> list_archive_folder(const ArchiveFolder& folder, const std
     if (!archive)
         return archive.failure();
     if (!folder.inner.empty() && !archive->has_folder(folder.inner))
-        return fail(platform::native_path(folder.archive) + " holds no folder " + folder.inner +
-                    " any more.");
+        return fail(said("%1 holds no folder %2 any more.", platform::native_path(folder.archive),
+                         folder.inner));
     Result<SourceListing> listing = SourceListing{archive->subfolders(folder.inner), {}, {}};
     for (const auto* file : archive->files_in(folder.inner)) {
         if (matches_pattern(std::string(file->name()), pattern))

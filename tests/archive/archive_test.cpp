@@ -6,6 +6,7 @@
 #include "archive/shown_names.h"
 #include "archive_writer.h"
 #include "platform/file_system.h"
+#include "said.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ using LeftOut = std::vector<std::pair<std::string, std::string>>;
 LeftOut left_out(const archive::Listing& listing) {
     LeftOut entries;
     for (const auto& entry : listing.left_out())
-        entries.emplace_back(entry.path, entry.reason);
+        entries.emplace_back(entry.path, platform::english(entry.reason));
     return entries;
 }
 
@@ -54,7 +55,7 @@ void expect_message(const platform::Messages& messages, std::string text, const 
     if (const auto at = text.find('%'); at != std::string::npos)
         text.replace(at, 1, platform::native_path(system_path(file)));
     ASSERT_FALSE(messages.empty());
-    EXPECT_TRUE(messages[0].starts_with(text)) << messages[0];
+    EXPECT_TRUE(platform::english(messages[0]).starts_with(text)) << messages[0];
 }
 
 } // namespace

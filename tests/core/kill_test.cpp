@@ -8,6 +8,7 @@
 #include "core/library/name_lists.h"
 #include "core/program/start_up.h"
 #include "model_writer.h"
+#include "said.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ TEST(Kills, AnInstallKilledAtAnyRenameOrAfterItIsDoneIsUndoneOrFinishedAtTheNext
             << stop;
         const auto started = core::start_up(world.library);
         ASSERT_EQ(started.messages().size(), 1u) << stop;
-        EXPECT_NE(started.messages()[0].find(installed ? "complete" : "undone"), std::string::npos)
+        EXPECT_NE(platform::english(started.messages()[0]).find(installed ? "complete" : "undone"), std::string::npos)
             << started.messages()[0];
         auto expected = before;
         for (const auto& file : files)

@@ -46,7 +46,7 @@ struct ImportWorld : TestWorld {
     }
     static std::string outcome(const platform::Result<core::Imported>& imported) {
         if (!imported)
-            return imported.messages().at(0);
+            return platform::english(imported.messages().at(0));
         return imported->confirmed ? "confirmed" : "imported";
     }
 
@@ -159,7 +159,7 @@ TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCo
     PackWorld world;
     const auto top = world.listed(world.pack);
     ASSERT_EQ(top.messages().size(), 1u);
-    EXPECT_TRUE(holds(top.messages()[0], "\n../evil.mdl: its path leads outside"));
+    EXPECT_TRUE(holds(platform::english(top.messages()[0]), "\n../evil.mdl: its path leads outside"));
     EXPECT_EQ(world.listed(world.models)->files, (Names{"v_ak47.mdl", "v_ak47t.mdl"}));
     EXPECT_FALSE(world.listed(world.pack / "missing"));
 

@@ -4,6 +4,7 @@
 #include "core/game/game_directory.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
+#include "said.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     MemorySettings settings;
     const core::Library library{platform::Path(arguments[0]), settings};
     const auto kind = arguments[2] == "player" ? core::ModelKind::player : core::ModelKind::weapon;
-    platform::Result<> done = platform::fail("unknown operation " + arguments[1]);
+    platform::Result<> done = platform::fail(platform::said("unknown operation %1", arguments[1]));
     if (arguments[1] == "install" && arguments.size() >= 6)
         done = core::install_model(library, {kind, arguments[3], arguments[4]},
                                    {arguments.begin() + 5, arguments.end()});
@@ -33,6 +33,6 @@ int main(int argc, char** argv) {
         done = imported ? platform::Result<>() : imported.failure();
     }
     for (const auto& message : done.messages())
-        std::fprintf(stderr, "%s\n", message.c_str());
+        std::fprintf(stderr, "%s\n", platform::english(message).c_str());
     return done ? 0 : 1;
 }

@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 std::string looked_up_game_directory() {
     const auto found = core::game_directory();
-    return found ? found->text() : "<" + found.messages().at(0) + ">";
+    return found ? found->text() : "<" + platform::english(found.messages().at(0)) + ">";
 }
 
 std::optional<core::SourceFolder> source_folder(const fs::path& path) {
@@ -121,7 +121,7 @@ void TestWorld::make_game() {
 
 void TestWorld::make_library() {
     const auto made = core::create_library_tree(library);
-    require(made.ok(), made.ok() ? "" : made.messages().front());
+    require(made.ok(), made.ok() ? "" : platform::english(made.messages().front()));
 }
 
 fs::path TestWorld::install_recorder(fs::path as) const {
