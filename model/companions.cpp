@@ -24,7 +24,7 @@ std::optional<CompanionNeeds> companion_needs(std::span<const std::uint8_t> head
     const StudioHeader kind = classify(header);
     if (!kind.of_a_model() || !kind.whole || kind.version != layout::version)
         return std::nullopt;
-    const FileBytes file(header, "the file", fields::size);
+    const FileBytes file(header, said("the file"), fields::size);
     const std::int32_t textures = file.i32(fields::textures.count);
     const std::int32_t groups = file.i32(fields::sequence_groups.count);
     if (textures < 0 || textures > limits::textures || groups < 0 ||
@@ -37,7 +37,7 @@ std::optional<std::vector<std::string>> group_file_paths(std::span<const std::ui
     if (!companion_needs(file))
         return std::nullopt;
     auto paths = read_refusing([&] {
-        const FileBytes bytes(file, "the file", layout::header::size);
+        const FileBytes bytes(file, said("the file"), layout::header::size);
         const Table groups =
             bytes.table_at(0, layout::header::sequence_groups, layout::sequence_group::size,
                            limits::sequence_groups, "sequence groups");

@@ -7,7 +7,7 @@
 
 namespace model {
 
-FileBytes::FileBytes(std::span<const std::uint8_t> bytes, std::string label,
+FileBytes::FileBytes(std::span<const std::uint8_t> bytes, platform::Message label,
                      std::uint64_t header_size)
     : bytes_(bytes), label_(std::move(label)), header_size_(header_size) {}
 

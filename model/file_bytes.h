@@ -46,7 +46,8 @@ class FileBytes final {
 public:
     // label names the file in refusals ("the file", "texture file gignT.mdl"); header_size is
     // where the records may start.
-    FileBytes(std::span<const std::uint8_t> bytes, std::string label, std::uint64_t header_size);
+    FileBytes(std::span<const std::uint8_t> bytes, platform::Message label,
+              std::uint64_t header_size);
 
     std::span<const std::uint8_t> bytes() const { return bytes_; }
     std::uint64_t size() const { return bytes_.size(); }
@@ -54,7 +55,7 @@ public:
     bool holds(std::uint64_t at, std::uint64_t size) const {
         return at <= this->size() && this->size() - at >= size;
     }
-    const std::string& label() const { return label_; }
+    const platform::Message& label() const { return label_; }
 
     std::int32_t i32(std::uint64_t at) const { return read<std::int32_t>(at); }
     std::int16_t i16(std::uint64_t at) const { return read<std::int16_t>(at); }
@@ -91,7 +92,7 @@ private:
     }
 
     std::span<const std::uint8_t> bytes_;
-    std::string label_;
+    platform::Message label_;
     std::uint64_t header_size_;
 };
 

@@ -3,7 +3,7 @@
 namespace model {
 
 MeasuredFile::MeasuredFile(std::span<const std::uint8_t> bytes)
-    : file_(bytes, "the file", layout::header::size) {}
+    : file_(bytes, said("the file"), layout::header::size) {}
 
 void MeasuredFile::outside(std::int64_t at, std::uint64_t size, const std::string& what) const {
     if (at < 0)

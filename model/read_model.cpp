@@ -14,18 +14,19 @@ namespace model {
 
 namespace {
 
-std::vector<std::uint8_t> read_sibling(const SiblingReader& sibling, const std::string& kind,
-                                       const std::string& name) {
+// missing says that the file is missing.
+std::vector<std::uint8_t> read_sibling(const SiblingReader& sibling, const std::string& name,
+                                       platform::Message missing) {
     auto bytes = sibling ? sibling(name) : std::nullopt;
     if (!bytes)
-        throw Refusal{said("%1 %2 is missing", kind, name)};
+        throw Refusal{std::move(missing)};
     return std::move(*bytes);
 }
 
 TextureSet read_texture_file(const SiblingReader& sibling, const std::string& stem) {
     const std::string name = texture_file_name(stem);
-    const auto bytes = read_sibling(sibling, "texture file", name);
-    const FileBytes file(bytes, "texture file " + name, layout::header::size);
+    const auto bytes = read_sibling(sibling, name, said("texture file %1 is missing", name));
+    const FileBytes file(bytes, said("texture file %1", name), layout::header::size);
     check_file_header(file, FileKind::textures);
     return read_textures(file);
 }
@@ -35,14 +36,15 @@ TextureSet read_texture_file(const SiblingReader& sibling, const std::string& st
 void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& sequences,
                      const SiblingReader& sibling, const std::string& stem) {
     std::map<int, int> group_files{{0, 0}};
-    std::vector<FileBytes> files{FileBytes(data.files.front(), "the file", layout::header::size)};
+    std::vector<FileBytes> files{FileBytes(data.files.front(), said("the file"), layout::header::size)};
     for (SequenceRecord& sequence : sequences) {
         const auto [found, added] =
             group_files.try_emplace(sequence.group, static_cast<int>(data.files.size()));
         if (added) {
             const std::string name = group_file_name(stem, sequence.group);
-            data.files.push_back(read_sibling(sibling, "sequence group file", name));
-            files.emplace_back(data.files.back(), "sequence group file " + name,
+            data.files.push_back(
+                read_sibling(sibling, name, said("sequence group file %1 is missing", name)));
+            files.emplace_back(data.files.back(), said("sequence group file %1", name),
                                layout::group_header::size);
             check_file_header(files.back(), FileKind::group);
         }
@@ -63,7 +65,7 @@ std::unique_ptr<StudioModel::Data> read_data(std::span<const std::uint8_t> main_
     auto data = std::make_unique<StudioModel::Data>();
     data->files.emplace_back(main_file.begin(), main_file.end());
     namespace header = layout::header;
-    const FileBytes file(data->files.front(), "the file", header::size);
+    const FileBytes file(data->files.front(), said("the file"), header::size);
     check_file_header(file, FileKind::main);
     data->name = file.text(header::name, layout::name_size);
     const std::string stem = companion_stem(file_name.empty() ? data->name : file_name);

@@ -25,7 +25,7 @@ StudioHeader classify(std::span<const std::uint8_t> bytes) {
     const bool group = starts_with(bytes, layout::group_id);
     if (!group && !starts_with(bytes, layout::main_id))
         return header;
-    const FileBytes file(bytes, "the file", layout::header::size);
+    const FileBytes file(bytes, said("the file"), layout::header::size);
     if (file.holds(layout::header::version, sizeof(std::int32_t)))
         header.version = file.i32(layout::header::version);
     header.whole = bytes.size() >= (group ? layout::group_header::size : layout::header::size);
@@ -66,7 +66,7 @@ std::optional<platform::Message> load_refusal(std::span<const std::uint8_t> byte
     if (!header.whole)
         return said("it ends after %1 bytes, inside the %2-byte header of a model", bytes.size(),
                     layout::header::size);
-    const FileBytes file(bytes, "the file", layout::header::size);
+    const FileBytes file(bytes, said("the file"), layout::header::size);
     const std::int32_t bones = file.i32(layout::header::bones.count);
     if (bones > limits::bones)
         return said("it has %1 bones, more than the %2 the game can load", bones, limits::bones);

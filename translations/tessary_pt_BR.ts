@@ -654,10 +654,6 @@ And %2 more.</source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>%1 %2 is missing</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>it is a sequence group file, which holds only animation of a model</source>
             <translation type="unfinished" />
         </message>
@@ -679,6 +675,26 @@ And %2 more.</source>
         </message>
         <message>
             <source>it has %1 bones, more than the %2 the game can load</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>texture file %1 is missing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>texture file %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>sequence group file %1 is missing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>sequence group file %1</source>
             <translation type="unfinished" />
         </message>
         <message>
