@@ -1,14 +1,16 @@
 #include "model/studio_model.h"
 
 #include "model/limits.h"
-
 #include "platform/file_system.h"
+
+#include <string>
 
 namespace model {
 
 namespace {
 
-// Reads an ordinary file of at most 64 MiB whole; name stands for it in the reasons.
+// Reads an ordinary file of at most limits::file_size bytes whole; name stands for it in the
+// reasons.
 platform::Result<std::vector<std::uint8_t>> read_whole(const platform::Path& file,
                                                        const std::string& name) {
     auto content = platform::read_file(file, limits::file_size);
@@ -21,7 +23,8 @@ platform::Result<std::vector<std::uint8_t>> read_whole(const platform::Path& fil
     if (content.error() == platform::not_a_file())
         return platform::fail(name + " is not a regular file");
     if (content.error() == platform::too_large())
-        return platform::fail(name + " is larger than 64 MiB, more than any model file");
+        return platform::fail(name + " is larger than " + std::to_string(limits::file_size >> 20) +
+                              " MiB, more than any model file");
     return platform::fail(name + " cannot be read");
 }
 
