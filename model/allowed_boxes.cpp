@@ -1,6 +1,8 @@
 #include "model/server_check.h"
 
+#include "model/weapon_files.h"
 #include "platform/names.h"
+#include "platform/path.h"
 
 #include <initializer_list>
 
@@ -9,7 +11,7 @@ namespace model {
 namespace {
 
 struct CheckedFiles {
-    std::initializer_list<std::string_view> stems; // each file is the stem and ".mdl"
+    std::initializer_list<std::string_view> stems; // each file is the stem and the extension
     Box allowed;
 };
 
@@ -38,45 +40,28 @@ const CheckedFiles checked_files[] = {
 
 const Box& player_box = checked_files[0].allowed;
 
-std::string_view without_folder(std::string_view file_name) {
-    if (const auto slash = file_name.find_last_of("/\\"); slash != std::string_view::npos)
-        file_name.remove_prefix(slash + 1);
-    return file_name;
-}
-
 } // namespace
 
 std::optional<Box> allowed_box(std::string_view file_name) {
-    file_name = without_folder(file_name);
+    const platform::Path path{std::string(file_name)};
+    if (!platform::same_name(path.extension(), model_extension))
+        return std::nullopt;
     for (const CheckedFiles& files : checked_files)
         for (const std::string_view stem : files.stems)
-            if (platform::same_name(file_name, std::string(stem) + ".mdl"))
+            if (platform::same_name(path.stem(), stem))
                 return files.allowed;
     return std::nullopt;
 }
 
 ComparedBox compared_box(std::string_view file_name) {
-    file_name = without_folder(file_name);
-    if (const auto own = allowed_box(file_name))
-        return {*own, std::string(file_name)};
-    // The weapon of v_<weapon>.mdl, v_<weapon>_r.mdl and w_<weapon>.mdl.
-    std::string_view weapon = file_name;
-    const auto ends_with = [&weapon](std::string_view end) {
-        return weapon.size() > end.size() &&
-               platform::same_name(weapon.substr(weapon.size() - end.size()), end);
-    };
-    const auto starts_with = [&weapon](std::string_view start) {
-        return weapon.size() > start.size() &&
-               platform::same_name(weapon.substr(0, start.size()), start);
-    };
-    if (ends_with(".mdl"))
-        weapon.remove_suffix(4);
-    if (ends_with("_r"))
-        weapon.remove_suffix(2);
-    if (starts_with("v_") || starts_with("w_") || starts_with("p_")) {
-        const std::string p_model = "p_" + std::string(weapon.substr(2)) + ".mdl";
+    const platform::Path path{std::string(file_name)};
+    if (const auto own = allowed_box(path.file_name()))
+        return {*own, std::string(path.file_name())};
+    // v_<weapon>.mdl, v_<weapon>_r.mdl and w_<weapon>.mdl take the box of p_<weapon>.mdl.
+    if (const auto weapon = weapon_file_of(path.file_name())) {
+        auto p_model = weapon_file_name(weapon->weapon, WeaponFile::p);
         if (const auto box = allowed_box(p_model))
-            return {*box, p_model};
+            return {*box, std::move(p_model)};
     }
     return {player_box, {}};
 }

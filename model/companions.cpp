@@ -3,15 +3,15 @@
 #include "model/file_bytes.h"
 #include "model/limits.h"
 #include "model/studio_kind.h"
+#include "model/weapon_files.h"
 #include "platform/names.h"
+#include "platform/path.h"
 
 #include <algorithm>
 
 namespace model {
 
 namespace {
-
-constexpr std::string_view extension = ".mdl";
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
@@ -53,36 +53,33 @@ std::optional<std::vector<std::string>> group_file_paths(std::span<const std::ui
 }
 
 std::string companion_stem(std::string_view name) {
-    if (const auto slash = name.find_last_of("/\\"); slash != std::string_view::npos)
-        name.remove_prefix(slash + 1);
-    if (name.size() >= extension.size() &&
-        platform::same_name(name.substr(name.size() - extension.size()), extension))
-        name.remove_suffix(extension.size());
-    return std::string(name);
+    const platform::Path path{std::string(name)};
+    return std::string(platform::same_name(path.extension(), model_extension) ? path.stem()
+                                                                              : path.file_name());
 }
 
 std::string texture_file_name(std::string_view stem) {
-    return std::string(stem) + "T" + std::string(extension);
+    return std::string(stem) + "T" + std::string(model_extension);
 }
 
 std::string group_file_name(std::string_view stem, int group) {
     const char digits[] = {static_cast<char>('0' + group / 10), static_cast<char>('0' + group % 10),
                            '\0'};
-    return std::string(stem) + digits + std::string(extension);
+    return std::string(stem) + digits + std::string(model_extension);
 }
 
 std::string texture_file_owner(std::string_view file_name) {
     const std::string stem = companion_stem(file_name);
     if (stem.size() < 2 || !platform::same_name(stem.substr(stem.size() - 1), "T"))
         return {};
-    return stem.substr(0, stem.size() - 1) + std::string(extension);
+    return stem.substr(0, stem.size() - 1) + std::string(model_extension);
 }
 
 std::string group_file_owner(std::string_view file_name) {
     const std::string stem = companion_stem(file_name);
     if (stem.size() < 3 || !is_digit(stem[stem.size() - 1]) || !is_digit(stem[stem.size() - 2]))
         return {};
-    return stem.substr(0, stem.size() - 2) + std::string(extension);
+    return stem.substr(0, stem.size() - 2) + std::string(model_extension);
 }
 
 bool may_be_companion(std::string_view file_name, std::string_view model_file_name) {

@@ -2,14 +2,14 @@
 
 #include "model/limits.h"
 #include "model/said.h"
-
 #include "platform/file_system.h"
 
 namespace model {
 
 namespace {
 
-// Reads an ordinary file of at most 64 MiB whole; name stands for it in the reasons.
+// Reads an ordinary file of at most limits::file_size bytes whole; name stands for it in the
+// reasons.
 platform::Result<std::vector<std::uint8_t>> read_whole(const platform::Path& file,
                                                        const std::string& name) {
     auto content = platform::read_file(file, limits::file_size);
@@ -22,8 +22,8 @@ platform::Result<std::vector<std::uint8_t>> read_whole(const platform::Path& fil
     if (content.error() == platform::not_a_file())
         return platform::fail(said("%1 is not a regular file", name));
     if (content.error() == platform::too_large())
-        return platform::fail(
-            said("%1 is larger than %2 MiB, more than any model file", name, limits::file_size >> 20));
+        return platform::fail(said("%1 is larger than %2 MiB, more than any model file", name,
+                                   limits::file_size >> 20));
     return platform::fail(said("%1 cannot be read", name));
 }
 

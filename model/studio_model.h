@@ -171,8 +171,8 @@ platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file
                                          const SiblingReader& sibling,
                                          std::string_view file_name = {});
 
-// The bytes of a studio file on disk, an ordinary file of at most 64 MiB, or why it cannot be
-// read, naming it by its path.
+// The bytes of a studio file on disk, an ordinary file of at most limits::file_size bytes, or why
+// it cannot be read, naming it by its path.
 platform::Result<std::vector<std::uint8_t>> read_model_file(const std::string& path);
 
 // Reads a model from its main file on disk, with its companion files from the same folder, each

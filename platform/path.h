@@ -23,6 +23,20 @@ public:
         return std::string_view(text_).substr(text_.size() - name_length());
     }
 
+    // The file name's extension from its last dot on, the dot included (".mdl"); empty where the
+    // name has no dot but at its front, as a hidden name such as ".changes" has none.
+    std::string_view extension() const {
+        const auto name = file_name();
+        const auto dot = name.rfind('.');
+        return dot == std::string_view::npos || dot == 0 ? std::string_view() : name.substr(dot);
+    }
+
+    // The file name without its extension.
+    std::string_view stem() const {
+        const auto name = file_name();
+        return name.substr(0, name.size() - extension().size());
+    }
+
     // The path without its last name and the separator before it; empty for a bare name.
     Path folder() const {
         const auto length = text_.size() - name_length();

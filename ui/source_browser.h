@@ -54,9 +54,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Makes the folder current, a folder on disk or inside an archive, and lists it; false, with
-    // nothing changed, when it cannot be listed, and the user told why unless told_why is off.
-    bool set_folder(const QString& folder, bool tell_why = true);
+    // Makes the folder at the path current, a folder on disk or inside an archive, and lists it;
+    // false, with nothing changed, when it cannot be listed, and the user told why unless tell_why
+    // is off.
+    bool set_folder(const QString& path, bool tell_why = true);
     void change_drive();
     void preview_picked_file();
 

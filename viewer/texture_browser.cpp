@@ -183,21 +183,22 @@ bool TextureBrowser::save_texture(const QString& path) {
     if (!texture)
         return false;
     std::string bytes;
-    if (platform::same_name(QFileInfo(path).suffix().toStdString(), "png")) {
+    if (platform::same_name(gui::core_text(QFileInfo(path).suffix()), "png")) {
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         indexed_image(*texture).save(&buffer, "PNG");
-        bytes = png.toStdString();
+        bytes.assign(png.constData(), static_cast<std::size_t>(png.size()));
     } else {
         const auto bitmap = model::indexed_bitmap(*texture);
         bytes.assign(bitmap.begin(), bitmap.end());
     }
-    const auto written = platform::write_file(platform::Path(path.toStdString()), bytes);
+    const auto written = platform::write_file(gui::path_of(path), bytes);
     const QString name = gui::qtext(texture->name);
-    status_->setText(written ? tr("%1 was saved as %2.").arg(name, QFileInfo(path).fileName())
-                             : tr("%1 could not be saved as %2: %3.")
-                                   .arg(name, path, QString::fromStdString(written.why())));
+    status_->setText(
+        written
+            ? tr("%1 was saved as %2.").arg(name, QFileInfo(path).fileName())
+            : tr("%1 could not be saved as %2: %3.").arg(name, path, gui::qtext(written.why())));
     return written.ok();
 }
 

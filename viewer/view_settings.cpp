@@ -1,6 +1,7 @@
 #include "viewer/view_settings.h"
 
 #include "gui/settings_store.h"
+#include "gui/text.h"
 
 #include <QColor>
 #include <QString>
@@ -35,7 +36,7 @@ render::ViewOptions read_view_options() {
     options.ground = read_switch(store, "ground", options.ground);
     options.server_box = read_switch(store, "server_box", options.server_box);
     options.player_size = read_switch(store, "player_size", options.player_size);
-    const QColor background(QString::fromStdString(store.read(section, "background").value_or("")));
+    const QColor background(gui::qtext(store.read(section, "background").value_or("")));
     if (background.isValid())
         options.background = render::rgb(background.red(), background.green(), background.blue());
     return options;
@@ -52,7 +53,7 @@ void write_view_options(const render::ViewOptions& options) {
     const QColor background(render::red_of(options.background),
                             render::green_of(options.background),
                             render::blue_of(options.background));
-    store.write(section, "background", background.name().toStdString());
+    store.write(section, "background", gui::core_text(background.name()));
 }
 
 bool read_first_person(bool eye_model) {

@@ -5,6 +5,7 @@
 #include "gui/words.h"
 #include "model/companions.h"
 #include "model/server_check_words.h"
+#include "model/weapon_files.h"
 #include "platform/file_system.h"
 #include "render/model_picture.h"
 #include "viewer/choice_panel.h"
@@ -74,7 +75,7 @@ QString viewer_title() {
 QString dragged_model(const QMimeData* data) {
     for (const QUrl& url : data->urls()) {
         const QString file = url.toLocalFile();
-        if (file.endsWith(QStringLiteral(".mdl"), Qt::CaseInsensitive))
+        if (model::is_model_file_name(gui::core_text(file)))
             return file;
     }
     return {};
@@ -208,7 +209,7 @@ void ViewerWindow::open(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();
     file_name_ = QFileInfo(path_).fileName();
     setWindowTitle(tr("%1 — %2").arg(file_name_, viewer_title()));
-    const auto bytes = model::read_model_file(path_.toStdString());
+    const auto bytes = model::read_model_file(gui::core_text(path_));
     if (!bytes)
         return show_unreadable(bytes.messages());
     switch (model::studio_kind(*bytes)) {
@@ -233,7 +234,7 @@ void ViewerWindow::show_unreadable(const platform::Messages& reasons) {
 }
 
 void ViewerWindow::show_model(const std::vector<std::uint8_t>& bytes) {
-    const std::string path = path_.toStdString();
+    const std::string path = gui::core_text(path_);
     auto read = model::load_model(bytes, path);
     if (!read)
         return show_unreadable(read.messages());
@@ -243,7 +244,7 @@ void ViewerWindow::show_model(const std::vector<std::uint8_t>& bytes) {
     playback_ = std::make_unique<render::Playback>(*model_);
     pose_.body_choices.assign(model_->body_parts().size(), 0);
     view_->set_textures(model_->textures());
-    eye_model_ = render::seen_from_the_eye(file_name_.toStdString());
+    eye_model_ = render::seen_from_the_eye(gui::core_text(file_name_));
     view_->set_first_person(viewer::read_first_person(eye_model_));
     panel_scroll_ = build_panel(bytes);
     choose_sequence(sequence_panel_->chosen());
@@ -279,12 +280,12 @@ void ViewerWindow::close_model() {
 }
 
 void ViewerWindow::show_texture_file(const std::vector<std::uint8_t>& bytes) {
-    auto read = model::read_model(bytes, {}, path_.toStdString());
+    auto read = model::read_model(bytes, {}, gui::core_text(path_));
     if (!read)
         return show_unreadable(read.messages());
     model_.emplace(std::move(read).value());
     auto* textures = new TextureBrowser(model_->textures(), path_);
-    const std::string owner = model::texture_file_owner(file_name_.toStdString());
+    const std::string owner = model::texture_file_owner(gui::core_text(file_name_));
     textures->set_note(
         owner.empty()
             ? tr("%1 holds textures only.").arg(file_name_)
@@ -305,7 +306,7 @@ void ViewerWindow::add_texture_page(TextureBrowser* textures) {
 }
 
 void ViewerWindow::show_group_file(const std::vector<std::uint8_t>& bytes) {
-    const auto group = model::read_group_file(bytes, file_name_.toStdString());
+    const auto group = model::read_group_file(bytes, gui::core_text(file_name_));
     if (!group)
         return show_unreadable(group.messages());
     if (group->model.empty()) {
@@ -318,7 +319,7 @@ void ViewerWindow::show_group_file(const std::vector<std::uint8_t>& bytes) {
     QString text = tr("%1 holds animation for the sequences of the model %2, and nothing to draw; "
                       "%2 plays them.")
                        .arg(file_name_, owner);
-    const platform::Path beside = platform::Path(path_.toStdString()).folder() / group->model;
+    const platform::Path beside = gui::path_of(path_).folder() / group->model;
     if (platform::is_ordinary_file(beside)) {
         owner_path_ = gui::native_text(beside);
         open_model_->setText(tr("&Open %1").arg(owner));
@@ -332,7 +333,7 @@ void ViewerWindow::show_group_file(const std::vector<std::uint8_t>& bytes) {
 QWidget* ViewerWindow::build_panel(const std::vector<std::uint8_t>& bytes) {
     auto* panel = gui::named(new QWidget, "panel");
     auto* column = new QVBoxLayout(panel);
-    const std::string name = file_name_.toStdString();
+    const std::string name = gui::core_text(file_name_);
     const auto servers = model::check_for_servers(bytes, name);
     const auto compared = model::compared_box(name);
     server_boxes_ = {compared.box, servers.measured,

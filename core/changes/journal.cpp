@@ -1,10 +1,9 @@
 #include "core/changes/journal.h"
 
+#include "core/game/game_directory.h"
 #include "platform/file_system.h"
-#include "platform/names.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <utility>
 
@@ -12,103 +11,12 @@ namespace core {
 
 namespace {
 
-// The journal is Tessary's own file, but it is read like any file that could have been damaged:
-// whole, within a size, and every line checked before anything is done by it.
+// The journal is read whole, within a size, and every line checked before anything is done by
+// it.
 constexpr std::size_t largest_journal = 16 << 20;
-constexpr std::string_view first_line = "Tessary change journal 1";
-constexpr std::string_view done_line = "done";
-
-struct KindName {
-    JournalEntry::Kind kind;
-    std::string_view name;
-};
-constexpr KindName kind_names[] = {{JournalEntry::Kind::new_folder, "new-folder"},
-                                   {JournalEntry::Kind::new_file, "new-file"},
-                                   {JournalEntry::Kind::replaced, "replaced"},
-                                   {JournalEntry::Kind::created, "created"}};
 
 Path journal_path(const Library& library) {
     return library.program_file(".changes.tessary-journal");
-}
-
-// A line of a tag and a text, the text's length in bytes first, so that any name survives.
-std::string line(std::string_view tag, std::string_view text) {
-    return std::string(tag) + ' ' + std::to_string(text.size()) + ':' + std::string(text) + '\n';
-}
-
-struct Record {
-    std::string what;
-    std::vector<JournalEntry> entries;
-    bool done = false;
-};
-
-// Reads one "<tag> <length>:<text>\n" line at `at`; nothing when the line is not one.
-std::optional<std::pair<std::string_view, std::string_view>> read_line(std::string_view text,
-                                                                       std::size_t& at) {
-    const auto blank = text.find(' ', at);
-    const auto colon = text.find(':', at);
-    if (blank == std::string_view::npos || colon == std::string_view::npos || colon < blank)
-        return std::nullopt;
-    std::size_t length = 0;
-    const auto digits = text.substr(blank + 1, colon - blank - 1);
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), length);
-    if (error != std::errc() || end != digits.data() + digits.size() || digits.empty() ||
-        length > text.size() - colon - 1 || text.size() - colon - 1 - length < 1 ||
-        text[colon + 1 + length] != '\n')
-        return std::nullopt;
-    const auto tag = text.substr(at, blank - at);
-    const auto value = text.substr(colon + 1, length);
-    at = colon + 1 + length + 1;
-    return std::pair(tag, value);
-}
-
-std::optional<Record> parse(std::string_view text) {
-    if (!text.starts_with(std::string(first_line) + '\n'))
-        return std::nullopt;
-    std::size_t at = first_line.size() + 1;
-    const auto what = read_line(text, at);
-    if (!what || what->first != "what")
-        return std::nullopt;
-    Record record{std::string(what->second), {}, false};
-    while (at < text.size()) {
-        if (text.substr(at) == std::string(done_line) + '\n') {
-            record.done = true;
-            break;
-        }
-        const auto entry = read_line(text, at);
-        if (!entry)
-            return std::nullopt;
-        const auto* kind = std::find_if(std::begin(kind_names), std::end(kind_names),
-                                        [&](const KindName& k) { return k.name == entry->first; });
-        if (kind == std::end(kind_names) || entry->second.empty())
-            return std::nullopt;
-        record.entries.push_back({kind->kind, Path(std::string(entry->second))});
-    }
-    return record;
-}
-
-bool is_set_list(const Library& library, const Path& path) {
-    return path == library.program_file(facts(ModelKind::player).set_list) ||
-           path == library.program_file(facts(ModelKind::weapon).set_list);
-}
-
-// What a journal may name: the library's own folders and files, and files that replace a model
-// file or a set list. Anything else is not undone or finished by it.
-bool may_name(const Library& library, const JournalEntry& entry) {
-    const auto& text = entry.path.text();
-    switch (entry.kind) {
-    case JournalEntry::Kind::new_folder:
-    case JournalEntry::Kind::new_file:
-        return text.starts_with(library.tree().text() + '/') &&
-               text.find("/../") == std::string::npos && !text.ends_with("/..");
-    case JournalEntry::Kind::replaced:
-    case JournalEntry::Kind::created: {
-        const auto name = entry.path.file_name();
-        return is_set_list(library, entry.path) ||
-               (name.size() > 4 && platform::same_name(name.substr(name.size() - 4), ".mdl"));
-    }
-    }
-    return false;
 }
 
 // Puts back every file the change replaced and removes what it made, newest first, from whatever
@@ -163,12 +71,7 @@ Result<Journal> Journal::begin(const Library& library, std::string_view what,
         return fail(said("Tessary has not yet finished or undone an earlier change, whose record "
                          "is %1, so it changes no files now. Start Tessary again to settle it.",
                          platform::native_path(path)));
-    std::string text = std::string(first_line) + '\n' + line("what", what);
-    for (const auto& entry : entries) {
-        const auto* kind = std::find_if(std::begin(kind_names), std::end(kind_names),
-                                        [&](const KindName& k) { return k.kind == entry.kind; });
-        text += line(kind->name, entry.path.text());
-    }
+    const std::string text = journal_text(what, entries);
     bool handed = false;
     const auto written = platform::write_new_file(path, [&]() -> Result<std::string_view> {
         return std::exchange(handed, true) ? std::string_view() : std::string_view(text);
@@ -188,7 +91,7 @@ Result<Journal> Journal::begin(const Library& library, std::string_view what,
 }
 
 Result<> Journal::mark_done() {
-    return platform::append_to_file(path_, std::string(done_line) + '\n');
+    return platform::append_to_file(path_, done_text());
 }
 
 void Journal::finish() {
@@ -211,10 +114,14 @@ Result<> recover_unfinished_change(const Library& library) {
         return {};
     const auto native = platform::native_path(path);
     const auto text = platform::read_file(path, largest_journal);
-    auto record = text ? parse(*text) : std::nullopt;
-    if (record && !std::all_of(record->entries.begin(), record->entries.end(),
-                               [&](const JournalEntry& e) { return may_name(library, e); }))
-        record.reset();
+    auto record = text ? read_journal(*text) : std::nullopt;
+    if (record) {
+        const auto game = game_directory();
+        const auto scope = journal_scope(library, game ? std::optional(*game) : std::nullopt);
+        if (!std::ranges::all_of(record->entries,
+                                 [&](const JournalEntry& e) { return may_name(scope, e); }))
+            record.reset();
+    }
     if (!record) {
         // Nothing is done by a record that cannot be trusted; it is put aside, so that Tessary
         // can go on, and whatever the change kept aside stays where it is.

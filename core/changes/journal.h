@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/changes/journal_record.h"
 #include "core/library/library.h"
 
 #include <string>
@@ -23,17 +24,6 @@
 // other: kept files are put back, made files and folders removed, staged files discarded. A kept
 // file is never removed while its change is not done.
 namespace core {
-
-struct JournalEntry {
-    enum class Kind {
-        new_folder, // made by the change
-        new_file,   // made by the change under a name that was free
-        replaced,   // a file the change replaces, kept aside until the change is done
-        created,    // a file the change puts in place where there was none
-    };
-    Kind kind;
-    Path path;
-};
 
 class Journal final {
 public:

@@ -45,7 +45,7 @@ Result<Path> game_directory() {
                                         "InstallPath"))
         return Path(std::move(*valve));
     if (auto steam = find_steam_game_directory())
-        return Path(std::move(*steam));
+        return std::move(*steam);
     return fail(said("RegKey not found!!"));
 }
 

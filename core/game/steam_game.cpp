@@ -67,17 +67,18 @@ std::optional<InstalledCopy> installed_copy(const std::string& library) {
     auto manifest = text ? read_app_manifest(*text) : std::nullopt;
     if (!manifest || manifest->app_id != game_app_id)
         return std::nullopt;
-    // The native path spells each name as it is on disk, whatever the case in the manifest.
-    auto folder =
-        platform::native_path(Path(library) / "steamapps" / "common" / manifest->install_folder);
-    if (!platform::resolved_folder(Path(folder) / "cstrike"))
+    // Held in its native form, the folder spells each name as it is on disk, whatever the case in
+    // the manifest.
+    Path folder(
+        platform::native_path(Path(library) / "steamapps" / "common" / manifest->install_folder));
+    if (!platform::resolved_folder(folder / "cstrike"))
         return std::nullopt;
     return InstalledCopy{std::move(folder), std::move(*manifest)};
 }
 
 } // namespace
 
-std::optional<std::string> find_steam_game_directory() {
+std::optional<Path> find_steam_game_directory() {
     std::vector<InstalledCopy> copies;
     for (const auto& library : steam_libraries()) {
         if (auto copy = installed_copy(library))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -37,7 +39,7 @@ std::optional<AppManifest> read_app_manifest(std::string_view text);
 
 // A game folder a library holds, and its manifest.
 struct InstalledCopy {
-    std::string folder;
+    Path folder;
     AppManifest manifest;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/result.h"
+#include "model/weapon_files.h"
 
 #include <array>
 #include <cstddef>
@@ -47,7 +48,7 @@ inline const std::array<std::string, 11> imported_player_types{
 // The four files of a weapon model, in the order the install window's check boxes show them,
 // which the install and the restore keep too. The import and the backup take them in orders of
 // their own.
-enum class WeaponFile { left, right, w, p };
+using model::WeaponFile;
 using WeaponFileOrder = std::array<WeaponFile, 4>;
 inline constexpr WeaponFileOrder weapon_files{WeaponFile::left, WeaponFile::right, WeaponFile::w,
                                               WeaponFile::p};
@@ -56,15 +57,9 @@ inline constexpr WeaponFileOrder import_order{WeaponFile::left, WeaponFile::w, W
 inline constexpr WeaponFileOrder backup_order{WeaponFile::left, WeaponFile::right, WeaponFile::p,
                                               WeaponFile::w};
 
-std::string weapon_file_name(const std::string& weapon, WeaponFile file);
-
-// The weapon whose file of that kind the name is, letter case aside: v_ak47_r.mdl is ak47's
-// right model, V_Balrog5.MDL balrog5's left one. Nothing for a name of no such form.
-struct WeaponFileOf {
-    std::string weapon;
-    WeaponFile file;
-};
-std::optional<WeaponFileOf> weapon_file_of(std::string_view file_name);
+using model::weapon_file_name;
+using model::weapon_file_of;
+using model::WeaponFileOf;
 
 // The weapon a file picked for the import stands for, read as the import reads it: the name less
 // its first two characters, whatever they are, and its extension, and less two more when it then

@@ -1,6 +1,7 @@
-// The library: its tree as a first start builds it from the name lists, and the backup sets made
-// in it of the game's files and put back.
+// The library: its tree as a first start builds it from the name lists, the backup sets made in
+// it of the game's files and put back, and the journal a change leaves when it is stopped.
 #include "core/changes/backup_sets.h"
+#include "core/changes/journal.h"
 #include "core/changes/model_install.h"
 #include "core/library/library_tree.h"
 #include "core/program/start_up.h"
@@ -222,4 +223,51 @@ TEST(RestoreSets, ARestoreGivesBackEveryGameFileWithTheCompanionsItsModelsUseOrN
     EXPECT_TRUE(holds(refused, "urban.mdl was not replaced"));
     EXPECT_TRUE(refused.ends_with(" The game files replaced before it were put back."));
     EXPECT_EQ(world.snapshot(), expected);
+}
+
+TEST(Journal, ALineNamingAnythingButTheLibraryOrTheGamesModelFilesIsNotActedOn) {
+    using Kind = core::JournalEntry::Kind;
+    // Each line's path below the world's root, and the file its undo removes; none when the
+    // journal is refused.
+    const std::tuple<Kind, std::string, std::string> lines[] = {
+        {Kind::new_file, "Program Files/Tessary/models/..\\..\\..\\x.mdl", ""},
+        {Kind::new_file, "Program Files/Tessary/models\\..\\..\\..\\x.mdl", ""},
+        {Kind::created, "Game/cstrike/models/..\\..\\..\\x.mdl", ""},
+        {Kind::created, "Game/cstrike/models/player/./../../../../x.mdl", ""},
+        {Kind::replaced, "x.mdl", ""},
+        {Kind::replaced, "Game/cstrike/x.mdl", ""},
+        {Kind::created, "Game/cstrike/models/player/gign/gign.txt", ""},
+        // What Tessary writes, in either separator.
+        {Kind::created, "Game\\cstrike\\models\\player\\gign\\x.mdl",
+         "Game/cstrike/models/player/gign/x.mdl"},
+        {Kind::new_file, "Program Files/Tessary\\models//player\\gign\\x.mdl",
+         "Program Files/Tessary/models/player/gign/x.mdl"},
+    };
+    for (const auto& [kind, path, removed] : lines) {
+        FullWorld world;
+        TestWorld::write(world.root / "x.mdl", "not Tessary's");
+        TestWorld::write(world.root / "Game/cstrike/x.mdl", "not a model of the game's");
+        for (const auto& file : {"x.mdl", "Game/cstrike/x.mdl"})
+            TestWorld::write(
+                platform::native_path(platform::kept_path(system_path(world.root / file))), "kept");
+        TestWorld::write(world.game_file("player/gign/gign.txt"), "not a model");
+        TestWorld::write(world.game_file("player/gign/x.mdl"), "made by the change");
+        TestWorld::write(world.library_file("player/gign/x.mdl"), "made by the change");
+        const auto journal = "Program Files/Tessary/.changes.tessary-journal";
+        TestWorld::write(world.root / journal,
+                         core::journal_text("install", {{kind, system_path(world.root) / path}}));
+        auto expected = world.snapshot();
+        const auto recovered = core::recover_unfinished_change(world.library);
+        ASSERT_EQ(recovered.messages().size(), 1u) << path;
+        const auto& started = recovered.messages()[0];
+        if (removed.empty()) {
+            EXPECT_TRUE(holds(started, "cannot read it")) << path;
+            expected[std::string(journal) + ".unread"] = expected.at(journal);
+        } else {
+            EXPECT_TRUE(holds(started, "has undone it")) << path;
+            expected.erase(removed);
+        }
+        expected.erase(journal);
+        EXPECT_EQ(world.snapshot(), expected) << path;
+    }
 }

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     (void)core::listed_library_folders(text);
     if (const auto manifest = core::read_app_manifest(text)) {
-        const core::InstalledCopy copies[] = {{"a", *manifest}, {"b", {}}};
+        const core::InstalledCopy copies[] = {{core::Path("a"), *manifest}, {core::Path("b"), {}}};
         (void)core::choose_installed_copy(copies);
     }
     return 0;
