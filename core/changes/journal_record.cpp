@@ -74,7 +74,7 @@ bool lies_in(const Path& folder, const Path& path) {
     std::string_view below = std::string_view(full).substr(top.size() + 1);
     while (!below.empty()) {
         const auto slash = below.find('/');
-        if (!platform::file_name_problem(below.substr(0, slash)).empty())
+        if (platform::file_name_problem(below.substr(0, slash)))
             return false;
         below = slash == std::string_view::npos ? std::string_view() : below.substr(slash + 1);
     }

@@ -259,7 +259,7 @@ TEST(Journal, ALineNamingAnythingButTheLibraryOrTheGamesModelFilesIsNotActedOn) 
         auto expected = world.snapshot();
         const auto recovered = core::recover_unfinished_change(world.library);
         ASSERT_EQ(recovered.messages().size(), 1u) << path;
-        const auto& started = recovered.messages()[0];
+        const auto started = platform::english(recovered.messages()[0]);
         if (removed.empty()) {
             EXPECT_TRUE(holds(started, "cannot read it")) << path;
             expected[std::string(journal) + ".unread"] = expected.at(journal);
