@@ -21,7 +21,7 @@
         </message>
         <message>
             <source>Servers refuse it: it is %1.</source>
-            <translation type="unfinished" />
+            <translation>Os servidores o recusam: ele é %1.</translation>
         </message>
         <message>
             <source>No server checks it.</source>
@@ -141,477 +141,479 @@
         <name>archive</name>
         <message>
             <source>Two of the chosen files would both be %1.</source>
-            <translation type="unfinished" />
+            <translation>Dois dos arquivos escolhidos ficariam com o mesmo nome: %1.</translation>
         </message>
         <message>
             <source>%1 exists already.</source>
-            <translation type="unfinished" />
+            <translation>%1 já existe.</translation>
         </message>
         <message>
             <source>%1 in %2 could not be extracted to %3: %4.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível extrair %1 de %2 para %3: %4.</translation>
         </message>
         <message>
             <source>its path is longer than %1 bytes</source>
-            <translation type="unfinished" />
+            <translation>o caminho tem mais de %1 bytes</translation>
         </message>
         <message>
             <source>its path is more than %1 levels deep</source>
-            <translation type="unfinished" />
+            <translation>o caminho tem mais de %1 níveis de profundidade</translation>
         </message>
         <message>
             <source>its path holds the name "%1", which Windows does not allow: %2</source>
-            <translation type="unfinished" />
+            <translation>o caminho contém o nome "%1", que o Windows não permite: %2</translation>
         </message>
         <message>
             <source>it is larger than %1 MB</source>
-            <translation type="unfinished" />
+            <translation>tem mais de %1 MB</translation>
         </message>
         <message>
             <source>%1 holds more than %2 entries, more than Tessary reads.</source>
-            <translation type="unfinished" />
+            <translation>%1 contém mais de %2 entradas, mais do que o Tessary lê.</translation>
         </message>
         <message>
             <source>Tessary cannot read the files of %1 that a password protects.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary não consegue ler os arquivos de %1 que estão protegidos por senha.</translation>
         </message>
         <message>
             <source>%1 in %2 is larger than %3 MB.</source>
-            <translation type="unfinished" />
+            <translation>%1 em %2 tem mais de %3 MB.</translation>
         </message>
         <message>
             <source>%1 has changed since Tessary listed it: %2 is no longer in it.</source>
-            <translation type="unfinished" />
+            <translation>%1 mudou desde que o Tessary o listou: %2 não está mais nele.</translation>
         </message>
         <message>
             <source>%1 could not be opened: %2.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível abrir %1: %2.</translation>
         </message>
         <message>
             <source>an earlier entry has the same name</source>
-            <translation type="unfinished" />
+            <translation>uma entrada anterior tem o mesmo nome</translation>
         </message>
         <message>
             <source>%1 could not be read: there is too little memory.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível ler %1: não há memória suficiente.</translation>
         </message>
         <message>
             <source>%1 is not a .zip, .rar or .7z archive that Tessary can read.</source>
-            <translation type="unfinished" />
+            <translation>%1 não é um arquivo compactado .zip, .rar ou .7z que o Tessary consiga ler.</translation>
         </message>
         <message>
             <source>%1 is protected by a password, which Tessary cannot open.</source>
-            <translation type="unfinished" />
+            <translation>%1 está protegido por senha, e o Tessary não consegue abri-lo.</translation>
         </message>
         <message>
             <source>%1 could not be read: %2.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível ler %1: %2.</translation>
         </message>
         <message>
             <source>%1 could not be read: it is damaged.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível ler %1: ele está danificado.</translation>
         </message>
         <message>
             <source>its name cannot be read</source>
-            <translation type="unfinished" />
+            <translation>não é possível ler o nome</translation>
         </message>
         <message>
             <source>its path is absolute</source>
-            <translation type="unfinished" />
+            <translation>o caminho é absoluto</translation>
         </message>
         <message>
             <source>its path leads outside the folder it would be extracted to</source>
-            <translation type="unfinished" />
+            <translation>o caminho leva para fora da pasta em que seria extraído</translation>
         </message>
         <message>
             <source>it is a link</source>
-            <translation type="unfinished" />
+            <translation>é um link</translation>
         </message>
         <message>
             <source>it is not an ordinary file</source>
-            <translation type="unfinished" />
+            <translation>não é um arquivo comum</translation>
         </message>
         <message>
             <source>it has no name</source>
-            <translation type="unfinished" />
+            <translation>não tem nome</translation>
         </message>
         <message>
             <source>it is protected by a password</source>
-            <translation type="unfinished" />
+            <translation>está protegido por senha</translation>
         </message>
         <message>
             <source>The files to take out of %1 are larger than %2 MB together, more than Tessary takes out at once.</source>
-            <translation type="unfinished" />
+            <translation>Os arquivos a extrair de %1 somam mais de %2 MB, mais do que o Tessary extrai de uma vez.</translation>
         </message>
         <message>
             <source>Tessary leaves out these files of %1:</source>
-            <translation type="unfinished" />
+            <translation>O Tessary deixa de fora estes arquivos de %1:</translation>
         </message>
         <message>
             <source>%1
 %2: %3.</source>
-            <translation type="unfinished" />
+            <translation>%1
+%2: %3.</translation>
         </message>
         <message>
             <source>%1
 And %2 more.</source>
-            <translation type="unfinished" />
+            <translation>%1
+E mais %2.</translation>
         </message>
     </context>
     <context>
         <name>core</name>
         <message>
             <source>Please type in a name for the backup.</source>
-            <translation type="unfinished" />
+            <translation>Digite um nome para o backup.</translation>
         </message>
         <message>
             <source>That name already exists.</source>
-            <translation type="unfinished" />
+            <translation>Esse nome já existe.</translation>
         </message>
         <message>
             <source>%1 is a file where the backup needs a folder, so no backup was made.</source>
-            <translation type="unfinished" />
+            <translation>%1 é um arquivo, mas o backup precisa de uma pasta nesse lugar, então nenhum backup foi feito.</translation>
         </message>
         <message>
             <source>The game's model folder %1 does not exist, so no backup was made.</source>
-            <translation type="unfinished" />
+            <translation>A pasta de modelos do jogo, %1, não existe, então nenhum backup foi feito.</translation>
         </message>
         <message>
             <source>The game file %1 is missing, so no backup was made.</source>
-            <translation type="unfinished" />
+            <translation>O arquivo do jogo %1 está faltando, então nenhum backup foi feito.</translation>
         </message>
         <message>
             <source>The game file %1 cannot be read (%2), so no backup was made.</source>
-            <translation type="unfinished" />
+            <translation>Não é possível ler o arquivo do jogo %1 (%2), então nenhum backup foi feito.</translation>
         </message>
         <message>
             <source>The name "%1" could not be added to %2</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível adicionar o nome "%1" a %2</translation>
         </message>
         <message>
             <source>Please select a backup set before clicking install.</source>
-            <translation type="unfinished" />
+            <translation>Selecione um backup antes de clicar em Instalar.</translation>
         </message>
         <message>
             <source>The backup set "%1" has lost its file %2, so nothing was restored.</source>
-            <translation type="unfinished" />
+            <translation>O backup "%1" perdeu o arquivo %2, então nada foi restaurado.</translation>
         </message>
         <message>
             <source>The game file %1 was not replaced: %2.</source>
-            <translation type="unfinished" />
+            <translation>O arquivo do jogo %1 não foi substituído: %2.</translation>
         </message>
         <message>
             <source>%1 could not be copied to %2: %3.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível copiar %1 para %2: %3.</translation>
         </message>
         <message>
             <source>Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary não conseguiu garantir que a operação de %1 estivesse gravada no disco (%2), então a desfez.</translation>
         </message>
         <message>
             <source>%1; %2</source>
-            <translation type="unfinished" />
+            <translation>%1; %2</translation>
         </message>
         <message>
             <source>%1 could not be put back (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 não pôde ser devolvido ao lugar (%2)</translation>
         </message>
         <message>
             <source>%1 could not be removed (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 não pôde ser removido (%2)</translation>
         </message>
         <message>
             <source>Tessary found the record of a change it did not finish, %1, but cannot read it, so it changed nothing. The record is kept as %2; files the change kept aside are named .&lt;name&gt;.tessary-old.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary encontrou o registro de uma alteração que não terminou, %1, mas não consegue lê-lo, então não alterou nada. O registro foi guardado como %2; os arquivos que a alteração guardou à parte se chamam .&lt;nome&gt;.tessary-old.</translation>
         </message>
         <message>
             <source>Tessary found the record of a change it did not finish, %1, but cannot read it (%2), so it changed nothing. The record is kept as %3; files the change kept aside are named .&lt;name&gt;.tessary-old.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary encontrou o registro de uma alteração que não terminou, %1, mas não consegue lê-lo (%2), então não alterou nada. O registro foi guardado como %3; os arquivos que a alteração guardou à parte se chamam .&lt;nome&gt;.tessary-old.</translation>
         </message>
         <message>
             <source>Tessary was stopped as it finished the last %1; the %1 is complete.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary foi interrompido quando terminava a última operação de %1; essa operação de %1 está concluída.</translation>
         </message>
         <message>
             <source>Tessary was stopped before it finished the last %1, and cannot undo it yet: %2. It tries again at its next start, and changes no files until then.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary foi interrompido antes de terminar a última operação de %1 e ainda não consegue desfazê-la: %2. Ele tenta de novo na próxima vez que for iniciado e não altera nenhum arquivo até lá.</translation>
         </message>
         <message>
             <source>Tessary was stopped before it finished the last %1, so it has undone it: every file it had changed is as it was before.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary foi interrompido antes de terminar a última operação de %1, então a desfez: todos os arquivos que ela tinha alterado estão como antes.</translation>
         </message>
         <message>
             <source>%1</source>
-            <translation type="unfinished" />
+            <translation>%1</translation>
         </message>
         <message>
             <source>Please select a file before clicking import</source>
-            <translation type="unfinished" />
+            <translation>Selecione um arquivo antes de clicar em Importar</translation>
         </message>
         <message>
             <source>Please enter a name for the model</source>
-            <translation type="unfinished" />
+            <translation>Digite um nome para o modelo</translation>
         </message>
         <message>
             <source>%1 cannot be imported as %2: %3, so nothing was imported.</source>
-            <translation type="unfinished" />
+            <translation>%1 não pode ser importado como %2: %3, então nada foi importado.</translation>
         </message>
         <message>
             <source>Please select a model before clicking install.</source>
-            <translation type="unfinished" />
+            <translation>Selecione um modelo antes de clicar em Instalar.</translation>
         </message>
         <message>
             <source>%1 of the model "%2" was not installed: the game cannot load it (%3). Nothing was installed.</source>
-            <translation type="unfinished" />
+            <translation>O arquivo %1 do modelo "%2" não foi instalado: o jogo não consegue carregá-lo (%3). Nada foi instalado.</translation>
         </message>
         <message>
             <source>the textures of %1</source>
-            <translation type="unfinished" />
+            <translation>as texturas de %1</translation>
         </message>
         <message>
             <source>the animations of sequence group %1 of %2</source>
-            <translation type="unfinished" />
+            <translation>as animações do grupo de sequências %1 de %2</translation>
         </message>
         <message>
             <source>%1 cannot be imported as %2: the game loads the animations of its sequence group %3 from %4, the path stored in the model, and under the new name it would have to be %5, so nothing was imported.</source>
-            <translation type="unfinished" />
+            <translation>%1 não pode ser importado como %2: o jogo carrega as animações do grupo de sequências %3 dele de %4, o caminho gravado no modelo, e com o novo nome esse caminho teria de ser %5, então nada foi importado.</translation>
         </message>
         <message>
             <source>%1 is missing from %2: the game loads %3 from it and stops without it, so nothing was imported.</source>
-            <translation type="unfinished" />
+            <translation>%1 está faltando em %2: o jogo carrega %3 desse arquivo e para sem ele, então nada foi importado.</translation>
         </message>
         <message>
             <source>%1 is missing from %2: the game loads %3 from it and stops without it, so nothing was installed.</source>
-            <translation type="unfinished" />
+            <translation>%1 está faltando em %2: o jogo carrega %3 desse arquivo e para sem ele, então nada foi instalado.</translation>
         </message>
         <message>
             <source>it needs %1 beside it, which is missing</source>
-            <translation type="unfinished" />
+            <translation>precisa de %1 ao seu lado, que está faltando</translation>
         </message>
         <message>
             <source>RegKey not found!!</source>
-            <translation type="unfinished" />
+            <translation>Chave de registro não encontrada!</translation>
         </message>
         <message>
             <source>The game's registry entry names no game folder, so Tessary cannot tell where the game is installed.</source>
-            <translation type="unfinished" />
+            <translation>A entrada do jogo no registro não indica nenhuma pasta do jogo, então o Tessary não consegue saber onde o jogo está instalado.</translation>
         </message>
         <message>
             <source>The folder %1 could not be created: %2.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível criar a pasta %1: %2.</translation>
         </message>
         <message>
             <source>That name cannot be a folder name: %1.</source>
-            <translation type="unfinished" />
+            <translation>Esse nome não pode ser nome de pasta: %1.</translation>
         </message>
         <message>
             <source>%1 The model library was not created; mend the file and start Tessary again.</source>
-            <translation type="unfinished" />
+            <translation>%1 A biblioteca de modelos não foi criada; corrija o arquivo e inicie o Tessary de novo.</translation>
         </message>
         <message>
             <source>%1, left by an earlier start, could not be removed: %2.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível remover %1, que sobrou de uma execução anterior: %2.</translation>
         </message>
         <message>
             <source>The model library could not be put in place as %1: %2.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível colocar a biblioteca de modelos no lugar, como %1: %2.</translation>
         </message>
         <message>
             <source>Tessary keeps its model library in the folder it is started from, %1, but it cannot write there (%2). Move the Tessary folder to a place of your own, such as your Documents folder, and start it from there.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary guarda a biblioteca de modelos na pasta de onde é iniciado, %1, mas não consegue gravar nela (%2). Mova a pasta do Tessary para uma pasta sua, como a pasta Documentos, e inicie o Tessary de lá.</translation>
         </message>
         <message>
             <source>Line %1 of %2, "%3", cannot be a folder name: %4.</source>
-            <translation type="unfinished" />
+            <translation>A linha %1 de %2, "%3", não pode ser nome de pasta: %4.</translation>
         </message>
         <message>
             <source>Line %1 of %2, "%3", repeats line %4.</source>
-            <translation type="unfinished" />
+            <translation>A linha %1 de %2, "%3", repete a linha %4.</translation>
         </message>
         <message>
             <source>Line %1 of %2, "%3", names a folder that Tessary makes itself.</source>
-            <translation type="unfinished" />
+            <translation>A linha %1 de %2, "%3", é o nome de uma pasta que o próprio Tessary cria.</translation>
         </message>
         <message>
             <source>%1 could not be read from the program folder: %2.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível ler %1 na pasta do programa: %2.</translation>
         </message>
         <message numerus="yes">
             <source>%1 in the program folder ends its lines with LF alone, but Tessary reads a line as ending with CR LF (or CR), so it finds %n line(s) where it needs %2.</source>
-            <translation type="unfinished">
-                <numerusform />
-                <numerusform />
+            <translation>
+                <numerusform>O %1 da pasta do programa termina as linhas só com LF, mas o Tessary entende que uma linha termina com CR LF (ou CR), então encontra %n linha onde precisa de %2.</numerusform>
+                <numerusform>O %1 da pasta do programa termina as linhas só com LF, mas o Tessary entende que uma linha termina com CR LF (ou CR), então encontra %n linhas onde precisa de %2.</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <source>%1 in the program folder holds %n line(s), but Tessary needs %2.</source>
-            <translation type="unfinished">
-                <numerusform />
-                <numerusform />
+            <translation>
+                <numerusform>O %1 da pasta do programa tem %n linha, mas o Tessary precisa de %2.</numerusform>
+                <numerusform>O %1 da pasta do programa tem %n linhas, mas o Tessary precisa de %2.</numerusform>
             </translation>
         </message>
         <message>
             <source>readme.txt could not be read from the program folder: %1.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível ler o readme.txt na pasta do programa: %1.</translation>
         </message>
         <message>
             <source>The model viewer %1 is missing, so Tessary cannot show the model. Unpack Tessary again to get it back.</source>
-            <translation type="unfinished" />
+            <translation>O visualizador de modelos %1 está faltando, então o Tessary não consegue mostrar o modelo. Descompacte o Tessary de novo para recuperá-lo.</translation>
         </message>
         <message>
             <source>The model viewer %1 could not be started.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível iniciar o visualizador de modelos %1.</translation>
         </message>
         <message>
             <source>No file selected.</source>
-            <translation type="unfinished" />
+            <translation>Nenhum arquivo selecionado.</translation>
         </message>
         <message>
             <source>System Information Is Unavailable At This Time</source>
-            <translation type="unfinished" />
+            <translation>As informações do sistema não estão disponíveis no momento</translation>
         </message>
         <message>
             <source>The folder %1, into which Tessary takes files out of archives, could not be cleared: %2.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível esvaziar a pasta %1, para onde o Tessary extrai arquivos de arquivos compactados: %2.</translation>
         </message>
         <message>
             <source>%1, %2</source>
-            <translation type="unfinished" />
+            <translation>%1, %2</translation>
         </message>
         <message>
             <source>%1 or %2</source>
-            <translation type="unfinished" />
+            <translation>%1 ou %2</translation>
         </message>
         <message>
             <source>%1 no longer holds %2: the archive has changed since Tessary listed it.</source>
-            <translation type="unfinished" />
+            <translation>%1 não contém mais %2: o arquivo compactado mudou desde que o Tessary o listou.</translation>
         </message>
         <message>
             <source>%1 holds no folder %2 any more.</source>
-            <translation type="unfinished" />
+            <translation>%1 não contém mais a pasta %2.</translation>
         </message>
         <message>
             <source>%1: %2.</source>
-            <translation type="unfinished" />
+            <translation>%1: %2.</translation>
         </message>
         <message>
             <source>%1 is missing</source>
-            <translation type="unfinished" />
+            <translation>%1 está faltando</translation>
         </message>
         <message>
             <source>%1 cannot be read: %2</source>
-            <translation type="unfinished" />
+            <translation>não é possível ler %1: %2</translation>
         </message>
         <message>
             <source>a folder stands in its place</source>
-            <translation type="unfinished" />
+            <translation>há uma pasta no lugar dele</translation>
         </message>
         <message>
             <source>%1, a file Tessary kept aside in an earlier change, is in the way; move it elsewhere first</source>
-            <translation type="unfinished" />
+            <translation>%1, um arquivo que o Tessary guardou à parte numa alteração anterior, está no caminho; mova-o para outro lugar primeiro</translation>
         </message>
         <message>
             <source>a file of that name is there already</source>
-            <translation type="unfinished" />
+            <translation>já existe ali um arquivo com esse nome</translation>
         </message>
         <message>
             <source>%1 The game files replaced before it were put back.</source>
-            <translation type="unfinished" />
+            <translation>%1 Os arquivos do jogo substituídos antes dele foram devolvidos ao que eram.</translation>
         </message>
         <message>
             <source>%1 No game file was changed.</source>
-            <translation type="unfinished" />
+            <translation>%1 Nenhum arquivo do jogo foi alterado.</translation>
         </message>
         <message>
             <source>Tessary has not yet finished or undone an earlier change, whose record is %1, so it changes no files now. Start Tessary again to settle it.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary ainda não concluiu nem desfez uma alteração anterior, cujo registro é %1, então não altera nenhum arquivo agora. Inicie o Tessary de novo para resolvê-la.</translation>
         </message>
         <message>
             <source>Tessary could not write the record of the %1, %2, so it changed nothing: %3.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary não conseguiu gravar o registro da operação de %1, %2, então não alterou nada: %3.</translation>
         </message>
         <message>
             <source>Tessary could not make sure the record of the %1, %2, is on the disk, so it changed nothing: %3.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary não conseguiu garantir que o registro da operação de %1, %2, estivesse gravado no disco, então não alterou nada: %3.</translation>
         </message>
         <message>
             <source>Tessary could not undo all of it yet: %1. It tries again at its next start.</source>
-            <translation type="unfinished" />
+            <translation>O Tessary ainda não conseguiu desfazer tudo: %1. Ele tenta de novo na próxima vez que for iniciado.</translation>
         </message>
         <message>
             <source>%1 cannot be opened: there is no such folder, or Tessary may not read it.</source>
-            <translation type="unfinished" />
+            <translation>Não é possível abrir %1: essa pasta não existe ou o Tessary não tem permissão para lê-la.</translation>
         </message>
         <message>
             <source>install</source>
-            <translation type="unfinished" />
+            <translation>instalação</translation>
         </message>
         <message>
             <source>restore</source>
-            <translation type="unfinished" />
+            <translation>restauração</translation>
         </message>
         <message>
             <source>backup</source>
-            <translation type="unfinished" />
+            <translation>backup</translation>
         </message>
         <message>
             <source>import</source>
-            <translation type="unfinished" />
+            <translation>importação</translation>
         </message>
         <message>
             <source>Inavaild model name. The name of the model must match those that CS currently uses</source>
-            <translation type="unfinished" />
+            <translation>Nome de modelo inválido. O nome do modelo precisa ser um dos que o CS usa atualmente</translation>
         </message>
         <message>
             <source>No model selected</source>
-            <translation type="unfinished" />
+            <translation>Nenhum modelo selecionado</translation>
         </message>
         <message>
             <source>%1 could not be read: %2.</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível ler %1: %2.</translation>
         </message>
     </context>
     <context>
         <name>model</name>
         <message>
             <source>the game walks more than %1 words of its animation, more than Tessary follows</source>
-            <translation type="unfinished" />
+            <translation>o jogo percorre mais de %1 palavras da animação, mais do que o Tessary acompanha</translation>
         </message>
         <message>
             <source>its body parts count %1 models together, more than the game can count</source>
-            <translation type="unfinished" />
+            <translation>as partes do corpo somam %1 modelos, mais do que o jogo consegue contar</translation>
         </message>
         <message>
             <source>the game reads more than %1 vertices of its models, more than Tessary measures</source>
-            <translation type="unfinished" />
+            <translation>o jogo lê mais de %1 vértices dos seus modelos, mais do que o Tessary mede</translation>
         </message>
         <message>
             <source>vertex %1 of %2 has a coordinate that is not a number</source>
-            <translation type="unfinished" />
+            <translation>o vértice %1 de %2 tem uma coordenada que não é um número</translation>
         </message>
         <message>
             <source>bone %1 has a position value or scale that is not a finite number</source>
-            <translation type="unfinished" />
+            <translation>o osso %1 tem um valor de posição ou de escala que não é um número finito</translation>
         </message>
         <message>
             <source>it counts %1 sequences, more than the %2 Tessary measures</source>
-            <translation type="unfinished" />
+            <translation>tem %1 sequências, mais do que as %2 que o Tessary mede</translation>
         </message>
         <message>
             <source>%1 has %2 frames, more than the %3 Tessary measures</source>
-            <translation type="unfinished" />
+            <translation>a sequência %1 tem %2 quadros, mais do que os %3 que o Tessary mede</translation>
         </message>
         <message>
             <source>the bones of %1 reach beyond the range of a float</source>
-            <translation type="unfinished" />
+            <translation>os ossos da sequência %1 passam do alcance de um float</translation>
         </message>
         <message>
             <source>it is not a model file</source>
-            <translation type="unfinished" />
+            <translation>não é um arquivo de modelo</translation>
         </message>
         <message>
             <source>the game does not load it (%1)</source>
-            <translation type="unfinished" />
+            <translation>o jogo não o carrega (%1)</translation>
         </message>
         <message>
             <source>not a model file</source>
@@ -619,196 +621,197 @@ And %2 more.</source>
         </message>
         <message>
             <source>%1 is not a sequence group file</source>
-            <translation type="unfinished" />
+            <translation>%1 não é um arquivo de grupo de sequências</translation>
         </message>
         <message>
             <source>%1 is not a texture file of a model</source>
-            <translation type="unfinished" />
+            <translation>%1 não é um arquivo de texturas de modelo</translation>
         </message>
         <message>
             <source>model version %1 is not supported</source>
-            <translation type="unfinished" />
+            <translation>a versão de modelo %1 não é suportada</translation>
         </message>
         <message>
             <source>%1 has version %2, which is not supported</source>
-            <translation type="unfinished" />
+            <translation>%1 tem a versão %2, que não é suportada</translation>
         </message>
         <message>
             <source>%1 is missing</source>
-            <translation type="unfinished" />
+            <translation>%1 está faltando</translation>
         </message>
         <message>
             <source>%1 is a folder, not a model file</source>
-            <translation type="unfinished" />
+            <translation>%1 é uma pasta, não um arquivo de modelo</translation>
         </message>
         <message>
             <source>%1 is not a regular file</source>
-            <translation type="unfinished" />
+            <translation>%1 não é um arquivo comum</translation>
         </message>
         <message>
             <source>%1 is larger than %2 MiB, more than any model file</source>
-            <translation type="unfinished" />
+            <translation>%1 tem mais de %2 MiB, mais do que qualquer arquivo de modelo</translation>
         </message>
         <message>
             <source>%1 cannot be read</source>
-            <translation type="unfinished" />
+            <translation>não é possível ler %1</translation>
         </message>
         <message>
             <source>it is a sequence group file, which holds only animation of a model</source>
-            <translation type="unfinished" />
+            <translation>é um arquivo de grupo de sequências, que contém só animações de um modelo</translation>
         </message>
         <message>
             <source>it is a texture file, which holds only the textures of a model</source>
-            <translation type="unfinished" />
+            <translation>é um arquivo de texturas, que contém só as texturas de um modelo</translation>
         </message>
         <message>
             <source>it is a model of version %1, of a later engine: the game loads models of version 10 only</source>
-            <translation type="unfinished" />
+            <translation>é um modelo da versão %1, de um motor mais novo: o jogo só carrega modelos da versão 10</translation>
         </message>
         <message>
             <source>it is a model of version %1: the game loads models of version 10 only</source>
-            <translation type="unfinished" />
+            <translation>é um modelo da versão %1: o jogo só carrega modelos da versão 10</translation>
         </message>
         <message>
             <source>it ends after %1 bytes, inside the %2-byte header of a model</source>
-            <translation type="unfinished" />
+            <translation>termina depois de %1 bytes, dentro do cabeçalho de %2 bytes de um modelo</translation>
         </message>
         <message>
             <source>it has %1 bones, more than the %2 the game can load</source>
-            <translation type="unfinished" />
+            <translation>tem %1 ossos, mais do que os %2 que o jogo consegue carregar</translation>
         </message>
         <message>
             <source>the file</source>
-            <translation type="unfinished" />
+            <translation>o arquivo</translation>
         </message>
         <message>
             <source>texture file %1 is missing</source>
-            <translation type="unfinished" />
+            <translation>o arquivo de texturas %1 está faltando</translation>
         </message>
         <message>
             <source>texture file %1</source>
-            <translation type="unfinished" />
+            <translation>o arquivo de texturas %1</translation>
         </message>
         <message>
             <source>sequence group file %1 is missing</source>
-            <translation type="unfinished" />
+            <translation>o arquivo de grupo de sequências %1 está faltando</translation>
         </message>
         <message>
             <source>sequence group file %1</source>
-            <translation type="unfinished" />
+            <translation>o arquivo de grupo de sequências %1</translation>
         </message>
         <message>
             <source>%1 is damaged: %2</source>
-            <translation type="unfinished" />
+            <translation>%1 está danificado: %2</translation>
         </message>
         <message>
             <source>offset %1, where the game reads %2, lies before the start of the file</source>
-            <translation type="unfinished" />
+            <translation>o offset %1, onde o jogo lê %2, fica antes do início do arquivo</translation>
         </message>
         <message>
             <source>offset %1, where the game reads %2, lies past the end of the file (%3 bytes)</source>
-            <translation type="unfinished" />
+            <translation>o offset %1, onde o jogo lê %2, fica depois do fim do arquivo (%3 bytes)</translation>
         </message>
         <message>
             <source>the %1 bytes at offset %2, where the game reads %3, reach past the end of the file (%4 bytes)</source>
-            <translation type="unfinished" />
+            <translation>os %1 bytes no offset %2, onde o jogo lê %3, passam do fim do arquivo (%4 bytes)</translation>
         </message>
         <message>
             <source>%1 and %2</source>
-            <translation type="unfinished" />
+            <translation>%1 e %2</translation>
         </message>
         <message>
             <source>%1, %2 and %3</source>
-            <translation type="unfinished" />
+            <translation>%1, %2 e %3</translation>
         </message>
         <message>
             <source>%1 units too long</source>
-            <translation type="unfinished" />
+            <translation>comprido demais em %1 unidades</translation>
         </message>
         <message>
             <source>%1 units too wide</source>
-            <translation type="unfinished" />
+            <translation>largo demais em %1 unidades</translation>
         </message>
         <message>
             <source>%1 units too tall</source>
-            <translation type="unfinished" />
+            <translation>alto demais em %1 unidades</translation>
         </message>
         <message>
             <source>%1 too long</source>
-            <translation type="unfinished" />
+            <translation>comprido demais em %1</translation>
         </message>
         <message>
             <source>%1 too wide</source>
-            <translation type="unfinished" />
+            <translation>largo demais em %1</translation>
         </message>
         <message>
             <source>%1 too tall</source>
-            <translation type="unfinished" />
+            <translation>alto demais em %1</translation>
         </message>
         <message>
             <source>%1 back</source>
-            <translation type="unfinished" />
+            <translation>%1 para trás</translation>
         </message>
         <message>
             <source>%1 forward</source>
-            <translation type="unfinished" />
+            <translation>%1 para a frente</translation>
         </message>
         <message>
             <source>%1 to the right</source>
-            <translation type="unfinished" />
+            <translation>%1 para a direita</translation>
         </message>
         <message>
             <source>%1 to the left</source>
-            <translation type="unfinished" />
+            <translation>%1 para a esquerda</translation>
         </message>
         <message>
             <source>%1 down</source>
-            <translation type="unfinished" />
+            <translation>%1 para baixo</translation>
         </message>
         <message>
             <source>%1 up</source>
-            <translation type="unfinished" />
+            <translation>%1 para cima</translation>
         </message>
         <message>
             <source>%1 for servers, which allow %2</source>
-            <translation type="unfinished" />
+            <translation>%1 para os servidores, que permitem %2</translation>
         </message>
         <message>
             <source>(%1, %2, %3)</source>
-            <translation type="unfinished" />
+            <translation>(%1; %2; %3)</translation>
         </message>
         <message>
             <source>%1 to %2</source>
-            <translation type="unfinished" />
+            <translation>de %1 a %2</translation>
         </message>
         <message>
             <source>within the box servers allow for %1, %2</source>
-            <translation type="unfinished" />
+            <translation>dentro da caixa que os servidores permitem para %1, %2</translation>
         </message>
         <message>
             <source>no server checks %1</source>
-            <translation type="unfinished" />
+            <translation>nenhum servidor verifica %1</translation>
         </message>
         <message>
             <source>As %1, servers accept it: it is %2.</source>
-            <translation type="unfinished" />
+            <translation>Com o nome %1, os servidores o aceitam: ele está %2.</translation>
         </message>
         <message>
             <source>As %1, servers refuse it: it is %2. A server that enforces file consistency, as servers do unless told otherwise, drops a player who uses it.</source>
-            <translation type="unfinished" />
+            <translation>Com o nome %1, os servidores o recusam: ele é %2. Um servidor que impõe a consistência de arquivos, como os servidores fazem a não ser que o dono desative, derruba o jogador que o usa.</translation>
         </message>
         <message>
             <source>No server checks a file named %1.</source>
-            <translation type="unfinished" />
+            <translation>Nenhum servidor verifica um arquivo chamado %1.</translation>
         </message>
         <message>
             <source>As %1, whether servers accept it cannot be told: %2.</source>
-            <translation type="unfinished" />
+            <translation>Com o nome %1, não é possível saber se os servidores o aceitam: %2.</translation>
         </message>
         <message>
             <source>Servers measure its box as %1.
 %2</source>
-            <translation type="unfinished" />
+            <translation>A caixa que os servidores medem nele vai %1.
+%2</translation>
         </message>
         <message>
             <source>Servers will refuse this model: it is larger than they allow.
@@ -816,58 +819,62 @@ And %2 more.</source>
 %1 of the model "%2" is %3. Servers that enforce file consistency, as they do unless told otherwise, drop a player who uses it while connecting.
 
 Install it all the same?</source>
-            <translation type="unfinished" />
+            <translation>Os servidores vão recusar este modelo: ele é maior do que eles permitem.
+
+O arquivo %1 do modelo "%2" é %3. Os servidores que impõem a consistência de arquivos, como fazem a não ser que o dono desative, derrubam durante a conexão o jogador que o usa.
+
+Instalar mesmo assim?</translation>
         </message>
         <message>
             <source>the box servers allow for a player model, as none checks %1</source>
-            <translation type="unfinished" />
+            <translation>a caixa que os servidores permitem para um modelo de jogador, já que nenhum verifica %1</translation>
         </message>
         <message>
             <source>the box servers allow for %1</source>
-            <translation type="unfinished" />
+            <translation>a caixa que os servidores permitem para %1</translation>
         </message>
         <message>
             <source>the box servers allow for %1, as none checks %2</source>
-            <translation type="unfinished" />
+            <translation>a caixa que os servidores permitem para %1, já que nenhum verifica %2</translation>
         </message>
     </context>
     <context>
         <name>platform</name>
         <message>
             <source>Couldn't allocate console</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível alocar um console</translation>
         </message>
         <message>
             <source>Couldn't allocate STDOUT</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível alocar o STDOUT</translation>
         </message>
         <message>
             <source>it is empty</source>
-            <translation type="unfinished" />
+            <translation>está vazio</translation>
         </message>
         <message>
             <source>it is longer than %1 bytes</source>
-            <translation type="unfinished" />
+            <translation>tem mais de %1 bytes</translation>
         </message>
         <message>
             <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
-            <translation type="unfinished" />
+            <translation>contém um dos caracteres \ / : * ? " &lt; &gt; |</translation>
         </message>
         <message>
             <source>it holds a control character</source>
-            <translation type="unfinished" />
+            <translation>contém um caractere de controle</translation>
         </message>
         <message>
             <source>it is "." or ".."</source>
-            <translation type="unfinished" />
+            <translation>é "." ou ".."</translation>
         </message>
         <message>
             <source>it ends in a dot or a blank</source>
-            <translation type="unfinished" />
+            <translation>termina em ponto ou espaço</translation>
         </message>
         <message>
             <source>it is a name Windows keeps for a device</source>
-            <translation type="unfinished" />
+            <translation>é um nome que o Windows reserva para um dispositivo</translation>
         </message>
     </context>
     <context>
@@ -1301,35 +1308,35 @@ Install it all the same?</source>
         </message>
         <message>
             <source>Server b&amp;ox</source>
-            <translation type="unfinished" />
+            <translation>Caixa limit&amp;e</translation>
         </message>
         <message>
             <source>Pla&amp;yer size</source>
-            <translation type="unfinished" />
+            <translation>Tam. &amp;jogador</translation>
         </message>
         <message>
             <source>Draws the box servers allow and the box they measure, and in red where the model reaches beyond</source>
-            <translation type="unfinished" />
+            <translation>Desenha a caixa que os servidores permitem e a caixa que eles medem e, em vermelho, onde o modelo passa da permitida</translation>
         </message>
         <message>
             <source>Draws the hull the game moves a player by and hits him in</source>
-            <translation type="unfinished" />
+            <translation>Desenha o volume com que o jogo move um jogador e em que ele é atingido</translation>
         </message>
         <message>
             <source>Green: %1. What servers measure cannot be told.</source>
-            <translation type="unfinished" />
+            <translation>Verde: %1. Não é possível saber o que os servidores medem.</translation>
         </message>
         <message>
             <source>Green: %1; held against it, the model is %2. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
-            <translation type="unfinished" />
+            <translation>Verde: %1; comparado a ela, o modelo é %2. Amarelo: a caixa que os servidores mediriam. Vermelho: onde o modelo passa da caixa verde.</translation>
         </message>
         <message>
             <source>Green: %1. Yellow: the box servers measure. Red: where the model reaches beyond the green box.</source>
-            <translation type="unfinished" />
+            <translation>Verde: %1. Amarelo: a caixa que os servidores medem. Vermelho: onde o modelo passa da caixa verde.</translation>
         </message>
         <message>
             <source>Cyan: the player's hull standing, 32 × 32 × 72 units; violet: crouched, 32 × 32 × 36; both centred on the model's origin, as the game centres them.</source>
-            <translation type="unfinished" />
+            <translation>Ciano: o volume do jogador em pé, 32 × 32 × 72 unidades; violeta: agachado, 32 × 32 × 36; os dois centrados na origem do modelo, como o jogo os centra.</translation>
         </message>
     </context>
     <context>

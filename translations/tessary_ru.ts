@@ -21,7 +21,7 @@
         </message>
         <message>
             <source>Servers refuse it: it is %1.</source>
-            <translation type="unfinished" />
+            <translation>Серверы его не примут: модель %1.</translation>
         </message>
         <message>
             <source>No server checks it.</source>
@@ -141,479 +141,481 @@
         <name>archive</name>
         <message>
             <source>Two of the chosen files would both be %1.</source>
-            <translation type="unfinished" />
+            <translation>Два выбранных файла получили бы одно и то же имя: %1.</translation>
         </message>
         <message>
             <source>%1 exists already.</source>
-            <translation type="unfinished" />
+            <translation>%1 уже существует.</translation>
         </message>
         <message>
             <source>%1 in %2 could not be extracted to %3: %4.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось извлечь %1 из %2 в %3: %4.</translation>
         </message>
         <message>
             <source>its path is longer than %1 bytes</source>
-            <translation type="unfinished" />
+            <translation>его путь длиннее %1 байт</translation>
         </message>
         <message>
             <source>its path is more than %1 levels deep</source>
-            <translation type="unfinished" />
+            <translation>глубина его пути больше %1 уровней</translation>
         </message>
         <message>
             <source>its path holds the name "%1", which Windows does not allow: %2</source>
-            <translation type="unfinished" />
+            <translation>в его пути есть имя «%1», недопустимое в Windows: %2</translation>
         </message>
         <message>
             <source>it is larger than %1 MB</source>
-            <translation type="unfinished" />
+            <translation>он больше %1 МБ</translation>
         </message>
         <message>
             <source>%1 holds more than %2 entries, more than Tessary reads.</source>
-            <translation type="unfinished" />
+            <translation>В %1 больше %2 записей — больше, чем читает Tessary.</translation>
         </message>
         <message>
             <source>Tessary cannot read the files of %1 that a password protects.</source>
-            <translation type="unfinished" />
+            <translation>Tessary не может прочитать файлы архива %1, защищённые паролем.</translation>
         </message>
         <message>
             <source>%1 in %2 is larger than %3 MB.</source>
-            <translation type="unfinished" />
+            <translation>Файл %1 в %2 больше %3 МБ.</translation>
         </message>
         <message>
             <source>%1 has changed since Tessary listed it: %2 is no longer in it.</source>
-            <translation type="unfinished" />
+            <translation>Архив %1 изменился с тех пор, как Tessary прочитал список его файлов: в нём больше нет %2.</translation>
         </message>
         <message>
             <source>%1 could not be opened: %2.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось открыть %1: %2.</translation>
         </message>
         <message>
             <source>an earlier entry has the same name</source>
-            <translation type="unfinished" />
+            <translation>такое же имя у одного из предыдущих файлов архива</translation>
         </message>
         <message>
             <source>%1 could not be read: there is too little memory.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось прочитать %1: недостаточно памяти.</translation>
         </message>
         <message>
             <source>%1 is not a .zip, .rar or .7z archive that Tessary can read.</source>
-            <translation type="unfinished" />
+            <translation>%1 не является архивом .zip, .rar или .7z, который Tessary может прочитать.</translation>
         </message>
         <message>
             <source>%1 is protected by a password, which Tessary cannot open.</source>
-            <translation type="unfinished" />
+            <translation>%1 защищён паролем, а такие архивы Tessary открыть не может.</translation>
         </message>
         <message>
             <source>%1 could not be read: %2.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось прочитать %1: %2.</translation>
         </message>
         <message>
             <source>%1 could not be read: it is damaged.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось прочитать %1: архив повреждён.</translation>
         </message>
         <message>
             <source>its name cannot be read</source>
-            <translation type="unfinished" />
+            <translation>его имя не удаётся прочитать</translation>
         </message>
         <message>
             <source>its path is absolute</source>
-            <translation type="unfinished" />
+            <translation>его путь абсолютный</translation>
         </message>
         <message>
             <source>its path leads outside the folder it would be extracted to</source>
-            <translation type="unfinished" />
+            <translation>его путь ведёт за пределы папки, в которую он был бы извлечён</translation>
         </message>
         <message>
             <source>it is a link</source>
-            <translation type="unfinished" />
+            <translation>это ссылка</translation>
         </message>
         <message>
             <source>it is not an ordinary file</source>
-            <translation type="unfinished" />
+            <translation>это не обычный файл</translation>
         </message>
         <message>
             <source>it has no name</source>
-            <translation type="unfinished" />
+            <translation>у него нет имени</translation>
         </message>
         <message>
             <source>it is protected by a password</source>
-            <translation type="unfinished" />
+            <translation>он защищён паролем</translation>
         </message>
         <message>
             <source>The files to take out of %1 are larger than %2 MB together, more than Tessary takes out at once.</source>
-            <translation type="unfinished" />
+            <translation>Файлы, которые нужно извлечь из %1, вместе больше %2 МБ — больше, чем Tessary извлекает за один раз.</translation>
         </message>
         <message>
             <source>Tessary leaves out these files of %1:</source>
-            <translation type="unfinished" />
+            <translation>Tessary пропускает эти файлы архива %1:</translation>
         </message>
         <message>
             <source>%1
 %2: %3.</source>
-            <translation type="unfinished" />
+            <translation>%1
+%2: %3.</translation>
         </message>
         <message>
             <source>%1
 And %2 more.</source>
-            <translation type="unfinished" />
+            <translation>%1
+И ещё %2.</translation>
         </message>
     </context>
     <context>
         <name>core</name>
         <message>
             <source>Please type in a name for the backup.</source>
-            <translation type="unfinished" />
+            <translation>Введите имя бэкапа.</translation>
         </message>
         <message>
             <source>That name already exists.</source>
-            <translation type="unfinished" />
+            <translation>Такое имя уже есть.</translation>
         </message>
         <message>
             <source>%1 is a file where the backup needs a folder, so no backup was made.</source>
-            <translation type="unfinished" />
+            <translation>%1 — файл, а бэкапу на этом месте нужна папка, поэтому бэкап не создан.</translation>
         </message>
         <message>
             <source>The game's model folder %1 does not exist, so no backup was made.</source>
-            <translation type="unfinished" />
+            <translation>Папки моделей игры %1 нет, поэтому бэкап не создан.</translation>
         </message>
         <message>
             <source>The game file %1 is missing, so no backup was made.</source>
-            <translation type="unfinished" />
+            <translation>Файла игры %1 нет, поэтому бэкап не создан.</translation>
         </message>
         <message>
             <source>The game file %1 cannot be read (%2), so no backup was made.</source>
-            <translation type="unfinished" />
+            <translation>Файл игры %1 не удаётся прочитать (%2), поэтому бэкап не создан.</translation>
         </message>
         <message>
             <source>The name "%1" could not be added to %2</source>
-            <translation type="unfinished" />
+            <translation>Не удалось добавить имя «%1» в %2</translation>
         </message>
         <message>
             <source>Please select a backup set before clicking install.</source>
-            <translation type="unfinished" />
+            <translation>Выберите бэкап, прежде чем нажимать «Установить».</translation>
         </message>
         <message>
             <source>The backup set "%1" has lost its file %2, so nothing was restored.</source>
-            <translation type="unfinished" />
+            <translation>В бэкапе «%1» пропал файл %2, поэтому ничего не восстановлено.</translation>
         </message>
         <message>
             <source>The game file %1 was not replaced: %2.</source>
-            <translation type="unfinished" />
+            <translation>Файл игры %1 не заменён: %2.</translation>
         </message>
         <message>
             <source>%1 could not be copied to %2: %3.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось скопировать %1 в %2: %3.</translation>
         </message>
         <message>
             <source>Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.</source>
-            <translation type="unfinished" />
+            <translation>Tessary не удалось убедиться, что результат операции %1 записан на диск (%2), поэтому он её отменил.</translation>
         </message>
         <message>
             <source>%1; %2</source>
-            <translation type="unfinished" />
+            <translation>%1; %2</translation>
         </message>
         <message>
             <source>%1 could not be put back (%2)</source>
-            <translation type="unfinished" />
+            <translation>не удалось вернуть на место %1 (%2)</translation>
         </message>
         <message>
             <source>%1 could not be removed (%2)</source>
-            <translation type="unfinished" />
+            <translation>не удалось удалить %1 (%2)</translation>
         </message>
         <message>
             <source>Tessary found the record of a change it did not finish, %1, but cannot read it, so it changed nothing. The record is kept as %2; files the change kept aside are named .&lt;name&gt;.tessary-old.</source>
-            <translation type="unfinished" />
+            <translation>Tessary нашёл журнал незавершённого изменения, %1, но не может его прочитать, поэтому ничего не изменил. Журнал сохранён как %2; файлы, отложенные этим изменением, называются .&lt;имя&gt;.tessary-old.</translation>
         </message>
         <message>
             <source>Tessary found the record of a change it did not finish, %1, but cannot read it (%2), so it changed nothing. The record is kept as %3; files the change kept aside are named .&lt;name&gt;.tessary-old.</source>
-            <translation type="unfinished" />
+            <translation>Tessary нашёл журнал незавершённого изменения, %1, но не может его прочитать (%2), поэтому ничего не изменил. Журнал сохранён как %3; файлы, отложенные этим изменением, называются .&lt;имя&gt;.tessary-old.</translation>
         </message>
         <message>
             <source>Tessary was stopped as it finished the last %1; the %1 is complete.</source>
-            <translation type="unfinished" />
+            <translation>Работа Tessary была прервана в самом конце последней операции %1; операция %1 выполнена полностью.</translation>
         </message>
         <message>
             <source>Tessary was stopped before it finished the last %1, and cannot undo it yet: %2. It tries again at its next start, and changes no files until then.</source>
-            <translation type="unfinished" />
+            <translation>Работа Tessary была прервана до завершения последней операции %1, и отменить её пока не удаётся: %2. Tessary попробует снова при следующем запуске и до тех пор не будет изменять файлы.</translation>
         </message>
         <message>
             <source>Tessary was stopped before it finished the last %1, so it has undone it: every file it had changed is as it was before.</source>
-            <translation type="unfinished" />
+            <translation>Работа Tessary была прервана до завершения последней операции %1, поэтому он её отменил: все файлы, которые она изменила, снова такие, как были.</translation>
         </message>
         <message>
             <source>%1</source>
-            <translation type="unfinished" />
+            <translation>%1</translation>
         </message>
         <message>
             <source>Please select a file before clicking import</source>
-            <translation type="unfinished" />
+            <translation>Выберите файл, прежде чем нажимать «Импорт»</translation>
         </message>
         <message>
             <source>Please enter a name for the model</source>
-            <translation type="unfinished" />
+            <translation>Введите имя модели</translation>
         </message>
         <message>
             <source>%1 cannot be imported as %2: %3, so nothing was imported.</source>
-            <translation type="unfinished" />
+            <translation>%1 нельзя импортировать как %2: %3, поэтому ничего не импортировано.</translation>
         </message>
         <message>
             <source>Please select a model before clicking install.</source>
-            <translation type="unfinished" />
+            <translation>Выберите модель, прежде чем нажимать «Установить».</translation>
         </message>
         <message>
             <source>%1 of the model "%2" was not installed: the game cannot load it (%3). Nothing was installed.</source>
-            <translation type="unfinished" />
+            <translation>Файл %1 модели «%2» не установлен: игра не сможет его загрузить (%3). Ничего не установлено.</translation>
         </message>
         <message>
             <source>the textures of %1</source>
-            <translation type="unfinished" />
+            <translation>текстуры модели %1</translation>
         </message>
         <message>
             <source>the animations of sequence group %1 of %2</source>
-            <translation type="unfinished" />
+            <translation>анимации группы %1 модели %2</translation>
         </message>
         <message>
             <source>%1 cannot be imported as %2: the game loads the animations of its sequence group %3 from %4, the path stored in the model, and under the new name it would have to be %5, so nothing was imported.</source>
-            <translation type="unfinished" />
+            <translation>%1 нельзя импортировать как %2: анимации его группы %3 игра загружает из %4 — этот путь записан в модели, а под новым именем он должен был бы быть %5, поэтому ничего не импортировано.</translation>
         </message>
         <message>
             <source>%1 is missing from %2: the game loads %3 from it and stops without it, so nothing was imported.</source>
-            <translation type="unfinished" />
+            <translation>В %2 нет файла %1: игра загружает из него %3 и без него останавливается с ошибкой, поэтому ничего не импортировано.</translation>
         </message>
         <message>
             <source>%1 is missing from %2: the game loads %3 from it and stops without it, so nothing was installed.</source>
-            <translation type="unfinished" />
+            <translation>В %2 нет файла %1: игра загружает из него %3 и без него останавливается с ошибкой, поэтому ничего не установлено.</translation>
         </message>
         <message>
             <source>it needs %1 beside it, which is missing</source>
-            <translation type="unfinished" />
+            <translation>рядом с ним должен лежать %1, а его нет</translation>
         </message>
         <message>
             <source>RegKey not found!!</source>
-            <translation type="unfinished" />
+            <translation>Ключ реестра не найден!</translation>
         </message>
         <message>
             <source>The game's registry entry names no game folder, so Tessary cannot tell where the game is installed.</source>
-            <translation type="unfinished" />
+            <translation>В записи реестра игры не указана папка игры, поэтому Tessary не может определить, где установлена игра.</translation>
         </message>
         <message>
             <source>The folder %1 could not be created: %2.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось создать папку %1: %2.</translation>
         </message>
         <message>
             <source>That name cannot be a folder name: %1.</source>
-            <translation type="unfinished" />
+            <translation>Такое имя не может быть именем папки: %1.</translation>
         </message>
         <message>
             <source>%1 The model library was not created; mend the file and start Tessary again.</source>
-            <translation type="unfinished" />
+            <translation>%1 Библиотека моделей не создана: исправьте файл и запустите Tessary снова.</translation>
         </message>
         <message>
             <source>%1, left by an earlier start, could not be removed: %2.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось удалить %1 (остаток от прошлого запуска): %2.</translation>
         </message>
         <message>
             <source>The model library could not be put in place as %1: %2.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось поместить библиотеку моделей в %1: %2.</translation>
         </message>
         <message>
             <source>Tessary keeps its model library in the folder it is started from, %1, but it cannot write there (%2). Move the Tessary folder to a place of your own, such as your Documents folder, and start it from there.</source>
-            <translation type="unfinished" />
+            <translation>Tessary хранит библиотеку моделей в папке, из которой он запущен (%1), но не может туда писать (%2). Перенесите папку Tessary в свою папку, например в папку «Документы», и запустите его оттуда.</translation>
         </message>
         <message>
             <source>Line %1 of %2, "%3", cannot be a folder name: %4.</source>
-            <translation type="unfinished" />
+            <translation>Строка %1 файла %2, «%3», не может быть именем папки: %4.</translation>
         </message>
         <message>
             <source>Line %1 of %2, "%3", repeats line %4.</source>
-            <translation type="unfinished" />
+            <translation>Строка %1 файла %2, «%3», повторяет строку %4.</translation>
         </message>
         <message>
             <source>Line %1 of %2, "%3", names a folder that Tessary makes itself.</source>
-            <translation type="unfinished" />
+            <translation>Строка %1 файла %2, «%3», называет папку, которую Tessary создаёт сам.</translation>
         </message>
         <message>
             <source>%1 could not be read from the program folder: %2.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось прочитать %1 из папки программы: %2.</translation>
         </message>
         <message numerus="yes">
             <source>%1 in the program folder ends its lines with LF alone, but Tessary reads a line as ending with CR LF (or CR), so it finds %n line(s) where it needs %2.</source>
-            <translation type="unfinished">
-                <numerusform />
-                <numerusform />
-                <numerusform />
+            <translation>
+                <numerusform>Строки файла %1 в папке программы оканчиваются одним LF, а Tessary считает концом строки CR LF (или CR), поэтому находит в нём %n строку вместо нужных %2.</numerusform>
+                <numerusform>Строки файла %1 в папке программы оканчиваются одним LF, а Tessary считает концом строки CR LF (или CR), поэтому находит в нём %n строки вместо нужных %2.</numerusform>
+                <numerusform>Строки файла %1 в папке программы оканчиваются одним LF, а Tessary считает концом строки CR LF (или CR), поэтому находит в нём %n строк вместо нужных %2.</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <source>%1 in the program folder holds %n line(s), but Tessary needs %2.</source>
-            <translation type="unfinished">
-                <numerusform />
-                <numerusform />
-                <numerusform />
+            <translation>
+                <numerusform>В файле %1 в папке программы %n строка, а Tessary нужно %2.</numerusform>
+                <numerusform>В файле %1 в папке программы %n строки, а Tessary нужно %2.</numerusform>
+                <numerusform>В файле %1 в папке программы %n строк, а Tessary нужно %2.</numerusform>
             </translation>
         </message>
         <message>
             <source>readme.txt could not be read from the program folder: %1.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось прочитать readme.txt из папки программы: %1.</translation>
         </message>
         <message>
             <source>The model viewer %1 is missing, so Tessary cannot show the model. Unpack Tessary again to get it back.</source>
-            <translation type="unfinished" />
+            <translation>Программы просмотра моделей %1 нет, поэтому Tessary не может показать модель. Распакуйте Tessary заново, чтобы вернуть её.</translation>
         </message>
         <message>
             <source>The model viewer %1 could not be started.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось запустить программу просмотра моделей %1.</translation>
         </message>
         <message>
             <source>No file selected.</source>
-            <translation type="unfinished" />
+            <translation>Файл не выбран.</translation>
         </message>
         <message>
             <source>System Information Is Unavailable At This Time</source>
-            <translation type="unfinished" />
+            <translation>Сведения о системе сейчас недоступны</translation>
         </message>
         <message>
             <source>The folder %1, into which Tessary takes files out of archives, could not be cleared: %2.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось очистить папку %1, в которую Tessary извлекает файлы из архивов: %2.</translation>
         </message>
         <message>
             <source>%1, %2</source>
-            <translation type="unfinished" />
+            <translation>%1, %2</translation>
         </message>
         <message>
             <source>%1 or %2</source>
-            <translation type="unfinished" />
+            <translation>%1 или %2</translation>
         </message>
         <message>
             <source>%1 no longer holds %2: the archive has changed since Tessary listed it.</source>
-            <translation type="unfinished" />
+            <translation>В %1 больше нет %2: архив изменился с тех пор, как Tessary прочитал список его файлов.</translation>
         </message>
         <message>
             <source>%1 holds no folder %2 any more.</source>
-            <translation type="unfinished" />
+            <translation>В %1 больше нет папки %2.</translation>
         </message>
         <message>
             <source>%1: %2.</source>
-            <translation type="unfinished" />
+            <translation>%1: %2.</translation>
         </message>
         <message>
             <source>%1 is missing</source>
-            <translation type="unfinished" />
+            <translation>нет файла %1</translation>
         </message>
         <message>
             <source>%1 cannot be read: %2</source>
-            <translation type="unfinished" />
+            <translation>не удаётся прочитать %1: %2</translation>
         </message>
         <message>
             <source>a folder stands in its place</source>
-            <translation type="unfinished" />
+            <translation>на его месте находится папка</translation>
         </message>
         <message>
             <source>%1, a file Tessary kept aside in an earlier change, is in the way; move it elsewhere first</source>
-            <translation type="unfinished" />
+            <translation>мешает файл %1, который Tessary отложил при одном из прошлых изменений; сначала перенесите его в другое место</translation>
         </message>
         <message>
             <source>a file of that name is there already</source>
-            <translation type="unfinished" />
+            <translation>там уже есть файл с таким именем</translation>
         </message>
         <message>
             <source>%1 The game files replaced before it were put back.</source>
-            <translation type="unfinished" />
+            <translation>%1 Файлы игры, заменённые до него, возвращены на место.</translation>
         </message>
         <message>
             <source>%1 No game file was changed.</source>
-            <translation type="unfinished" />
+            <translation>%1 Ни один файл игры не изменён.</translation>
         </message>
         <message>
             <source>Tessary has not yet finished or undone an earlier change, whose record is %1, so it changes no files now. Start Tessary again to settle it.</source>
-            <translation type="unfinished" />
+            <translation>Tessary ещё не довёл до конца и не отменил прошлое изменение (его журнал — %1), поэтому сейчас не изменяет файлы. Запустите Tessary снова, чтобы он с ним разобрался.</translation>
         </message>
         <message>
             <source>Tessary could not write the record of the %1, %2, so it changed nothing: %3.</source>
-            <translation type="unfinished" />
+            <translation>Tessary не удалось записать журнал операции %1, %2, поэтому ничего не изменено: %3.</translation>
         </message>
         <message>
             <source>Tessary could not make sure the record of the %1, %2, is on the disk, so it changed nothing: %3.</source>
-            <translation type="unfinished" />
+            <translation>Tessary не удалось убедиться, что журнал операции %1, %2, записан на диск, поэтому ничего не изменено: %3.</translation>
         </message>
         <message>
             <source>Tessary could not undo all of it yet: %1. It tries again at its next start.</source>
-            <translation type="unfinished" />
+            <translation>Tessary пока не удалось отменить всё: %1. Он попробует снова при следующем запуске.</translation>
         </message>
         <message>
             <source>%1 cannot be opened: there is no such folder, or Tessary may not read it.</source>
-            <translation type="unfinished" />
+            <translation>Не удаётся открыть %1: такой папки нет или у Tessary нет права её читать.</translation>
         </message>
         <message>
             <source>install</source>
-            <translation type="unfinished" />
+            <translation>установки</translation>
         </message>
         <message>
             <source>restore</source>
-            <translation type="unfinished" />
+            <translation>восстановления бэкапа</translation>
         </message>
         <message>
             <source>backup</source>
-            <translation type="unfinished" />
+            <translation>создания бэкапа</translation>
         </message>
         <message>
             <source>import</source>
-            <translation type="unfinished" />
+            <translation>импорта</translation>
         </message>
         <message>
             <source>Inavaild model name. The name of the model must match those that CS currently uses</source>
-            <translation type="unfinished" />
+            <translation>Недопустимое имя модели. Имя модели должно совпадать с одним из имён, которые использует CS</translation>
         </message>
         <message>
             <source>No model selected</source>
-            <translation type="unfinished" />
+            <translation>Модель не выбрана</translation>
         </message>
         <message>
             <source>%1 could not be read: %2.</source>
-            <translation type="unfinished" />
+            <translation>Не удалось прочитать %1: %2.</translation>
         </message>
     </context>
     <context>
         <name>model</name>
         <message>
             <source>the game walks more than %1 words of its animation, more than Tessary follows</source>
-            <translation type="unfinished" />
+            <translation>игра проходит больше %1 слов данных его анимации — больше, чем отслеживает Tessary</translation>
         </message>
         <message>
             <source>its body parts count %1 models together, more than the game can count</source>
-            <translation type="unfinished" />
+            <translation>всего моделей в его частях — %1, больше, чем может сосчитать игра</translation>
         </message>
         <message>
             <source>the game reads more than %1 vertices of its models, more than Tessary measures</source>
-            <translation type="unfinished" />
+            <translation>игра читает больше %1 вершин его моделей — больше, чем измеряет Tessary</translation>
         </message>
         <message>
             <source>vertex %1 of %2 has a coordinate that is not a number</source>
-            <translation type="unfinished" />
+            <translation>у вершины %1 модели %2 координата не является числом</translation>
         </message>
         <message>
             <source>bone %1 has a position value or scale that is not a finite number</source>
-            <translation type="unfinished" />
+            <translation>у кости %1 значение положения или масштаб не является конечным числом</translation>
         </message>
         <message>
             <source>it counts %1 sequences, more than the %2 Tessary measures</source>
-            <translation type="unfinished" />
+            <translation>число анимаций в нём — %1, а Tessary измеряет не больше %2</translation>
         </message>
         <message>
             <source>%1 has %2 frames, more than the %3 Tessary measures</source>
-            <translation type="unfinished" />
+            <translation>число кадров в анимации %1 — %2, а Tessary измеряет не больше %3</translation>
         </message>
         <message>
             <source>the bones of %1 reach beyond the range of a float</source>
-            <translation type="unfinished" />
+            <translation>кости в анимации %1 выходят за пределы диапазона чисел float</translation>
         </message>
         <message>
             <source>it is not a model file</source>
-            <translation type="unfinished" />
+            <translation>это не файл модели</translation>
         </message>
         <message>
             <source>the game does not load it (%1)</source>
-            <translation type="unfinished" />
+            <translation>игра не сможет его загрузить (%1)</translation>
         </message>
         <message>
             <source>not a model file</source>
@@ -621,196 +623,197 @@ And %2 more.</source>
         </message>
         <message>
             <source>%1 is not a sequence group file</source>
-            <translation type="unfinished" />
+            <translation>%1 не является файлом анимаций</translation>
         </message>
         <message>
             <source>%1 is not a texture file of a model</source>
-            <translation type="unfinished" />
+            <translation>%1 не является файлом текстур модели</translation>
         </message>
         <message>
             <source>model version %1 is not supported</source>
-            <translation type="unfinished" />
+            <translation>версия модели %1 не поддерживается</translation>
         </message>
         <message>
             <source>%1 has version %2, which is not supported</source>
-            <translation type="unfinished" />
+            <translation>%1 имеет версию %2, которая не поддерживается</translation>
         </message>
         <message>
             <source>%1 is missing</source>
-            <translation type="unfinished" />
+            <translation>нет файла %1</translation>
         </message>
         <message>
             <source>%1 is a folder, not a model file</source>
-            <translation type="unfinished" />
+            <translation>%1 — папка, а не файл модели</translation>
         </message>
         <message>
             <source>%1 is not a regular file</source>
-            <translation type="unfinished" />
+            <translation>%1 — не обычный файл</translation>
         </message>
         <message>
             <source>%1 is larger than %2 MiB, more than any model file</source>
-            <translation type="unfinished" />
+            <translation>%1 больше %2 МБ, а файлы моделей такими не бывают</translation>
         </message>
         <message>
             <source>%1 cannot be read</source>
-            <translation type="unfinished" />
+            <translation>не удаётся прочитать %1</translation>
         </message>
         <message>
             <source>it is a sequence group file, which holds only animation of a model</source>
-            <translation type="unfinished" />
+            <translation>это файл анимаций, в котором только анимация модели</translation>
         </message>
         <message>
             <source>it is a texture file, which holds only the textures of a model</source>
-            <translation type="unfinished" />
+            <translation>это файл текстур, в котором только текстуры модели</translation>
         </message>
         <message>
             <source>it is a model of version %1, of a later engine: the game loads models of version 10 only</source>
-            <translation type="unfinished" />
+            <translation>это модель версии %1 для более нового движка, а игра загружает только модели версии 10</translation>
         </message>
         <message>
             <source>it is a model of version %1: the game loads models of version 10 only</source>
-            <translation type="unfinished" />
+            <translation>это модель версии %1, а игра загружает только модели версии 10</translation>
         </message>
         <message>
             <source>it ends after %1 bytes, inside the %2-byte header of a model</source>
-            <translation type="unfinished" />
+            <translation>размер файла — всего %1 байт, он обрывается внутри заголовка модели длиной %2 байт</translation>
         </message>
         <message>
             <source>it has %1 bones, more than the %2 the game can load</source>
-            <translation type="unfinished" />
+            <translation>число костей в нём — %1, а игра загружает не больше %2</translation>
         </message>
         <message>
             <source>the file</source>
-            <translation type="unfinished" />
+            <translation>файл</translation>
         </message>
         <message>
             <source>texture file %1 is missing</source>
-            <translation type="unfinished" />
+            <translation>нет файла текстур %1</translation>
         </message>
         <message>
             <source>texture file %1</source>
-            <translation type="unfinished" />
+            <translation>файл текстур %1</translation>
         </message>
         <message>
             <source>sequence group file %1 is missing</source>
-            <translation type="unfinished" />
+            <translation>нет файла анимаций %1</translation>
         </message>
         <message>
             <source>sequence group file %1</source>
-            <translation type="unfinished" />
+            <translation>файл анимаций %1</translation>
         </message>
         <message>
             <source>%1 is damaged: %2</source>
-            <translation type="unfinished" />
+            <translation>%1 повреждён: %2</translation>
         </message>
         <message>
             <source>offset %1, where the game reads %2, lies before the start of the file</source>
-            <translation type="unfinished" />
+            <translation>смещение %1, по которому игра читает %2, лежит до начала файла</translation>
         </message>
         <message>
             <source>offset %1, where the game reads %2, lies past the end of the file (%3 bytes)</source>
-            <translation type="unfinished" />
+            <translation>смещение %1, по которому игра читает %2, лежит за концом файла (%3 байт)</translation>
         </message>
         <message>
             <source>the %1 bytes at offset %2, where the game reads %3, reach past the end of the file (%4 bytes)</source>
-            <translation type="unfinished" />
+            <translation>данные длиной %1 байт по смещению %2, где игра читает %3, выходят за конец файла (%4 байт)</translation>
         </message>
         <message>
             <source>%1 and %2</source>
-            <translation type="unfinished" />
+            <translation>%1 и %2</translation>
         </message>
         <message>
             <source>%1, %2 and %3</source>
-            <translation type="unfinished" />
+            <translation>%1, %2 и %3</translation>
         </message>
         <message>
             <source>%1 units too long</source>
-            <translation type="unfinished" />
+            <translation>на %1 единицы длиннее</translation>
         </message>
         <message>
             <source>%1 units too wide</source>
-            <translation type="unfinished" />
+            <translation>на %1 единицы шире</translation>
         </message>
         <message>
             <source>%1 units too tall</source>
-            <translation type="unfinished" />
+            <translation>на %1 единицы выше</translation>
         </message>
         <message>
             <source>%1 too long</source>
-            <translation type="unfinished" />
+            <translation>на %1 длиннее</translation>
         </message>
         <message>
             <source>%1 too wide</source>
-            <translation type="unfinished" />
+            <translation>на %1 шире</translation>
         </message>
         <message>
             <source>%1 too tall</source>
-            <translation type="unfinished" />
+            <translation>на %1 выше</translation>
         </message>
         <message>
             <source>%1 back</source>
-            <translation type="unfinished" />
+            <translation>%1 назад</translation>
         </message>
         <message>
             <source>%1 forward</source>
-            <translation type="unfinished" />
+            <translation>%1 вперёд</translation>
         </message>
         <message>
             <source>%1 to the right</source>
-            <translation type="unfinished" />
+            <translation>%1 вправо</translation>
         </message>
         <message>
             <source>%1 to the left</source>
-            <translation type="unfinished" />
+            <translation>%1 влево</translation>
         </message>
         <message>
             <source>%1 down</source>
-            <translation type="unfinished" />
+            <translation>%1 вниз</translation>
         </message>
         <message>
             <source>%1 up</source>
-            <translation type="unfinished" />
+            <translation>%1 вверх</translation>
         </message>
         <message>
             <source>%1 for servers, which allow %2</source>
-            <translation type="unfinished" />
+            <translation>%1, чем позволяют серверы: %2</translation>
         </message>
         <message>
             <source>(%1, %2, %3)</source>
-            <translation type="unfinished" />
+            <translation>(%1; %2; %3)</translation>
         </message>
         <message>
             <source>%1 to %2</source>
-            <translation type="unfinished" />
+            <translation>от %1 до %2</translation>
         </message>
         <message>
             <source>within the box servers allow for %1, %2</source>
-            <translation type="unfinished" />
+            <translation>в пределах рамки %2, которую серверы допускают для %1</translation>
         </message>
         <message>
             <source>no server checks %1</source>
-            <translation type="unfinished" />
+            <translation>%1 не проверяет ни один сервер</translation>
         </message>
         <message>
             <source>As %1, servers accept it: it is %2.</source>
-            <translation type="unfinished" />
+            <translation>Под именем %1 серверы её примут: она %2.</translation>
         </message>
         <message>
             <source>As %1, servers refuse it: it is %2. A server that enforces file consistency, as servers do unless told otherwise, drops a player who uses it.</source>
-            <translation type="unfinished" />
+            <translation>Под именем %1 серверы её не примут: она %2. Сервер, который следит за согласованностью файлов (а серверы так делают, если владелец этого не отключил), отключает игрока с этой моделью.</translation>
         </message>
         <message>
             <source>No server checks a file named %1.</source>
-            <translation type="unfinished" />
+            <translation>Файл с именем %1 не проверяет ни один сервер.</translation>
         </message>
         <message>
             <source>As %1, whether servers accept it cannot be told: %2.</source>
-            <translation type="unfinished" />
+            <translation>Неизвестно, примут ли её серверы под именем %1: %2.</translation>
         </message>
         <message>
             <source>Servers measure its box as %1.
 %2</source>
-            <translation type="unfinished" />
+            <translation>Серверы измеряют её габариты: %1.
+%2</translation>
         </message>
         <message>
             <source>Servers will refuse this model: it is larger than they allow.
@@ -818,58 +821,62 @@ And %2 more.</source>
 %1 of the model "%2" is %3. Servers that enforce file consistency, as they do unless told otherwise, drop a player who uses it while connecting.
 
 Install it all the same?</source>
-            <translation type="unfinished" />
+            <translation>Серверы не примут эту модель: она больше, чем они допускают.
+
+Файл %1 модели «%2» %3. Серверы, которые следят за согласованностью файлов (а они так делают, если владелец этого не отключил), отключают игрока с такой моделью при подключении.
+
+Всё равно установить?</translation>
         </message>
         <message>
             <source>the box servers allow for a player model, as none checks %1</source>
-            <translation type="unfinished" />
+            <translation>рамка, которую серверы допускают для модели игрока, так как %1 не проверяет ни один сервер</translation>
         </message>
         <message>
             <source>the box servers allow for %1</source>
-            <translation type="unfinished" />
+            <translation>рамка, которую серверы допускают для %1</translation>
         </message>
         <message>
             <source>the box servers allow for %1, as none checks %2</source>
-            <translation type="unfinished" />
+            <translation>рамка, которую серверы допускают для %1, так как %2 не проверяет ни один сервер</translation>
         </message>
     </context>
     <context>
         <name>platform</name>
         <message>
             <source>Couldn't allocate console</source>
-            <translation type="unfinished" />
+            <translation>Не удалось выделить консоль</translation>
         </message>
         <message>
             <source>Couldn't allocate STDOUT</source>
-            <translation type="unfinished" />
+            <translation>Не удалось выделить STDOUT</translation>
         </message>
         <message>
             <source>it is empty</source>
-            <translation type="unfinished" />
+            <translation>оно пустое</translation>
         </message>
         <message>
             <source>it is longer than %1 bytes</source>
-            <translation type="unfinished" />
+            <translation>оно длиннее %1 байт</translation>
         </message>
         <message>
             <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
-            <translation type="unfinished" />
+            <translation>в нём есть один из символов \ / : * ? " &lt; &gt; |</translation>
         </message>
         <message>
             <source>it holds a control character</source>
-            <translation type="unfinished" />
+            <translation>в нём есть управляющий символ</translation>
         </message>
         <message>
             <source>it is "." or ".."</source>
-            <translation type="unfinished" />
+            <translation>это «.» или «..»</translation>
         </message>
         <message>
             <source>it ends in a dot or a blank</source>
-            <translation type="unfinished" />
+            <translation>оно оканчивается точкой или пробелом</translation>
         </message>
         <message>
             <source>it is a name Windows keeps for a device</source>
-            <translation type="unfinished" />
+            <translation>Windows резервирует это имя для устройства</translation>
         </message>
     </context>
     <context>
@@ -1308,35 +1315,35 @@ Install it all the same?</source>
         </message>
         <message>
             <source>Server b&amp;ox</source>
-            <translation type="unfinished" />
+            <translation>Рамка с&amp;ервера</translation>
         </message>
         <message>
             <source>Pla&amp;yer size</source>
-            <translation type="unfinished" />
+            <translation>Размер &amp;игрока</translation>
         </message>
         <message>
             <source>Draws the box servers allow and the box they measure, and in red where the model reaches beyond</source>
-            <translation type="unfinished" />
+            <translation>Рисует рамку, которую допускают серверы, и рамку, которую они измеряют, а красным — то, что выходит за допустимую</translation>
         </message>
         <message>
             <source>Draws the hull the game moves a player by and hits him in</source>
-            <translation type="unfinished" />
+            <translation>Рисует параллелепипед, по которому игра перемещает игрока и попадает в него</translation>
         </message>
         <message>
             <source>Green: %1. What servers measure cannot be told.</source>
-            <translation type="unfinished" />
+            <translation>Зелёная: %1. Что измеряют серверы, определить нельзя.</translation>
         </message>
         <message>
             <source>Green: %1; held against it, the model is %2. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
-            <translation type="unfinished" />
+            <translation>Зелёная: %1; по сравнению с ней модель %2. Жёлтая: рамка, которую измерили бы серверы. Красным: где модель выходит за зелёную рамку.</translation>
         </message>
         <message>
             <source>Green: %1. Yellow: the box servers measure. Red: where the model reaches beyond the green box.</source>
-            <translation type="unfinished" />
+            <translation>Зелёная: %1. Жёлтая: рамка, которую измеряют серверы. Красным: где модель выходит за зелёную рамку.</translation>
         </message>
         <message>
             <source>Cyan: the player's hull standing, 32 × 32 × 72 units; violet: crouched, 32 × 32 × 36; both centred on the model's origin, as the game centres them.</source>
-            <translation type="unfinished" />
+            <translation>Голубой: игрок стоя, 32 × 32 × 72 единицы; фиолетовый: присев, 32 × 32 × 36; оба с центром в начале координат модели, как их центрирует игра.</translation>
         </message>
     </context>
     <context>
