@@ -60,7 +60,7 @@ platform::Message left_out_text(const std::string& archive, const std::vector<Le
 // What an entry of the archive is to Tessary.
 struct Examined {
     enum class Kind { file, folder, left_out } kind;
-    std::string path;        // names joined with "/"; as shown when the entry is left out
+    std::string path;              // names joined with "/"; as shown when the entry is left out
     platform::Message reason = {}; // why it is left out
 };
 

@@ -92,8 +92,8 @@ std::vector<BonePosition> bone_positions(const MeasuredFile& measured) {
             position.scale[j] = file.f32(at + bone::scale + 4 * j);
             // Infinities could meet in a NaN that the game's comparisons would treat their own way.
             if (!std::isfinite(position.value[j]) || !std::isfinite(position.scale[j]))
-                throw Refusal{said(
-                    "bone %1 has a position value or scale that is not a finite number", b)};
+                throw Refusal{
+                    said("bone %1 has a position value or scale that is not a finite number", b)};
         }
     }
     return positions;

@@ -36,7 +36,8 @@ TextureSet read_texture_file(const SiblingReader& sibling, const std::string& st
 void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& sequences,
                      const SiblingReader& sibling, const std::string& stem) {
     std::map<int, int> group_files{{0, 0}};
-    std::vector<FileBytes> files{FileBytes(data.files.front(), said("the file"), layout::header::size)};
+    std::vector<FileBytes> files{
+        FileBytes(data.files.front(), said("the file"), layout::header::size)};
     for (SequenceRecord& sequence : sequences) {
         const auto [found, added] =
             group_files.try_emplace(sequence.group, static_cast<int>(data.files.size()));

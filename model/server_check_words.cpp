@@ -70,7 +70,8 @@ platform::Message outside_words(const std::vector<AxisOutside>& outside) {
     constexpr const char* first[3] = {platform::to_say("%1 units too long"),
                                       platform::to_say("%1 units too wide"),
                                       platform::to_say("%1 units too tall")};
-    constexpr const char* then[3] = {platform::to_say("%1 too long"), platform::to_say("%1 too wide"),
+    constexpr const char* then[3] = {platform::to_say("%1 too long"),
+                                     platform::to_say("%1 too wide"),
                                      platform::to_say("%1 too tall")};
     // The model's own directions: X forward, Y to its left, Z up.
     constexpr const char* allowance[3][2] = {

@@ -22,8 +22,8 @@ void show(const core::Message& message) {
         recording->push_back(gui::core_text(text));
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(gui::app_title), text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(gui::app_title), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

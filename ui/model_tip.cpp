@@ -34,7 +34,8 @@ QString verdict_sentence(const core::CheckRow& row) {
         break;
     }
     if (row.unloadable())
-        return ModelTip::tr("The game cannot load it: %1.").arg(gui::words(*row.check.load_refusal));
+        return ModelTip::tr("The game cannot load it: %1.")
+            .arg(gui::words(*row.check.load_refusal));
     const auto reason = gui::words(model::verdict_reason(row.check.servers, row.file));
     switch (row.check.servers.verdict) {
     case model::Verdict::accepted:

@@ -49,19 +49,20 @@ Result<> ChangeSet::check() const {
                 return fail(said("%1: %2.", failure, writable.why()));
         } else {
             if (const auto readable = platform::check_readable(from); !readable)
-                return fail(not_replaced(
-                    target, readable.error() == std::errc::no_such_file_or_directory
-                                ? said("%1 is missing", platform::native_path(from))
-                                : said("%1 cannot be read: %2", platform::native_path(from),
-                                       readable.why())));
+                return fail(
+                    not_replaced(target, readable.error() == std::errc::no_such_file_or_directory
+                                             ? said("%1 is missing", platform::native_path(from))
+                                             : said("%1 cannot be read: %2",
+                                                    platform::native_path(from), readable.why())));
             if (platform::is_folder(target))
                 return fail(not_replaced(target, said("a folder stands in its place")));
         }
         // A file kept aside under that name may be all that is left of what a file held.
         if (platform::is_kept(target)) {
-            const auto in_the_way = said("%1, a file Tessary kept aside in an earlier change, is in "
-                                         "the way; move it elsewhere first",
-                                         platform::native_path(platform::kept_path(target)));
+            const auto in_the_way =
+                said("%1, a file Tessary kept aside in an earlier change, is in "
+                     "the way; move it elsewhere first",
+                     platform::native_path(platform::kept_path(target)));
             return fail(from.empty() ? said("%1: %2.", failure, in_the_way)
                                      : not_replaced(target, in_the_way));
         }
@@ -114,10 +115,10 @@ Result<> ChangeSet::replace_targets(const std::vector<bool>& existed) const {
         if (replaced)
             replaced = platform::put_staged_in_place(target);
         if (!replaced && !from.empty())
-            return fail(i > 0 ? said("%1 The game files replaced before it were put back.",
-                                     not_replaced(target, replaced.why()))
-                              : said("%1 No game file was changed.",
-                                     not_replaced(target, replaced.why())));
+            return fail(
+                i > 0 ? said("%1 The game files replaced before it were put back.",
+                             not_replaced(target, replaced.why()))
+                      : said("%1 No game file was changed.", not_replaced(target, replaced.why())));
         if (!replaced)
             return fail(said("%1: %2.", failure, replaced.why()));
     }

@@ -21,7 +21,8 @@ Result<> put_into_game(const Library& library, const std::vector<FileToPut>& fil
             const auto library_file = library.file(model, companion.file);
             if (!platform::is_ordinary_file(library_file)) {
                 if (missing == MissingCompanion::refuse)
-                    return fail(missing_companion(companion, library.folder(model), Undone::install));
+                    return fail(
+                        missing_companion(companion, library.folder(model), Undone::install));
                 continue;
             }
             changes.replace_game_file(

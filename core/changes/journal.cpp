@@ -101,9 +101,8 @@ void Journal::finish() {
 
 Result<> Journal::undo() {
     if (const auto left = undo_entries(entries_))
-        return fail(
-            said("Tessary could not undo all of it yet: %1. It tries again at its next start.",
-                 *left));
+        return fail(said(
+            "Tessary could not undo all of it yet: %1. It tries again at its next start.", *left));
     (void)platform::delete_file(path_);
     return {};
 }
@@ -160,8 +159,8 @@ Result<> recover_unfinished_change(const Library& library) {
 Message change_name(std::string_view what) {
     // Marked for the translators; a record written by another version may name another change.
     static constexpr const char* known[] = {platform::to_say("install"),
-                                            platform::to_say("restore"),
-                                            platform::to_say("backup"), platform::to_say("import")};
+                                            platform::to_say("restore"), platform::to_say("backup"),
+                                            platform::to_say("import")};
     for (const char* name : known) {
         if (what == name)
             return said(name);

@@ -24,9 +24,8 @@ std::vector<Companion> companions_of(const Path& model, std::string_view file_na
         companions.push_back(
             {model::texture_file_name(stem), said("the textures of %1", file_name)});
     for (int group = 1; group <= needs->group_files; ++group)
-        companions.push_back(
-            {model::group_file_name(stem, group),
-             said("the animations of sequence group %1 of %2", group, file_name)});
+        companions.push_back({model::group_file_name(stem, group),
+                              said("the animations of sequence group %1 of %2", group, file_name)});
     return companions;
 }
 

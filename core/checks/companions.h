@@ -13,7 +13,7 @@
 namespace core {
 
 struct Companion {
-    std::string file;  // the name the game looks for, "gignT.mdl"
+    std::string file; // the name the game looks for, "gignT.mdl"
     Message holds;    // what the game loads from it, "the textures of gign.mdl"
 };
 
@@ -28,7 +28,7 @@ std::vector<Companion> companions_of(const Path& model, std::string_view file_na
 // stores and the file goes in beside the model under game_name's stem. Nothing when every group
 // file would be found, as it is for a file that is not a model.
 std::optional<Message> group_file_astray(const Path& model, std::string_view file_name,
-                              std::string_view game_name);
+                                         std::string_view game_name);
 
 // What was to be done with the companions' model.
 enum class Undone { import, install };

@@ -6,9 +6,7 @@
 
 namespace core {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 Result<> create_library_tree(const Library& library) {
     const auto names = library_names(library);

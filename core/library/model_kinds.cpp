@@ -4,10 +4,22 @@ namespace core {
 
 namespace {
 
-constexpr ModelKindFacts player_facts{"player",  "player.txt",        9,   "pbackup.txt", "*.mdl",
-                                      "playeri", platform::to_say("No model selected"), true};
-constexpr ModelKindFacts weapon_facts{"weapon",  "weapon.txt",        27,   "wbackup.txt", "v*.mdl",
-                                      "weaponi", platform::to_say("No file selected."), false};
+constexpr ModelKindFacts player_facts{"player",
+                                      "player.txt",
+                                      9,
+                                      "pbackup.txt",
+                                      "*.mdl",
+                                      "playeri",
+                                      platform::to_say("No model selected"),
+                                      true};
+constexpr ModelKindFacts weapon_facts{"weapon",
+                                      "weapon.txt",
+                                      27,
+                                      "wbackup.txt",
+                                      "v*.mdl",
+                                      "weaponi",
+                                      platform::to_say("No file selected."),
+                                      false};
 
 using model::model_extension;
 using model::weapon_file_naming;

@@ -33,8 +33,8 @@ Result<> check_names(const char* file, std::span<const std::string> names,
                              names[i], *problem));
         for (std::size_t j = 0; j < i; ++j) {
             if (platform::same_name(names[j], names[i]))
-                return fail(said("Line %1 of %2, \"%3\", repeats line %4.", line, file, names[i],
-                                 j + 1));
+                return fail(
+                    said("Line %1 of %2, \"%3\", repeats line %4.", line, file, names[i], j + 1));
         }
         for (const auto& name : taken) {
             if (platform::same_name(name, names[i]))
@@ -52,8 +52,7 @@ Result<Names> read_name_list(const Library& library, ModelKind kind) {
     const std::string file = kind_facts.name_list;
     const auto read = platform::read_file(library.program_file(kind_facts.name_list), largest_list);
     if (!read)
-        return fail(
-            said("%1 could not be read from the program folder: %2.", file, read.why()));
+        return fail(said("%1 could not be read from the program folder: %2.", file, read.why()));
     const std::string& text = *read;
 
     const auto wanted = kind_facts.listed_names;

@@ -16,8 +16,7 @@ Result<std::string> readme_text(const Library& library, const std::string& langu
         platform::is_ordinary_file(translated) ? translated : library.program_file("readme.txt");
     const auto text = platform::read_file(file, largest_readme);
     if (!text)
-        return fail(
-            said("readme.txt could not be read from the program folder: %1.", text.why()));
+        return fail(said("readme.txt could not be read from the program folder: %1.", text.why()));
     const auto lines = platform::split_lines(*text, std::numeric_limits<std::size_t>::max());
     std::string joined;
     for (std::size_t i = 0; i < lines.size(); ++i)

@@ -81,7 +81,8 @@ TEST(Kills, AnInstallKilledAtAnyRenameOrAfterItIsDoneIsUndoneOrFinishedAtTheNext
             << stop;
         const auto started = core::start_up(world.library);
         ASSERT_EQ(started.messages().size(), 1u) << stop;
-        EXPECT_NE(platform::english(started.messages()[0]).find(installed ? "complete" : "undone"), std::string::npos)
+        EXPECT_NE(platform::english(started.messages()[0]).find(installed ? "complete" : "undone"),
+                  std::string::npos)
             << started.messages()[0];
         auto expected = before;
         for (const auto& file : files)

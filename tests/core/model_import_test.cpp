@@ -159,7 +159,8 @@ TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCo
     PackWorld world;
     const auto top = world.listed(world.pack);
     ASSERT_EQ(top.messages().size(), 1u);
-    EXPECT_TRUE(holds(platform::english(top.messages()[0]), "\n../evil.mdl: its path leads outside"));
+    EXPECT_TRUE(
+        holds(platform::english(top.messages()[0]), "\n../evil.mdl: its path leads outside"));
     EXPECT_EQ(world.listed(world.models)->files, (Names{"v_ak47.mdl", "v_ak47t.mdl"}));
     EXPECT_FALSE(world.listed(world.pack / "missing"));
 
@@ -222,7 +223,8 @@ TEST(ModelImport, AModelOfItsOwnNameIsImportedAsTheGameFileItReplacesWithItsComp
     EXPECT_EQ(world.import_player_as("", "", "gign"),
               "Please select a file before clicking import");
     EXPECT_EQ(world.import_player_as("707.mdl", "", "gign"), "Please enter a name for the model");
-    EXPECT_TRUE(world.import_player_as("707.mdl", "a:b", "gign").starts_with("That name cannot be"));
+    EXPECT_TRUE(
+        world.import_player_as("707.mdl", "a:b", "gign").starts_with("That name cannot be"));
     EXPECT_EQ(world.import_player_as("707t.mdl", "Hero", "gign"),
               "707t.mdl cannot be imported as gign.mdl: it is a texture file, which holds only "
               "the textures of a model, so nothing was imported.");

@@ -126,10 +126,12 @@ TEST(Faults, OddFilesWhereAFileShouldBeAreNeitherReadNorWaitedFor) {
     const auto registry = world.root / "prefix" / "system.reg";
     fs::remove(registry);
     fs::create_directory(registry);
-    EXPECT_EQ(texts(core::game_directory().messages()), std::vector<std::string>{"RegKey not found!!"});
+    EXPECT_EQ(texts(core::game_directory().messages()),
+              std::vector<std::string>{"RegKey not found!!"});
     fs::remove(registry);
     ASSERT_EQ(mkfifo(registry.c_str(), 0666), 0);
-    EXPECT_EQ(texts(core::game_directory().messages()), std::vector<std::string>{"RegKey not found!!"});
+    EXPECT_EQ(texts(core::game_directory().messages()),
+              std::vector<std::string>{"RegKey not found!!"});
 
     fs::remove(world.program / "weapon.txt");
     fs::create_symlink("/dev/zero", world.program / "weapon.txt");

@@ -450,14 +450,16 @@ TEST(ServerCheck, TellsWhatTheGameRefusesToLoad) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(model::studio_kind(c.file), c.kind) << c.refusal;
-        EXPECT_TRUE(holds(platform::english(model::load_refusal(c.file).value_or(platform::Message{})),
-                          c.refusal));
+        EXPECT_TRUE(
+            holds(platform::english(model::load_refusal(c.file).value_or(platform::Message{})),
+                  c.refusal));
     }
     const Bytes zip{'P', 'K', 3, 4};
     EXPECT_EQ(model::studio_kind(zip), StudioKind::none);
     EXPECT_FALSE(model::load_refusal(zip) || model::load_refusal(tiny));
     const auto later = model::check_for_servers(with(tiny, 4, 48), "gign.mdl");
-    EXPECT_EQ(std::pair(later.verdict, platform::english(later.reason).starts_with("the game does not load it")),
+    EXPECT_EQ(std::pair(later.verdict,
+                        platform::english(later.reason).starts_with("the game does not load it")),
               std::pair(Verdict::cannot_tell, true));
 }
 
