@@ -1,5 +1,5 @@
 // Writes a test model to the path given: the tiny model with two skin families, whose picture the
-// Windows smoke run saves from the model viewer.
+// smoke runs of the Windows and Linux archives save from the model viewer.
 #include "model_writer.h"
 
 #include <cstdio>
