@@ -1,9 +1,12 @@
 // The platform layer as both systems have it: files, and the programs it starts.
+#include "platform/display_languages.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace fs = std::filesystem;
 
@@ -75,4 +78,16 @@ TEST(Process, AMissingProgramIsTold) {
     const auto missing = system_path(world.program / "missing.exe");
     EXPECT_FALSE(platform::run_and_wait({missing, {platform::Path("x")}}));
     EXPECT_FALSE(platform::start_program({missing}));
+}
+
+// The language the system is set to speak, which the test command sets for this test alone in
+// TESSARY_SYSTEM_LANGUAGE and the system's own way (LC_ALL, which Wine takes as Windows' user
+// interface language), comes first.
+TEST(DisplayLanguages, TheSystemsLanguageComesFirst) {
+    const char* expected = std::getenv("TESSARY_SYSTEM_LANGUAGE");
+    if (!expected)
+        GTEST_SKIP() << "started without a system language to look for";
+    const auto languages = platform::display_languages();
+    ASSERT_FALSE(languages.empty());
+    EXPECT_EQ(languages.front(), expected);
 }
