@@ -301,17 +301,33 @@ void CheckWindow::fit_columns() {
                                16 * character,
                                56 * character,
                                40 * character};
-    int text_width = 0;
+    // A column's heading shows whole, in whatever language, unless the screen is too small.
+    int headed[columns] = {}; // each column as wide as its heading, or narrower where it is
+    int above_headings = 0;
     for (int column = picture + 1; column < columns; ++column) {
-        table_->setColumnWidth(
-            column, std::clamp(table_->columnWidth(column), least[column], most[column]));
-        text_width += table_->columnWidth(column);
+        const int heading = table_->horizontalHeader()->sectionSizeHint(column);
+        table_->setColumnWidth(column, std::clamp(table_->columnWidth(column),
+                                                  std::max(least[column], heading),
+                                                  std::max(most[column], heading)));
+        headed[column] = std::min(heading, table_->columnWidth(column));
+        above_headings += table_->columnWidth(column) - headed[column];
     }
     table_->setColumnWidth(picture, picture_size + 8);
-    // On a small screen the text columns give way alike, down to a few letters each.
+    // On a small screen the text columns give way alike, down to their headings first and then,
+    // on a smaller one still, to a few letters each.
     const int excess = width_for_columns() - screen()->availableGeometry().width();
     if (excess <= 0)
         return;
+    if (excess <= above_headings) {
+        const double kept = 1.0 - static_cast<double>(excess) / above_headings;
+        for (int column = picture + 1; column < columns; ++column)
+            table_->setColumnWidth(
+                column,
+                headed[column] +
+                    static_cast<int>((table_->columnWidth(column) - headed[column]) * kept));
+        return;
+    }
+    const int text_width = table_->horizontalHeader()->length() - table_->columnWidth(picture);
     const double kept = std::max(0.0, 1.0 - static_cast<double>(excess) / text_width);
     for (int column = picture + 1; column < columns; ++column)
         table_->setColumnWidth(
