@@ -111,10 +111,16 @@ bool may_name(const Library& library, const JournalEntry& entry) {
     return false;
 }
 
+struct Undone {
+    std::vector<Path> restored; // replaced files put back, and files made where none was removed
+    std::string left;           // what could not be undone
+};
+
 // Puts back every file the change replaced and removes what it made, newest first, from whatever
-// state the change has reached; says what could not be undone.
-std::string undo_entries(const std::vector<JournalEntry>& entries) {
-    std::string left;
+// state the change has reached.
+Undone undo_entries(const std::vector<JournalEntry>& entries) {
+    Undone undone;
+    auto& left = undone.left;
     const auto tell = [&left](const Path& path, const std::string& why) {
         left += (left.empty() ? "" : "; ") + platform::native_path(path) + " " + why;
     };
@@ -127,6 +133,8 @@ std::string undo_entries(const std::vector<JournalEntry>& entries) {
             if (platform::is_kept(path)) {
                 if (auto back = platform::put_back(path); !back)
                     tell(path, "could not be put back (" + back.why() + ")");
+                else
+                    undone.restored.push_back(path);
             }
             break;
         case JournalEntry::Kind::created:
@@ -134,6 +142,8 @@ std::string undo_entries(const std::vector<JournalEntry>& entries) {
             if (platform::exists(path)) {
                 if (auto removed = platform::delete_file(path); !removed)
                     tell(path, "could not be removed (" + removed.why() + ")");
+                else if (entry->kind == JournalEntry::Kind::created)
+                    undone.restored.push_back(path);
             }
             break;
         case JournalEntry::Kind::new_folder:
@@ -141,7 +151,7 @@ std::string undo_entries(const std::vector<JournalEntry>& entries) {
             break;
         }
     }
-    return left;
+    return undone;
 }
 
 // The change stands, every staged file in its place: what it kept aside goes.
@@ -194,12 +204,13 @@ void Journal::finish() {
     (void)platform::delete_file(path_);
 }
 
-Result<> Journal::undo() {
-    if (const auto left = undo_entries(entries_); !left.empty())
-        return fail("Tessary could not undo all of it yet: " + left +
+Result<std::vector<Path>> Journal::undo() {
+    auto undone = undo_entries(entries_);
+    if (!undone.left.empty())
+        return fail("Tessary could not undo all of it yet: " + undone.left +
                     ". It tries again at its next start.");
     (void)platform::delete_file(path_);
-    return {};
+    return std::move(undone.restored);
 }
 
 Result<> recover_unfinished_change(const Library& library) {
@@ -231,7 +242,7 @@ Result<> recover_unfinished_change(const Library& library) {
         return Result<>().tell("Tessary was stopped as it finished the last " + what + "; the " +
                                what + " is complete.");
     }
-    if (const auto left = undo_entries(record->entries); !left.empty())
+    if (const auto left = undo_entries(record->entries).left; !left.empty())
         return fail("Tessary was stopped before it finished the last " + what +
                     ", and cannot undo it yet: " + left +
                     ". It tries again at its next start, and changes no files until then.");
