@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/reasons.h"
+
 #include <optional>
 #include <string>
 #include <system_error>
@@ -19,10 +21,12 @@ using Messages = std::vector<std::string>;
 struct Done {};
 
 // A failure on its way up: the texts that tell the user why, and the system's own reason where
-// the system refused. It converts to a failed result of whatever type the caller returns.
+// the system refused, with the words for it where the platform has more to say than the system
+// (who holds a file). It converts to a failed result of whatever type the caller returns.
 struct Failure {
     Messages messages;
     std::error_code error;
+    std::string reason = {};
 };
 
 inline Failure fail(std::string message) {
@@ -37,7 +41,9 @@ template <typename T = Done> class [[nodiscard]] Result {
 public:
     Result() requires std::is_same_v<T, Done> : value_(Done{}) {}
     Result(T value) : value_(std::move(value)) {}
-    Result(Failure failure) : messages_(std::move(failure.messages)), error_(failure.error) {}
+    Result(Failure failure)
+        : messages_(std::move(failure.messages)), error_(failure.error),
+          reason_(std::move(failure.reason)) {}
 
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
@@ -57,8 +63,8 @@ public:
 
     // The system's reason for a failure that came from it; empty otherwise.
     const std::error_code& error() const { return error_; }
-    // That reason in words, as the system gives it ("Permission denied").
-    std::string why() const { return error_.message(); }
+    // That reason in words, as the system gives it in the user's language ("Permission denied").
+    std::string why() const { return reason_.empty() ? reason(error_) : reason_; }
 
     // Adds a text for the user after those the result holds; the outcome stays as it is.
     Result& tell(std::string message) & {
@@ -74,13 +80,14 @@ public:
     }
 
     // The failure of a result that is not ok, to hand up as a result of another type.
-    Failure failure() const& { return Failure{messages_, error_}; }
-    Failure failure() && { return Failure{std::move(messages_), error_}; }
+    Failure failure() const& { return Failure{messages_, error_, reason_}; }
+    Failure failure() && { return Failure{std::move(messages_), error_, std::move(reason_)}; }
 
 private:
     std::optional<T> value_;
     Messages messages_;
     std::error_code error_;
+    std::string reason_;
 };
 
 } // namespace platform
