@@ -438,7 +438,8 @@ Result<> flush_folder(const Path&) {
 }
 
 Result<> remove_own_folder(const Path& folder) {
-    const std::wstring top = wide_path(folder);
+    // The paths within are built from it, and may pass the classic limit where it does not.
+    const std::wstring top = extended_path(wide_path(folder));
     const DWORD attributes = GetFileAttributesW(top.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND
