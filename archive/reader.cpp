@@ -194,7 +194,7 @@ private:
     // Moves to a position of the input; libarchive is told why when it cannot.
     bool move_to(archive_handle* handle, std::uint64_t position) {
         if (auto moved = input_.seek(position); !moved) {
-            unreadable_ = moved.why();
+            unreadable_ = platform::english(moved.why()); // for libarchive, which words in English
             archive_set_error(handle, EIO, "%s", unreadable_.c_str());
             return false;
         }
@@ -206,7 +206,7 @@ private:
         auto& self = *static_cast<Session*>(session);
         auto count = self.input_.read(self.buffer_.get(), piece_size);
         if (!count) {
-            self.unreadable_ = count.why();
+            self.unreadable_ = platform::english(count.why());
             archive_set_error(handle, EIO, "%s", self.unreadable_.c_str());
             return ARCHIVE_FATAL;
         }

@@ -12,7 +12,9 @@
 
 // The file-system operations Tessary needs, on paths in the system's own form. This layer is the
 // one place that turns such a path into a native one, and it looks names up without regard to
-// case, as the system's home platform does.
+// case, as the system's home platform does. On Windows, where another program may hold a file
+// open without sharing it, a call that fails for that is tried again for about two seconds, and
+// then fails with a reason that names who holds the file; Linux lets no program hold a file so.
 namespace platform {
 
 // The native form of a path. On Linux every backslash becomes a slash, a drive letter maps into

@@ -5,9 +5,14 @@
 
 #include <windows.h>
 
+#include <restartmanager.h>
+
 #include <algorithm>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string_view>
+#include <thread>
 #include <utility>
 
 // Windows is the system's home: its file systems compare names without regard to case
@@ -79,21 +84,119 @@ private:
     WIN32_FIND_DATAW found_{};
 };
 
+// Whether a call on the file failed because another program holds it for the moment: opened
+// without sharing or locked, as a virus scan, a backup or a running game may hold it, or denied
+// though the file is neither read-only nor a folder. Waiting mends nothing else.
+bool is_held(const std::error_code& error, const std::wstring& file) {
+    if (error.category() != std::system_category())
+        return false;
+    switch (error.value()) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return true;
+    case ERROR_ACCESS_DENIED: {
+        const DWORD attributes = GetFileAttributesW(file.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES &&
+               !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+    }
+    default:
+        return false;
+    }
+}
+
+// The programs that have the file open, as the Restart Manager lists them; none where it cannot
+// tell.
+std::vector<std::string> programs_holding(const std::wstring& file) {
+    DWORD session = 0;
+    WCHAR key[CCH_RM_SESSION_KEY + 1] = {};
+    if (RmStartSession(&session, 0, key) != ERROR_SUCCESS)
+        return {};
+    std::vector<std::string> programs;
+    LPCWSTR files[] = {file.c_str()};
+    std::vector<RM_PROCESS_INFO> found(16);
+    UINT needed = 0;
+    UINT count = static_cast<UINT>(found.size());
+    DWORD reasons = 0;
+    if (RmRegisterResources(session, 1, files, 0, nullptr, 0, nullptr) == ERROR_SUCCESS &&
+        RmGetList(session, &needed, &count, found.data(), &reasons) == ERROR_SUCCESS) {
+        for (UINT i = 0; i < count && i < found.size(); ++i) {
+            const std::wstring_view name = found[i].strAppName;
+            if (!name.empty())
+                programs.push_back(narrowed(name));
+        }
+    }
+    RmEndSession(session);
+    return programs;
+}
+
+// Who holds a file: the programs the system names, or another program.
+Message holders(const std::vector<std::string>& programs) {
+    if (programs.empty())
+        return said("another program");
+    Message named = said("%1", programs.front());
+    for (std::size_t i = 1; i < programs.size(); ++i)
+        named = i + 1 < programs.size() ? said("%1, %2", named, programs[i])
+                                        : said("%1 and %2", named, programs[i]);
+    return named;
+}
+
+// Runs a call on the file, and while another program holds the file, again after growing
+// pauses, about two seconds in all; then gives up with a reason that names who holds it and says
+// what to do. Every write of the game's and the library's files, and every read for one, goes
+// through here.
+Result<> patiently(const std::wstring& file, const std::function<Result<>()>& call) {
+    constexpr auto first_pause = std::chrono::milliseconds(30);
+    constexpr int pauses = 6; // 30 ms doubling to 960 ms: 1.9 s in all
+    auto done = call();
+    auto pause = first_pause;
+    for (int i = 0; i < pauses && !done && is_held(done.error(), file); ++i, pause *= 2) {
+        std::this_thread::sleep_for(pause);
+        done = call();
+    }
+    if (done || !is_held(done.error(), file))
+        return done;
+    std::wstring_view shown = file;
+    if (shown.starts_with(L"\\\\?\\"))
+        shown.remove_prefix(4);
+    return Failure{{},
+                   done.error(),
+                   said("%1 is held open by %2; close it and try again", narrowed(shown),
+                        holders(programs_holding(file)))};
+}
+
+// Opens the file into the handle, waiting while another program holds it.
+Result<> open_patiently(const std::wstring& file, DWORD access, DWORD share, DWORD disposition,
+                        DWORD flags, Handle& handle) {
+    return patiently(file, [&]() -> Result<> {
+        handle.reset(
+            CreateFileW(file.c_str(), access, share, nullptr, disposition, flags, nullptr));
+        return checked(handle.valid());
+    });
+}
+
+// A move, waiting while another program holds the file it concerns.
+Result<> move_patiently(const std::wstring& from, const std::wstring& to, DWORD flags,
+                        const std::wstring& held) {
+    return patiently(held, [&] { return checked(MoveFileExW(from.c_str(), to.c_str(), flags)); });
+}
+
+constexpr DWORD share_all = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
 // Opens a file for reading only when it is an ordinary file on a disk: a folder, a device or a
 // pipe is refused before anything is read from it.
-std::error_code open_ordinary_file(const Path& path, Handle& file) {
+Result<> open_ordinary_file(const Path& path, Handle& file) {
     const DWORD attributes = attributes_of(path);
     if (attributes == INVALID_FILE_ATTRIBUTES)
-        return last_error();
+        return fail(last_error());
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return std::make_error_code(std::errc::is_a_directory);
-    Handle opened(CreateFileW(wide_path(path).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!opened.valid())
-        return last_error();
+        return fail(std::make_error_code(std::errc::is_a_directory));
+    Handle opened(INVALID_HANDLE_VALUE);
+    if (auto held = open_patiently(wide_path(path), GENERIC_READ, share_all, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, opened);
+        !held)
+        return held;
     if (GetFileType(opened.get()) != FILE_TYPE_DISK)
-        return not_a_file();
+        return fail(not_a_file());
     file.reset(opened.release());
     return {};
 }
@@ -106,14 +209,14 @@ void remove_own_file(const std::wstring& path) {
 
 // Writes a new staged file for the target, hidden while it is written, from whatever fill writes
 // into it; on any failure nothing is left staged.
-template <typename Fill>
-std::error_code stage(const Path& target, detail::Flush flush, Fill&& fill) {
+template <typename Fill> Result<> stage(const Path& target, detail::Flush flush, Fill&& fill) {
     const std::wstring staged = wide_path(staged_path(target));
     remove_own_file(staged); // left by a run that was killed
-    Handle out(CreateFileW(staged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                           FILE_ATTRIBUTE_HIDDEN, nullptr));
-    if (!out.valid())
-        return last_error();
+    Handle out(INVALID_HANDLE_VALUE);
+    if (auto made =
+            open_patiently(staged, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, out);
+        !made)
+        return made;
     auto error = fill(out.get());
     if (!error && flush == detail::Flush::now && !FlushFileBuffers(out.get()))
         error = last_error();
@@ -121,7 +224,7 @@ std::error_code stage(const Path& target, detail::Flush flush, Fill&& fill) {
         error = last_error();
     if (error)
         DeleteFileW(staged.c_str());
-    return error;
+    return detail::outcome(error);
 }
 
 std::error_code write_all(HANDLE out, const char* data, std::size_t size) {
@@ -241,17 +344,16 @@ Result<> remove_empty_folder(const Path& path) {
 
 Result<> detail::stage_copied(const Path& from, const Path& target, Flush flush) {
     Handle in(INVALID_HANDLE_VALUE);
-    if (auto error = open_ordinary_file(from, in))
-        return fail(error);
-    return detail::outcome(
-        stage(target, flush, [&in](HANDLE out) { return copy_contents(in.get(), out); }));
+    if (auto opened = open_ordinary_file(from, in); !opened)
+        return opened;
+    return stage(target, flush, [&in](HANDLE out) { return copy_contents(in.get(), out); });
 }
 
 Result<> put_staged_as_new(const Path& target) {
     const std::wstring staged = wide_path(staged_path(target));
     if (auto unhidden = unhide_staged(staged); !unhidden)
         return unhidden;
-    return checked(MoveFileExW(staged.c_str(), wide_path(target).c_str(), MOVEFILE_WRITE_THROUGH));
+    return move_patiently(staged, wide_path(target), MOVEFILE_WRITE_THROUGH, staged);
 }
 
 Result<> put_staged_in_place(const Path& target) {
@@ -263,8 +365,8 @@ Result<> put_staged_in_place(const Path& target) {
     const DWORD attributes = GetFileAttributesW(wide_target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         SetFileAttributesW(wide_target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    return checked(MoveFileExW(staged.c_str(), wide_target.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    return move_patiently(staged, wide_target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH,
+                          wide_target);
 }
 
 void discard_staged(const Path& target) {
@@ -273,8 +375,9 @@ void discard_staged(const Path& target) {
 
 // A file held open by a running game cannot be renamed: the change fails before it begins.
 Result<> set_aside(const Path& target) {
-    return checked(MoveFileExW(wide_path(target).c_str(), wide_path(kept_path(target)).c_str(),
-                               MOVEFILE_WRITE_THROUGH));
+    const std::wstring wide_target = wide_path(target);
+    return move_patiently(wide_target, wide_path(kept_path(target)), MOVEFILE_WRITE_THROUGH,
+                          wide_target);
 }
 
 bool is_kept(const Path& target) {
@@ -283,8 +386,9 @@ bool is_kept(const Path& target) {
 }
 
 Result<> put_back(const Path& target) {
-    return checked(MoveFileExW(wide_path(kept_path(target)).c_str(), wide_path(target).c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    const std::wstring wide_target = wide_path(target);
+    return move_patiently(wide_path(kept_path(target)), wide_target,
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH, wide_target);
 }
 
 void discard_kept(const Path& target) {
@@ -292,19 +396,21 @@ void discard_kept(const Path& target) {
 }
 
 Result<> delete_file(const Path& path) {
-    return checked(DeleteFileW(wide_path(path).c_str()));
+    const std::wstring wide = wide_path(path);
+    return patiently(wide, [&] { return checked(DeleteFileW(wide.c_str())); });
 }
 
 Result<> rename_file(const Path& from, const Path& to) {
-    return checked(
-        MoveFileExW(wide_path(from).c_str(), wide_path(to).c_str(), MOVEFILE_WRITE_THROUGH));
+    const std::wstring wide_from = wide_path(from);
+    return move_patiently(wide_from, wide_path(to), MOVEFILE_WRITE_THROUGH, wide_from);
 }
 
 Result<> append_to_file(const Path& path, std::string_view text) {
-    Handle file(CreateFileW(wide_path(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
-        return fail(last_error());
+    Handle file(INVALID_HANDLE_VALUE);
+    if (auto opened = open_patiently(wide_path(path), FILE_APPEND_DATA, FILE_SHARE_READ,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, file);
+        !opened)
+        return opened;
     if (auto error = write_all(file.get(), text.data(), text.size()))
         return fail(error);
     return checked(FlushFileBuffers(file.get()));
@@ -317,10 +423,12 @@ Result<> flush_to_disk(const std::vector<Path>& paths) {
         const DWORD attributes = attributes_of(path);
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
             continue;
-        Handle file(CreateFileW(wide_path(path).c_str(), GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid() || !FlushFileBuffers(file.get()))
+        Handle file(INVALID_HANDLE_VALUE);
+        if (auto opened = open_patiently(wide_path(path), GENERIC_WRITE, share_all, OPEN_EXISTING,
+                                         FILE_ATTRIBUTE_NORMAL, file);
+            !opened)
+            return opened;
+        if (!FlushFileBuffers(file.get()))
             return fail(last_error());
     }
     return {};
@@ -331,7 +439,8 @@ Result<> flush_folder(const Path&) {
 }
 
 Result<> remove_own_folder(const Path& folder) {
-    const std::wstring top = wide_path(folder);
+    // The paths within are built from it, and may pass the classic limit where it does not.
+    const std::wstring top = extended_path(wide_path(folder));
     const DWORD attributes = GetFileAttributesW(top.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND
@@ -391,7 +500,7 @@ Result<> remove_own_folder(const Path& folder) {
 
 Result<> check_readable(const Path& path) {
     Handle file(INVALID_HANDLE_VALUE);
-    return detail::outcome(open_ordinary_file(path, file));
+    return open_ordinary_file(path, file);
 }
 
 Result<> check_writable(const Path& path) {
@@ -403,15 +512,15 @@ Result<> check_writable(const Path& path) {
 
 Result<> detail::stage_written(const Path& target, Flush flush,
                                const std::function<std::error_code(const Write& write)>& fill) {
-    return detail::outcome(stage(target, flush, [&fill](HANDLE out) {
+    return stage(target, flush, [&fill](HANDLE out) {
         return fill([out](auto bytes) { return write_all(out, bytes.data(), bytes.size()); });
-    }));
+    });
 }
 
 Result<FileReader> FileReader::open(const Path& path) {
     Handle file(INVALID_HANDLE_VALUE);
-    if (auto error = open_ordinary_file(path, file))
-        return fail(error);
+    if (auto opened = open_ordinary_file(path, file); !opened)
+        return opened.failure();
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size))
         return fail(last_error());

@@ -24,21 +24,23 @@ std::string filled_in(std::string_view words, const std::vector<std::string>& va
     return text;
 }
 
+std::string english(const Argument& argument) {
+    if (const auto* text = std::get_if<std::string>(&argument))
+        return *text;
+    if (const auto* number = std::get_if<std::int64_t>(&argument))
+        return std::to_string(*number);
+    if (const auto* decimal = std::get_if<Decimal>(&argument)) {
+        char digits[64];
+        std::snprintf(digits, sizeof digits, "%.*f", decimal->decimals, decimal->value);
+        return digits;
+    }
+    return english(*std::get<std::shared_ptr<const Message>>(argument));
+}
+
 std::string english(const Message& message) {
     std::vector<std::string> values;
-    for (const auto& argument : message.arguments) {
-        if (const auto* text = std::get_if<std::string>(&argument)) {
-            values.push_back(*text);
-        } else if (const auto* number = std::get_if<std::int64_t>(&argument)) {
-            values.push_back(std::to_string(*number));
-        } else if (const auto* decimal = std::get_if<Decimal>(&argument)) {
-            char digits[64];
-            std::snprintf(digits, sizeof digits, "%.*f", decimal->decimals, decimal->value);
-            values.emplace_back(digits);
-        } else {
-            values.push_back(english(*std::get<std::shared_ptr<const Message>>(argument)));
-        }
-    }
+    for (const auto& argument : message.arguments)
+        values.push_back(english(argument));
     // Counted words are written as "%n line(s)": English drops the "(s)" after one.
     std::string words = message.text;
     if (message.count) {

@@ -55,7 +55,9 @@ using Messages = std::vector<Message>;
 
 template <typename T> Argument argument(T&& value) {
     using Value = std::remove_cvref_t<T>;
-    if constexpr (std::is_same_v<Value, Message>)
+    if constexpr (std::is_same_v<Value, Argument>)
+        return std::forward<T>(value);
+    else if constexpr (std::is_same_v<Value, Message>)
         return std::make_shared<const Message>(std::forward<T>(value));
     else if constexpr (std::is_same_v<Value, bool>)
         static_assert(!std::is_same_v<Value, bool>, "a message takes no truth value");
@@ -99,5 +101,6 @@ std::string filled_in(std::string_view words, const std::vector<std::string>& va
 // The message in the English it is known by, its count written for %n: in tests, and wherever no
 // window words it. Its plural forms are the translations' own.
 std::string english(const Message& message);
+std::string english(const Argument& argument);
 
 } // namespace platform

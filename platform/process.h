@@ -3,6 +3,7 @@
 #include "platform/path.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 // Starting outside programs: a program and the files it is handed, each reaching it whole as one
@@ -21,5 +22,10 @@ bool run_and_wait(const Command& command, const std::function<void()>& while_run
 
 // Starts the program without waiting for it; false when it could not be started.
 bool start_program(const Command& command);
+
+// The programs running now whose executable lies in the folder or in a folder within it, by the
+// file names of their executables, each name once. On Linux a program that Wine runs counts by
+// the Windows executable it runs.
+std::vector<std::string> programs_running_from(const Path& folder);
 
 } // namespace platform

@@ -3,12 +3,16 @@
 #include "platform/file_system.h"
 #include "platform/wine_prefix.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string_view>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -124,6 +128,66 @@ bool start_program(const Command& command) {
     }
     close(report[0]);
     return child > 0 && got == 0;
+}
+
+namespace {
+
+// The executable a process runs, by the link the kernel keeps.
+std::string executable_of(const std::string& process) {
+    char target[4096];
+    const auto length = ::readlink((process + "/exe").c_str(), target, sizeof target);
+    return length > 0 && static_cast<std::size_t>(length) < sizeof target
+               ? std::string(target, static_cast<std::size_t>(length))
+               : std::string();
+}
+
+// The first argument a process was started with; Wine sets it to the Windows path of the program
+// it runs ("C:\...\hl.exe"), which is mapped into the Wine prefix.
+std::string windows_program_of(const std::string& process) {
+    std::FILE* file = std::fopen((process + "/cmdline").c_str(), "rb");
+    if (!file)
+        return {};
+    char line[4096];
+    const auto length = std::fread(line, 1, sizeof line - 1, file);
+    std::fclose(file);
+    const std::string first(line, std::find(line, line + length, '\0'));
+    const bool drive = first.size() > 2 && std::isalpha(static_cast<unsigned char>(first[0])) &&
+                       first[1] == ':' && first[2] == '\\';
+    return drive ? native_path(Path(first)) : std::string();
+}
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
+} // namespace
+
+std::vector<std::string> programs_running_from(const Path& folder) {
+    std::vector<std::string> programs;
+    const auto resolved = resolved_folder(folder);
+    const std::unique_ptr<DIR, DirCloser> processes(opendir("/proc"));
+    if (!resolved || !processes)
+        return programs;
+    const std::string inside = *resolved + '/';
+    while (const dirent* entry = readdir(processes.get())) {
+        const std::string_view name = entry->d_name;
+        if (name.empty() || !std::all_of(name.begin(), name.end(), [](char c) {
+                return std::isdigit(static_cast<unsigned char>(c));
+            }))
+            continue;
+        const std::string process = "/proc/" + std::string(name);
+        for (const auto& program : {executable_of(process), windows_program_of(process)}) {
+            const std::unique_ptr<char, decltype(&std::free)> real(
+                program.empty() ? nullptr : realpath(program.c_str(), nullptr), &std::free);
+            if (!real || !std::string_view(real.get()).starts_with(inside))
+                continue;
+            const std::string file_name(Path(real.get()).file_name());
+            if (std::find(programs.begin(), programs.end(), file_name) == programs.end())
+                programs.push_back(file_name);
+            break;
+        }
+    }
+    return programs;
 }
 
 } // namespace platform

@@ -5,6 +5,11 @@
 
 #include <windows.h>
 
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <string_view>
+
 namespace platform {
 
 namespace {
@@ -72,6 +77,55 @@ bool start_program(const Command& command) {
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return true;
+}
+
+namespace {
+
+// Paths compared as the file systems compare names: without regard to case.
+std::wstring folded(std::wstring text) {
+    if (!text.empty())
+        CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// The full path of a running process's executable; empty where it may not be asked.
+std::wstring executable_of(DWORD process_id) {
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
+    if (!process)
+        return {};
+    std::wstring path(32768, L'\0');
+    DWORD length = static_cast<DWORD>(path.size());
+    const bool named = QueryFullProcessImageNameW(process, 0, path.data(), &length);
+    CloseHandle(process);
+    path.resize(named ? length : 0);
+    return path;
+}
+
+} // namespace
+
+std::vector<std::string> programs_running_from(const Path& folder) {
+    std::vector<std::string> programs;
+    const auto resolved = resolved_folder(folder);
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (!resolved || snapshot == INVALID_HANDLE_VALUE)
+        return programs;
+    std::wstring inside = folded(widened(*resolved));
+    if (!inside.ends_with(L'\\'))
+        inside += L'\\';
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (bool more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        const auto executable = executable_of(entry.th32ProcessID);
+        if (executable.empty() || !folded(executable).starts_with(inside))
+            continue;
+        const auto name =
+            narrowed(std::wstring_view(executable).substr(executable.find_last_of(L'\\') + 1));
+        if (std::find(programs.begin(), programs.end(), name) == programs.end())
+            programs.push_back(name);
+    }
+    CloseHandle(snapshot);
+    return programs;
 }
 
 } // namespace platform

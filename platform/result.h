@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/message.h"
+#include "platform/reasons.h"
 
 #include <optional>
 #include <string>
@@ -19,10 +20,12 @@ namespace platform {
 struct Done {};
 
 // A failure on its way up: the texts that tell the user why, and the system's own reason where
-// the system refused. It converts to a failed result of whatever type the caller returns.
+// the system refused, with the words for it where the platform has more to say than the system
+// (who holds a file). It converts to a failed result of whatever type the caller returns.
 struct Failure {
     Messages messages;
     std::error_code error;
+    std::optional<Message> reason = {};
 };
 
 inline Failure fail(Message message) {
@@ -37,7 +40,9 @@ template <typename T = Done> class [[nodiscard]] Result {
 public:
     Result() requires std::is_same_v<T, Done> : value_(Done{}) {}
     Result(T value) : value_(std::move(value)) {}
-    Result(Failure failure) : messages_(std::move(failure.messages)), error_(failure.error) {}
+    Result(Failure failure)
+        : messages_(std::move(failure.messages)), error_(failure.error),
+          reason_(std::move(failure.reason)) {}
 
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
@@ -57,8 +62,10 @@ public:
 
     // The system's reason for a failure that came from it; empty otherwise.
     const std::error_code& error() const { return error_; }
-    // That reason in words, as the system gives it ("Permission denied").
-    std::string why() const { return error_.message(); }
+    // That reason, to fill a message: in words as the system gives them in the user's language
+    // ("Permission denied"), or as the platform says it where it has more to say (who holds a
+    // file).
+    Argument why() const { return reason_ ? argument(*reason_) : Argument(reason(error_)); }
 
     // Adds a text for the user after those the result holds; the outcome stays as it is.
     Result& tell(Message message) & {
@@ -74,13 +81,14 @@ public:
     }
 
     // The failure of a result that is not ok, to hand up as a result of another type.
-    Failure failure() const& { return Failure{messages_, error_}; }
-    Failure failure() && { return Failure{std::move(messages_), error_}; }
+    Failure failure() const& { return Failure{messages_, error_, reason_}; }
+    Failure failure() && { return Failure{std::move(messages_), error_, std::move(reason_)}; }
 
 private:
     std::optional<T> value_;
     Messages messages_;
     std::error_code error_;
+    std::optional<Message> reason_;
 };
 
 } // namespace platform

@@ -27,21 +27,25 @@ std::string narrowed(std::wstring_view text) {
     return narrow;
 }
 
-std::wstring wide_path(const Path& path) {
-    std::wstring wide = widened(native_path(path));
-    // Folders take 12 characters less than files, room for a name of 8.3 characters.
-    constexpr std::size_t old_limit = MAX_PATH - 12;
-    if (wide.size() < old_limit || wide.starts_with(L"\\\\?\\"))
-        return wide;
-    const DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+std::wstring extended_path(const std::wstring& path) {
+    if (path.starts_with(L"\\\\?\\"))
+        return path;
+    const DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     std::wstring full(length, L'\0');
-    const DWORD written = GetFullPathNameW(wide.c_str(), length, full.data(), nullptr);
+    const DWORD written = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
     if (written == 0 || written >= length)
-        return wide;
+        return path;
     full.resize(written);
     if (full.starts_with(L"\\\\"))
         return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
+}
+
+std::wstring wide_path(const Path& path) {
+    std::wstring wide = widened(native_path(path));
+    // Folders take 12 characters less than files, room for a name of 8.3 characters.
+    constexpr std::size_t old_limit = MAX_PATH - 12;
+    return wide.size() < old_limit ? wide : extended_path(wide);
 }
 
 } // namespace platform

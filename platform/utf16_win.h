@@ -16,4 +16,8 @@ std::string narrowed(std::wstring_view text);
 // than the old limit of 260 characters, made absolute under the "\\?\" prefix that lifts it.
 std::wstring wide_path(const Path& path);
 
+// A wide path made absolute under the "\\?\" prefix whatever its length, for paths that are built
+// longer from it, name by name.
+std::wstring extended_path(const std::wstring& path);
+
 } // namespace platform

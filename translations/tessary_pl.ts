@@ -299,14 +299,6 @@ Oraz pozostałe pliki (%2).</translation>
             <translation>Z kopii „%1” zniknął plik %2, więc niczego nie przywrócono.</translation>
         </message>
         <message>
-            <source>The game file %1 was not replaced: %2.</source>
-            <translation>Plik gry %1 nie został zastąpiony: %2.</translation>
-        </message>
-        <message>
-            <source>%1 could not be copied to %2: %3.</source>
-            <translation>Nie udało się skopiować %1 do %2: %3.</translation>
-        </message>
-        <message>
             <source>Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.</source>
             <translation>Nie udało się upewnić, że wynik %1 jest zapisany na dysku (%2), więc został on cofnięty.</translation>
         </message>
@@ -495,8 +487,8 @@ Oraz pozostałe pliki (%2).</translation>
             <translation>W %1 nie ma już folderu %2.</translation>
         </message>
         <message>
-            <source>%1: %2.</source>
-            <translation>%1: %2.</translation>
+            <source>The game is running (%1): it uses the new files only after it is restarted, and servers refuse changed files until then. Restart the game before you join a server.</source>
+            <translation>Gra jest uruchomiona (%1): nowych plików użyje dopiero po ponownym uruchomieniu, a do tego czasu serwery odrzucają zmienione pliki. Przed wejściem na serwer należy uruchomić grę ponownie.</translation>
         </message>
         <message>
             <source>%1 is missing</source>
@@ -525,6 +517,18 @@ Oraz pozostałe pliki (%2).</translation>
         <message>
             <source>%1 No game file was changed.</source>
             <translation>%1 Nie zmieniono żadnego pliku gry.</translation>
+        </message>
+        <message>
+            <source>%1 could not be copied to %2: %3.</source>
+            <translation>Nie udało się skopiować %1 do %2: %3.</translation>
+        </message>
+        <message>
+            <source>The game file %1 was not replaced: %2.</source>
+            <translation>Plik gry %1 nie został zastąpiony: %2.</translation>
+        </message>
+        <message>
+            <source>%1: %2.</source>
+            <translation>%1: %2.</translation>
         </message>
         <message>
             <source>Tessary has not yet finished or undone an earlier change, whose record is %1, so it changes no files now. Start Tessary again to settle it.</source>
@@ -721,6 +725,45 @@ Oraz pozostałe pliki (%2).</translation>
             <source>%1 and %2</source>
             <translation>%1 i %2</translation>
         </message>
+    </context>
+    <context>
+        <name>platform</name>
+        <message>
+            <source>Couldn't allocate console</source>
+            <translation>Nie udało się utworzyć konsoli</translation>
+        </message>
+        <message>
+            <source>Couldn't allocate STDOUT</source>
+            <translation>Nie udało się przydzielić STDOUT</translation>
+        </message>
+        <message>
+            <source>it is empty</source>
+            <translation>jest pusta</translation>
+        </message>
+        <message>
+            <source>it is longer than %1 bytes</source>
+            <translation>jest dłuższa niż %1 bajtów</translation>
+        </message>
+        <message>
+            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
+            <translation>zawiera jeden ze znaków \ / : * ? " &lt; &gt; |</translation>
+        </message>
+        <message>
+            <source>it holds a control character</source>
+            <translation>zawiera znak sterujący</translation>
+        </message>
+        <message>
+            <source>it is "." or ".."</source>
+            <translation>jest to „.” lub „..”</translation>
+        </message>
+        <message>
+            <source>it ends in a dot or a blank</source>
+            <translation>kończy się kropką lub spacją</translation>
+        </message>
+        <message>
+            <source>it is a name Windows keeps for a device</source>
+            <translation>jest to nazwa, którą Windows zastrzega dla urządzenia</translation>
+        </message>
         <message>
             <source>%1, %2 and %3</source>
             <translation>%1, %2 i %3</translation>
@@ -839,44 +882,21 @@ Zainstalować go mimo to?</translation>
             <source>the box servers allow for %1, as none checks %2</source>
             <translation>obrys, który serwery dopuszczają dla %1, bo żaden nie sprawdza %2</translation>
         </message>
-    </context>
-    <context>
-        <name>platform</name>
         <message>
-            <source>Couldn't allocate console</source>
-            <translation>Nie udało się utworzyć konsoli</translation>
+            <source>another program</source>
+            <translation>inny program</translation>
         </message>
         <message>
-            <source>Couldn't allocate STDOUT</source>
-            <translation>Nie udało się przydzielić STDOUT</translation>
+            <source>%1</source>
+            <translation>%1</translation>
         </message>
         <message>
-            <source>it is empty</source>
-            <translation>jest pusta</translation>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
         </message>
         <message>
-            <source>it is longer than %1 bytes</source>
-            <translation>jest dłuższa niż %1 bajtów</translation>
-        </message>
-        <message>
-            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
-            <translation>zawiera jeden ze znaków \ / : * ? " &lt; &gt; |</translation>
-        </message>
-        <message>
-            <source>it holds a control character</source>
-            <translation>zawiera znak sterujący</translation>
-        </message>
-        <message>
-            <source>it is "." or ".."</source>
-            <translation>jest to „.” lub „..”</translation>
-        </message>
-        <message>
-            <source>it ends in a dot or a blank</source>
-            <translation>kończy się kropką lub spacją</translation>
-        </message>
-        <message>
-            <source>it is a name Windows keeps for a device</source>
-            <translation>jest to nazwa, którą Windows zastrzega dla urządzenia</translation>
+            <source>%1 is held open by %2; close it and try again</source>
+            <translation>Plik %1 jest otwarty przez: %2; należy zamknąć ten program i spróbować ponownie</translation>
         </message>
     </context>
     <context>

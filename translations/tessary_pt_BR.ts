@@ -299,14 +299,6 @@ E mais %2.</translation>
             <translation>O backup "%1" perdeu o arquivo %2, então nada foi restaurado.</translation>
         </message>
         <message>
-            <source>The game file %1 was not replaced: %2.</source>
-            <translation>O arquivo do jogo %1 não foi substituído: %2.</translation>
-        </message>
-        <message>
-            <source>%1 could not be copied to %2: %3.</source>
-            <translation>Não foi possível copiar %1 para %2: %3.</translation>
-        </message>
-        <message>
             <source>Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.</source>
             <translation>O Tessary não conseguiu garantir que a operação de %1 estivesse gravada no disco (%2), então a desfez.</translation>
         </message>
@@ -493,8 +485,8 @@ E mais %2.</translation>
             <translation>%1 não contém mais a pasta %2.</translation>
         </message>
         <message>
-            <source>%1: %2.</source>
-            <translation>%1: %2.</translation>
+            <source>The game is running (%1): it uses the new files only after it is restarted, and servers refuse changed files until then. Restart the game before you join a server.</source>
+            <translation>O jogo está em execução (%1): ele só usará os novos arquivos depois de reiniciado, e até lá os servidores recusam arquivos alterados. Reinicie o jogo antes de entrar em um servidor.</translation>
         </message>
         <message>
             <source>%1 is missing</source>
@@ -523,6 +515,18 @@ E mais %2.</translation>
         <message>
             <source>%1 No game file was changed.</source>
             <translation>%1 Nenhum arquivo do jogo foi alterado.</translation>
+        </message>
+        <message>
+            <source>%1 could not be copied to %2: %3.</source>
+            <translation>Não foi possível copiar %1 para %2: %3.</translation>
+        </message>
+        <message>
+            <source>The game file %1 was not replaced: %2.</source>
+            <translation>O arquivo do jogo %1 não foi substituído: %2.</translation>
+        </message>
+        <message>
+            <source>%1: %2.</source>
+            <translation>%1: %2.</translation>
         </message>
         <message>
             <source>Tessary has not yet finished or undone an earlier change, whose record is %1, so it changes no files now. Start Tessary again to settle it.</source>
@@ -719,6 +723,45 @@ E mais %2.</translation>
             <source>%1 and %2</source>
             <translation>%1 e %2</translation>
         </message>
+    </context>
+    <context>
+        <name>platform</name>
+        <message>
+            <source>Couldn't allocate console</source>
+            <translation>Não foi possível alocar um console</translation>
+        </message>
+        <message>
+            <source>Couldn't allocate STDOUT</source>
+            <translation>Não foi possível alocar o STDOUT</translation>
+        </message>
+        <message>
+            <source>it is empty</source>
+            <translation>está vazio</translation>
+        </message>
+        <message>
+            <source>it is longer than %1 bytes</source>
+            <translation>tem mais de %1 bytes</translation>
+        </message>
+        <message>
+            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
+            <translation>contém um dos caracteres \ / : * ? " &lt; &gt; |</translation>
+        </message>
+        <message>
+            <source>it holds a control character</source>
+            <translation>contém um caractere de controle</translation>
+        </message>
+        <message>
+            <source>it is "." or ".."</source>
+            <translation>é "." ou ".."</translation>
+        </message>
+        <message>
+            <source>it ends in a dot or a blank</source>
+            <translation>termina em ponto ou espaço</translation>
+        </message>
+        <message>
+            <source>it is a name Windows keeps for a device</source>
+            <translation>é um nome que o Windows reserva para um dispositivo</translation>
+        </message>
         <message>
             <source>%1, %2 and %3</source>
             <translation>%1, %2 e %3</translation>
@@ -837,44 +880,21 @@ Instalar mesmo assim?</translation>
             <source>the box servers allow for %1, as none checks %2</source>
             <translation>a caixa que os servidores permitem para %1, já que nenhum verifica %2</translation>
         </message>
-    </context>
-    <context>
-        <name>platform</name>
         <message>
-            <source>Couldn't allocate console</source>
-            <translation>Não foi possível alocar um console</translation>
+            <source>another program</source>
+            <translation>outro programa</translation>
         </message>
         <message>
-            <source>Couldn't allocate STDOUT</source>
-            <translation>Não foi possível alocar o STDOUT</translation>
+            <source>%1</source>
+            <translation>%1</translation>
         </message>
         <message>
-            <source>it is empty</source>
-            <translation>está vazio</translation>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
         </message>
         <message>
-            <source>it is longer than %1 bytes</source>
-            <translation>tem mais de %1 bytes</translation>
-        </message>
-        <message>
-            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
-            <translation>contém um dos caracteres \ / : * ? " &lt; &gt; |</translation>
-        </message>
-        <message>
-            <source>it holds a control character</source>
-            <translation>contém um caractere de controle</translation>
-        </message>
-        <message>
-            <source>it is "." or ".."</source>
-            <translation>é "." ou ".."</translation>
-        </message>
-        <message>
-            <source>it ends in a dot or a blank</source>
-            <translation>termina em ponto ou espaço</translation>
-        </message>
-        <message>
-            <source>it is a name Windows keeps for a device</source>
-            <translation>é um nome que o Windows reserva para um dispositivo</translation>
+            <source>%1 is held open by %2; close it and try again</source>
+            <translation>%1 está aberto por: %2; feche-o e tente de novo</translation>
         </message>
     </context>
     <context>

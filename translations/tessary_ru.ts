@@ -299,14 +299,6 @@ And %2 more.</source>
             <translation>В бэкапе «%1» пропал файл %2, поэтому ничего не восстановлено.</translation>
         </message>
         <message>
-            <source>The game file %1 was not replaced: %2.</source>
-            <translation>Файл игры %1 не заменён: %2.</translation>
-        </message>
-        <message>
-            <source>%1 could not be copied to %2: %3.</source>
-            <translation>Не удалось скопировать %1 в %2: %3.</translation>
-        </message>
-        <message>
             <source>Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.</source>
             <translation>Tessary не удалось убедиться, что результат операции %1 записан на диск (%2), поэтому он её отменил.</translation>
         </message>
@@ -495,8 +487,8 @@ And %2 more.</source>
             <translation>В %1 больше нет папки %2.</translation>
         </message>
         <message>
-            <source>%1: %2.</source>
-            <translation>%1: %2.</translation>
+            <source>The game is running (%1): it uses the new files only after it is restarted, and servers refuse changed files until then. Restart the game before you join a server.</source>
+            <translation>Игра запущена (%1): новые файлы она начнёт использовать только после перезапуска, а до тех пор серверы не примут изменённые файлы. Перезапустите игру, прежде чем заходить на сервер.</translation>
         </message>
         <message>
             <source>%1 is missing</source>
@@ -525,6 +517,18 @@ And %2 more.</source>
         <message>
             <source>%1 No game file was changed.</source>
             <translation>%1 Ни один файл игры не изменён.</translation>
+        </message>
+        <message>
+            <source>%1 could not be copied to %2: %3.</source>
+            <translation>Не удалось скопировать %1 в %2: %3.</translation>
+        </message>
+        <message>
+            <source>The game file %1 was not replaced: %2.</source>
+            <translation>Файл игры %1 не заменён: %2.</translation>
+        </message>
+        <message>
+            <source>%1: %2.</source>
+            <translation>%1: %2.</translation>
         </message>
         <message>
             <source>Tessary has not yet finished or undone an earlier change, whose record is %1, so it changes no files now. Start Tessary again to settle it.</source>
@@ -721,6 +725,45 @@ And %2 more.</source>
             <source>%1 and %2</source>
             <translation>%1 и %2</translation>
         </message>
+    </context>
+    <context>
+        <name>platform</name>
+        <message>
+            <source>Couldn't allocate console</source>
+            <translation>Не удалось выделить консоль</translation>
+        </message>
+        <message>
+            <source>Couldn't allocate STDOUT</source>
+            <translation>Не удалось выделить STDOUT</translation>
+        </message>
+        <message>
+            <source>it is empty</source>
+            <translation>оно пустое</translation>
+        </message>
+        <message>
+            <source>it is longer than %1 bytes</source>
+            <translation>оно длиннее %1 байт</translation>
+        </message>
+        <message>
+            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
+            <translation>в нём есть один из символов \ / : * ? " &lt; &gt; |</translation>
+        </message>
+        <message>
+            <source>it holds a control character</source>
+            <translation>в нём есть управляющий символ</translation>
+        </message>
+        <message>
+            <source>it is "." or ".."</source>
+            <translation>это «.» или «..»</translation>
+        </message>
+        <message>
+            <source>it ends in a dot or a blank</source>
+            <translation>оно оканчивается точкой или пробелом</translation>
+        </message>
+        <message>
+            <source>it is a name Windows keeps for a device</source>
+            <translation>Windows резервирует это имя для устройства</translation>
+        </message>
         <message>
             <source>%1, %2 and %3</source>
             <translation>%1, %2 и %3</translation>
@@ -839,44 +882,21 @@ Install it all the same?</source>
             <source>the box servers allow for %1, as none checks %2</source>
             <translation>рамка, которую серверы допускают для %1, так как %2 не проверяет ни один сервер</translation>
         </message>
-    </context>
-    <context>
-        <name>platform</name>
         <message>
-            <source>Couldn't allocate console</source>
-            <translation>Не удалось выделить консоль</translation>
+            <source>another program</source>
+            <translation>другая программа</translation>
         </message>
         <message>
-            <source>Couldn't allocate STDOUT</source>
-            <translation>Не удалось выделить STDOUT</translation>
+            <source>%1</source>
+            <translation>%1</translation>
         </message>
         <message>
-            <source>it is empty</source>
-            <translation>оно пустое</translation>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
         </message>
         <message>
-            <source>it is longer than %1 bytes</source>
-            <translation>оно длиннее %1 байт</translation>
-        </message>
-        <message>
-            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
-            <translation>в нём есть один из символов \ / : * ? " &lt; &gt; |</translation>
-        </message>
-        <message>
-            <source>it holds a control character</source>
-            <translation>в нём есть управляющий символ</translation>
-        </message>
-        <message>
-            <source>it is "." or ".."</source>
-            <translation>это «.» или «..»</translation>
-        </message>
-        <message>
-            <source>it ends in a dot or a blank</source>
-            <translation>оно оканчивается точкой или пробелом</translation>
-        </message>
-        <message>
-            <source>it is a name Windows keeps for a device</source>
-            <translation>Windows резервирует это имя для устройства</translation>
+            <source>%1 is held open by %2; close it and try again</source>
+            <translation>%1 занят: его держит открытым %2; закройте её и попробуйте ещё раз</translation>
         </message>
     </context>
     <context>

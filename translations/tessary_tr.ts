@@ -299,14 +299,6 @@ Ve %2 tane daha.</translation>
             <translation>"%1" yedeğinin %2 dosyası kaybolmuş, bu yüzden hiçbir şey geri yüklenmedi.</translation>
         </message>
         <message>
-            <source>The game file %1 was not replaced: %2.</source>
-            <translation>Oyun dosyası %1 değiştirilmedi: %2.</translation>
-        </message>
-        <message>
-            <source>%1 could not be copied to %2: %3.</source>
-            <translation>%1, %2 olarak kopyalanamadı: %3.</translation>
-        </message>
-        <message>
             <source>Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.</source>
             <translation>Tessary %1 işleminin diske yazıldığından emin olamadı (%2), bu yüzden işlemi geri aldı.</translation>
         </message>
@@ -491,8 +483,8 @@ Ve %2 tane daha.</translation>
             <translation>%1 içinde artık %2 klasörü yok.</translation>
         </message>
         <message>
-            <source>%1: %2.</source>
-            <translation>%1: %2.</translation>
+            <source>The game is running (%1): it uses the new files only after it is restarted, and servers refuse changed files until then. Restart the game before you join a server.</source>
+            <translation>Oyun çalışıyor (%1): yeni dosyaları ancak yeniden başlatıldıktan sonra kullanır ve o zamana kadar sunucular değiştirilmiş dosyaları reddeder. Bir sunucuya katılmadan önce oyunu yeniden başlatın.</translation>
         </message>
         <message>
             <source>%1 is missing</source>
@@ -521,6 +513,18 @@ Ve %2 tane daha.</translation>
         <message>
             <source>%1 No game file was changed.</source>
             <translation>%1 Hiçbir oyun dosyası değiştirilmedi.</translation>
+        </message>
+        <message>
+            <source>%1 could not be copied to %2: %3.</source>
+            <translation>%1, %2 olarak kopyalanamadı: %3.</translation>
+        </message>
+        <message>
+            <source>The game file %1 was not replaced: %2.</source>
+            <translation>Oyun dosyası %1 değiştirilmedi: %2.</translation>
+        </message>
+        <message>
+            <source>%1: %2.</source>
+            <translation>%1: %2.</translation>
         </message>
         <message>
             <source>Tessary has not yet finished or undone an earlier change, whose record is %1, so it changes no files now. Start Tessary again to settle it.</source>
@@ -717,6 +721,45 @@ Ve %2 tane daha.</translation>
             <source>%1 and %2</source>
             <translation>%1 ve %2</translation>
         </message>
+    </context>
+    <context>
+        <name>platform</name>
+        <message>
+            <source>Couldn't allocate console</source>
+            <translation>Konsol ayrılamadı</translation>
+        </message>
+        <message>
+            <source>Couldn't allocate STDOUT</source>
+            <translation>STDOUT ayrılamadı</translation>
+        </message>
+        <message>
+            <source>it is empty</source>
+            <translation>boş</translation>
+        </message>
+        <message>
+            <source>it is longer than %1 bytes</source>
+            <translation>%1 bayttan uzun</translation>
+        </message>
+        <message>
+            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
+            <translation>\ / : * ? " &lt; &gt; | karakterlerinden birini içeriyor</translation>
+        </message>
+        <message>
+            <source>it holds a control character</source>
+            <translation>bir denetim karakteri içeriyor</translation>
+        </message>
+        <message>
+            <source>it is "." or ".."</source>
+            <translation>"." ya da ".."</translation>
+        </message>
+        <message>
+            <source>it ends in a dot or a blank</source>
+            <translation>nokta ya da boşlukla bitiyor</translation>
+        </message>
+        <message>
+            <source>it is a name Windows keeps for a device</source>
+            <translation>Windows'un bir aygıt için ayırdığı bir ad</translation>
+        </message>
         <message>
             <source>%1, %2 and %3</source>
             <translation>%1, %2 ve %3</translation>
@@ -835,44 +878,21 @@ Yine de yüklensin mi?</translation>
             <source>the box servers allow for %1, as none checks %2</source>
             <translation>hiçbir sunucu %2 dosyasını denetlemediği için, sunucuların %1 için izin verdiği kutu</translation>
         </message>
-    </context>
-    <context>
-        <name>platform</name>
         <message>
-            <source>Couldn't allocate console</source>
-            <translation>Konsol ayrılamadı</translation>
+            <source>another program</source>
+            <translation>başka bir program</translation>
         </message>
         <message>
-            <source>Couldn't allocate STDOUT</source>
-            <translation>STDOUT ayrılamadı</translation>
+            <source>%1</source>
+            <translation>%1</translation>
         </message>
         <message>
-            <source>it is empty</source>
-            <translation>boş</translation>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
         </message>
         <message>
-            <source>it is longer than %1 bytes</source>
-            <translation>%1 bayttan uzun</translation>
-        </message>
-        <message>
-            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
-            <translation>\ / : * ? " &lt; &gt; | karakterlerinden birini içeriyor</translation>
-        </message>
-        <message>
-            <source>it holds a control character</source>
-            <translation>bir denetim karakteri içeriyor</translation>
-        </message>
-        <message>
-            <source>it is "." or ".."</source>
-            <translation>"." ya da ".."</translation>
-        </message>
-        <message>
-            <source>it ends in a dot or a blank</source>
-            <translation>nokta ya da boşlukla bitiyor</translation>
-        </message>
-        <message>
-            <source>it is a name Windows keeps for a device</source>
-            <translation>Windows'un bir aygıt için ayırdığı bir ad</translation>
+            <source>%1 is held open by %2; close it and try again</source>
+            <translation>%1 dosyasını şu program açık tutuyor: %2; programı kapatıp yeniden deneyin</translation>
         </message>
     </context>
     <context>

@@ -299,14 +299,6 @@ And %2 more.</source>
             <translation>З резервного набору «%1» зник файл %2, тож нічого не відновлено.</translation>
         </message>
         <message>
-            <source>The game file %1 was not replaced: %2.</source>
-            <translation>Файл гри %1 не замінено: %2.</translation>
-        </message>
-        <message>
-            <source>%1 could not be copied to %2: %3.</source>
-            <translation>Не вдалося скопіювати %1 у %2: %3.</translation>
-        </message>
-        <message>
             <source>Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.</source>
             <translation>Tessary не вдалося переконатися, що %1 надійно записано на диск (%2), тож його скасовано.</translation>
         </message>
@@ -495,8 +487,8 @@ And %2 more.</source>
             <translation>У %1 більше немає папки %2.</translation>
         </message>
         <message>
-            <source>%1: %2.</source>
-            <translation>%1: %2.</translation>
+            <source>The game is running (%1): it uses the new files only after it is restarted, and servers refuse changed files until then. Restart the game before you join a server.</source>
+            <translation>Гра запущена (%1): нові файли вона використає лише після перезапуску, а доти сервери відхилятимуть змінені файли. Перезапустіть гру, перш ніж заходити на сервер.</translation>
         </message>
         <message>
             <source>%1 is missing</source>
@@ -525,6 +517,18 @@ And %2 more.</source>
         <message>
             <source>%1 No game file was changed.</source>
             <translation>%1 Жоден файл гри не змінено.</translation>
+        </message>
+        <message>
+            <source>%1 could not be copied to %2: %3.</source>
+            <translation>Не вдалося скопіювати %1 у %2: %3.</translation>
+        </message>
+        <message>
+            <source>The game file %1 was not replaced: %2.</source>
+            <translation>Файл гри %1 не замінено: %2.</translation>
+        </message>
+        <message>
+            <source>%1: %2.</source>
+            <translation>%1: %2.</translation>
         </message>
         <message>
             <source>Tessary has not yet finished or undone an earlier change, whose record is %1, so it changes no files now. Start Tessary again to settle it.</source>
@@ -721,6 +725,45 @@ And %2 more.</source>
             <source>%1 and %2</source>
             <translation>%1 і %2</translation>
         </message>
+    </context>
+    <context>
+        <name>platform</name>
+        <message>
+            <source>Couldn't allocate console</source>
+            <translation>Не вдалося створити консоль</translation>
+        </message>
+        <message>
+            <source>Couldn't allocate STDOUT</source>
+            <translation>Не вдалося отримати STDOUT</translation>
+        </message>
+        <message>
+            <source>it is empty</source>
+            <translation>вона порожня</translation>
+        </message>
+        <message>
+            <source>it is longer than %1 bytes</source>
+            <translation>вона довша за %1 байтів</translation>
+        </message>
+        <message>
+            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
+            <translation>вона містить один із символів \ / : * ? " &lt; &gt; |</translation>
+        </message>
+        <message>
+            <source>it holds a control character</source>
+            <translation>вона містить керівний символ</translation>
+        </message>
+        <message>
+            <source>it is "." or ".."</source>
+            <translation>це «.» або «..»</translation>
+        </message>
+        <message>
+            <source>it ends in a dot or a blank</source>
+            <translation>вона закінчується крапкою або пробілом</translation>
+        </message>
+        <message>
+            <source>it is a name Windows keeps for a device</source>
+            <translation>таку назву Windows резервує для пристроїв</translation>
+        </message>
         <message>
             <source>%1, %2 and %3</source>
             <translation>%1, %2 і %3</translation>
@@ -839,44 +882,21 @@ Install it all the same?</source>
             <source>the box servers allow for %1, as none checks %2</source>
             <translation>габарити, які сервери дозволяють для %1, бо %2 жоден із них не перевіряє</translation>
         </message>
-    </context>
-    <context>
-        <name>platform</name>
         <message>
-            <source>Couldn't allocate console</source>
-            <translation>Не вдалося створити консоль</translation>
+            <source>another program</source>
+            <translation>інша програма</translation>
         </message>
         <message>
-            <source>Couldn't allocate STDOUT</source>
-            <translation>Не вдалося отримати STDOUT</translation>
+            <source>%1</source>
+            <translation>%1</translation>
         </message>
         <message>
-            <source>it is empty</source>
-            <translation>вона порожня</translation>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
         </message>
         <message>
-            <source>it is longer than %1 bytes</source>
-            <translation>вона довша за %1 байтів</translation>
-        </message>
-        <message>
-            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
-            <translation>вона містить один із символів \ / : * ? " &lt; &gt; |</translation>
-        </message>
-        <message>
-            <source>it holds a control character</source>
-            <translation>вона містить керівний символ</translation>
-        </message>
-        <message>
-            <source>it is "." or ".."</source>
-            <translation>це «.» або «..»</translation>
-        </message>
-        <message>
-            <source>it ends in a dot or a blank</source>
-            <translation>вона закінчується крапкою або пробілом</translation>
-        </message>
-        <message>
-            <source>it is a name Windows keeps for a device</source>
-            <translation>таку назву Windows резервує для пристроїв</translation>
+            <source>%1 is held open by %2; close it and try again</source>
+            <translation>%1 зайнятий: його тримає відкритим %2; закрийте її та спробуйте ще раз</translation>
         </message>
     </context>
     <context>

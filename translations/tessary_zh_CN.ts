@@ -299,14 +299,6 @@ And %2 more.</source>
             <translation>备份集“%1”丢失了其文件 %2，因此未恢复任何文件。</translation>
         </message>
         <message>
-            <source>The game file %1 was not replaced: %2.</source>
-            <translation>游戏文件 %1 未被替换：%2。</translation>
-        </message>
-        <message>
-            <source>%1 could not be copied to %2: %3.</source>
-            <translation>无法将 %1 复制到 %2：%3。</translation>
-        </message>
-        <message>
             <source>Tessary could not make sure that the %1 is on the disk (%2), so it has undone it.</source>
             <translation>Tessary 无法确保本次%1已写入磁盘（%2），因此已将其撤销。</translation>
         </message>
@@ -491,8 +483,8 @@ And %2 more.</source>
             <translation>%1 中已没有文件夹 %2。</translation>
         </message>
         <message>
-            <source>%1: %2.</source>
-            <translation>%1：%2。</translation>
+            <source>The game is running (%1): it uses the new files only after it is restarted, and servers refuse changed files until then. Restart the game before you join a server.</source>
+            <translation>游戏正在运行（%1）：重新启动后它才会使用新文件，在此之前服务器会拒绝被更改的文件。请在加入服务器前重新启动游戏。</translation>
         </message>
         <message>
             <source>%1 is missing</source>
@@ -521,6 +513,18 @@ And %2 more.</source>
         <message>
             <source>%1 No game file was changed.</source>
             <translation>%1未更改任何游戏文件。</translation>
+        </message>
+        <message>
+            <source>%1 could not be copied to %2: %3.</source>
+            <translation>无法将 %1 复制到 %2：%3。</translation>
+        </message>
+        <message>
+            <source>The game file %1 was not replaced: %2.</source>
+            <translation>游戏文件 %1 未被替换：%2。</translation>
+        </message>
+        <message>
+            <source>%1: %2.</source>
+            <translation>%1：%2。</translation>
         </message>
         <message>
             <source>Tessary has not yet finished or undone an earlier change, whose record is %1, so it changes no files now. Start Tessary again to settle it.</source>
@@ -717,6 +721,45 @@ And %2 more.</source>
             <source>%1 and %2</source>
             <translation>%1、%2</translation>
         </message>
+    </context>
+    <context>
+        <name>platform</name>
+        <message>
+            <source>Couldn't allocate console</source>
+            <translation>无法分配控制台</translation>
+        </message>
+        <message>
+            <source>Couldn't allocate STDOUT</source>
+            <translation>无法分配 STDOUT</translation>
+        </message>
+        <message>
+            <source>it is empty</source>
+            <translation>名称为空</translation>
+        </message>
+        <message>
+            <source>it is longer than %1 bytes</source>
+            <translation>名称长度超过 %1 字节</translation>
+        </message>
+        <message>
+            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
+            <translation>名称包含 \ / : * ? " &lt; &gt; | 中的某个字符</translation>
+        </message>
+        <message>
+            <source>it holds a control character</source>
+            <translation>名称包含控制字符</translation>
+        </message>
+        <message>
+            <source>it is "." or ".."</source>
+            <translation>名称为“.”或“..”</translation>
+        </message>
+        <message>
+            <source>it ends in a dot or a blank</source>
+            <translation>名称以句点或空格结尾</translation>
+        </message>
+        <message>
+            <source>it is a name Windows keeps for a device</source>
+            <translation>这是 Windows 为设备保留的名称</translation>
+        </message>
         <message>
             <source>%1, %2 and %3</source>
             <translation>%1、%2、%3</translation>
@@ -835,44 +878,21 @@ Install it all the same?</source>
             <source>the box servers allow for %1, as none checks %2</source>
             <translation>服务器为 %1 允许的包围盒（因为没有服务器检查 %2）</translation>
         </message>
-    </context>
-    <context>
-        <name>platform</name>
         <message>
-            <source>Couldn't allocate console</source>
-            <translation>无法分配控制台</translation>
+            <source>another program</source>
+            <translation>另一个程序</translation>
         </message>
         <message>
-            <source>Couldn't allocate STDOUT</source>
-            <translation>无法分配 STDOUT</translation>
+            <source>%1</source>
+            <translation>%1</translation>
         </message>
         <message>
-            <source>it is empty</source>
-            <translation>名称为空</translation>
+            <source>%1, %2</source>
+            <translation>%1、%2</translation>
         </message>
         <message>
-            <source>it is longer than %1 bytes</source>
-            <translation>名称长度超过 %1 字节</translation>
-        </message>
-        <message>
-            <source>it holds one of the characters \ / : * ? " &lt; &gt; |</source>
-            <translation>名称包含 \ / : * ? " &lt; &gt; | 中的某个字符</translation>
-        </message>
-        <message>
-            <source>it holds a control character</source>
-            <translation>名称包含控制字符</translation>
-        </message>
-        <message>
-            <source>it is "." or ".."</source>
-            <translation>名称为“.”或“..”</translation>
-        </message>
-        <message>
-            <source>it ends in a dot or a blank</source>
-            <translation>名称以句点或空格结尾</translation>
-        </message>
-        <message>
-            <source>it is a name Windows keeps for a device</source>
-            <translation>这是 Windows 为设备保留的名称</translation>
+            <source>%1 is held open by %2; close it and try again</source>
+            <translation>%1 正被 %2 占用；请关闭该程序后重试</translation>
         </message>
     </context>
     <context>

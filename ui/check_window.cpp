@@ -75,7 +75,7 @@ QList<QStandardItem*> found_cells(const core::CheckRow& row) {
         return {cell({}), cell({}), cell({}), cell({})};
     case Found::unreadable:
         return {cell({}), cell(verdict_text(model::Verdict::cannot_tell)),
-                cell(CheckWindow::tr("it cannot be read: %1").arg(gui::qtext(row.reason))),
+                cell(CheckWindow::tr("it cannot be read: %1").arg(gui::words(row.reason))),
                 cell({})};
     case Found::not_a_model:
         return {cell({}), cell(CheckWindow::tr("not a model file")), cell({}), cell({})};

@@ -27,7 +27,7 @@ QString verdict_sentence(const core::CheckRow& row) {
     case Found::companion:
         return {};
     case Found::unreadable:
-        return ModelTip::tr("It cannot be read: %1.").arg(gui::qtext(row.reason));
+        return ModelTip::tr("It cannot be read: %1.").arg(gui::words(row.reason));
     case Found::not_a_model:
         return ModelTip::tr("It is not a model file.");
     case Found::model:

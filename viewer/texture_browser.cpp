@@ -2,6 +2,7 @@
 
 #include "gui/controls.h"
 #include "gui/text.h"
+#include "gui/words.h"
 #include "model/texture_bitmap.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
@@ -198,7 +199,7 @@ bool TextureBrowser::save_texture(const QString& path) {
     status_->setText(
         written
             ? tr("%1 was saved as %2.").arg(name, QFileInfo(path).fileName())
-            : tr("%1 could not be saved as %2: %3.").arg(name, path, gui::qtext(written.why())));
+            : tr("%1 could not be saved as %2: %3.").arg(name, path, gui::words(written.why())));
     return written.ok();
 }
 

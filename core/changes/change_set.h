@@ -30,31 +30,43 @@ public:
     // be added to ...").
     void rewrite_file(Path target, std::string content, Message failure);
 
-    // what names the change for the user ("install").
-    Result<> apply(const Library& library, std::string_view what) const;
+    // Applies the change once; what names it for the user ("install").
+    Result<> apply(const Library& library, std::string_view what);
 
 private:
     struct Step {
-        Path from; // empty for a new folder
-        Path to;
-    };
-    struct Replacement {
-        Path from; // empty for new content
+        enum class Kind {
+            new_folder, // made where nothing stands
+            new_file,   // a copy of `from` under a name that is free
+            game_file,  // a copy of `from` in place of a game file
+            own_file,   // `content` in place of one of Tessary's own files
+        };
+        Kind kind;
         Path target;
-        std::string content;
-        Message failure;
+        Path from = {};
+        std::string content = {};
+        Message failure = {}; // for own_file: what the user is told when it cannot be written
+        bool existed = false; // for a replacement: its target stood there as the change began
+
+        bool replaces() const { return kind == Kind::game_file || kind == Kind::own_file; }
+        bool is_staged() const { return kind != Kind::new_folder; }
+        // What the user is told when this step fails for that reason.
+        // why: a reason of the system's or a message.
+        template <typename Why> Message failed(Why&& why) const;
     };
 
     Result<> check() const;
     Result<> make_folders_and_stage_new() const;
     Result<> stage_replacements() const;
-    Result<> flush(std::string_view what, bool folders) const;
+    // Makes the staged files survive a power cut before they take their names.
+    Result<> flush_staged(std::string_view what) const;
+    // Makes the renames survive a power cut, once every file has taken its name.
+    Result<> flush_folders(std::string_view what) const;
     Result<> place_new() const;
-    // existed: for each replacement, whether its target was there as the change began.
-    Result<> replace_targets(const std::vector<bool>& existed) const;
+    // The failure names the replacement that failed, for the undo to be worded after it.
+    Result<> replace_targets(const Step*& failed) const;
 
     std::vector<Step> steps_;
-    std::vector<Replacement> replacements_;
 };
 
 } // namespace core

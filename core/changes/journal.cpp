@@ -19,10 +19,16 @@ Path journal_path(const Library& library) {
     return library.program_file(".changes.tessary-journal");
 }
 
+struct Undone {
+    std::vector<Path> restored;  // replaced files put back, and files made where none was removed
+    std::optional<Message> left; // what could not be undone
+};
+
 // Puts back every file the change replaced and removes what it made, newest first, from whatever
-// state the change has reached; says what could not be undone.
-std::optional<Message> undo_entries(const std::vector<JournalEntry>& entries) {
-    std::optional<Message> left;
+// state the change has reached.
+Undone undo_entries(const std::vector<JournalEntry>& entries) {
+    Undone undone;
+    auto& left = undone.left;
     const auto tell = [&left](Message undone) {
         left = left ? said("%1; %2", *left, undone) : undone;
     };
@@ -36,6 +42,8 @@ std::optional<Message> undo_entries(const std::vector<JournalEntry>& entries) {
                 if (auto back = platform::put_back(path); !back)
                     tell(said("%1 could not be put back (%2)", platform::native_path(path),
                               back.why()));
+                else
+                    undone.restored.push_back(path);
             }
             break;
         case JournalEntry::Kind::created:
@@ -44,6 +52,8 @@ std::optional<Message> undo_entries(const std::vector<JournalEntry>& entries) {
                 if (auto removed = platform::delete_file(path); !removed)
                     tell(said("%1 could not be removed (%2)", platform::native_path(path),
                               removed.why()));
+                else if (entry->kind == JournalEntry::Kind::created)
+                    undone.restored.push_back(path);
             }
             break;
         case JournalEntry::Kind::new_folder:
@@ -51,7 +61,7 @@ std::optional<Message> undo_entries(const std::vector<JournalEntry>& entries) {
             break;
         }
     }
-    return left;
+    return undone;
 }
 
 // The change stands, every staged file in its place: what it kept aside goes.
@@ -99,12 +109,14 @@ void Journal::finish() {
     (void)platform::delete_file(path_);
 }
 
-Result<> Journal::undo() {
-    if (const auto left = undo_entries(entries_))
-        return fail(said(
-            "Tessary could not undo all of it yet: %1. It tries again at its next start.", *left));
+Result<std::vector<Path>> Journal::undo() {
+    auto undone = undo_entries(entries_);
+    if (undone.left)
+        return fail(
+            said("Tessary could not undo all of it yet: %1. It tries again at its next start.",
+                 *undone.left));
     (void)platform::delete_file(path_);
-    return {};
+    return std::move(undone.restored);
 }
 
 Result<> recover_unfinished_change(const Library& library) {
@@ -145,7 +157,7 @@ Result<> recover_unfinished_change(const Library& library) {
         return Result<>().tell(
             said("Tessary was stopped as it finished the last %1; the %1 is complete.", what));
     }
-    if (const auto left = undo_entries(record->entries))
+    if (const auto left = undo_entries(record->entries).left)
         return fail(said("Tessary was stopped before it finished the last %1, and cannot undo it "
                          "yet: %2. It tries again at its next start, and changes no files until "
                          "then.",

@@ -40,9 +40,10 @@ public:
     void finish();
 
     // Undoes whatever of the change has been made, whatever it has come to, and removes the
-    // journal. What cannot be undone is named in the failure, and the journal stays for the next
-    // start to try again.
-    Result<> undo();
+    // journal; gives the files it put back as they were, or removed where there was none. What
+    // cannot be undone is named in the failure, and the journal stays for the next start to try
+    // again.
+    Result<std::vector<Path>> undo();
 
 private:
     Journal(Path path, std::vector<JournalEntry> entries)

@@ -42,7 +42,7 @@ struct CheckRow {
 
     // Filled in by check_row().
     Found found = Found::unread;
-    std::string reason = {}; // why it cannot be read
+    platform::Argument reason = {}; // why it cannot be read
     ModelCheck check = {};
     // The content's size, by which the game's files are told among the library's before their
     // contents are compared.

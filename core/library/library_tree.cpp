@@ -1,12 +1,9 @@
 #include "core/library/library_tree.h"
 
-#include "core/library/file_steps.h"
 #include "core/library/name_lists.h"
 #include "platform/file_system.h"
 
 namespace core {
-
-namespace {} // namespace
 
 Result<> create_library_tree(const Library& library) {
     const auto names = library_names(library);
@@ -22,21 +19,26 @@ Result<> create_library_tree(const Library& library) {
         return fail(said("%1, left by an earlier start, could not be removed: %2.",
                          platform::native_path(staged), removed.why()));
 
-    Undo undo;
     std::vector<Path> folders{staged, staged / "player", staged / "weapon"};
     for (const auto& weapon : names->weapons)
         folders.push_back(staged / "weapon" / weapon);
     for (const auto& type : names->player_types)
         folders.push_back(staged / "player" / type);
-    for (const auto& folder : folders) {
-        if (auto made = make_folder(folder, undo); !made)
-            return made;
-    }
-    if (const auto renamed = platform::rename_file(staged, models); !renamed)
-        return fail(said("The model library could not be put in place as %1: %2.",
-                         platform::native_path(models), renamed.why()));
-    undo.keep();
-    return {};
+    // The tree is staged whole beside its name, like a file: what a failure leaves of it goes.
+    const auto made = [&]() -> Result<> {
+        for (const auto& folder : folders) {
+            if (const auto created = platform::create_folder(folder); !created)
+                return fail(said("The folder %1 could not be created: %2.",
+                                 platform::native_path(folder), created.why()));
+        }
+        if (const auto renamed = platform::rename_file(staged, models); !renamed)
+            return fail(said("The model library could not be put in place as %1: %2.",
+                             platform::native_path(models), renamed.why()));
+        return {};
+    }();
+    if (!made)
+        (void)platform::remove_own_folder(staged);
+    return made;
 }
 
 Result<> check_program_folder(const Library& library) {

@@ -1,7 +1,6 @@
 #include "core/sources/extracted_files.h"
 
 #include "archive/archive_file.h"
-#include "core/library/file_steps.h"
 #include "model/companions.h"
 #include "platform/extraction_folder.h"
 #include "platform/file_system.h"
@@ -68,14 +67,14 @@ Result<ExtractedFiles> ExtractedFiles::open(const Library& library, const Source
     if (auto cleared = clear_extraction_folder(library); !cleared)
         return cleared.failure();
     const auto extracted = extraction_folder(library);
-    Undo undo;
-    if (auto made = make_folder(extracted, undo); !made)
-        return made.failure();
-    auto files = archive::extract(source->archive, chosen, extracted);
-    if (!files)
-        return files.failure();
-    undo.keep();
-    return ExtractedFiles(extracted, true);
+    if (const auto made = platform::create_folder(extracted); !made)
+        return fail(said("The folder %1 could not be created: %2.",
+                         platform::native_path(extracted), made.why()));
+    // From here on the folder goes with the files, whether they could be taken out or not.
+    ExtractedFiles files(extracted, true);
+    if (auto taken = archive::extract(source->archive, chosen, extracted); !taken)
+        return taken.failure();
+    return files;
 }
 
 ExtractedFiles::ExtractedFiles(ExtractedFiles&& other) noexcept

@@ -3,18 +3,29 @@
 // Steam lives (the folders of each kind of install, and Steam's links between them), and the code
 // page of names in archives.
 #include "archive/entry_names.h"
+#include "core/changes/model_install.h"
 #include "core/game/game_directory.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/wine_registry.h"
+#include "said.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <string_view>
+#include <thread>
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 using namespace std::string_view_literals;
 using namespace steam_layout;
 using platform::look_up_wine_registry;
@@ -208,4 +219,47 @@ TEST(ArchiveNames, TheLegacyCodePageFollowsTheUsersLanguage) {
     }
     for (int i = 0; i < 3; ++i)
         set_environment(names[i], before[i]);
+}
+
+// A game runs from the game's folder natively, or through Wine, which starts it under the
+// Windows path of its program; an install over it is told to restart it.
+TEST(PosixPlatform, AnInstallWhileTheGameRunsSaysToRestartIt) {
+    struct Case {
+        const char* program;      // where the stand-in's executable lies, in the world
+        const char* started_as;   // its first argument, as ps shows it
+        const char* program_name; // as the notice names it
+    };
+    for (const auto& c : {Case{"Game/hl_linux", "hl_linux", "hl_linux"},
+                          Case{"sleep", "C:\\Game\\hl.exe", "hl.exe"}}) {
+        FullWorld world;
+        fs::create_directories(world.root / "prefix" / "dosdevices");
+        fs::create_directory_symlink(world.root, world.root / "prefix/dosdevices/c:");
+        TestWorld::write(world.game / "hl.exe", "MZ");
+        TestWorld::write(world.library_file("player/gign/Blue/gign.mdl"), "blue");
+        const core::LibraryModel blue{core::ModelKind::player, "gign", "Blue"};
+        EXPECT_EQ(texts(core::install_model(world.library, blue, {"gign.mdl"}).messages()),
+                  std::vector<std::string>{})
+            << c.program;
+
+        fs::copy_file("/bin/sleep", world.root / c.program);
+        const std::string program = (world.root / c.program).string();
+        char* arguments[] = {const_cast<char*>(c.started_as), const_cast<char*>("60"), nullptr};
+        pid_t game = 0;
+        ASSERT_EQ(posix_spawn(&game, program.c_str(), nullptr, nullptr, arguments, environ), 0);
+        // The stand-in runs as the game once it has started its program, not before.
+        const auto proc = "/proc/" + std::to_string(game) + "/cmdline";
+        for (int tries = 0; tries < 500 && !TestWorld::read(proc).starts_with(c.started_as);
+             ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        const auto installed = core::install_model(world.library, blue, {"gign.mdl"});
+        kill(game, SIGKILL);
+        waitpid(game, nullptr, 0);
+        ASSERT_TRUE(installed) << c.program;
+        ASSERT_EQ(installed.messages().size(), 1u) << c.program;
+        EXPECT_TRUE(holds(platform::english(installed.messages()[0]),
+                          "The game is running ("s + c.program_name +
+                              "): it uses the new files only after it is "
+                              "restarted, and servers refuse changed files"));
+        EXPECT_EQ(TestWorld::read(world.game_file("player/gign/gign.mdl")), "blue");
+    }
 }

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <locale.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -180,4 +181,33 @@ TEST(Faults, ANameListEditedAfterTheLibraryWasMadeIsCheckedAgain) {
     EXPECT_TRUE(said(core::create_backup_set(world.library, {ModelKind::weapon, "Set"}))
                     .starts_with("Line 1 of weapon.txt"));
     EXPECT_EQ(world.snapshot(), before);
+}
+
+TEST(Faults, TheSystemsReasonReadsInTheUsersLanguageWhateverItsCharacterSet) {
+    int tried = 0;
+    for (const auto* locale : {"ru_RU.UTF-8", "ru_RU.CP1251"}) {
+        if (const locale_t installed = newlocale(LC_ALL_MASK, locale, locale_t{}))
+            freelocale(installed);
+        else
+            continue;
+        ++tried;
+        FullWorld world;
+        TestWorld::write(world.library_file("player/gign/Blue/gign.mdl"), "blue");
+        const auto before = world.snapshot();
+        set_environment("LC_ALL", locale);
+        std::string told;
+        {
+            Unprivileged unprivileged(world.root);
+            fs::permissions(world.game_file("player/gign"), writable, fs::perm_options::remove);
+            told = said(core::install_model(world.library, {ModelKind::player, "gign", "Blue"},
+                                            {"gign.mdl"}));
+            fs::permissions(world.game_file("player/gign"), fs::perms::owner_write,
+                            fs::perm_options::add);
+        }
+        set_environment("LC_ALL", "");
+        EXPECT_TRUE(holds(told, "gign.mdl was not replaced: Отказано в доступе.")) << locale;
+        EXPECT_EQ(world.snapshot(), before) << locale;
+    }
+    if (tried == 0)
+        GTEST_SKIP() << "no Russian locale is installed";
 }
