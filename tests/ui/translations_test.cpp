@@ -1,8 +1,11 @@
 // Tessary in each of its languages: every text translated, with the placeholders of its English,
 // every window wholly in the language chosen and each text within its control, and the language
 // chosen under Help kept for the next start.
+#include "core/game/game_directory.h"
+#include "core/library/folder_names.h"
 #include "gui/language.h"
 #include "gui/settings_store.h"
+#include "gui/words.h"
 #include "ui/message_box.h"
 #include "ui_world.h"
 
@@ -185,6 +188,26 @@ private slots:
         QVERIFY(child<QAction>(main_window.get(), "language_ru")->isChecked());
         child<QAction>(main_window.get(), "language_system")->trigger();
         QCOMPARE(gui::SettingsStore().read("settings", "language"), std::string());
+    }
+
+    // A message of the core, as a window words it: in English the design's text to the letter, and
+    // in Russian the translation, its place filled with the same value.
+    void aMessageOfTheCoreIsWordedInTheLanguageSpoken() {
+        UiWorld world; // no game anywhere
+        const auto not_found = core::game_directory();
+        QVERIFY(!not_found);
+        const auto no_folder_name = core::check_folder_name("Ninja?");
+        QVERIFY(!no_folder_name);
+        gui::speak(QStringLiteral("ru"));
+        QCOMPARE(gui::words(not_found.messages().front()),
+                 QStringLiteral("Ключ реестра не найден!"));
+        QVERIFY(gui::words(no_folder_name.messages().front()).contains(QStringLiteral("\\ / :")));
+        QVERIFY(gui::words(no_folder_name.messages().front()).contains(QStringLiteral("папк")));
+        gui::speak(QStringLiteral("en"));
+        QCOMPARE(gui::words(not_found.messages().front()), QStringLiteral("RegKey not found!!"));
+        QCOMPARE(gui::words(no_folder_name.messages().front()),
+                 QStringLiteral("That name cannot be a folder name: it holds one of the characters "
+                                "\\ / : * ? \" < > |."));
     }
 
     void theSystemsLanguageIsSpokenWhereTessaryHasIt() {
