@@ -167,8 +167,9 @@ TEST(WindowsPlatform, AnInstallWhileTheGameRunsFromItsFolderSaysToRestartIt) {
     const auto installed = core::install_model(world.library, blue, {"gign.mdl"});
     ASSERT_TRUE(installed) << said(installed);
     ASSERT_EQ(installed.messages().size(), 1u);
-    EXPECT_TRUE(holds(installed.messages()[0], "The game is running (hl.exe): it uses the new "
-                                               "files only after it is restarted"));
+    EXPECT_TRUE(holds(platform::english(installed.messages()[0]),
+                      "The game is running (hl.exe): it uses the new "
+                      "files only after it is restarted"));
     EXPECT_EQ(TestWorld::read(world.game_file("player/gign/gign.mdl")), "blue");
 }
 
