@@ -50,8 +50,13 @@ platform::Result<StudioModel> load_model(const std::string& path) {
 }
 
 platform::Result<StudioModel> load_model(std::span<const std::uint8_t> main_file,
-                                         const std::string& path) {
-    return read_model(main_file, siblings_beside(path), path);
+                                         const std::string& path, Sequences sequences) {
+    return read_model(main_file, siblings_beside(path), path, sequences);
+}
+
+platform::Result<StudioModel> load_model(std::string main_file, const std::string& path,
+                                         Sequences sequences) {
+    return read_model(std::move(main_file), siblings_beside(path), path, sequences);
 }
 
 platform::Result<GroupFile> load_group_file(const std::string& path) {

@@ -1,6 +1,7 @@
 #include "model/posing.h"
 
 #include "model/animation.h"
+#include "model/bytes.h"
 
 #include <algorithm>
 #include <cassert>
@@ -105,7 +106,7 @@ struct Moment {
 // The channels of a bone at a frame of one blend set, the controllers added.
 Channels channels_at(const StudioModel::Data& data, const Animation& animation, std::size_t blend,
                      std::size_t bone, int frame) {
-    const std::vector<std::uint8_t>& file = data.files[static_cast<std::size_t>(animation.file)];
+    const auto file = bytes_of(data.files[static_cast<std::size_t>(animation.file)]);
     const std::uint64_t record =
         static_cast<std::uint64_t>(animation.block) +
         (blend * data.bones.size() + bone) * layout::animation_record::size;

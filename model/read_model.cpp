@@ -1,4 +1,5 @@
 #include "model/animation.h"
+#include "model/bytes.h"
 #include "model/companions.h"
 #include "model/file_header.h"
 #include "model/geometry.h"
@@ -37,15 +38,16 @@ void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& seque
                      const SiblingReader& sibling, const std::string& stem) {
     std::map<int, int> group_files{{0, 0}};
     std::vector<FileBytes> files{
-        FileBytes(data.files.front(), said("the file"), layout::header::size)};
+        FileBytes(bytes_of(data.files.front()), said("the file"), layout::header::size)};
     for (SequenceRecord& sequence : sequences) {
         const auto [found, added] =
             group_files.try_emplace(sequence.group, static_cast<int>(data.files.size()));
         if (added) {
             const std::string name = group_file_name(stem, sequence.group);
-            data.files.push_back(
-                read_sibling(sibling, name, said("sequence group file %1 is missing", name)));
-            files.emplace_back(data.files.back(), said("sequence group file %1", name),
+            const auto bytes =
+                read_sibling(sibling, name, said("sequence group file %1 is missing", name));
+            data.files.push_back(content_of(bytes));
+            files.emplace_back(bytes_of(data.files.back()), said("sequence group file %1", name),
                                layout::group_header::size);
             check_file_header(files.back(), FileKind::group);
         }
@@ -60,13 +62,12 @@ void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& seque
     }
 }
 
-std::unique_ptr<StudioModel::Data> read_data(std::span<const std::uint8_t> main_file,
-                                             const SiblingReader& sibling,
-                                             std::string_view file_name) {
+std::unique_ptr<StudioModel::Data> read_data(std::string main_file, const SiblingReader& sibling,
+                                             std::string_view file_name, Sequences wanted) {
     auto data = std::make_unique<StudioModel::Data>();
-    data->files.emplace_back(main_file.begin(), main_file.end());
+    data->files.push_back(std::move(main_file));
     namespace header = layout::header;
-    const FileBytes file(data->files.front(), said("the file"), header::size);
+    const FileBytes file(bytes_of(data->files.front()), said("the file"), header::size);
     check_file_header(file, FileKind::main);
     data->name = file.text(header::name, layout::name_size);
     const std::string stem = companion_stem(file_name.empty() ? data->name : file_name);
@@ -104,6 +105,8 @@ std::unique_ptr<StudioModel::Data> read_data(std::span<const std::uint8_t> main_
     data->body_parts = std::move(geometry.parts);
 
     auto records = read_sequences(file, sequences, groups.count);
+    if (wanted == Sequences::first && records.size() > 1)
+        records.resize(1);
     read_animations(*data, records, sibling, stem);
     return data;
 }
@@ -111,8 +114,16 @@ std::unique_ptr<StudioModel::Data> read_data(std::span<const std::uint8_t> main_
 } // namespace
 
 platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file,
-                                         const SiblingReader& sibling, std::string_view file_name) {
-    return read_refusing([&] { return StudioModel(read_data(main_file, sibling, file_name)); });
+                                         const SiblingReader& sibling, std::string_view file_name,
+                                         Sequences sequences) {
+    return read_model(content_of(main_file), sibling, file_name, sequences);
+}
+
+platform::Result<StudioModel> read_model(std::string main_file, const SiblingReader& sibling,
+                                         std::string_view file_name, Sequences sequences) {
+    return read_refusing([&] {
+        return StudioModel(read_data(std::move(main_file), sibling, file_name, sequences));
+    });
 }
 
 } // namespace model

@@ -219,15 +219,13 @@ CheckWindow::CheckWindow(const core::Library& library)
         workers_.start([this, i, row = rows_[i], pixel_ratio, closing = closing_]() mutable {
             if (*closing)
                 return;
-            const auto content = core::read_row_file(row);
-            core::check_row(row, content);
-            QImage image = row.found == core::CheckRow::Found::model && !row.unloadable()
-                               ? model_picture(*content, row.path, pixel_ratio)
-                               : QImage();
-            if (image.isNull())
-                image = plain_mark(pixel_ratio);
+            auto checked = checked_and_pictured(std::move(row), pixel_ratio);
             QMetaObject::invokeMethod(
-                this, [this, i, row, image] { show_checked(i, row, image); }, Qt::QueuedConnection);
+                this,
+                [this, i, checked = std::move(checked)] {
+                    show_checked(i, checked.row, checked.picture);
+                },
+                Qt::QueuedConnection);
         });
     }
 }

@@ -1,6 +1,5 @@
 #include "ui/model_pictures.h"
 
-#include "model/bytes.h"
 #include "model/studio_model.h"
 #include "render/model_picture.h"
 
@@ -18,8 +17,8 @@ int pixels_for(qreal pixel_ratio) {
 
 } // namespace
 
-QImage model_picture(const std::string& content, const core::Path& path, qreal pixel_ratio) {
-    const auto model = model::load_model(model::bytes_of(content), path.text());
+QImage model_picture(std::string content, const core::Path& path, qreal pixel_ratio) {
+    const auto model = model::load_model(std::move(content), path.text(), model::Sequences::first);
     if (!model)
         return {};
     const auto image = render::model_picture(*model, render::seen_from_the_eye(path.file_name()),
@@ -44,6 +43,17 @@ QImage plain_mark(qreal pixel_ratio) {
                        picture_size * 0.6);
     painter.drawRoundedRect(frame, 6, 6);
     return mark;
+}
+
+PicturedRow checked_and_pictured(core::CheckRow row, qreal pixel_ratio) {
+    auto content = core::read_row_file(row);
+    core::check_row(row, content);
+    QImage picture = row.found == core::CheckRow::Found::model && !row.unloadable()
+                         ? model_picture(std::move(*content), row.path, pixel_ratio)
+                         : QImage();
+    if (picture.isNull())
+        picture = plain_mark(pixel_ratio);
+    return {std::move(row), std::move(picture)};
 }
 
 } // namespace ui

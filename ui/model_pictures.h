@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/checks/check_rows.h"
 #include "core/result.h"
 
 #include <QImage>
@@ -16,9 +17,17 @@ inline constexpr int picture_size = 96;
 // The model whose file is `content`, read from `path` with its companions beside it, as the
 // viewer first shows it, for a screen of that pixel ratio. A null image for a file that is no
 // model the game reads.
-QImage model_picture(const std::string& content, const core::Path& path, qreal pixel_ratio);
+QImage model_picture(std::string content, const core::Path& path, qreal pixel_ratio);
 
 // What stands in for the picture of a file that is no model the game reads.
 QImage plain_mark(qreal pixel_ratio);
+
+// A row's file read and checked, with its picture or, for a file that is no model the game reads,
+// the plain mark.
+struct PicturedRow {
+    core::CheckRow row;
+    QImage picture;
+};
+PicturedRow checked_and_pictured(core::CheckRow row, qreal pixel_ratio);
 
 } // namespace ui

@@ -70,16 +70,10 @@ QString model_tip(const core::Library& library, const core::LibraryModel& model,
                            library.file(model, file)};
         if (!platform::is_ordinary_file(row.path))
             continue;
-        const auto content = core::read_row_file(row);
-        core::check_row(row, content);
-        QImage picture = row.found == core::CheckRow::Found::model && !row.unloadable()
-                             ? model_picture(*content, row.path, pixel_ratio)
-                             : QImage();
-        if (picture.isNull())
-            picture = plain_mark(pixel_ratio);
+        const auto [checked, picture] = checked_and_pictured(std::move(row), pixel_ratio);
         return QStringLiteral("<table><tr><td>%1</td><td width=\"220\">%2<br>%3</td></tr></table>")
             .arg(image_html(picture), gui::qtext(file).toHtmlEscaped(),
-                 verdict_sentence(row).toHtmlEscaped());
+                 verdict_sentence(checked).toHtmlEscaped());
     }
     return {};
 }
