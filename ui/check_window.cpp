@@ -20,6 +20,7 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -212,9 +213,14 @@ CheckWindow::CheckWindow(const core::Library& library)
         cells_->appendRow(cells_of(row, {}));
     take_size();
     progress_->setRange(0, static_cast<int>(rows_.size()));
+    if (rows_.empty()) {
+        done_ = true;
+        show_summary();
+    }
     show_progress();
 
     const qreal pixel_ratio = devicePixelRatioF();
+    plain_mark_ = plain_mark(pixel_ratio);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         workers_.start([this, i, row = rows_[i], pixel_ratio, closing = closing_]() mutable {
             if (*closing)
@@ -244,7 +250,7 @@ void CheckWindow::closeEvent(QCloseEvent* event) {
 void CheckWindow::show_checked(std::size_t row, const core::CheckRow& checked,
                                const QImage& image) {
     rows_[row] = checked;
-    const auto cells = cells_of(checked, image);
+    const auto cells = cells_of(checked, image.isNull() ? plain_mark_ : image);
     cells_->setItem(static_cast<int>(row), picture, cells[picture]);
     for (int column = loads; column < columns; ++column)
         cells_->setItem(static_cast<int>(row), column, cells[column]);
@@ -253,22 +259,53 @@ void CheckWindow::show_checked(std::size_t row, const core::CheckRow& checked,
     show_progress();
     if (checked_ < rows_.size())
         return;
-    // Every file is read: the game's files that are the library's, byte for byte, are named.
+    // Every file is read: the game's files that are the library's, byte for byte, are named, off
+    // this thread too, as that reads a file again for each that may be the same.
     std::vector<core::CheckRow> library_files, game_files;
     for (const auto& each : rows_)
         (each.place == core::CheckRow::Place::library ? library_files : game_files).push_back(each);
-    core::name_game_files(library_, game_files, library_files);
+    workers_.start([this, library_files = std::move(library_files),
+                    game_files = std::move(game_files), closing = closing_]() mutable {
+        if (*closing)
+            return;
+        core::name_game_files(library_, game_files, library_files);
+        QMetaObject::invokeMethod(
+            this, [this, game_files = std::move(game_files)] { show_origins(game_files); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CheckWindow::show_origins(const std::vector<core::CheckRow>& game_files) {
+    const std::size_t first = rows_.size() - game_files.size();
     for (std::size_t i = 0; i < game_files.size(); ++i) {
-        const auto at = library_files.size() + i;
-        rows_[at].origins = game_files[i].origins;
-        cells_->item(static_cast<int>(at), model)->setText(origins_text(rows_[at].origins));
+        rows_[first + i].origins = game_files[i].origins;
+        cells_->item(static_cast<int>(first + i), model)
+            ->setText(origins_text(rows_[first + i].origins));
     }
+    done_ = true;
+    show_progress();
     show_summary();
     if (sized_by_user_)
         return;
     fit_columns();
+    resize(std::max(width_for_columns(), width()), height());
+    keep_within_screen();
+}
+
+void CheckWindow::showEvent(QShowEvent* event) {
+    ChildWindow::showEvent(event);
+    // The frame is known once the window is on the screen.
+    QTimer::singleShot(0, this, &CheckWindow::keep_within_screen);
+}
+
+void CheckWindow::keep_within_screen() {
     const QRect screen = this->screen()->availableGeometry();
-    resize(std::clamp(width_for_columns(), width(), std::max(width(), screen.width())), height());
+    const QSize frame = frameGeometry().size() - size();
+    resize(std::min(width(), screen.width() - frame.width()),
+           std::min(height(), screen.height() - frame.height()));
+    const QRect outer = frameGeometry();
+    move(std::clamp(outer.x(), screen.left(), screen.right() + 1 - outer.width()),
+         std::clamp(outer.y(), screen.top(), screen.bottom() + 1 - outer.height()));
 }
 
 void CheckWindow::fit_columns() {
@@ -340,11 +377,11 @@ int CheckWindow::width_for_columns() const {
 
 void CheckWindow::show_progress() {
     progress_->setValue(static_cast<int>(checked_));
-    progress_->setVisible(checked_ < rows_.size());
+    progress_->setVisible(!done_);
     const int count = static_cast<int>(rows_.size());
-    status_->setText(checked_ < rows_.size()
-                         ? tr("Reading %1 of %n files...", nullptr, count).arg(checked_ + 1)
-                         : tr("%n files checked.", nullptr, count));
+    status_->setText(done_ ? tr("%n files checked.", nullptr, count)
+                           : tr("Reading %1 of %n files...", nullptr, count)
+                                 .arg(std::min(checked_ + 1, rows_.size())));
 }
 
 void CheckWindow::show_summary() {
@@ -353,7 +390,8 @@ void CheckWindow::show_summary() {
     for (const auto& row : rows_) {
         if (row.refused_by_servers())
             refused.append(summary_name(row));
-        if (row.unloadable())
+        // A file that is no model at all the game loads no more than a damaged one.
+        if (row.unloadable() || row.found == core::CheckRow::Found::not_a_model)
             unloadable.append(summary_name(row));
         if (row.place == core::CheckRow::Place::game) {
             game_listed = true;

@@ -32,11 +32,14 @@ public:
     ~CheckWindow() override;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // On the window's thread, as each file has been checked.
     void show_checked(std::size_t row, const core::CheckRow& checked, const QImage& picture);
+    // On the window's thread, once the game's files are named by the library's they are.
+    void show_origins(const std::vector<core::CheckRow>& game_files);
     void show_progress();
     void show_summary();
     void open_in_viewer(const QModelIndex& index);
@@ -45,6 +48,8 @@ private:
     // Each column as wide as its cells, within a width of its own.
     void fit_columns();
     int width_for_columns() const;
+    // The whole window, frame and all, on the screen it shows on.
+    void keep_within_screen();
     void keep_size() const;
 
     const core::Library& library_;
@@ -53,8 +58,10 @@ private:
     QProgressBar* progress_;
     QLabel* status_;
     QLabel* summary_;
+    QImage plain_mark_;                // one for every file that is no model, shared
     std::vector<core::CheckRow> rows_; // in the order of the cells' rows
     std::size_t checked_ = 0;
+    bool done_ = false;          // every file read, and the game's named by the library's
     bool sized_by_user_ = false; // the size and widths are last time's
     std::shared_ptr<std::atomic<bool>> closing_ = std::make_shared<std::atomic<bool>>(false);
     QThreadPool workers_;

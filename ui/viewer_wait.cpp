@@ -3,10 +3,16 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <QWidget>
 
 namespace ui {
 
 namespace {
+
+bool closes_itself(const QObject* object) {
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    return widget && (widget->windowType() == Qt::ToolTip || widget->windowType() == Qt::Popup);
+}
 
 class InputRefusal final : public QObject {
 public:
@@ -16,7 +22,7 @@ public:
     InputRefusal& operator=(const InputRefusal&) = delete;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -34,10 +40,14 @@ protected:
         case QEvent::TabletPress:
         case QEvent::TabletRelease:
         case QEvent::TabletMove:
+        case QEvent::InputMethod: // what an input method composes, Chinese say
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
             return true;
         case QEvent::Close:
-            // The user's close box; a window that closes itself is not the user's doing.
-            if (event->spontaneous()) {
+            // The user's close box. Tips and popups close themselves, and go on doing so.
+            if (event->spontaneous() && !closes_itself(watched)) {
                 event->ignore();
                 return true;
             }
