@@ -34,12 +34,6 @@ Result<std::vector<CheckRow>> with_texts(std::vector<CheckRow> rows, const Messa
     return result;
 }
 
-bool same_content(const Path& a, const Path& b) {
-    const auto first = platform::read_file(a, model::limits::file_size);
-    const auto second = platform::read_file(b, model::limits::file_size);
-    return first && second && *first == *second;
-}
-
 } // namespace
 
 Result<std::vector<CheckRow>> library_rows(const Library& library) {
@@ -129,10 +123,17 @@ void name_game_files(const Library& library, std::vector<CheckRow>& game,
     };
     const Names set_lists[] = {sets_of(ModelKind::player), sets_of(ModelKind::weapon)};
     for (auto& row : game) {
+        // Read when a library file may be the same, once however many may be.
+        std::optional<Result<std::string>> content;
         for (const auto& candidate : library_files) {
             if (row.companion || candidate.kind != row.kind || candidate.type != row.type ||
                 !platform::same_name(candidate.file, row.file) || candidate.size != row.size ||
-                row.size == 0 || !same_content(candidate.path, row.path))
+                row.size == 0)
+                continue;
+            if (!content)
+                content = read_row_file(row);
+            const auto other = read_row_file(candidate);
+            if (!*content || !other || **content != *other)
                 continue;
             const auto& sets = set_lists[row.kind == ModelKind::player ? 0 : 1];
             const bool set = std::find(sets.begin(), sets.end(), candidate.model) != sets.end();
