@@ -431,6 +431,33 @@ TEST(ServerCheck, SaysByHowMuchAModelIsTooBigTheWorstAxisFirstAndEachOnce) {
               "model \"Long\" is 22.0 units too long for servers, which allow 38.0 forward. "
               "Servers that enforce file consistency, as they do unless told otherwise, drop a "
               "player who uses it while connecting.\n\nInstall it all the same?");
+
+    // The box measured, with as many decimals as a side outside the box it is held against takes
+    // (X below by 0.02, though the words name only X above), never "-0.0".
+    const std::tuple<std::array<float, 6>, const char*, const char*> boxes[] = {
+        {{-38.02f, -24, -41, 42.7f, 24, 41},
+         "gign.mdl",
+         "(-38.02, -24.00, -41.00) to (42.70, 24.00, 41.00)"},
+        {{-23, -8, -20, 23, 8.03f, 20},
+         "v_mp5.mdl",
+         "(-23.00, -8.00, -20.00) to (23.00, 8.03, 20.00)"},
+        {{-0.01f, -8, 0, 0, 8, 16}, "v_ak47.mdl", "(0.0, -8.0, 0.0) to (0.0, 8.0, 16.0)"},
+    };
+    for (const auto& [corners, file_name, says] : boxes)
+        EXPECT_EQ(model::measured_box_words(model::check_for_servers(spanning(corners), file_name),
+                                            file_name),
+                  says);
+    EXPECT_TRUE(
+        holds(platform::english(model::server_facts(
+                  model::check_for_servers(spanning(cases[4].first), "gign.mdl"), "gign.mdl")),
+              "as (-38.00, -24.00, -41.00) to (38.00, 24.02, 41.00).\nAs gign.mdl, "
+              "servers refuse it: it is 0.02 units too wide"));
+
+    // With no side outside there is no excess to tell, and the question is still made whole.
+    const auto unchecked = model::check_for_servers(spanning(cases[4].first), "v_ak47.mdl");
+    EXPECT_EQ(model::outside_words(unchecked.outside), "");
+    EXPECT_TRUE(holds(platform::english(model::install_question(unchecked, "v_ak47.mdl", "Fits")),
+                      "Install it all the same?"));
 }
 
 TEST(ServerCheck, TellsWhatTheGameRefusesToLoad) {
