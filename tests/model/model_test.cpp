@@ -340,9 +340,15 @@ TEST(ConsistencyBox, MeasuresAsTheGameDoesOrCannotTellWhereItReadsOutsideTheFile
         vertex.z += 100;
     const Bytes moved = with(with(write(two_parts), part_models + 76 - 8, 0), part_models, 920);
 
+    // Two bones, each within a float's range, that span more than it.
+    Description far_apart = two_bones;
+    far_apart.bones[0].value[0] = -3e38f;
+    far_apart.bones[1].value[0] = 3e38f;
+
     Description grouped = tiny_model();
     grouped.sequences[0].in_group_file = true;
     const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float infinity = std::numeric_limits<float>::infinity();
     // Each file, and the box measured, or why it cannot be.
     const struct {
         Bytes file;
@@ -363,6 +369,8 @@ TEST(ConsistencyBox, MeasuresAsTheGameDoesOrCannotTellWhereItReadsOutsideTheFile
         {with(tiny, 208, -100), "offset -100, where the game reads body part 0, lies before"},
         {with(tiny, part_models - 8, 1000000), "offset 1852, where the game reads model 10 after"},
         {with(tiny, 852, nan), "vertex 0 of model 0 after the body parts has a coordinate that"},
+        {with(tiny, 856, infinity), "vertex 0 of model 0 after the body parts has a coordinate"},
+        {write(far_apart), "the bones of sequence idle reach beyond the range of a float"},
         {with(tiny, 244 + 64, nan), "bone 0 has a position value or scale that is not"},
         {with(tiny, 412, 70000), "sequence idle has 70000 frames"},
     };
