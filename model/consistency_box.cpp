@@ -62,8 +62,9 @@ void include_vertices(const MeasuredFile& measured, std::optional<Box>& box) {
         for (std::int64_t i = 0; i < count; ++i) {
             const std::uint64_t v = first + i * layout::vec3_size;
             const Vec3 vertex{file.f32(v), file.f32(v + 4), file.f32(v + 8)};
-            // Whether a box takes a NaN in depends on how the game compares.
-            if (std::isnan(vertex.x) || std::isnan(vertex.y) || std::isnan(vertex.z))
+            // Whether a box takes a NaN in depends on how the game compares, and an infinity
+            // leaves no excess to tell.
+            if (!std::isfinite(vertex.x) || !std::isfinite(vertex.y) || !std::isfinite(vertex.z))
                 throw Refusal{
                     said("vertex %1 of %2 has a coordinate that is not a number", i, model)};
             include(box, vertex);
@@ -182,7 +183,7 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
         }
         const Axes size = extent(bones, ranges);
         const Vec3 half{size[0] / 2, size[1] / 2, size[2] / 2};
-        if (std::isnan(half.x) || std::isnan(half.y) || std::isnan(half.z))
+        if (!std::isfinite(half.x) || !std::isfinite(half.y) || !std::isfinite(half.z))
             throw Refusal{said("the bones of %1 reach beyond the range of a float", name)};
         include(box, half);
         include(box, {-half.x, -half.y, -half.z});

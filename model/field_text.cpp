@@ -6,8 +6,14 @@ namespace model {
 
 namespace {
 
-constexpr unsigned western = 1252;
 constexpr unsigned cyrillic = 1251;
+
+// Central European, Western, Turkish, Baltic and Vietnamese: Latin-script pages that read nearly
+// any bytes.
+bool reads_nearly_any_bytes(unsigned code_page) {
+    return code_page == 1250 || code_page == 1252 || code_page == 1254 || code_page == 1257 ||
+           code_page == 1258;
+}
 
 bool is_latin_letter(char32_t c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -47,14 +53,15 @@ bool reads_as_cyrillic(std::string_view text) {
 std::string field_text(std::string_view bytes, unsigned user_code_page) {
     if (platform::is_utf8(bytes))
         return std::string(bytes);
-    if (user_code_page != western) {
+    const bool cyrillic_first = reads_nearly_any_bytes(user_code_page);
+    if (!cyrillic_first) {
         if (auto text = platform::from_code_page(bytes, user_code_page))
             return std::move(*text);
     }
     if (auto text = platform::from_code_page(bytes, cyrillic); text && reads_as_cyrillic(*text))
         return std::move(*text);
-    if (user_code_page == western) {
-        if (auto text = platform::from_code_page(bytes, western))
+    if (cyrillic_first) {
+        if (auto text = platform::from_code_page(bytes, user_code_page))
             return std::move(*text);
     }
     std::string latin_1;

@@ -13,8 +13,10 @@ namespace model {
 // these that fits: UTF-8, where they are valid UTF-8; the user's 8-bit code page, where they are
 // text in it; Windows-1251, where that reads as Cyrillic words, as the names of models made on
 // Russian systems do; else Latin-1, which reads any bytes. Never a replacement character. The
-// Western code page 1252 reads nearly any bytes as Latin letters, so for its users it comes after
-// Windows-1251, just before Latin-1, and a Cyrillic name still shows as one.
+// Latin-script code pages (1250 of Central Europe, 1252 of the West, 1254 Turkish, 1257 Baltic,
+// 1258 Vietnamese) read nearly any bytes as letters, so for their users they come after
+// Windows-1251, and a Cyrillic name still shows as one; their own names, which mix accented and
+// plain Latin letters in a word, do not read as Cyrillic.
 std::string field_text(std::string_view bytes,
                        unsigned user_code_page = platform::ansi_code_page());
 

@@ -4,6 +4,7 @@
 #include "platform/names.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 
@@ -11,9 +12,11 @@ namespace model {
 
 namespace {
 
-// "%1", "%1 and %2", "%1, %2 and %3".
-platform::Message listed(std::vector<platform::Message> items) {
+// "%1", "%1 and %2", "%1, %2 and %3"; nothing for none. There are never more: one for each axis.
+platform::Message listed(const std::vector<platform::Message>& items) {
     switch (items.size()) {
+    case 0:
+        return {};
     case 1:
         return items[0];
     case 2:
@@ -29,6 +32,17 @@ std::string number(double value, int decimals = 1) {
     return text;
 }
 
+// As many decimals as it takes, one at least, for a side outside to read neither as out by nothing
+// nor as on the side allowed: never "24.0 where servers allow 24.0".
+int decimals_for(const AxisOutside& side) {
+    const double by = std::abs(double{side.measured} - side.allowed);
+    int decimals = 1;
+    while (decimals < 9 && (number(by, decimals) == number(0, decimals) ||
+                            number(side.measured, decimals) == number(side.allowed, decimals)))
+        ++decimals;
+    return decimals;
+}
+
 // How far one axis of the box reaches beyond the allowed one: on the side that is further out
 // when both are. In axis order, as the sides outside come.
 struct Excess {
@@ -36,7 +50,7 @@ struct Excess {
     bool beyond_max = false;
     double by = 0;
     double allowed = 0; // from the origin, along the side's own direction
-    int decimals = 1;   // as many as it takes for the excess not to read as nothing
+    int decimals = 1;
 };
 
 std::vector<Excess> excesses(const std::vector<AxisOutside>& outside) {
@@ -44,11 +58,9 @@ std::vector<Excess> excesses(const std::vector<AxisOutside>& outside) {
     for (const AxisOutside& side : outside) {
         // Distances along the side's own direction: a bottom at -45.2 lies 45.2 down.
         const double sign = side.beyond_max ? 1 : -1;
-        Excess excess{side.axis, side.beyond_max, sign * (double{side.measured} - side.allowed),
-                      sign * side.allowed};
-        while (excess.decimals < 9 &&
-               number(excess.by, excess.decimals) == number(0, excess.decimals))
-            ++excess.decimals;
+        const Excess excess{side.axis, side.beyond_max,
+                            sign * (double{side.measured} - side.allowed), sign * side.allowed,
+                            decimals_for(side)};
         const auto same_axis = [&](const Excess& e) { return e.axis == side.axis; };
         if (const auto found = std::find_if(axes.begin(), axes.end(), same_axis);
             found == axes.end())
@@ -64,9 +76,23 @@ std::vector<Excess> excesses(const std::vector<AxisOutside>& outside) {
     return axes;
 }
 
+// "(-37.4, -21.1, -40.8) to (37.4, 21.1, 40.8)", never with a "-0.0".
+platform::Message box_words(const Box& box, int decimals = 1) {
+    const auto shown = [decimals](float value) {
+        const bool zero = number(std::abs(value), decimals) == number(0, decimals);
+        return platform::Decimal{zero ? 0.0 : value, decimals};
+    };
+    const auto point = [&shown](const Vec3& p) {
+        return said("(%1, %2, %3)", shown(p.x), shown(p.y), shown(p.z));
+    };
+    return said("%1 to %2", point(box.min), point(box.max));
+}
+
 } // namespace
 
 platform::Message outside_words(const std::vector<AxisOutside>& outside) {
+    if (outside.empty())
+        return {};
     constexpr const char* first[3] = {platform::to_say("%1 units too long"),
                                       platform::to_say("%1 units too wide"),
                                       platform::to_say("%1 units too tall")};
@@ -88,12 +114,13 @@ platform::Message outside_words(const std::vector<AxisOutside>& outside) {
     return said("%1 for servers, which allow %2", listed(too_big), listed(allowed));
 }
 
-platform::Message box_words(const Box& box) {
-    const auto point = [](const Vec3& p) {
-        return said("(%1, %2, %3)", platform::Decimal{p.x}, platform::Decimal{p.y},
-                    platform::Decimal{p.z});
-    };
-    return said("%1 to %2", point(box.min), point(box.max));
+platform::Message measured_box_words(const ServerCheck& check, std::string_view file_name) {
+    if (!check.measured)
+        return {};
+    int decimals = 1;
+    for (const AxisOutside& side : sides_outside(*check.measured, compared_box(file_name).box))
+        decimals = std::max(decimals, decimals_for(side));
+    return box_words(*check.measured, decimals);
 }
 
 platform::Message verdict_reason(const ServerCheck& check, std::string_view file_name) {
@@ -133,7 +160,8 @@ platform::Message server_facts(const ServerCheck& check, std::string_view file_n
     }
     if (!check.measured)
         return verdict;
-    return said("Servers measure its box as %1.\n%2", box_words(*check.measured), verdict);
+    return said("Servers measure its box as %1.\n%2", measured_box_words(check, file_name),
+                verdict);
 }
 
 platform::Message install_question(const ServerCheck& check, std::string_view file_name,

@@ -20,7 +20,8 @@ namespace model {
 platform::Message verdict_reason(const ServerCheck& check, std::string_view file_name);
 
 // How a box reaches beyond the one allowed, on the sides outside: "22.0 units too long for servers,
-// which allow 38.0 forward", as verdict_reason() says it of a file servers refuse.
+// which allow 38.0 forward", as verdict_reason() says it of a file servers refuse. Nothing for no
+// side outside.
 platform::Message outside_words(const std::vector<AxisOutside>& outside);
 
 // What servers make of the file under that name, in a sentence or two, after the box they measure.
@@ -35,7 +36,9 @@ platform::Message install_question(const ServerCheck& check, std::string_view fi
 // none checks v_ak47.mdl".
 platform::Message compared_box_words(const ComparedBox& compared, std::string_view file_name);
 
-// "(-37.4, -21.1, -40.8) to (37.4, 21.1, 40.8)"
-platform::Message box_words(const Box& box);
+// The box servers measure of the file under that name, whenever they can: "(-37.4, -21.1, -40.8)
+// to (37.4, 21.1, 40.8)", with as many decimals as the words of its sides outside the box it is
+// held against (compared_box()) take, so that no side outside reads as on that box's side.
+platform::Message measured_box_words(const ServerCheck& check, std::string_view file_name);
 
 } // namespace model

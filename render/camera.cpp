@@ -34,6 +34,8 @@ float Camera::focal_length(float aspect) const {
 
 void Camera::frame(Vec3 min, Vec3 max, float aspect) {
     first_person_ = false;
+    min = within_view_reach(min);
+    max = within_view_reach(max);
     target_ = (min + max) * 0.5f;
     // The model faces +X: seen from there, turned a little to show its depth.
     yaw_ = radians(25);

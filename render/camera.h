@@ -19,7 +19,8 @@ struct ScreenPoint {
 class Camera final {
 public:
     // Looks at the box from the model's front, a little from its left and above, near enough
-    // that the whole box fills most of an image of that aspect (width / height), with a margin.
+    // that the whole box fills most of an image of that aspect (width / height), with a margin;
+    // of a box reaching beyond view_reach, the part within it.
     void frame(Vec3 min, Vec3 max, float aspect);
     // Looks from the model's origin along +X, Z up, as the game's eye does: 90 degrees across an
     // image of 4:3, and a wider image sees as far up and down as that one.

@@ -32,6 +32,18 @@ inline Vec3 normalised(Vec3 a) {
     return l > 0 ? a * (1 / l) : Vec3{};
 }
 
+// How far from the origin, on each axis, the view frames a box and lays the ground under it: far
+// beyond any model the game shows, and near enough that framing's sums and squares stay finite
+// in a float, however far a model's points or bones reach.
+constexpr float view_reach = 1e5f;
+
+inline float within_view_reach(float value) {
+    return std::isnan(value) ? 0 : std::fmin(std::fmax(value, -view_reach), view_reach);
+}
+inline Vec3 within_view_reach(Vec3 p) {
+    return {within_view_reach(p.x), within_view_reach(p.y), within_view_reach(p.z)};
+}
+
 // A point in clip space: x and y reach ±w at the image's edges, w is the depth in front of the
 // eye.
 struct ClipPoint {

@@ -41,6 +41,8 @@ float nice_step(float span) {
 } // namespace
 
 Ground ground_under(Vec3 min, Vec3 max) {
+    min = within_view_reach(min);
+    max = within_view_reach(max);
     const float reach = std::max({max.x - min.x, max.y - min.y, max.z - min.z, 1.0f});
     const float spacing = nice_step(reach / 8);
     // Whole steps from the origin, so that the lines stay put as the model moves.

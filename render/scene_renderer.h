@@ -29,7 +29,7 @@ struct Ground {
 };
 
 // The grid a model stands on: at the bottom of its box, reaching well around it, in steps of
-// 1, 2 or 5 times a power of ten.
+// 1, 2 or 5 times a power of ten; under a box reaching beyond view_reach, under the part within.
 Ground ground_under(Vec3 min, Vec3 max);
 
 class SceneRenderer final {

@@ -769,6 +769,14 @@ Oraz pozostałe pliki (%2).</translation>
             <translation>%1, %2 i %3</translation>
         </message>
         <message>
+            <source>(%1, %2, %3)</source>
+            <translation>(%1; %2; %3)</translation>
+        </message>
+        <message>
+            <source>%1 to %2</source>
+            <translation>od %1 do %2</translation>
+        </message>
+        <message>
             <source>%1 units too long</source>
             <translation>o %1 jednostki za długi</translation>
         </message>
@@ -819,14 +827,6 @@ Oraz pozostałe pliki (%2).</translation>
         <message>
             <source>%1 for servers, which allow %2</source>
             <translation>%1 dla serwerów, które dopuszczają %2</translation>
-        </message>
-        <message>
-            <source>(%1, %2, %3)</source>
-            <translation>(%1; %2; %3)</translation>
-        </message>
-        <message>
-            <source>%1 to %2</source>
-            <translation>od %1 do %2</translation>
         </message>
         <message>
             <source>within the box servers allow for %1, %2</source>
@@ -1356,6 +1356,10 @@ Zainstalować go mimo to?</translation>
         <message>
             <source>Green: %1; held against it, the model is %2. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
             <translation>Zielony: %1; w porównaniu z nim model jest %2. Żółty: obrys, który zmierzyłyby serwery. Czerwony: miejsca, w których model wychodzi poza zielony obrys.</translation>
+        </message>
+        <message>
+            <source>Green: %1. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
+            <translation>Zielony: %1. Żółty: obrys, który zmierzyłyby serwery. Czerwony: miejsca, w których model wychodzi poza zielony obrys.</translation>
         </message>
         <message>
             <source>Green: %1. Yellow: the box servers measure. Red: where the model reaches beyond the green box.</source>

@@ -767,6 +767,14 @@ E mais %2.</translation>
             <translation>%1, %2 e %3</translation>
         </message>
         <message>
+            <source>(%1, %2, %3)</source>
+            <translation>(%1; %2; %3)</translation>
+        </message>
+        <message>
+            <source>%1 to %2</source>
+            <translation>de %1 a %2</translation>
+        </message>
+        <message>
             <source>%1 units too long</source>
             <translation>comprido demais em %1 unidades</translation>
         </message>
@@ -817,14 +825,6 @@ E mais %2.</translation>
         <message>
             <source>%1 for servers, which allow %2</source>
             <translation>%1 para os servidores, que permitem %2</translation>
-        </message>
-        <message>
-            <source>(%1, %2, %3)</source>
-            <translation>(%1; %2; %3)</translation>
-        </message>
-        <message>
-            <source>%1 to %2</source>
-            <translation>de %1 a %2</translation>
         </message>
         <message>
             <source>within the box servers allow for %1, %2</source>
@@ -1349,6 +1349,10 @@ Instalar mesmo assim?</translation>
         <message>
             <source>Green: %1; held against it, the model is %2. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
             <translation>Verde: %1; comparado a ela, o modelo é %2. Amarelo: a caixa que os servidores mediriam. Vermelho: onde o modelo passa da caixa verde.</translation>
+        </message>
+        <message>
+            <source>Green: %1. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
+            <translation>Verde: %1. Amarelo: a caixa que os servidores mediriam. Vermelho: onde o modelo passa da caixa verde.</translation>
         </message>
         <message>
             <source>Green: %1. Yellow: the box servers measure. Red: where the model reaches beyond the green box.</source>

@@ -765,6 +765,14 @@ Ve %2 tane daha.</translation>
             <translation>%1, %2 ve %3</translation>
         </message>
         <message>
+            <source>(%1, %2, %3)</source>
+            <translation>(%1; %2; %3)</translation>
+        </message>
+        <message>
+            <source>%1 to %2</source>
+            <translation>%1 ile %2 arası</translation>
+        </message>
+        <message>
             <source>%1 units too long</source>
             <translation>%1 birim fazla uzun</translation>
         </message>
@@ -815,14 +823,6 @@ Ve %2 tane daha.</translation>
         <message>
             <source>%1 for servers, which allow %2</source>
             <translation>%1 (sunucuların izin verdiği: %2)</translation>
-        </message>
-        <message>
-            <source>(%1, %2, %3)</source>
-            <translation>(%1; %2; %3)</translation>
-        </message>
-        <message>
-            <source>%1 to %2</source>
-            <translation>%1 ile %2 arası</translation>
         </message>
         <message>
             <source>within the box servers allow for %1, %2</source>
@@ -1342,6 +1342,10 @@ Yine de yüklensin mi?</translation>
         <message>
             <source>Green: %1; held against it, the model is %2. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
             <translation>Yeşil: %1; bu kutuya göre model %2. Sarı: sunucuların ölçeceği kutu. Kırmızı: modelin yeşil kutunun dışına taştığı yer.</translation>
+        </message>
+        <message>
+            <source>Green: %1. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
+            <translation>Yeşil: %1. Sarı: sunucuların ölçeceği kutu. Kırmızı: modelin yeşil kutunun dışına taştığı yer.</translation>
         </message>
         <message>
             <source>Green: %1. Yellow: the box servers measure. Red: where the model reaches beyond the green box.</source>

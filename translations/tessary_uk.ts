@@ -769,6 +769,14 @@ And %2 more.</source>
             <translation>%1, %2 і %3</translation>
         </message>
         <message>
+            <source>(%1, %2, %3)</source>
+            <translation>(%1; %2; %3)</translation>
+        </message>
+        <message>
+            <source>%1 to %2</source>
+            <translation>від %1 до %2</translation>
+        </message>
+        <message>
             <source>%1 units too long</source>
             <translation>на %1 одиниці задовга</translation>
         </message>
@@ -819,14 +827,6 @@ And %2 more.</source>
         <message>
             <source>%1 for servers, which allow %2</source>
             <translation>%1 для серверів, які дозволяють %2</translation>
-        </message>
-        <message>
-            <source>(%1, %2, %3)</source>
-            <translation>(%1; %2; %3)</translation>
-        </message>
-        <message>
-            <source>%1 to %2</source>
-            <translation>від %1 до %2</translation>
         </message>
         <message>
             <source>within the box servers allow for %1, %2</source>
@@ -1356,6 +1356,10 @@ Install it all the same?</source>
         <message>
             <source>Green: %1; held against it, the model is %2. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
             <translation>Зеленим: %1; порівняно з ними модель %2. Жовтим: габарити, які виміряли б сервери. Червоним: де модель виходить за зелені габарити.</translation>
+        </message>
+        <message>
+            <source>Green: %1. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
+            <translation>Зеленим: %1. Жовтим: габарити, які виміряли б сервери. Червоним: де модель виходить за зелені габарити.</translation>
         </message>
         <message>
             <source>Green: %1. Yellow: the box servers measure. Red: where the model reaches beyond the green box.</source>

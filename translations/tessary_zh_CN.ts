@@ -765,6 +765,14 @@ And %2 more.</source>
             <translation>%1、%2、%3</translation>
         </message>
         <message>
+            <source>(%1, %2, %3)</source>
+            <translation>(%1, %2, %3)</translation>
+        </message>
+        <message>
+            <source>%1 to %2</source>
+            <translation>%1 至 %2</translation>
+        </message>
+        <message>
             <source>%1 units too long</source>
             <translation>长了 %1 单位</translation>
         </message>
@@ -815,14 +823,6 @@ And %2 more.</source>
         <message>
             <source>%1 for servers, which allow %2</source>
             <translation>%1，而服务器只允许%2</translation>
-        </message>
-        <message>
-            <source>(%1, %2, %3)</source>
-            <translation>(%1, %2, %3)</translation>
-        </message>
-        <message>
-            <source>%1 to %2</source>
-            <translation>%1 至 %2</translation>
         </message>
         <message>
             <source>within the box servers allow for %1, %2</source>
@@ -1342,6 +1342,10 @@ Install it all the same?</source>
         <message>
             <source>Green: %1; held against it, the model is %2. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
             <translation>绿色：%1；与之相比，模型%2。黄色：服务器会测得的包围盒。红色：模型超出绿色包围盒的部分。</translation>
+        </message>
+        <message>
+            <source>Green: %1. Yellow: the box servers would measure. Red: where the model reaches beyond the green box.</source>
+            <translation>绿色：%1。黄色：服务器会测得的包围盒。红色：模型超出绿色包围盒的部分。</translation>
         </message>
         <message>
             <source>Green: %1. Yellow: the box servers measure. Red: where the model reaches beyond the green box.</source>

@@ -98,7 +98,8 @@ QList<QStandardItem*> found_cells(const core::CheckRow& row) {
                  loads_it ? Tone::plain : Tone::bad),
             cell(verdict_text(servers.verdict), verdict_tone),
             cell(gui::words(model::verdict_reason(servers, row.file))),
-            cell(servers.measured ? gui::words(model::box_words(*servers.measured)) : QString())};
+            cell(servers.measured ? gui::words(model::measured_box_words(servers, row.file))
+                                  : QString())};
 }
 
 QList<QStandardItem*> cells_of(const core::CheckRow& row, const QImage& image) {

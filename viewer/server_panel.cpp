@@ -40,13 +40,18 @@ ServerPanel::ServerPanel(const model::ServerCheck& check, const model::ComparedB
     player_size_->setChecked(options.player_size);
 
     const QString compared_words = gui::words(model::compared_box_words(compared, file_name));
+    const bool checked = compared.file_name == file_name;
     if (!check.measured)
         box_legend_ = tr("Green: %1. What servers measure cannot be told.").arg(compared_words);
     else if (const auto outside = model::sides_outside(*check.measured, compared.box);
-             compared.file_name != file_name && !outside.empty())
+             !checked && !outside.empty())
         box_legend_ = tr("Green: %1; held against it, the model is %2. Yellow: the box servers "
                          "would measure. Red: where the model reaches beyond the green box.")
                           .arg(compared_words, gui::words(model::outside_words(outside)));
+    else if (!checked)
+        box_legend_ = tr("Green: %1. Yellow: the box servers would measure. Red: where the model "
+                         "reaches beyond the green box.")
+                          .arg(compared_words);
     else
         box_legend_ = tr("Green: %1. Yellow: the box servers measure. Red: where the model "
                          "reaches beyond the green box.")

@@ -202,6 +202,8 @@ TEST(ArchiveNames, TheLegacyCodePageFollowsTheUsersLanguage) {
         {"", "", "zh_HK.BIG5-HKSCS", 950},
         {"", "", "de_DE.UTF-8@euro", 850},
         {"", "", "en_GB.UTF-8", 850},
+        {"", "", "pl_PL.UTF-8", 852},
+        {"", "", "tr_TR.UTF-8", 857},
         {"", "", "en_US.UTF-8", 437},
         {"", "", "", 437},
         {"", "fr_FR.UTF-8", "ru_RU.UTF-8", 850},

@@ -340,9 +340,15 @@ TEST(ConsistencyBox, MeasuresAsTheGameDoesOrCannotTellWhereItReadsOutsideTheFile
         vertex.z += 100;
     const Bytes moved = with(with(write(two_parts), part_models + 76 - 8, 0), part_models, 920);
 
+    // Two bones, each within a float's range, that span more than it.
+    Description far_apart = two_bones;
+    far_apart.bones[0].value[0] = -3e38f;
+    far_apart.bones[1].value[0] = 3e38f;
+
     Description grouped = tiny_model();
     grouped.sequences[0].in_group_file = true;
     const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float infinity = std::numeric_limits<float>::infinity();
     // Each file, and the box measured, or why it cannot be.
     const struct {
         Bytes file;
@@ -363,6 +369,8 @@ TEST(ConsistencyBox, MeasuresAsTheGameDoesOrCannotTellWhereItReadsOutsideTheFile
         {with(tiny, 208, -100), "offset -100, where the game reads body part 0, lies before"},
         {with(tiny, part_models - 8, 1000000), "offset 1852, where the game reads model 10 after"},
         {with(tiny, 852, nan), "vertex 0 of model 0 after the body parts has a coordinate that"},
+        {with(tiny, 856, infinity), "vertex 0 of model 0 after the body parts has a coordinate"},
+        {write(far_apart), "the bones of sequence idle reach beyond the range of a float"},
         {with(tiny, 244 + 64, nan), "bone 0 has a position value or scale that is not"},
         {with(tiny, 412, 70000), "sequence idle has 70000 frames"},
     };
@@ -431,6 +439,33 @@ TEST(ServerCheck, SaysByHowMuchAModelIsTooBigTheWorstAxisFirstAndEachOnce) {
               "model \"Long\" is 22.0 units too long for servers, which allow 38.0 forward. "
               "Servers that enforce file consistency, as they do unless told otherwise, drop a "
               "player who uses it while connecting.\n\nInstall it all the same?");
+
+    // The box measured, with as many decimals as a side outside the box it is held against takes
+    // (X below by 0.02, though the words name only X above), never "-0.0".
+    const std::tuple<std::array<float, 6>, const char*, const char*> boxes[] = {
+        {{-38.02f, -24, -41, 42.7f, 24, 41},
+         "gign.mdl",
+         "(-38.02, -24.00, -41.00) to (42.70, 24.00, 41.00)"},
+        {{-23, -8, -20, 23, 8.03f, 20},
+         "v_mp5.mdl",
+         "(-23.00, -8.00, -20.00) to (23.00, 8.03, 20.00)"},
+        {{-0.01f, -8, 0, 0, 8, 16}, "v_ak47.mdl", "(0.0, -8.0, 0.0) to (0.0, 8.0, 16.0)"},
+    };
+    for (const auto& [corners, file_name, says] : boxes)
+        EXPECT_EQ(model::measured_box_words(model::check_for_servers(spanning(corners), file_name),
+                                            file_name),
+                  says);
+    EXPECT_TRUE(
+        holds(platform::english(model::server_facts(
+                  model::check_for_servers(spanning(cases[4].first), "gign.mdl"), "gign.mdl")),
+              "as (-38.00, -24.00, -41.00) to (38.00, 24.02, 41.00).\nAs gign.mdl, "
+              "servers refuse it: it is 0.02 units too wide"));
+
+    // With no side outside there is no excess to tell, and the question is still made whole.
+    const auto unchecked = model::check_for_servers(spanning(cases[4].first), "v_ak47.mdl");
+    EXPECT_EQ(model::outside_words(unchecked.outside), "");
+    EXPECT_TRUE(holds(platform::english(model::install_question(unchecked, "v_ak47.mdl", "Fits")),
+                      "Install it all the same?"));
 }
 
 TEST(ServerCheck, TellsWhatTheGameRefusesToLoad) {
@@ -470,12 +505,15 @@ TEST(FieldText, ShowsNamesInAnyScriptWithoutReplacementCharacters) {
         {privet, 936, privet},        {cp1251, 1252, privet},
         {cp1251, 1251, privet},       {"\xC4\xE3\xBA\xC3", 936, "你好"},
         {"Caf\xE9", 1252, "Café"},    {"\x98", 1251, "\u0098"},
-        {"\x93Go\x94", 1252, "“Go”"},
+        {"\x93Go\x94", 1252, "“Go”"}, {cp1251, 1250, privet},
+        {cp1251, 1254, privet},       {"Za\xBF\xF3\xB3\xE6", 1250, "Zażółć"},
+        {"I\xFE\xFDk", 1254, "Işık"},
     };
     for (const auto& [bytes, code_page, shown] : cases)
         EXPECT_EQ(model::field_text(bytes, code_page), shown) << shown;
 
+    // The reader shows a name as field_text() does, in whatever code page the system has.
     Description named = tiny_model();
     named.sequences[0].label = cp1251;
-    EXPECT_EQ(read(named)->sequences().at(0).name, privet);
+    EXPECT_EQ(read(named)->sequences().at(0).name, model::field_text(cp1251));
 }

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <numbers>
 #include <tuple>
 #include <utility>
@@ -154,6 +156,22 @@ TEST(Camera, FramesTheWholeBoxWhateverItsShapeOrSeesFromTheOriginNinetyDegreesAc
         ASSERT_TRUE(screen);
         EXPECT_NEAR(screen->x, x, 0.01f) << width << " x " << height;
         EXPECT_NEAR(screen->y, y, 0.01f) << width << " x " << height;
+    }
+
+    // A box whose size is beyond a float, or endless, is framed as far as the view reaches: the
+    // camera and the ground stay finite, and the origin in view.
+    constexpr float big = 3e38f, endless = std::numeric_limits<float>::infinity();
+    for (const auto& [min, max] : {std::pair<Vec3, Vec3>{{-big, -big, -big}, {big, big, big}},
+                                   {{-endless, -8, 0}, {endless, 8, 16}}}) {
+        Camera far;
+        far.frame(min, max, 4.0f / 3);
+        const Vec3 eye = far.eye();
+        const Ground ground = ground_under(min, max);
+        EXPECT_TRUE(std::isfinite(eye.x + eye.y + eye.z + far.near_distance()) &&
+                    std::isfinite(ground.centre.x + ground.centre.z + ground.half_size) &&
+                    ground.spacing > 0)
+            << min.x;
+        EXPECT_TRUE(far.project({}, 400, 300)) << min.x;
     }
 }
 

@@ -1,6 +1,8 @@
 // Tessary's windows, driven as a user drives them: menu commands, clicks and keys.
 #include "archive_writer.h"
 #include "gui/settings_store.h"
+#include "model/server_check.h"
+#include "model/server_check_words.h"
 #include "model_writer.h"
 #include "ui/message_box.h"
 #include "ui/model_pictures.h"
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -366,6 +369,39 @@ private slots:
         QVERIFY(world.messages[4].starts_with(
             "gign.mdl of the model \"Old\" was not installed: the game cannot load it (it is a "
             "model of version 48"));
+    }
+
+    // The question itself, in the box the user answers: a warning, Yes or No, No the default.
+    void theInstallQuestionIsAWarningThatDefaultsToNo() {
+        UiWorld world;
+        const auto wide = model_reaching_forward(60);
+        const std::vector<std::uint8_t> bytes(wide.begin(), wide.end());
+        const auto question = model::install_question(model::check_for_servers(bytes, "gign.mdl"),
+                                                      "gign.mdl", "Wide");
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+        QString text;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(widget);
+                if (!box || !box->isVisible())
+                    continue;
+                icon = box->icon();
+                buttons = box->standardButtons();
+                default_button = box->standardButton(box->defaultButton());
+                text = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        ui::message_box::record_instead(nullptr);
+        const bool yes = ui::message_box::ask(question);
+        ui::message_box::record_instead(&world.messages);
+        QVERIFY(!yes);
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(default_button, QMessageBox::No);
+        QVERIFY(text.startsWith("Servers will refuse this model"));
     }
 
     void theCheckWindowSaysWhatTheGameAndServersMakeOfEachFileAndKeepsItsSize() {

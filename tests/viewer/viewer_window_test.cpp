@@ -28,6 +28,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -327,18 +328,25 @@ private slots:
 
     void viewOptionsSurviveARestartAndThePictureIsSavedAsShown() {
         const QString path = write(model_writer::tiny_model());
+        // Each option away from its default.
+        const std::pair<const char*, bool> chosen[] = {{"show_wireframe", true},
+                                                       {"show_ground", false},
+                                                       {"chk_player_size", true},
+                                                       {"chk_server_box", true}};
         auto window = open(path);
-        child<QCheckBox>(window.get(), "show_wireframe")->setChecked(true);
-        child<QCheckBox>(window.get(), "show_ground")->setChecked(false);
-        child<QCheckBox>(window.get(), "chk_player_size")->setChecked(true);
+        for (const auto& [name, on] : chosen)
+            child<QCheckBox>(window.get(), name)->setChecked(on);
         window->set_background(QColor(10, 20, 30));
         window.reset();
 
         window = open(path);
-        QVERIFY(child<QCheckBox>(window.get(), "show_wireframe")->isChecked());
-        QVERIFY(!child<QCheckBox>(window.get(), "show_ground")->isChecked());
-        QVERIFY(child<QCheckBox>(window.get(), "chk_player_size")->isChecked());
+        for (const auto& [name, on] : chosen)
+            QVERIFY2(child<QCheckBox>(window.get(), name)->isChecked() == on, name);
         QCOMPARE(QColor(window->picture().pixel(2, 2)), QColor(10, 20, 30));
+        // No server checks test.mdl: it is held against the player box.
+        QVERIFY(child<QLabel>(window.get(), "server_box_legend")
+                    ->text()
+                    .contains("Yellow: the box servers would measure."));
 
         child<QCheckBox>(window.get(), "show_bones")->setChecked(true);
         const QString picture = folder->filePath(QStringLiteral("picture.png"));
