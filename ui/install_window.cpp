@@ -76,6 +76,8 @@ void InstallWindow::list_models() {
     controls_.models->clear();
     controls_.models->addItems(rows);
     tips_.clear();
+    wanted_tip_ = {};
+    ++listing_;
 }
 
 void InstallWindow::install_picked_model() {
@@ -110,24 +112,47 @@ bool InstallWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != controls_.models->viewport() || event->type() != QEvent::ToolTip)
         return ChildWindow::eventFilter(watched, event);
     const auto* help = static_cast<QHelpEvent*>(event);
-    if (const auto* item = controls_.models->itemAt(help->pos()))
+    if (const auto* item = controls_.models->itemAt(help->pos())) {
         show_tip(*item, help->globalPos());
-    else
+    } else {
+        wanted_tip_ = {};
         QToolTip::hideText();
+    }
     return true;
 }
 
 void InstallWindow::show_tip(const QListWidgetItem& item, const QPoint& at) {
-    QToolTip::showText(at, tip_of(gui::core_text(item.text())), controls_.models->viewport(),
-                       controls_.models->visualItemRect(&item));
+    const QString model = item.text();
+    if (const auto found = tips_.constFind(model); found != tips_.constEnd()) {
+        QToolTip::showText(at, *found, controls_.models->viewport(),
+                           controls_.models->visualItemRect(&item));
+        return;
+    }
+    const bool being_made = !wanted_tip_.model.isNull() && wanted_tip_.model == model;
+    wanted_tip_ = {model, at};
+    if (being_made)
+        return;
+    tip_makers_.start([this, listing = listing_, model,
+                       picked = core::LibraryModel{kind_, model_type(), gui::core_text(model)},
+                       pixel_ratio = devicePixelRatioF()] {
+        const QString tip = model_tip(library_, picked, pixel_ratio);
+        QMetaObject::invokeMethod(
+            this, [this, listing, model, tip] { tip_made(listing, model, tip); },
+            Qt::QueuedConnection);
+    });
 }
 
-const QString& InstallWindow::tip_of(const std::string& model) {
-    const QString key = gui::qtext(model);
-    if (const auto found = tips_.constFind(key); found != tips_.constEnd())
-        return *found;
-    return *tips_.insert(key,
-                         model_tip(library_, {kind_, model_type(), model}, devicePixelRatioF()));
+void InstallWindow::tip_made(int listing, const QString& model, const QString& tip) {
+    if (listing != listing_)
+        return;
+    tips_.insert(model, tip);
+    if (wanted_tip_.model != model)
+        return;
+    const QPoint at = wanted_tip_.at;
+    wanted_tip_ = {};
+    const auto found = controls_.models->findItems(model, Qt::MatchExactly);
+    if (!found.isEmpty())
+        show_tip(*found.first(), at);
 }
 
 void InstallWindow::preview_model() {

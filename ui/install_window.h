@@ -4,6 +4,7 @@
 #include "ui/restore_controls.h"
 
 #include <QHash>
+#include <QThreadPool>
 
 #include <string>
 #include <vector>
@@ -65,9 +66,10 @@ private:
     // false when the user says No to one.
     bool servers_allowed(const core::LibraryModel& model, const std::vector<std::string>& files);
     void preview_model();
-    // Shows the tip of the model, over the part of the list that holds it.
+    // Shows the tip of the model, over the part of the list that holds it: at once when it is
+    // made, else as soon as another thread has made it, if the model is still the one wanted.
     void show_tip(const QListWidgetItem& item, const QPoint& at);
-    const QString& tip_of(const std::string& model);
+    void tip_made(int listing, const QString& model, const QString& tip);
 
     const core::Library& library_;
     core::ModelKind kind_;
@@ -75,6 +77,12 @@ private:
     bool shown_ = false;
     Controls controls_;
     QHash<QString, QString> tips_; // of the models listed, once made
+    int listing_ = 0;              // counts the lists shown, so that a late tip is not misplaced
+    struct WantedTip {
+        QString model;
+        QPoint at;
+    } wanted_tip_;
+    QThreadPool tip_makers_; // last, so that it is waited for before the rest goes
 };
 
 } // namespace ui

@@ -343,7 +343,8 @@ private slots:
         QHelpEvent hover(QEvent::ToolTip, old_row.center(),
                          models->viewport()->mapToGlobal(old_row.center()));
         QApplication::sendEvent(models->viewport(), &hover);
-        QVERIFY(QToolTip::text().contains("The game cannot load it: it is a model of version 48"));
+        QTRY_VERIFY(
+            QToolTip::text().contains("The game cannot load it: it is a model of version 48"));
 
         // No to the question: nothing changes, the window's confirmation neither. Yes: installed.
         const auto before = world.snapshot();
