@@ -24,6 +24,11 @@ struct Filing {
     std::string to;
 };
 
+// How the files come into the model folder: under their own names, as Import files them, which
+// are the game's already; or as the game's files they are to stand for, whatever their names,
+// which the game must then load as those files.
+enum class Filed { as_named, as_game_files };
+
 // The picked file and the model name are tested first, in this order; the game's name for the
 // picked file after them.
 Result<> check_request(const ImportRequest& request) {
@@ -34,11 +39,11 @@ Result<> check_request(const ImportRequest& request) {
     return {};
 }
 
-// Why the game could not load the file once it is renamed as `to`: it is no model, or it would
+// Why the game could not load the file once it is filed as `to`: it is no model, or it would
 // look for its group files where they are not. Nothing when it could.
 std::optional<Message> renaming_problem(const LibraryModel& model, const Path& source,
                                         const Filing& filing) {
-    if (const auto refusal = load_refusal_of(source))
+    if (const auto refusal = refusal_as_model(source))
         return said("%1 cannot be imported as %2: %3, so nothing was imported.", filing.from,
                     filing.to, *refusal);
     return group_file_astray(source, filing.from,
@@ -49,7 +54,7 @@ std::optional<Message> renaming_problem(const LibraryModel& model, const Path& s
 // companions it names, which must lie there too and take names after the file's new name. The
 // files are read in the readable folder, which holds what was taken out of an archive folder.
 Result<std::vector<Filing>> files_to_copy(const LibraryModel& model,
-                                          const std::vector<Filing>& filings,
+                                          const std::vector<Filing>& filings, Filed filed,
                                           const SourceFolder& source_folder,
                                           const Path& readable_folder) {
     std::vector<Filing> copied;
@@ -57,7 +62,7 @@ Result<std::vector<Filing>> files_to_copy(const LibraryModel& model,
         const auto source = readable_folder / filing.from;
         if (!facts(model.kind).model_holds_every_file && !platform::is_ordinary_file(source))
             continue;
-        if (filing.from != filing.to) {
+        if (filed == Filed::as_game_files) {
             if (auto problem = renaming_problem(model, source, filing))
                 return fail(std::move(*problem));
         }
@@ -77,7 +82,8 @@ Result<std::vector<Filing>> files_to_copy(const LibraryModel& model,
 // Copies the files of the player type or weapon that lie in the source folder into a new model
 // folder, each under the name it takes there; confirmed when the picked file is among them.
 Result<Imported> import_files(const Library& library, const LibraryModel& model,
-                              const std::vector<Filing>& filings, const ImportRequest& request) {
+                              const std::vector<Filing>& filings, Filed filed,
+                              const ImportRequest& request) {
     if (auto name = check_folder_name(model.name); !name)
         return name.failure();
     const auto folder = library.folder(model);
@@ -89,7 +95,8 @@ Result<Imported> import_files(const Library& library, const LibraryModel& model,
     const auto source = ExtractedFiles::open(library, *request.source_folder, sources);
     if (!source)
         return source.failure();
-    const auto copied = files_to_copy(model, filings, *request.source_folder, source->folder());
+    const auto copied =
+        files_to_copy(model, filings, filed, *request.source_folder, source->folder());
     if (!copied)
         return copied.failure();
 
@@ -152,7 +159,7 @@ Result<Imported> import_player_model(const Library& library, const ImportRequest
         return fail(said(invalid_model_name));
     // The picked file is copied under its own name, gign.MDL as gign.MDL.
     return import_files(library, {ModelKind::player, type, request.model_name}, {{picked, picked}},
-                        request);
+                        Filed::as_named, request);
 }
 
 Result<Imported> import_weapon_model(const Library& library, const ImportRequest& request,
@@ -164,7 +171,7 @@ Result<Imported> import_weapon_model(const Library& library, const ImportRequest
         return fail(said(invalid_model_name));
     // Each file is looked for without regard to case and copied under its own name.
     return import_files(library, {ModelKind::weapon, *weapon, request.model_name},
-                        weapon_filings(*weapon, *weapon), request);
+                        weapon_filings(*weapon, *weapon), Filed::as_named, request);
 }
 
 Result<Imported> import_player_model_as(const Library& library, const ImportRequest& request,
@@ -173,7 +180,7 @@ Result<Imported> import_player_model_as(const Library& library, const ImportRequ
         return checked.failure();
     const auto file = model_files(ModelKind::player, player_type).front();
     return import_files(library, {ModelKind::player, player_type, request.model_name},
-                        {{request.picked_file, file}}, request);
+                        {{request.picked_file, file}}, Filed::as_game_files, request);
 }
 
 Result<Imported> import_weapon_model_as(const Library& library, const ImportRequest& request,
@@ -184,7 +191,8 @@ Result<Imported> import_weapon_model_as(const Library& library, const ImportRequ
     const auto filings = own ? weapon_filings(own->weapon, weapon)
                              : std::vector<Filing>{{request.picked_file,
                                                     weapon_file_name(weapon, WeaponFile::left)}};
-    return import_files(library, {ModelKind::weapon, weapon, request.model_name}, filings, request);
+    return import_files(library, {ModelKind::weapon, weapon, request.model_name}, filings,
+                        Filed::as_game_files, request);
 }
 
 } // namespace core

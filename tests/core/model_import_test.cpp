@@ -82,12 +82,12 @@ struct PackWorld : ImportWorld {
     std::string textures = model_writer::tiny_model_in_two_files(true).second;
 };
 
-// The tiny model keeping its sequence in a group file, which it stores as the game loads it
-// from: models\<name>01.mdl.
-std::pair<std::string, std::string> grouped_model(const std::string& name) {
+// The tiny model under a name of its own, which tells the files apart; grouped, it keeps its
+// sequence in a group file, which it stores as the game loads it from: models\<name>01.mdl.
+std::pair<std::string, std::string> named_model(const std::string& name, bool grouped = false) {
     auto description = model_writer::tiny_model();
     description.name = name;
-    description.sequences[0].in_group_file = true;
+    description.sequences[0].in_group_file = grouped;
     const auto files = model_writer::write_model(description);
     return {{files.main.begin(), files.main.end()}, {files.group.begin(), files.group.end()}};
 }
@@ -228,6 +228,17 @@ TEST(ModelImport, AModelOfItsOwnNameIsImportedAsTheGameFileItReplacesWithItsComp
     EXPECT_EQ(world.import_player_as("707t.mdl", "Hero", "gign"),
               "707t.mdl cannot be imported as gign.mdl: it is a texture file, which holds only "
               "the textures of a model, so nothing was imported.");
+    // The game stops on a file that is no model, whatever it is called.
+    for (const auto& [file, content] :
+         {std::pair<std::string, std::string>{"empty.mdl", ""},
+          {"Page.MDL", "<!DOCTYPE html><html></html>"},
+          {"gign.mdl", archive_of("zip", {{ArchiveItem::Kind::file, "707.mdl", main}})}}) {
+        TestWorld::write(world.downloads / file, content);
+        EXPECT_EQ(world.import_player_as(file, "Hero", "gign"),
+                  file + " cannot be imported as gign.mdl: it is no model (every model file "
+                         "starts with IDST), and the game stops on it, so nothing was imported.");
+        fs::remove(world.downloads / file);
+    }
     EXPECT_EQ(world.import_player("707.mdl", "Hero"), invalid);
     EXPECT_EQ(world.snapshot(), before);
 
@@ -251,12 +262,13 @@ TEST(ModelImport, AWeaponOfItsOwnNameBringsItsFilesAndItsGroupFileOnlyWhereTheGa
     TestWorld::write(world.downloads / "V_Balrog.mdl", main);
     TestWorld::write(world.downloads / "v_balrogT.mdl", textures);
     for (const auto* file : {"p_balrog.mdl", "w_balrog.mdl", "vknife.mdl"})
-        TestWorld::write(world.downloads / file, file);
+        TestWorld::write(world.downloads / file, named_model(file).first);
     EXPECT_EQ(world.import_weapon_as("V_Balrog.mdl", "Balrog", "ak47"), "confirmed");
-    const std::pair<const char*, std::string> filed[] = {{"v_ak47.mdl", main},
-                                                         {"v_ak47T.mdl", textures},
-                                                         {"p_ak47.mdl", "p_balrog.mdl"},
-                                                         {"w_ak47.mdl", "w_balrog.mdl"}};
+    const std::pair<const char*, std::string> filed[] = {
+        {"v_ak47.mdl", main},
+        {"v_ak47T.mdl", textures},
+        {"p_ak47.mdl", named_model("p_balrog.mdl").first},
+        {"w_ak47.mdl", named_model("w_balrog.mdl").first}};
     const auto folder = world.library_file("weapon/ak47/Balrog");
     EXPECT_EQ(TestWorld::names_in(folder).size(), std::size(filed));
     for (const auto& [file, content] : filed)
@@ -266,7 +278,7 @@ TEST(ModelImport, AWeaponOfItsOwnNameBringsItsFilesAndItsGroupFileOnlyWhereTheGa
     EXPECT_EQ(TestWorld::names_in(world.library_file("weapon/knife/Plain")), Names{"v_knife.mdl"});
 
     // The game loads a group file from the path the model stores, whatever the model is called.
-    const auto [astray, astray_group] = grouped_model("v_mine.mdl");
+    const auto [astray, astray_group] = named_model("v_mine.mdl", true);
     TestWorld::write(world.downloads / "v_mine.mdl", astray);
     TestWorld::write(world.downloads / "v_mine01.mdl", astray_group);
     const auto before = world.snapshot();
@@ -275,7 +287,7 @@ TEST(ModelImport, AWeaponOfItsOwnNameBringsItsFilesAndItsGroupFileOnlyWhereTheGa
               "sequence group 1 from models\\v_mine01.mdl, the path stored in the model, and under "
               "the new name it would have to be models\\v_m4a101.mdl, so nothing was imported.");
     EXPECT_EQ(world.snapshot(), before);
-    const auto [found, group] = grouped_model("player/gign/gign.mdl");
+    const auto [found, group] = named_model("player/gign/gign.mdl", true);
     TestWorld::write(world.downloads / "707.mdl", found);
     TestWorld::write(world.downloads / "70701.mdl", group);
     EXPECT_EQ(world.import_player_as("707.mdl", "Grouped", "gign"), "confirmed");

@@ -203,11 +203,14 @@ private slots:
         GameWorld world;
         const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
         TestWorld::write(world.downloads / "gign.mdl", "gign");
-        TestWorld::write(world.downloads / "Pack.zip",
-                         archive_of("zip", {{ArchiveItem::Kind::file, "Pack/707.mdl", main},
-                                            {ArchiveItem::Kind::file, "Pack/707t.mdl", textures},
-                                            {ArchiveItem::Kind::file, "Pack/v_balrog.mdl", "v"},
-                                            {ArchiveItem::Kind::file, "Pack/p_balrog.mdl", "p"}}));
+        TestWorld::write(
+            world.downloads / "Pack.zip",
+            archive_of("zip", {{ArchiveItem::Kind::file, "Pack/707.mdl", main},
+                               {ArchiveItem::Kind::file, "Pack/707t.mdl", textures},
+                               {ArchiveItem::Kind::file, "Pack/v_balrog.mdl", main},
+                               {ArchiveItem::Kind::file, "Pack/v_balrogT.mdl", textures},
+                               {ArchiveItem::Kind::file, "Pack/p_balrog.mdl",
+                                model_reaching_forward(8)}}));
         const auto menu_names = [](QWidget* window) {
             QStringList names;
             for (const QAction* action : child<QMenu>(window, "menu_import_as")->actions()) {
@@ -267,7 +270,7 @@ private slots:
         menu->close();
         QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Balrog imported"));
         QCOMPARE(TestWorld::names_in(world.library_file("weapon/ak47/Balrog")),
-                 (std::vector<std::string>{"p_ak47.mdl", "v_ak47.mdl"}));
+                 (std::vector<std::string>{"p_ak47.mdl", "v_ak47.mdl", "v_ak47T.mdl"}));
         QCOMPARE(world.messages, std::vector<std::string>{"That name already exists."});
     }
 
