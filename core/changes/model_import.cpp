@@ -50,6 +50,22 @@ std::optional<Message> renaming_problem(const LibraryModel& model, const Path& s
                              game_file_name(model.kind, model.type, filing.to));
 }
 
+// The name under which the folder holds the file of that name, as the lookup finds it: the name
+// itself where it is there, as it is where none is, else the one that differs from it in case
+// alone. Messages name a file as the player sees it, V_MINE.MDL rather than v_MINE.mdl.
+std::string name_in(const std::vector<platform::FolderEntry>& entries, const std::string& name) {
+    std::optional<std::string> other_case;
+    for (const auto& entry : entries) {
+        if (entry.is_folder || !platform::same_name(entry.name, name))
+            continue;
+        if (entry.name == name)
+            return name;
+        if (!other_case)
+            other_case = entry.name;
+    }
+    return other_case.value_or(name);
+}
+
 // The files of the player type or weapon that lie in the source folder, each followed by the
 // companions it names, which must lie there too and take names after the file's new name. The
 // files are read in the readable folder, which holds what was taken out of an archive folder.
@@ -57,23 +73,29 @@ Result<std::vector<Filing>> files_to_copy(const LibraryModel& model,
                                           const std::vector<Filing>& filings, Filed filed,
                                           const SourceFolder& source_folder,
                                           const Path& readable_folder) {
+    const auto entries = platform::list_folder(readable_folder);
     std::vector<Filing> copied;
     for (const auto& filing : filings) {
-        const auto source = readable_folder / filing.from;
+        const Filing file{name_in(entries, filing.from), filing.to};
+        const auto source = readable_folder / file.from;
         if (!facts(model.kind).model_holds_every_file && !platform::is_ordinary_file(source))
             continue;
         if (filed == Filed::as_game_files) {
-            if (auto problem = renaming_problem(model, source, filing))
+            if (auto problem = renaming_problem(model, source, file))
                 return fail(std::move(*problem));
         }
-        copied.push_back(filing);
-        // Both lists come from the one header, so a companion's new name stands beside it.
-        const auto companions = companions_of(source, filing.from);
-        const auto renamed = companions_of(source, filing.to);
+        copied.push_back(file);
+        // One read of the header names the companions both ways, so the two lists agree.
+        const auto needs = companion_needs_of(source);
+        if (!needs)
+            continue;
+        const auto companions = companions_named(*needs, file.from);
+        const auto renamed = companions_named(*needs, file.to);
         for (std::size_t i = 0; i < companions.size(); ++i) {
-            if (!platform::is_ordinary_file(readable_folder / companions[i].file))
+            const auto& from = companions[i].file;
+            if (!platform::is_ordinary_file(readable_folder / from))
                 return fail(missing_companion(companions[i], source_folder.path(), Undone::import));
-            copied.push_back({companions[i].file, renamed[i].file});
+            copied.push_back({name_in(entries, from), renamed[i].file});
         }
     }
     return copied;

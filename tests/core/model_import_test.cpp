@@ -278,14 +278,20 @@ TEST(ModelImport, AWeaponOfItsOwnNameBringsItsFilesAndItsGroupFileOnlyWhereTheGa
     EXPECT_EQ(TestWorld::names_in(world.library_file("weapon/knife/Plain")), Names{"v_knife.mdl"});
 
     // The game loads a group file from the path the model stores, whatever the model is called.
+    // Messages name the files as they are spelt on disk.
     const auto [astray, astray_group] = named_model("v_mine.mdl", true);
-    TestWorld::write(world.downloads / "v_mine.mdl", astray);
-    TestWorld::write(world.downloads / "v_mine01.mdl", astray_group);
+    TestWorld::write(world.downloads / "V_MINE.MDL", astray);
+    TestWorld::write(world.downloads / "V_MINE01.MDL", astray_group);
+    TestWorld::write(world.downloads / "w_mine.mdl", astray);
     const auto before = world.snapshot();
-    EXPECT_EQ(world.import_weapon_as("v_mine.mdl", "Mine", "m4a1"),
-              "v_mine.mdl cannot be imported as v_m4a1.mdl: the game loads the animations of its "
+    EXPECT_EQ(world.import_weapon_as("V_MINE.MDL", "Mine", "m4a1"),
+              "V_MINE.MDL cannot be imported as v_m4a1.mdl: the game loads the animations of its "
               "sequence group 1 from models\\v_mine01.mdl, the path stored in the model, and under "
               "the new name it would have to be models\\v_m4a101.mdl, so nothing was imported.");
+    EXPECT_EQ(world.import_weapon("V_MINE.MDL", "Mine", {}, {"MINE"}),
+              "w_mine01.mdl is missing from " + world.downloads.string() +
+                  ": the game loads the animations of sequence group 1 of w_mine.mdl from it and "
+                  "stops without it, so nothing was imported.");
     EXPECT_EQ(world.snapshot(), before);
     const auto [found, group] = named_model("player/gign/gign.mdl", true);
     TestWorld::write(world.downloads / "707.mdl", found);
