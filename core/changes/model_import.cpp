@@ -92,7 +92,13 @@ Result<std::vector<Filing>> files_to_copy(const LibraryModel& model,
         const auto companions = companions_named(*needs, file.from);
         const auto renamed = companions_named(*needs, file.to);
         for (std::size_t i = 0; i < companions.size(); ++i) {
-            const auto& from = companions[i].file;
+            std::string from = companions[i].file;
+            // A group file may also carry the name in the path the model stores for it, which
+            // renaming_problem() found to be where the renamed model's group file goes, under
+            // its new name: 707.mdl storing models\player\gign\gign01.mdl, beside gign01.mdl.
+            if (!platform::is_ordinary_file(readable_folder / from) &&
+                filed == Filed::as_game_files && companions[i].group > 0)
+                from = renamed[i].file;
             if (!platform::is_ordinary_file(readable_folder / from))
                 return fail(missing_companion(companions[i], source_folder.path(), Undone::import));
             copied.push_back({name_in(entries, from), renamed[i].file});
@@ -112,9 +118,13 @@ Result<Imported> import_files(const Library& library, const LibraryModel& model,
     if (platform::first_ordinary_file(folder))
         return fail(said("That name already exists."));
     std::vector<std::string> sources;
-    for (const auto& filing : filings)
+    std::vector<std::string> new_names;
+    for (const auto& filing : filings) {
         sources.push_back(filing.from);
-    const auto source = ExtractedFiles::open(library, *request.source_folder, sources);
+        if (filed == Filed::as_game_files)
+            new_names.push_back(filing.to);
+    }
+    const auto source = ExtractedFiles::open(library, *request.source_folder, sources, new_names);
     if (!source)
         return source.failure();
     const auto copied =

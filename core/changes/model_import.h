@@ -39,7 +39,9 @@ bool import_keeps_name(ModelKind kind, std::string_view picked_file, const Names
 // replace: the same checks and the same copy, but each file, and each companion with it, takes
 // the name of the game's file it stands for (707.mdl and 707T.mdl as gign.mdl and gignT.mdl).
 // A file the game could not load under that name is refused: one that is no model, or one whose
-// group files the game would look for elsewhere.
+// group files the game would look for elsewhere. A group file lies beside the model under the
+// model's own name (70701.mdl) or under the name in the path the model stores for it, which is
+// then the new one (gign01.mdl).
 
 // The picked file as the player type's model.
 Result<Imported> import_player_model_as(const Library& library, const ImportRequest& request,

@@ -293,9 +293,17 @@ TEST(ModelImport, AWeaponOfItsOwnNameBringsItsFilesAndItsGroupFileOnlyWhereTheGa
                   ": the game loads the animations of sequence group 1 of w_mine.mdl from it and "
                   "stops without it, so nothing was imported.");
     EXPECT_EQ(world.snapshot(), before);
+    // A group file beside the model under its own name, or under the name of the path the model
+    // stores for it, which is where the game loads it from under the new name.
     const auto [found, group] = named_model("player/gign/gign.mdl", true);
     TestWorld::write(world.downloads / "707.mdl", found);
     TestWorld::write(world.downloads / "70701.mdl", group);
-    EXPECT_EQ(world.import_player_as("707.mdl", "Grouped", "gign"), "confirmed");
-    EXPECT_EQ(TestWorld::read(world.library_file("player/gign/Grouped/gign01.mdl")), group);
+    TestWorld::write(world.downloads / "Pack.zip",
+                     archive_of("zip", {{ArchiveItem::Kind::file, "707.mdl", found},
+                                        {ArchiveItem::Kind::file, "GIGN01.MDL", group}}));
+    for (const auto& [folder, model] :
+         {std::pair{world.downloads, "Own"}, std::pair{world.downloads / "Pack.zip", "Stored"}}) {
+        EXPECT_EQ(world.import_player_as("707.mdl", model, "gign", folder), "confirmed");
+        EXPECT_EQ(TestWorld::read(world.library_file("player/gign") / model / "gign01.mdl"), group);
+    }
 }
