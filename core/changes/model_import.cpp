@@ -6,6 +6,7 @@
 #include "core/game/game_tree.h"
 #include "core/library/folder_names.h"
 #include "core/sources/extracted_files.h"
+#include "model/companions.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
 
@@ -169,8 +170,7 @@ bool is_weapon(const std::optional<std::string>& name, const Names& weapon_names
     return name && !name->empty() && std::ranges::find(weapon_names, *name) != weapon_names.end();
 }
 
-} // namespace
-
+// Import files the picked file under its own name, which is one of the game's files.
 bool import_keeps_name(ModelKind kind, std::string_view picked_file, const Names& weapon_names) {
     const std::string picked(picked_file);
     if (kind == ModelKind::player)
@@ -180,6 +180,16 @@ bool import_keeps_name(ModelKind kind, std::string_view picked_file, const Names
         return false;
     return platform::same_name(picked, weapon_file_name(*weapon, WeaponFile::left)) ||
            platform::same_name(picked, weapon_file_name(*weapon, WeaponFile::right));
+}
+
+} // namespace
+
+bool takes_import_as(ModelKind kind, std::string_view file, const std::vector<std::string>& listed,
+                     const Names& weapon_names) {
+    return !import_keeps_name(kind, file, weapon_names) &&
+           std::ranges::none_of(listed, [&](const std::string& other) {
+               return model::may_be_companion(file, other);
+           });
 }
 
 Result<Imported> import_player_model(const Library& library, const ImportRequest& request) {

@@ -31,9 +31,11 @@ Result<Imported> import_player_model(const Library& library, const ImportRequest
 Result<Imported> import_weapon_model(const Library& library, const ImportRequest& request,
                                      const Names& weapon_names);
 
-// Import files the picked file under its own name, which is one of the game's files; a file named
-// otherwise only an import as one of the game's models takes.
-bool import_keeps_name(ModelKind kind, std::string_view picked_file, const Names& weapon_names);
+// A file of the list that only an import as one of the game's models takes as a model: Import
+// does not take its name, and it is no companion of another file of the list (707T.mdl or
+// 70701.mdl beside 707.mdl), which goes with that model.
+bool takes_import_as(ModelKind kind, std::string_view file, const std::vector<std::string>& listed,
+                     const Names& weapon_names);
 
 // The imports of a model that carries a name of its own, as the player type or weapon it is to
 // replace: the same checks and the same copy, but each file, and each companion with it, takes
