@@ -261,18 +261,23 @@ TEST(ModelImport, AWeaponOfItsOwnNameBringsItsFilesAndItsGroupFileOnlyWhereTheGa
     const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
     TestWorld::write(world.downloads / "V_Balrog.mdl", main);
     TestWorld::write(world.downloads / "v_balrogT.mdl", textures);
-    for (const auto* file : {"p_balrog.mdl", "w_balrog.mdl", "vknife.mdl"})
+    for (const auto* file : {"v_balrog_r.mdl", "p_balrog.mdl", "w_balrog.mdl", "vknife.mdl"})
         TestWorld::write(world.downloads / file, named_model(file).first);
-    EXPECT_EQ(world.import_weapon_as("V_Balrog.mdl", "Balrog", "ak47"), "confirmed");
     const std::pair<const char*, std::string> filed[] = {
         {"v_ak47.mdl", main},
         {"v_ak47T.mdl", textures},
+        {"v_ak47_r.mdl", named_model("v_balrog_r.mdl").first},
         {"p_ak47.mdl", named_model("p_balrog.mdl").first},
         {"w_ak47.mdl", named_model("w_balrog.mdl").first}};
-    const auto folder = world.library_file("weapon/ak47/Balrog");
-    EXPECT_EQ(TestWorld::names_in(folder).size(), std::size(filed));
-    for (const auto& [file, content] : filed)
-        EXPECT_EQ(TestWorld::read(folder / file), content) << file;
+    // Either of the weapon's v_ files brings the others.
+    for (const auto& [picked, model] :
+         {std::pair{"V_Balrog.mdl", "Balrog"}, std::pair{"v_balrog_r.mdl", "Right"}}) {
+        EXPECT_EQ(world.import_weapon_as(picked, model, "ak47"), "confirmed");
+        const auto folder = world.library_file("weapon/ak47") / model;
+        EXPECT_EQ(TestWorld::names_in(folder).size(), std::size(filed)) << picked;
+        for (const auto& [file, content] : filed)
+            EXPECT_EQ(TestWorld::read(folder / file), content) << picked << ' ' << file;
+    }
     // A file not named as a weapon's goes alone, as the left model.
     EXPECT_EQ(world.import_weapon_as("vknife.mdl", "Plain", "knife"), "confirmed");
     EXPECT_EQ(TestWorld::names_in(world.library_file("weapon/knife/Plain")), Names{"v_knife.mdl"});
