@@ -383,6 +383,10 @@ Oraz pozostałe pliki (%2).</translation>
             <translation>wymaga obok siebie pliku %1, którego brakuje</translation>
         </message>
         <message>
+            <source>it is no model (every model file starts with IDST), and the game stops on it</source>
+            <translation>nie jest to model (każdy plik modelu zaczyna się od IDST), a gra przerywa na nim działanie</translation>
+        </message>
+        <message>
             <source>RegKey not found!!</source>
             <translation>Nie znaleziono klucza rejestru!</translation>
         </message>

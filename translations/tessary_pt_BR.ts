@@ -383,6 +383,10 @@ E mais %2.</translation>
             <translation>precisa de %1 ao seu lado, que está faltando</translation>
         </message>
         <message>
+            <source>it is no model (every model file starts with IDST), and the game stops on it</source>
+            <translation>não é um modelo (todo arquivo de modelo começa com IDST), e o jogo para nele</translation>
+        </message>
+        <message>
             <source>RegKey not found!!</source>
             <translation>Chave de registro não encontrada!</translation>
         </message>

@@ -383,6 +383,10 @@ And %2 more.</source>
             <translation>рядом с ним должен лежать %1, а его нет</translation>
         </message>
         <message>
+            <source>it is no model (every model file starts with IDST), and the game stops on it</source>
+            <translation>это не модель (любой файл модели начинается с IDST), и на нём игра останавливается с ошибкой</translation>
+        </message>
+        <message>
             <source>RegKey not found!!</source>
             <translation>Ключ реестра не найден!</translation>
         </message>

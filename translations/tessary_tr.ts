@@ -383,6 +383,10 @@ Ve %2 tane daha.</translation>
             <translation>yanında %1 dosyası gerekiyor, ancak bu dosya yok</translation>
         </message>
         <message>
+            <source>it is no model (every model file starts with IDST), and the game stops on it</source>
+            <translation>bu bir model değil (her model dosyası IDST ile başlar) ve oyun bu dosyada durur</translation>
+        </message>
+        <message>
             <source>RegKey not found!!</source>
             <translation>Kayıt defteri anahtarı bulunamadı!</translation>
         </message>

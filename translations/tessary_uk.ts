@@ -383,6 +383,10 @@ And %2 more.</source>
             <translation>поруч має лежати %1, а його немає</translation>
         </message>
         <message>
+            <source>it is no model (every model file starts with IDST), and the game stops on it</source>
+            <translation>це не модель (кожен файл моделі починається з IDST), і на ньому гра зупиняється</translation>
+        </message>
+        <message>
             <source>RegKey not found!!</source>
             <translation>Ключ реєстру не знайдено!</translation>
         </message>

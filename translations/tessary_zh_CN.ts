@@ -383,6 +383,10 @@ And %2 more.</source>
             <translation>旁边缺少它需要的 %1</translation>
         </message>
         <message>
+            <source>it is no model (every model file starts with IDST), and the game stops on it</source>
+            <translation>这不是模型（每个模型文件都以 IDST 开头），游戏遇到它就会停止运行</translation>
+        </message>
+        <message>
             <source>RegKey not found!!</source>
             <translation>找不到注册表项！</translation>
         </message>

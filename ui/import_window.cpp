@@ -19,14 +19,14 @@ ImportWindow::ImportWindow(const Design& design, const core::Library& library)
                   Console::held),
       model_name_(gui::named(new QLineEdit(this), "player_comment")),
       confirmation_(gui::wrapping(gui::named(new QLabel(this), "lbl_confirm"))),
-      browser_(new SourceBrowser(this, confirmation_, design.kind, library,
-                                 [this](const std::string& file) {
-                                     return import_keeps_name(file)
-                                                ? QString()
-                                                : tr("The game uses no file of this name: "
-                                                     "right-click it to import it as one of "
-                                                     "the game's models.");
-                                 })),
+      browser_(new SourceBrowser(
+          this, confirmation_, design.kind, library,
+          [this](const std::string& file, const std::vector<std::string>& listed) {
+              return takes_import_as(file, listed) ? tr("The game uses no file of this name: "
+                                                        "right-click it to import it as one of "
+                                                        "the game's models.")
+                                                   : QString();
+          })),
       import_as_menu_(gui::named(new QMenu(this), "menu_import_as")), library_(library),
       kind_(design.kind) {
     auto* ok = gui::named(new QPushButton(tr("&Ok"), this), "btn_ok");
@@ -54,7 +54,9 @@ ImportWindow::ImportWindow(const Design& design, const core::Library& library)
 }
 
 void ImportWindow::open_first_folder() {
-    import_as_menu_->addSection(tr("Import as"));
+    // A heading every style draws: some draw a section's text, others only its line.
+    import_as_menu_->addAction(tr("Import as"))->setEnabled(false);
+    import_as_menu_->addSeparator();
     for (const auto& name : names_to_import_as()) {
         auto* action = import_as_menu_->addAction(gui::qtext(name));
         action->setObjectName(gui::qtext("import_as_" + name));

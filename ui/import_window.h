@@ -44,8 +44,9 @@ protected:
     virtual core::Result<core::Imported> import_as(const core::ImportRequest& request,
                                                    const std::string& name) = 0;
     virtual std::vector<std::string> names_to_import_as() const = 0;
-    // Import files the picked file under its own name.
-    virtual bool import_keeps_name(const std::string& file) const = 0;
+    // Only an import as one of the game's names takes the listed file as a model.
+    virtual bool takes_import_as(const std::string& file,
+                                 const std::vector<std::string>& listed) const = 0;
 
     const core::Library& library() const { return library_; }
 

@@ -24,8 +24,9 @@ std::vector<std::string> PlayerImportWindow::names_to_import_as() const {
     return {core::imported_player_types.begin(), core::imported_player_types.end()};
 }
 
-bool PlayerImportWindow::import_keeps_name(const std::string& file) const {
-    return core::import_keeps_name(core::ModelKind::player, file, {});
+bool PlayerImportWindow::takes_import_as(const std::string& file,
+                                         const std::vector<std::string>& listed) const {
+    return core::takes_import_as(core::ModelKind::player, file, listed, {});
 }
 
 } // namespace ui

@@ -141,7 +141,7 @@ bool SourceBrowser::set_folder(const QString& path, bool tell_why) {
     files_->clear();
     for (const auto& name : listing->files) {
         auto* item = new QListWidgetItem(gui::qtext(name), files_);
-        item->setToolTip(file_tip_(name));
+        item->setToolTip(file_tip_(name, listing->files));
     }
     show_drive_of_folder();
     return true;

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -26,8 +27,10 @@ class SourceBrowser final : public QObject {
     Q_OBJECT
 
 public:
-    // The tip a listed file shows when the pointer rests on it; none when empty.
-    using FileTip = std::function<QString(const std::string& file)>;
+    // The tip a listed file shows when the pointer rests on it, among the files listed with it;
+    // none when empty.
+    using FileTip =
+        std::function<QString(const std::string& file, const std::vector<std::string>& listed)>;
 
     // The controls are made children of the window, at the place both import windows give them;
     // the file list shows the kind's files, each with its tip. A click into the file list clears

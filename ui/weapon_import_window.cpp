@@ -27,8 +27,9 @@ core::Result<core::Imported> WeaponImportWindow::import_as(const core::ImportReq
     return core::import_weapon_model_as(library(), request, name);
 }
 
-bool WeaponImportWindow::import_keeps_name(const std::string& file) const {
-    return core::import_keeps_name(core::ModelKind::weapon, file, weapons_);
+bool WeaponImportWindow::takes_import_as(const std::string& file,
+                                         const std::vector<std::string>& listed) const {
+    return core::takes_import_as(core::ModelKind::weapon, file, listed, weapons_);
 }
 
 } // namespace ui

@@ -18,7 +18,8 @@ private:
     core::Result<core::Imported> import_as(const core::ImportRequest& request,
                                            const std::string& name) override;
     std::vector<std::string> names_to_import_as() const override { return weapons_; }
-    bool import_keeps_name(const std::string& file) const override;
+    bool takes_import_as(const std::string& file,
+                         const std::vector<std::string>& listed) const override;
 
     core::Names weapons_; // read as the window opens
 };

@@ -31,15 +31,19 @@ Result<Imported> import_player_model(const Library& library, const ImportRequest
 Result<Imported> import_weapon_model(const Library& library, const ImportRequest& request,
                                      const Names& weapon_names);
 
-// Import files the picked file under its own name, which is one of the game's files; a file named
-// otherwise only an import as one of the game's models takes.
-bool import_keeps_name(ModelKind kind, std::string_view picked_file, const Names& weapon_names);
+// A file of the list that only an import as one of the game's models takes as a model: Import
+// does not take its name, and it is no companion of another file of the list (707T.mdl or
+// 70701.mdl beside 707.mdl), which goes with that model.
+bool takes_import_as(ModelKind kind, std::string_view file, const std::vector<std::string>& listed,
+                     const Names& weapon_names);
 
 // The imports of a model that carries a name of its own, as the player type or weapon it is to
 // replace: the same checks and the same copy, but each file, and each companion with it, takes
 // the name of the game's file it stands for (707.mdl and 707T.mdl as gign.mdl and gignT.mdl).
 // A file the game could not load under that name is refused: one that is no model, or one whose
-// group files the game would look for elsewhere.
+// group files the game would look for elsewhere. A group file lies beside the model under the
+// model's own name (70701.mdl) or under the name in the path the model stores for it, which is
+// then the new one (gign01.mdl).
 
 // The picked file as the player type's model.
 Result<Imported> import_player_model_as(const Library& library, const ImportRequest& request,

@@ -11,22 +11,30 @@
 
 namespace core {
 
-std::vector<Companion> companions_of(const Path& model, std::string_view file_name) {
+std::optional<model::CompanionNeeds> companion_needs_of(const Path& model) {
     const auto header = platform::read_file_start(model, model::layout::header::size);
     if (!header)
-        return {};
-    const auto needs = model::companion_needs(model::bytes_of(*header));
-    if (!needs)
-        return {};
+        return std::nullopt;
+    return model::companion_needs(model::bytes_of(*header));
+}
+
+std::vector<Companion> companions_named(const model::CompanionNeeds& needs,
+                                        std::string_view file_name) {
     const auto stem = model::companion_stem(file_name);
     std::vector<Companion> companions;
-    if (needs->texture_file)
+    if (needs.texture_file)
         companions.push_back(
             {model::texture_file_name(stem), said("the textures of %1", file_name)});
-    for (int group = 1; group <= needs->group_files; ++group)
+    for (int group = 1; group <= needs.group_files; ++group)
         companions.push_back({model::group_file_name(stem, group),
-                              said("the animations of sequence group %1 of %2", group, file_name)});
+                              said("the animations of sequence group %1 of %2", group, file_name),
+                              group});
     return companions;
+}
+
+std::vector<Companion> companions_of(const Path& model, std::string_view file_name) {
+    const auto needs = companion_needs_of(model);
+    return needs ? companions_named(*needs, file_name) : std::vector<Companion>{};
 }
 
 std::optional<Message> group_file_astray(const Path& model, std::string_view file_name,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/result.h"
+#include "model/companions.h"
 
 #include <optional>
 #include <string>
@@ -15,11 +16,20 @@ namespace core {
 struct Companion {
     std::string file; // the name the game looks for, "gignT.mdl"
     Message holds;    // what the game loads from it, "the textures of gign.mdl"
+    int group = 0;    // the sequence group whose animations it holds; 0 for the texture file
 };
 
-// The companions that the model file at `model` names in its header, named after `file_name`,
-// the name the game knows the model by. Only the header is read: a file that is not a studio
-// model, or cannot be read, names none.
+// What the header of the model file at `model` says lies in its companions. Only the header is
+// read: nothing for a file that is not a studio model, or cannot be read.
+std::optional<model::CompanionNeeds> companion_needs_of(const Path& model);
+
+// The companions of a model of those needs, named after `file_name`, the name the game knows the
+// model by.
+std::vector<Companion> companions_named(const model::CompanionNeeds& needs,
+                                        std::string_view file_name);
+
+// The companions that the model file at `model` names in its header, named after `file_name`: none
+// for a file that is not a studio model, or cannot be read.
 std::vector<Companion> companions_of(const Path& model, std::string_view file_name);
 
 // Why the model file at `model`, called `file_name`, cannot be imported under a new name: it

@@ -39,4 +39,14 @@ std::optional<Message> load_refusal_of(const Path& file) {
     return model::load_refusal(model::bytes_of(*header));
 }
 
+std::optional<Message> refusal_as_model(const Path& file) {
+    const auto header = platform::read_file_start(file, model::layout::header::size);
+    if (!header)
+        return std::nullopt;
+    const auto bytes = model::bytes_of(*header);
+    if (model::studio_kind(bytes) == model::StudioKind::none)
+        return said("it is no model (every model file starts with IDST), and the game stops on it");
+    return model::load_refusal(bytes);
+}
+
 } // namespace core

@@ -28,4 +28,10 @@ std::optional<ModelCheck> check_model(std::span<const std::uint8_t> bytes, const
 // would, or when the file is not a studio file.
 std::optional<Message> load_refusal_of(const Path& file);
 
+// Why the game would not load the file as the model it is filed as, from its header alone: as
+// load_refusal_of() says, and for a file that is no studio file at all (an empty file, a web page,
+// an archive), which the game stops on too. Nothing when it would, or when the file cannot be
+// read, which the copy that follows tells.
+std::optional<Message> refusal_as_model(const Path& file);
+
 } // namespace core

@@ -28,11 +28,18 @@ Result<> clear_extraction_folder(const Library& library) {
     return {};
 }
 
-// The file is one of the model files, or is named as a companion of one.
-bool belongs_to(std::string_view file, const std::vector<std::string>& model_files) {
-    return std::any_of(model_files.begin(), model_files.end(), [&](const std::string& model) {
+// The file is one of the model files, or is named as a companion of one, or as a group file of
+// one of the new names.
+bool belongs_to(std::string_view file, const std::vector<std::string>& model_files,
+                const std::vector<std::string>& new_names) {
+    const auto of_model = [&](const std::string& model) {
         return platform::same_name(file, model) || model::may_be_companion(file, model);
-    });
+    };
+    const auto group_file_of = [&](const std::string& name) {
+        return platform::same_name(model::group_file_owner(file), name);
+    };
+    return std::ranges::any_of(model_files, of_model) ||
+           std::ranges::any_of(new_names, group_file_of);
 }
 
 // Says that the folder inside an archive holds none of the files any longer.
@@ -48,7 +55,8 @@ Message no_longer_holds(const Path& folder, const std::vector<std::string>& file
 } // namespace
 
 Result<ExtractedFiles> ExtractedFiles::open(const Library& library, const SourceFolder& folder,
-                                            const std::vector<std::string>& model_files) {
+                                            const std::vector<std::string>& model_files,
+                                            const std::vector<std::string>& new_names) {
     const auto& source = folder.in_archive();
     if (!source)
         return ExtractedFiles(folder.path(), false);
@@ -57,7 +65,7 @@ Result<ExtractedFiles> ExtractedFiles::open(const Library& library, const Source
         return listing.failure();
     std::vector<archive::Entry> chosen;
     for (const auto* file : listing->files_in(source->inner)) {
-        if (belongs_to(file->name(), model_files))
+        if (belongs_to(file->name(), model_files, new_names))
             chosen.push_back(*file);
     }
     // The picked file was listed there: an archive that has changed since may have lost it.

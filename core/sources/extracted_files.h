@@ -15,10 +15,13 @@ class ExtractedFiles final {
 public:
     // For a folder inside an archive, takes out the model files of those names that lie in it,
     // each with the files beside it that are named as its companions (gignT.mdl, gignt.mdl,
-    // gign01.mdl for gign.mdl), under their names in the archive. A folder that a killed run left
-    // is cleared first.
+    // gign01.mdl for gign.mdl), under their names in the archive; and the files named as group
+    // files of the new names, those the model files are to take (gign01.mdl for 707.mdl taking
+    // gign.mdl), where a model may store that its group files are. A folder that a killed run
+    // left is cleared first.
     static Result<ExtractedFiles> open(const Library& library, const SourceFolder& folder,
-                                       const std::vector<std::string>& model_files);
+                                       const std::vector<std::string>& model_files,
+                                       const std::vector<std::string>& new_names = {});
 
     ExtractedFiles(ExtractedFiles&& other) noexcept;
     ExtractedFiles& operator=(ExtractedFiles&&) = delete;

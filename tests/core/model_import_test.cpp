@@ -82,12 +82,12 @@ struct PackWorld : ImportWorld {
     std::string textures = model_writer::tiny_model_in_two_files(true).second;
 };
 
-// The tiny model keeping its sequence in a group file, which it stores as the game loads it
-// from: models\<name>01.mdl.
-std::pair<std::string, std::string> grouped_model(const std::string& name) {
+// The tiny model under a name of its own, which tells the files apart; grouped, it keeps its
+// sequence in a group file, which it stores as the game loads it from: models\<name>01.mdl.
+std::pair<std::string, std::string> named_model(const std::string& name, bool grouped = false) {
     auto description = model_writer::tiny_model();
     description.name = name;
-    description.sequences[0].in_group_file = true;
+    description.sequences[0].in_group_file = grouped;
     const auto files = model_writer::write_model(description);
     return {{files.main.begin(), files.main.end()}, {files.group.begin(), files.group.end()}};
 }
@@ -228,6 +228,17 @@ TEST(ModelImport, AModelOfItsOwnNameIsImportedAsTheGameFileItReplacesWithItsComp
     EXPECT_EQ(world.import_player_as("707t.mdl", "Hero", "gign"),
               "707t.mdl cannot be imported as gign.mdl: it is a texture file, which holds only "
               "the textures of a model, so nothing was imported.");
+    // The game stops on a file that is no model, whatever it is called.
+    for (const auto& [file, content] :
+         {std::pair<std::string, std::string>{"empty.mdl", ""},
+          {"Page.MDL", "<!DOCTYPE html><html></html>"},
+          {"gign.mdl", archive_of("zip", {{ArchiveItem::Kind::file, "707.mdl", main}})}}) {
+        TestWorld::write(world.downloads / file, content);
+        EXPECT_EQ(world.import_player_as(file, "Hero", "gign"),
+                  file + " cannot be imported as gign.mdl: it is no model (every model file "
+                         "starts with IDST), and the game stops on it, so nothing was imported.");
+        fs::remove(world.downloads / file);
+    }
     EXPECT_EQ(world.import_player("707.mdl", "Hero"), invalid);
     EXPECT_EQ(world.snapshot(), before);
 
@@ -250,34 +261,54 @@ TEST(ModelImport, AWeaponOfItsOwnNameBringsItsFilesAndItsGroupFileOnlyWhereTheGa
     const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
     TestWorld::write(world.downloads / "V_Balrog.mdl", main);
     TestWorld::write(world.downloads / "v_balrogT.mdl", textures);
-    for (const auto* file : {"p_balrog.mdl", "w_balrog.mdl", "vknife.mdl"})
-        TestWorld::write(world.downloads / file, file);
-    EXPECT_EQ(world.import_weapon_as("V_Balrog.mdl", "Balrog", "ak47"), "confirmed");
-    const std::pair<const char*, std::string> filed[] = {{"v_ak47.mdl", main},
-                                                         {"v_ak47T.mdl", textures},
-                                                         {"p_ak47.mdl", "p_balrog.mdl"},
-                                                         {"w_ak47.mdl", "w_balrog.mdl"}};
-    const auto folder = world.library_file("weapon/ak47/Balrog");
-    EXPECT_EQ(TestWorld::names_in(folder).size(), std::size(filed));
-    for (const auto& [file, content] : filed)
-        EXPECT_EQ(TestWorld::read(folder / file), content) << file;
+    for (const auto* file : {"v_balrog_r.mdl", "p_balrog.mdl", "w_balrog.mdl", "vknife.mdl"})
+        TestWorld::write(world.downloads / file, named_model(file).first);
+    const std::pair<const char*, std::string> filed[] = {
+        {"v_ak47.mdl", main},
+        {"v_ak47T.mdl", textures},
+        {"v_ak47_r.mdl", named_model("v_balrog_r.mdl").first},
+        {"p_ak47.mdl", named_model("p_balrog.mdl").first},
+        {"w_ak47.mdl", named_model("w_balrog.mdl").first}};
+    // Either of the weapon's v_ files brings the others.
+    for (const auto& [picked, model] :
+         {std::pair{"V_Balrog.mdl", "Balrog"}, std::pair{"v_balrog_r.mdl", "Right"}}) {
+        EXPECT_EQ(world.import_weapon_as(picked, model, "ak47"), "confirmed");
+        const auto folder = world.library_file("weapon/ak47") / model;
+        EXPECT_EQ(TestWorld::names_in(folder).size(), std::size(filed)) << picked;
+        for (const auto& [file, content] : filed)
+            EXPECT_EQ(TestWorld::read(folder / file), content) << picked << ' ' << file;
+    }
     // A file not named as a weapon's goes alone, as the left model.
     EXPECT_EQ(world.import_weapon_as("vknife.mdl", "Plain", "knife"), "confirmed");
     EXPECT_EQ(TestWorld::names_in(world.library_file("weapon/knife/Plain")), Names{"v_knife.mdl"});
 
     // The game loads a group file from the path the model stores, whatever the model is called.
-    const auto [astray, astray_group] = grouped_model("v_mine.mdl");
-    TestWorld::write(world.downloads / "v_mine.mdl", astray);
-    TestWorld::write(world.downloads / "v_mine01.mdl", astray_group);
+    // Messages name the files as they are spelt on disk.
+    const auto [astray, astray_group] = named_model("v_mine.mdl", true);
+    TestWorld::write(world.downloads / "V_MINE.MDL", astray);
+    TestWorld::write(world.downloads / "V_MINE01.MDL", astray_group);
+    TestWorld::write(world.downloads / "w_mine.mdl", astray);
     const auto before = world.snapshot();
-    EXPECT_EQ(world.import_weapon_as("v_mine.mdl", "Mine", "m4a1"),
-              "v_mine.mdl cannot be imported as v_m4a1.mdl: the game loads the animations of its "
+    EXPECT_EQ(world.import_weapon_as("V_MINE.MDL", "Mine", "m4a1"),
+              "V_MINE.MDL cannot be imported as v_m4a1.mdl: the game loads the animations of its "
               "sequence group 1 from models\\v_mine01.mdl, the path stored in the model, and under "
               "the new name it would have to be models\\v_m4a101.mdl, so nothing was imported.");
+    EXPECT_EQ(world.import_weapon("V_MINE.MDL", "Mine", {}, {"MINE"}),
+              "w_mine01.mdl is missing from " + world.downloads.string() +
+                  ": the game loads the animations of sequence group 1 of w_mine.mdl from it and "
+                  "stops without it, so nothing was imported.");
     EXPECT_EQ(world.snapshot(), before);
-    const auto [found, group] = grouped_model("player/gign/gign.mdl");
+    // A group file beside the model under its own name, or under the name of the path the model
+    // stores for it, which is where the game loads it from under the new name.
+    const auto [found, group] = named_model("player/gign/gign.mdl", true);
     TestWorld::write(world.downloads / "707.mdl", found);
     TestWorld::write(world.downloads / "70701.mdl", group);
-    EXPECT_EQ(world.import_player_as("707.mdl", "Grouped", "gign"), "confirmed");
-    EXPECT_EQ(TestWorld::read(world.library_file("player/gign/Grouped/gign01.mdl")), group);
+    TestWorld::write(world.downloads / "Pack.zip",
+                     archive_of("zip", {{ArchiveItem::Kind::file, "707.mdl", found},
+                                        {ArchiveItem::Kind::file, "GIGN01.MDL", group}}));
+    for (const auto& [folder, model] :
+         {std::pair{world.downloads, "Own"}, std::pair{world.downloads / "Pack.zip", "Stored"}}) {
+        EXPECT_EQ(world.import_player_as("707.mdl", model, "gign", folder), "confirmed");
+        EXPECT_EQ(TestWorld::read(world.library_file("player/gign") / model / "gign01.mdl"), group);
+    }
 }

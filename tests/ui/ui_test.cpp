@@ -208,29 +208,46 @@ private slots:
         GameWorld world;
         const auto [main, textures] = model_writer::tiny_model_in_two_files(true);
         TestWorld::write(world.downloads / "gign.mdl", "gign");
-        TestWorld::write(world.downloads / "Pack.zip",
-                         archive_of("zip", {{ArchiveItem::Kind::file, "Pack/707.mdl", main},
-                                            {ArchiveItem::Kind::file, "Pack/707t.mdl", textures},
-                                            {ArchiveItem::Kind::file, "Pack/v_balrog.mdl", "v"},
-                                            {ArchiveItem::Kind::file, "Pack/p_balrog.mdl", "p"}}));
+        TestWorld::write(
+            world.downloads / "Pack.zip",
+            archive_of("zip", {{ArchiveItem::Kind::file, "Pack/707.mdl", main},
+                               {ArchiveItem::Kind::file, "Pack/707t.mdl", textures},
+                               {ArchiveItem::Kind::file, "Pack/GIGN.mdl", main},
+                               {ArchiveItem::Kind::file, "Pack/v_balrog.mdl", main},
+                               {ArchiveItem::Kind::file, "Pack/v_balrogT.mdl", textures},
+                               {ArchiveItem::Kind::file, "Pack/p_balrog.mdl",
+                                model_reaching_forward(8)}}));
+        // Below the heading, which every style shows as a disabled item.
         const auto menu_names = [](QWidget* window) {
+            const auto actions = child<QMenu>(window, "menu_import_as")->actions();
+            if (actions.size() < 2 || actions[0]->isEnabled() ||
+                actions[0]->text() != QStringLiteral("Import as") || !actions[1]->isSeparator())
+                return QStringList();
             QStringList names;
-            for (const QAction* action : child<QMenu>(window, "menu_import_as")->actions()) {
-                if (!action->isSeparator())
-                    names.append(action->objectName());
-            }
+            for (const QAction* action : actions.mid(2))
+                names.append(action->objectName());
             return names;
+        };
+        // Only a file that Import does not take and that is no companion tells of Import as.
+        const auto tipped = [](QWidget* window) {
+            QStringList files;
+            auto* list = child<QListWidget>(window, "File1");
+            for (int row = 0; row < list->count(); ++row) {
+                if (list->item(row)->toolTip().contains("right-click it to import it as one of "
+                                                        "the game's models"))
+                    files.append(list->item(row)->text());
+            }
+            return files;
         };
 
         auto* player = UiWorld::open(*world.main_window, "mi_import_player", "import_player");
         auto* files = child<QListWidget>(player, "File1");
-        QVERIFY(files->findItems("gign.mdl", Qt::MatchExactly).first()->toolTip().isEmpty());
+        QCOMPARE(tipped(player), QStringList());
         open_folder(player, "Pack.zip");
         open_folder(player, "Pack");
-        QVERIFY(files->findItems("707.mdl", Qt::MatchExactly)
-                    .first()
-                    ->toolTip()
-                    .contains("right-click it to import it as one of the game's models"));
+        // GIGN.mdl is no player type's file as Import compares names, letter case and all.
+        QCOMPARE(tipped(player),
+                 (QStringList{"707.mdl", "GIGN.mdl", "p_balrog.mdl", "v_balrog.mdl"}));
         QCOMPARE(menu_names(player),
                  (QStringList{"import_as_gign", "import_as_gsg9", "import_as_urban",
                               "import_as_sas", "import_as_terror", "import_as_arctic",
@@ -258,11 +275,13 @@ private slots:
 
         // Shift+F10 opens the menu at the picked file; the weapon's own files come along.
         auto* weapon = UiWorld::open(*world.main_window, "mi_import_weapon", "import_weapon");
-        QCOMPARE(menu_names(weapon).size(), 27);
-        QCOMPARE(menu_names(weapon).first(),
-                 QStringLiteral("import_as_") + QString::fromStdString(delivered_weapons()[0]));
+        QStringList weapon_names;
+        for (const auto& name : delivered_weapons())
+            weapon_names.append(QStringLiteral("import_as_") + QString::fromStdString(name));
+        QCOMPARE(menu_names(weapon), weapon_names.mid(0, 27));
         open_folder(weapon, "Pack.zip");
         open_folder(weapon, "Pack");
+        QCOMPARE(tipped(weapon), QStringList{"v_balrog.mdl"});
         pick_file(weapon, "v_balrog.mdl");
         child<QLineEdit>(weapon, "player_comment")->setText("Balrog");
         menu = child<QMenu>(weapon, "menu_import_as");
@@ -272,7 +291,7 @@ private slots:
         menu->close();
         QCOMPARE(label(weapon, "lbl_confirm"), QStringLiteral("Balrog imported"));
         QCOMPARE(TestWorld::names_in(world.library_file("weapon/ak47/Balrog")),
-                 (std::vector<std::string>{"p_ak47.mdl", "v_ak47.mdl"}));
+                 (std::vector<std::string>{"p_ak47.mdl", "v_ak47.mdl", "v_ak47T.mdl"}));
         QCOMPARE(world.messages, std::vector<std::string>{"That name already exists."});
     }
 
