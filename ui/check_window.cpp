@@ -10,6 +10,7 @@
 #include "ui/viewer_wait.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -186,6 +187,8 @@ CheckWindow::CheckWindow(const core::Library& library)
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(picture_size + 4);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Columns are fitted to their first few hundred rows, which tell as well as thousands would.
+    table_->horizontalHeader()->setResizeContentsPrecision(300);
     table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     auto* ok = gui::named(new QPushButton(tr("&Ok"), this), "btn_ok");
@@ -222,6 +225,9 @@ CheckWindow::CheckWindow(const core::Library& library)
 
     const qreal pixel_ratio = devicePixelRatioF();
     plain_mark_ = plain_mark(pixel_ratio);
+    // The rows checked meanwhile are shown together, a few times a second rather than one by one.
+    batch_.setSingleShot(true);
+    connect(&batch_, &QTimer::timeout, this, &CheckWindow::show_checked);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         workers_.start([this, i, row = rows_[i], pixel_ratio, closing = closing_]() mutable {
             if (*closing)
@@ -229,8 +235,10 @@ CheckWindow::CheckWindow(const core::Library& library)
             auto checked = checked_and_pictured(std::move(row), pixel_ratio);
             QMetaObject::invokeMethod(
                 this,
-                [this, i, checked = std::move(checked)] {
-                    show_checked(i, checked.row, checked.picture);
+                [this, i, checked = std::move(checked)]() mutable {
+                    arrived_.push_back({i, std::move(checked)});
+                    if (!batch_.isActive())
+                        batch_.start(50);
                 },
                 Qt::QueuedConnection);
         });
@@ -248,16 +256,26 @@ void CheckWindow::closeEvent(QCloseEvent* event) {
     ChildWindow::closeEvent(event);
 }
 
-void CheckWindow::show_checked(std::size_t row, const core::CheckRow& checked,
-                               const QImage& image) {
-    rows_[row] = checked;
-    const auto cells = cells_of(checked, image.isNull() ? plain_mark_ : image);
-    cells_->setItem(static_cast<int>(row), picture, cells[picture]);
-    for (int column = loads; column < columns; ++column)
-        cells_->setItem(static_cast<int>(row), column, cells[column]);
-    qDeleteAll(cells.mid(where, loads - where));
-    ++checked_;
+void CheckWindow::show_checked() {
+    // A slice of a frame's time at most, so that the window goes on answering the user.
+    QElapsedTimer slice;
+    slice.start();
+    std::size_t shown = 0;
+    for (; shown < arrived_.size() && !slice.hasExpired(16); ++shown) {
+        auto& [row, checked] = arrived_[shown];
+        rows_[row] = std::move(checked.row);
+        const auto cells =
+            cells_of(rows_[row], checked.picture.isNull() ? plain_mark_ : checked.picture);
+        cells_->setItem(static_cast<int>(row), picture, cells[picture]);
+        for (int column = loads; column < columns; ++column)
+            cells_->setItem(static_cast<int>(row), column, cells[column]);
+        qDeleteAll(cells.mid(where, loads - where));
+    }
+    arrived_.erase(arrived_.begin(), arrived_.begin() + static_cast<std::ptrdiff_t>(shown));
+    checked_ += shown;
     show_progress();
+    if (!arrived_.empty())
+        batch_.start(0);
     if (checked_ < rows_.size())
         return;
     // Every file is read: the game's files that are the library's, byte for byte, are named, off

@@ -2,9 +2,11 @@
 
 #include "core/checks/check_rows.h"
 #include "ui/child_window.h"
+#include "ui/model_pictures.h"
 
 #include <QImage>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <atomic>
 #include <memory>
@@ -36,8 +38,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // On the window's thread, as each file has been checked.
-    void show_checked(std::size_t row, const core::CheckRow& checked, const QImage& picture);
+    // On the window's thread, the files checked since last time.
+    void show_checked();
     // On the window's thread, once the game's files are named by the library's they are.
     void show_origins(const std::vector<core::CheckRow>& game_files);
     void show_progress();
@@ -58,7 +60,9 @@ private:
     QProgressBar* progress_;
     QLabel* status_;
     QLabel* summary_;
-    QImage plain_mark_;                // one for every file that is no model, shared
+    QImage plain_mark_; // one for every file that is no model, shared
+    std::vector<std::pair<std::size_t, PicturedRow>> arrived_; // checked, not yet shown
+    QTimer batch_;
     std::vector<core::CheckRow> rows_; // in the order of the cells' rows
     std::size_t checked_ = 0;
     bool done_ = false;          // every file read, and the game's named by the library's
