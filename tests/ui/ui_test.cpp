@@ -521,18 +521,21 @@ private slots:
         QCheckBox* boxes[] = {
             child<QCheckBox>(window, "chk_lmodel"), child<QCheckBox>(window, "chk_rmodel"),
             child<QCheckBox>(window, "chk_wmodel"), child<QCheckBox>(window, "chk_pmodel")};
-        const std::pair<const char*, QList<bool>> models[] = {
-            {"WP", {false, false, true, true}},
-            {"Right", {false, true, false, false}},
-            {"loose.mdl", {false, false, false, false}},
-            {"Full", {true, true, true, true}}};
-        for (const auto& [model, states] : models) {
+        // Each model's boxes, and the file its tip shows: the left model, else the right.
+        const std::tuple<const char*, QList<bool>, const char*> models[] = {
+            {"WP", {false, false, true, true}, nullptr},
+            {"Right", {false, true, false, false}, "v_ak47_r.mdl"},
+            {"loose.mdl", {false, false, false, false}, nullptr},
+            {"Full", {true, true, true, true}, "v_ak47.mdl<"}};
+        for (const auto& [model, states, tip] : models) {
             boxes[2]->setChecked(true);
             pick_model(window, model);
             QList<bool> enabled;
             for (auto* box : boxes)
                 enabled.append(box->isEnabled());
             QCOMPARE(enabled, states);
+            if (tip)
+                QTRY_VERIFY(QToolTip::text().contains(tip));
             QVERIFY(!boxes[2]->isChecked());
             click(window, "cmd_preview"); // the left model, else the right, else nothing
         }
