@@ -39,9 +39,12 @@ QWidget* UiWorld::open(const app::MainWindow& main_window, const char* command,
                        const char* window) {
     process_deferred_deletes(); // as the event loop would have done before the user got here
     child<QAction>(&main_window, command)->trigger();
-    auto* opened = top_level(window);
-    require(opened != nullptr, std::string(command) + " opened no " + window);
-    return opened;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(window) && widget->isVisible())
+            return widget;
+    }
+    require(false, std::string(command) + " opened no " + window);
+    return nullptr;
 }
 
 void process_deferred_deletes() {
@@ -54,14 +57,6 @@ void click(const QWidget* window, const char* button) {
 
 QString label(const QWidget* window, const char* name) {
     return child<QLabel>(window, name)->text();
-}
-
-QWidget* top_level(const char* name) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
 }
 
 QStringList rows(const QListWidget* list) {

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <utility>
 
 // Deletes the windows that closed themselves.
 void process_deferred_deletes();
@@ -18,9 +19,18 @@ void process_deferred_deletes();
 void click(const QWidget* window, const char* button);
 QString label(const QWidget* window, const char* name);
 
-QWidget* top_level(const char* name); // the open window of that name, if any
-
 QStringList rows(const QListWidget* list); // top to bottom
+
+// The windows a user opens from the main window's menus: each command's name and its window's.
+inline constexpr std::pair<const char*, const char*> menu_windows[] = {
+    {"mi_import_player", "import_player"},
+    {"mi_import_weapon", "import_weapon"},
+    {"mi_install_player", "install_player"},
+    {"mi_install_weapon", "install_weapon"},
+    {"mi_backup", "mi_back"},
+    {"mi_check", "check"},
+    {"mi_readme", "mi_rme"},
+    {"mi_about", "frmAbout"}};
 
 // Picks an entry of an install window's type list, or a row of its model list, as a click does.
 void pick_type(QWidget* window, const QString& type);
