@@ -27,16 +27,6 @@
 
 namespace {
 
-// The windows a user opens, by the command that opens each.
-const std::pair<const char*, const char*> windows[] = {{"mi_import_player", "import_player"},
-                                                       {"mi_import_weapon", "import_weapon"},
-                                                       {"mi_install_player", "install_player"},
-                                                       {"mi_install_weapon", "install_weapon"},
-                                                       {"mi_backup", "mi_back"},
-                                                       {"mi_check", "check"},
-                                                       {"mi_readme", "mi_rme"},
-                                                       {"mi_about", "frmAbout"}};
-
 QSet<QString> placeholders(const QString& text) {
     QSet<QString> found;
     for (const auto& match : QRegularExpression(QStringLiteral("%(\\d+|n)")).globalMatch(text))
@@ -51,36 +41,28 @@ QString without_mnemonic(QString text) {
 // Why the control's text does not fit it, or nothing when it does.
 QString overflow(const QWidget* control) {
     const QFontMetrics metrics = control->fontMetrics();
-    if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        if (label->text().isEmpty() || !label->pixmap().isNull())
-            return {};
-        const QRect needed =
-            label->wordWrap()
-                ? metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text())
-                : metrics.boundingRect(label->text());
-        if (needed.width() <= label->contentsRect().width() &&
-            needed.height() <= label->contentsRect().height())
-            return {};
-        return QStringLiteral("%1 needs %2 x %3, has %4 x %5")
-            .arg(label->text())
-            .arg(needed.width())
-            .arg(needed.height())
-            .arg(label->contentsRect().width())
-            .arg(label->contentsRect().height());
+    QString text, why;
+    QSize needed, room = control->size();
+    if (const auto* label = qobject_cast<const QLabel*>(control);
+        label && label->pixmap().isNull()) {
+        text = label->text();
+        room = label->contentsRect().size();
+        needed =
+            (label->wordWrap() ? metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, text)
+                               : metrics.boundingRect(text))
+                .size();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        text = without_mnemonic(button->text());
+        const QStyle* style = button->style();
+        needed.setWidth(metrics.horizontalAdvance(text) +
+                        (qobject_cast<const QCheckBox*>(control)
+                             ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                   style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                             : 2 * style->pixelMetric(QStyle::PM_ButtonMargin)));
     }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-        const QString text = without_mnemonic(button->text());
-        int needed = metrics.horizontalAdvance(text);
-        if (qobject_cast<const QCheckBox*>(control))
-            needed += button->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-                      button->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-        else
-            needed += 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
-        if (text.isEmpty() || needed <= button->width())
-            return {};
-        return QStringLiteral("%1 needs %2, has %3").arg(text).arg(needed).arg(button->width());
-    }
-    return {};
+    if (!text.isEmpty() && (needed.width() > room.width() || needed.height() > room.height()))
+        QDebug(&why) << text << "needs" << needed << "has" << room;
+    return why;
 }
 
 // The texts of a window's labels and buttons, by their controls' names.
@@ -147,7 +129,7 @@ private slots:
             gui::SettingsStore settings;
             gui::choose_language(settings, code);
             const auto main_window = world.start();
-            for (const auto& [command, name] : windows) {
+            for (const auto& [command, name] : menu_windows) {
                 auto* window = UiWorld::open(*main_window, command, name);
                 const auto texts = texts_of(window);
                 if (code == QStringLiteral("en")) {
