@@ -112,16 +112,7 @@ class WindowsTest final : public QObject {
 private slots:
     void eachCommandOpensOneWindowAndItsCloseBoxBringsTheMainWindowBack() {
         GameWorld world;
-        const std::pair<const char*, const char*> commands[] = {
-            {"mi_backup", "mi_back"},
-            {"mi_import_player", "import_player"},
-            {"mi_import_weapon", "import_weapon"},
-            {"mi_install_player", "install_player"},
-            {"mi_install_weapon", "install_weapon"},
-            {"mi_check", "check"},
-            {"mi_readme", "mi_rme"},
-            {"mi_about", "frmAbout"}};
-        for (const auto& [command, name] : commands) {
+        for (const auto& [command, name] : menu_windows) {
             QPointer<QWidget> window = UiWorld::open(*world.main_window, command, name);
             QVERIFY(!world.main_window->isVisible());
             child<QAction>(world.main_window.get(), command)->trigger(); // the same window again
@@ -398,26 +389,24 @@ private slots:
         const std::vector<std::uint8_t> bytes(wide.begin(), wide.end());
         const auto question = model::install_question(model::check_for_servers(bytes, "gign.mdl"),
                                                       "gign.mdl", "Wide");
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton default_button = QMessageBox::NoButton;
-        QString text;
-        QTimer::singleShot(0, [&] {
+        // The box's icon, buttons, default button and text.
+        std::tuple<QMessageBox::Icon, QMessageBox::StandardButtons, QMessageBox::StandardButton,
+                   QString>
+            shown;
+        QTimer::singleShot(0, [&shown] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(widget);
-                if (!box || !box->isVisible())
-                    continue;
-                icon = box->icon();
-                buttons = box->standardButtons();
-                default_button = box->standardButton(box->defaultButton());
-                text = box->text();
-                box->button(QMessageBox::No)->click();
+                if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                    shown = {box->icon(), box->standardButtons(),
+                             box->standardButton(box->defaultButton()), box->text()};
+                    box->button(QMessageBox::No)->click();
+                }
             }
         });
         ui::message_box::record_instead(nullptr);
         const bool yes = ui::message_box::ask(question);
         ui::message_box::record_instead(&world.messages);
         QVERIFY(!yes);
+        const auto& [icon, buttons, default_button, text] = shown;
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(default_button, QMessageBox::No);
@@ -448,10 +437,9 @@ private slots:
         // The cells after the picture of the row of that place and file, and its picture.
         const auto* cells = child<QTableView>(window, "tbl_check")->model();
         const auto find = [cells](const QString& where, const QString& file) {
-            for (int r = 0; r < cells->rowCount(); ++r) {
+            for (int r = 0; r < cells->rowCount(); ++r)
                 if (cells->index(r, 1).data() == where && cells->index(r, 4).data() == file)
                     return r;
-            }
             require(false, "no row of " + file.toStdString());
             return -1;
         };
