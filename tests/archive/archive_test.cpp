@@ -92,11 +92,10 @@ TEST(Archive, FoldersInsideBrowseAndFilesAreFoundAndExtractedWithoutRegardToCase
             archive::extract(system_path(world.root / "pack"), {*models[0], *cyrillic, *pistol},
                              system_path(world.game));
         ASSERT_TRUE(made) << made.messages().at(0);
-        EXPECT_EQ(TestWorld::names_in(world.game),
-                  (Names{"v_ak47.mdl", russian + ".mdl", emoji + ".mdl"}));
-        EXPECT_EQ(TestWorld::read(world.game / "v_ak47.mdl"), model);
-        EXPECT_EQ(TestWorld::read(world.game / fs::u8path(russian + ".mdl")), "russian");
-        EXPECT_EQ(TestWorld::read(world.game / fs::u8path(emoji + ".mdl")), "emoji");
+        EXPECT_EQ(TestWorld::files_in(world.game),
+                  (std::map<std::string, std::string>{{"v_ak47.mdl", model},
+                                                      {russian + ".mdl", "russian"},
+                                                      {emoji + ".mdl", "emoji"}}));
     }
 }
 
@@ -181,11 +180,7 @@ TEST(Archive, AnArchiveThatCannotBeReadFailsAndSaysWhyAndProtectedFilesAreLeftOu
     auto damaged = archive_of("zip", {{Kind::file, "a.mdl", "a"}});
     damaged.replace(damaged.find("PK\x03\x04"), 2, "XX");
     const std::vector<ArchiveItem> crowd(archive::max_entries + 1, {Kind::folder, "d/"});
-    const struct {
-        std::string name;
-        std::optional<std::string> bytes;
-        std::string says;
-    } cases[] = {
+    const std::tuple<std::string, std::optional<std::string>, std::string> cases[] = {
         {"damaged.zip", damaged, "% could not be read: "},
         {"plain.zip", "plain text", "% is not a .zip, .rar or .7z archive that Tessary can read."},
         {"missing.zip", std::nullopt, "% could not be opened: "},
@@ -265,11 +260,9 @@ TEST(Archive, AnExtractionThatFailsPartWayLeavesNothingBehind) {
 // CTest sets for runs of this test of their own. Elsewhere the rows of other code pages are
 // passed over.
 TEST(ArchiveNames, NamesWithoutTheUtf8FlagAreReadInTheCodePageOfTheUsersLanguage) {
-    const struct {
-        const char* locale;
-        unsigned code_page;
-        std::string folder, file, written; // the folder's name as the code page writes it
-    } cases[] = {
+    // The locale, its code page, a folder and a file in it, and the folder's name as the code page
+    // writes it.
+    const std::tuple<const char*, unsigned, std::string, std::string, std::string> cases[] = {
         {"ru_RU.UTF-8", 866, "\xD0\x97\xD0\xBE\xD0\xBB\xD0\xBE\xD1\x82\xD0\xBE ak47", // Золото
          "\xD0\x9F\xD1\x83\xD0\xBB\xD1\x8F.mdl", "\x87\xAE\xAB\xAE\xE2\xAE"},         // Пуля
         {"zh_CN.UTF-8", 936, "\xE9\xBB\x84\xE9\x87\x91",

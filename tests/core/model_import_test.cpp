@@ -25,35 +25,35 @@ struct ImportWorld : TestWorld {
     // downloads or in another folder.
     std::string import_player(const std::string& file, const std::string& model,
                               const fs::path& folder = {}) {
-        return outcome(core::import_player_model(
-            library, {source_folder(folder.empty() ? downloads : folder), file, model}));
+        return outcome(core::import_player_model(library, picked(file, model, folder)));
     }
     std::string import_weapon(const std::string& file, const std::string& model,
                               const fs::path& folder = {},
                               const std::vector<std::string>& weapons = delivered_weapons()) {
-        return outcome(core::import_weapon_model(
-            library, {source_folder(folder.empty() ? downloads : folder), file, model}, weapons));
+        return outcome(core::import_weapon_model(library, picked(file, model, folder), weapons));
     }
     std::string import_player_as(const std::string& file, const std::string& model,
                                  const std::string& type, const fs::path& folder = {}) {
-        return outcome(core::import_player_model_as(
-            library, {source_folder(folder.empty() ? downloads : folder), file, model}, type));
+        return outcome(core::import_player_model_as(library, picked(file, model, folder), type));
     }
     std::string import_weapon_as(const std::string& file, const std::string& model,
                                  const std::string& weapon) {
-        return outcome(
-            core::import_weapon_model_as(library, {source_folder(downloads), file, model}, weapon));
+        return outcome(core::import_weapon_model_as(library, picked(file, model, {}), weapon));
+    }
+    core::ImportRequest picked(const std::string& file, const std::string& model,
+                               const fs::path& folder) const {
+        return {source_folder(folder.empty() ? downloads : folder), file, model};
     }
     static std::string outcome(const platform::Result<core::Imported>& imported) {
-        if (!imported)
-            return platform::english(imported.messages().at(0));
-        return imported->confirmed ? "confirmed" : "imported";
+        return imported ? imported->confirmed ? "confirmed" : "imported"
+                        : platform::english(imported.messages().at(0));
     }
 
     fs::path downloads = root / "Down loads";
 };
 
 using Names = std::vector<std::string>;
+using Files = std::map<std::string, std::string>;
 
 // A weapon pack as players download it: the models in a folder of the pack's name, beside things
 // Tessary has no use for, and entries it must never follow.
@@ -134,12 +134,12 @@ TEST(ModelImport, AWeaponModelTakesEachOfItsFilesFromBesideThePickedOne) {
                   "stops without it, so nothing was imported.");
 
     EXPECT_EQ(world.import_weapon("v_ak47.mdl", "Gold"), "confirmed");
-    const std::pair<const char*, std::string> filed[] = {{"v_ak4701.mdl", group},
-                                                         {"v_ak47_r.mdl", "v_ak47_r.mdl"},
-                                                         {"p_ak47.mdl", "p_ak47.mdl"},
-                                                         {"w_ak47.mdl", "W_AK47.MDL"}};
-    for (const auto& [file, content] : filed)
-        EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold") / file), content) << file;
+    EXPECT_EQ(TestWorld::files_in(world.library_file("weapon/ak47/Gold")),
+              (Files{{"v_ak47.mdl", grouped},
+                     {"v_ak4701.mdl", group},
+                     {"v_ak47_r.mdl", "v_ak47_r.mdl"},
+                     {"p_ak47.mdl", "p_ak47.mdl"},
+                     {"w_ak47.mdl", "W_AK47.MDL"}}));
 
     // vxak47.mdl stands for ak47 too, but is not one of its files: copies, no confirmation.
     EXPECT_EQ(world.import_weapon("vxak47.mdl", "Silver"), "imported");
@@ -166,13 +166,11 @@ TEST(ArchiveSource, AnArchiveOpensLikeAFolderAndAWeaponIsImportedFromItWithItsCo
 
     const auto program = TestWorld::names_in(world.program);
     ASSERT_EQ(world.import_weapon("v_ak47.mdl", "Gold", world.models), "confirmed");
-    const std::pair<const char*, std::string> filed[] = {{"v_ak47.mdl", world.main},
-                                                         {"v_ak47T.mdl", world.textures},
-                                                         {"p_ak47.mdl", "p"},
-                                                         {"w_ak47.mdl", "w"}};
-    for (const auto& [file, content] : filed)
-        EXPECT_EQ(TestWorld::read(world.library_file("weapon/ak47/Gold") / file), content) << file;
-    EXPECT_EQ(TestWorld::names_in(world.library_file("weapon/ak47/Gold")).size(), 4u);
+    EXPECT_EQ(TestWorld::files_in(world.library_file("weapon/ak47/Gold")),
+              (Files{{"v_ak47.mdl", world.main},
+                     {"v_ak47T.mdl", world.textures},
+                     {"p_ak47.mdl", "p"},
+                     {"w_ak47.mdl", "w"}}));
     EXPECT_EQ(TestWorld::names_in(world.program), program) << "nothing taken out is left";
 }
 
@@ -246,13 +244,9 @@ TEST(ModelImport, AModelOfItsOwnNameIsImportedAsTheGameFileItReplacesWithItsComp
     EXPECT_EQ(
         world.import_player_as("707.MDL", "Hero", "vip", world.downloads / "Pack.zip" / "Pack"),
         "confirmed");
-    for (const auto* type : {"gign", "vip"}) {
-        const auto folder = world.library_file("player/" + std::string(type) + "/Hero");
-        EXPECT_EQ(TestWorld::names_in(folder),
-                  (Names{type + std::string(".mdl"), type + std::string("T.mdl")}));
-        EXPECT_EQ(TestWorld::read(folder / (type + std::string(".mdl"))), main);
-        EXPECT_EQ(TestWorld::read(folder / (type + std::string("T.mdl"))), textures);
-    }
+    for (const std::string type : {"gign", "vip"})
+        EXPECT_EQ(TestWorld::files_in(world.library_file("player/" + type + "/Hero")),
+                  (Files{{type + ".mdl", main}, {type + "T.mdl", textures}}));
     EXPECT_EQ(world.import_player_as("707.mdl", "Hero", "gign"), "That name already exists.");
 }
 
@@ -263,20 +257,16 @@ TEST(ModelImport, AWeaponOfItsOwnNameBringsItsFilesAndItsGroupFileOnlyWhereTheGa
     TestWorld::write(world.downloads / "v_balrogT.mdl", textures);
     for (const auto* file : {"v_balrog_r.mdl", "p_balrog.mdl", "w_balrog.mdl", "vknife.mdl"})
         TestWorld::write(world.downloads / file, named_model(file).first);
-    const std::pair<const char*, std::string> filed[] = {
-        {"v_ak47.mdl", main},
-        {"v_ak47T.mdl", textures},
-        {"v_ak47_r.mdl", named_model("v_balrog_r.mdl").first},
-        {"p_ak47.mdl", named_model("p_balrog.mdl").first},
-        {"w_ak47.mdl", named_model("w_balrog.mdl").first}};
+    const Files filed{{"v_ak47.mdl", main},
+                      {"v_ak47T.mdl", textures},
+                      {"v_ak47_r.mdl", named_model("v_balrog_r.mdl").first},
+                      {"p_ak47.mdl", named_model("p_balrog.mdl").first},
+                      {"w_ak47.mdl", named_model("w_balrog.mdl").first}};
     // Either of the weapon's v_ files brings the others.
     for (const auto& [picked, model] :
          {std::pair{"V_Balrog.mdl", "Balrog"}, std::pair{"v_balrog_r.mdl", "Right"}}) {
         EXPECT_EQ(world.import_weapon_as(picked, model, "ak47"), "confirmed");
-        const auto folder = world.library_file("weapon/ak47") / model;
-        EXPECT_EQ(TestWorld::names_in(folder).size(), std::size(filed)) << picked;
-        for (const auto& [file, content] : filed)
-            EXPECT_EQ(TestWorld::read(folder / file), content) << picked << ' ' << file;
+        EXPECT_EQ(TestWorld::files_in(world.library_file("weapon/ak47") / model), filed) << picked;
     }
     // A file not named as a weapon's goes alone, as the left model.
     EXPECT_EQ(world.import_weapon_as("vknife.mdl", "Plain", "knife"), "confirmed");

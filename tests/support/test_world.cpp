@@ -97,6 +97,14 @@ std::vector<std::string> TestWorld::names_in(const fs::path& folder) {
     return names;
 }
 
+std::map<std::string, std::string> TestWorld::files_in(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[entry.path().filename().string()] =
+            entry.is_regular_file() ? read(entry.path()) : "<folder>";
+    return files;
+}
+
 std::map<std::string, std::string> TestWorld::snapshot() const {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {

@@ -100,6 +100,8 @@ public:
     static std::string read(const std::filesystem::path& file);
 
     static std::vector<std::string> names_in(const std::filesystem::path& folder);
+    // The folder's entries with their content, as snapshot() has them.
+    static std::map<std::string, std::string> files_in(const std::filesystem::path& folder);
 
     // Every folder and file of the world with its content, to tell whether anything changed.
     std::map<std::string, std::string> snapshot() const;
