@@ -139,12 +139,8 @@ TEST(SteamGame, AFullyInstalledCopyWinsThenTheNewest) {
 
 TEST(KeyValues, SyntaxRules) {
     const std::string long_token(core::key_values_max_token, 'x');
-    struct Case {
-        const char* name;
-        std::string text;
-        std::optional<std::string> outline; // nothing: refused whole
-    };
-    const Case cases[] = {
+    // Each case's name, text, and outline; nothing where the text is refused whole.
+    const std::tuple<const char*, std::string, std::optional<std::string>> cases[] = {
         {"escapes", R"("k" "a\"b\\c\td\ne\x")", "k=a\"b\\c\td\ne\\x"},
         {"unquoted", "key value obj{a b}c\"d\"", "key=value;obj{a=b};c=d"},
         {"white space", "\t\"a\"\r\n\"b\"\v\f\"c\" \"\"", "a=b;c="},
@@ -168,8 +164,8 @@ TEST(KeyValues, SyntaxRules) {
         {"binary file", std::string("\x28\x44\x56\x07\x01\0\0\0\0appid\0\x0a\0\0\0\x08\x08", 21),
          std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(parsed(c.text), c.outline) << c.name;
+    for (const auto& [name, text, outline] : cases)
+        EXPECT_EQ(parsed(text), outline) << name;
     EXPECT_FALSE(core::parse_key_values(std::string(core::key_values_max_size + 1, ' ')));
 }
 

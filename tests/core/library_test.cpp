@@ -63,11 +63,8 @@ TEST(LibraryTree, AFirstStartRecordsTheFolderAndBuildsTheTreeFromTheNamesOfBothL
 }
 
 TEST(LibraryTree, ABadNameListCreatesNothingAndSaysWhatIsWrong) {
-    const struct {
-        const char* file;
-        std::string content; // empty: the file is missing
-        const char* says;
-    } cases[] = {
+    // The list, its content (none: the list is missing), and what is said.
+    const std::tuple<const char*, std::string, const char*> cases[] = {
         {"weapon.txt", "", "weapon.txt could not be read"},
         {"player.txt", lines(8, "p"), "player.txt in the program folder holds 8 lines"},
         {"player.txt", "one line", "holds 1 line, but Tessary needs 9."},

@@ -158,34 +158,34 @@ TEST(WineRegistry, IgnoresMalformedLinesWithoutGuessing) {
 }
 
 TEST(SteamPosix, EveryKindOfInstallIsFound) {
-    struct Case {
-        const char* root; // relative to the home folder
-        const char* link; // a link to the root from there, when there is one
-    };
-    for (const Case& c : {Case{".local/share/Steam", nullptr}, Case{"data/Steam", nullptr},
-                          Case{"Steam Data", ".steam/steam"}, Case{"Steam Data", ".steam/root"},
-                          Case{".steam/debian-installation", nullptr},
-                          Case{".var/app/com.valvesoftware.Steam/.local/share/Steam", nullptr},
-                          Case{".var/app/com.valvesoftware.Steam/data/Steam", nullptr},
-                          Case{"snap/steam/common/.local/share/Steam", nullptr}}) {
+    // Each root below the home folder, and a link to it from there, when there is one.
+    for (const auto& [root, link] :
+         {std::pair<const char*, const char*>{".local/share/Steam", nullptr},
+          {"data/Steam", nullptr},
+          {"Steam Data", ".steam/steam"},
+          {"Steam Data", ".steam/root"},
+          {".steam/debian-installation", nullptr},
+          {".var/app/com.valvesoftware.Steam/.local/share/Steam", nullptr},
+          {".var/app/com.valvesoftware.Steam/data/Steam", nullptr},
+          {"snap/steam/common/.local/share/Steam", nullptr}}) {
         TestWorld world;
         const auto home = world.root / "home";
         // Unless the case is the folder there, Steam's place under $XDG_DATA_HOME is taken by
         // a link that points at itself.
-        if (fs::path(c.root) != "data/Steam") {
+        if (fs::path(root) != "data/Steam") {
             fs::create_directories(home / "data");
             fs::create_symlink(home / "data/Steam", home / "data/Steam");
         }
-        if (fs::path(c.root) == ".local/share/Steam")
+        if (fs::path(root) == ".local/share/Steam")
             unsetenv("XDG_DATA_HOME");
-        if (c.link) {
-            fs::create_directories((home / c.link).parent_path());
-            fs::create_directory_symlink(home / c.root, home / c.link);
+        if (link) {
+            fs::create_directories((home / link).parent_path());
+            fs::create_directory_symlink(home / root, home / link);
         }
-        const auto game = install_game(home / c.root);
+        const auto game = install_game(home / root);
 
         const auto found = looked_up_game_directory();
-        EXPECT_TRUE(!found.empty() && fs::equivalent(found, game)) << c.root << ": " << found;
+        EXPECT_TRUE(!found.empty() && fs::equivalent(found, game)) << root << ": " << found;
     }
 }
 
@@ -226,13 +226,11 @@ TEST(ArchiveNames, TheLegacyCodePageFollowsTheUsersLanguage) {
 // A game runs from the game's folder natively, or through Wine, which starts it under the
 // Windows path of its program; an install over it is told to restart it.
 TEST(PosixPlatform, AnInstallWhileTheGameRunsSaysToRestartIt) {
-    struct Case {
-        const char* program;      // where the stand-in's executable lies, in the world
-        const char* started_as;   // its first argument, as ps shows it
-        const char* program_name; // as the notice names it
-    };
-    for (const auto& c : {Case{"Game/hl_linux", "hl_linux", "hl_linux"},
-                          Case{"sleep", "C:\\Game\\hl.exe", "hl.exe"}}) {
+    // Where the stand-in's executable lies in the world, its first argument as ps shows it, and
+    // the program as the notice names it.
+    for (const auto& [stand_in, started_as, program_name] :
+         {std::tuple{"Game/hl_linux", "hl_linux", "hl_linux"},
+          std::tuple{"sleep", "C:\\Game\\hl.exe", "hl.exe"}}) {
         FullWorld world;
         fs::create_directories(world.root / "prefix" / "dosdevices");
         fs::create_directory_symlink(world.root, world.root / "prefix/dosdevices/c:");
@@ -241,25 +239,24 @@ TEST(PosixPlatform, AnInstallWhileTheGameRunsSaysToRestartIt) {
         const core::LibraryModel blue{core::ModelKind::player, "gign", "Blue"};
         EXPECT_EQ(texts(core::install_model(world.library, blue, {"gign.mdl"}).messages()),
                   std::vector<std::string>{})
-            << c.program;
+            << stand_in;
 
-        fs::copy_file("/bin/sleep", world.root / c.program);
-        const std::string program = (world.root / c.program).string();
-        char* arguments[] = {const_cast<char*>(c.started_as), const_cast<char*>("60"), nullptr};
+        fs::copy_file("/bin/sleep", world.root / stand_in);
+        const std::string program = (world.root / stand_in).string();
+        char* arguments[] = {const_cast<char*>(started_as), const_cast<char*>("60"), nullptr};
         pid_t game = 0;
         ASSERT_EQ(posix_spawn(&game, program.c_str(), nullptr, nullptr, arguments, environ), 0);
         // The stand-in runs as the game once it has started its program, not before.
         const auto proc = "/proc/" + std::to_string(game) + "/cmdline";
-        for (int tries = 0; tries < 500 && !TestWorld::read(proc).starts_with(c.started_as);
-             ++tries)
+        for (int tries = 0; tries < 500 && !TestWorld::read(proc).starts_with(started_as); ++tries)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const auto installed = core::install_model(world.library, blue, {"gign.mdl"});
         kill(game, SIGKILL);
         waitpid(game, nullptr, 0);
-        ASSERT_TRUE(installed) << c.program;
-        ASSERT_EQ(installed.messages().size(), 1u) << c.program;
+        ASSERT_TRUE(installed) << stand_in;
+        ASSERT_EQ(installed.messages().size(), 1u) << stand_in;
         EXPECT_TRUE(holds(platform::english(installed.messages()[0]),
-                          "The game is running ("s + c.program_name +
+                          "The game is running ("s + program_name +
                               "): it uses the new files only after it is "
                               "restarted, and servers refuse changed files"));
         EXPECT_EQ(TestWorld::read(world.game_file("player/gign/gign.mdl")), "blue");

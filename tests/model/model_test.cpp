@@ -185,10 +185,7 @@ TEST(LoadModel, FindsCompanionsBesideTheFileWhateverTheirCase) {
 // The smallest model with one thing wrong at a time, at the offsets of its fields.
 TEST(Refusal, RefusesEachDamageWithItsReason) {
     const Bytes tiny = write(tiny_model());
-    const struct {
-        Bytes file;
-        const char* reason;
-    } cases[] = {
+    const std::pair<Bytes, const char*> cases[] = {
         {with(tiny, 0, 'X'), "not a model file"},
         {with(tiny, 4, 44), "model version 44 is not supported"},
         {Bytes(tiny.begin(), tiny.begin() + 1000), "it ends after 1000 of its 1884 bytes"},
@@ -214,10 +211,10 @@ TEST(Refusal, RefusesEachDamageWithItsReason) {
         {with(tiny, 852, std::numeric_limits<float>::quiet_NaN()),
          "vertex 0 of model quad has a coordinate that is not a number"},
     };
-    for (const auto& c : cases) {
-        const auto model = read(c.file);
+    for (const auto& [file, reason] : cases) {
+        const auto model = read(file);
         EXPECT_EQ(model.messages().size(), 1u);
-        EXPECT_TRUE(holds(said(model), c.reason));
+        EXPECT_TRUE(holds(said(model), reason));
     }
 }
 
@@ -472,22 +469,17 @@ TEST(ServerCheck, TellsWhatTheGameRefusesToLoad) {
     const Bytes tiny = write(tiny_model());
     const std::string textures = model_writer::tiny_model_in_two_files(true).second;
     const std::string group = model_writer::tiny_model_in_two_files(false).second;
-    const struct {
-        Bytes file;
-        StudioKind kind;
-        const char* refusal;
-    } cases[] = {
+    const std::tuple<Bytes, StudioKind, const char*> cases[] = {
         {with(tiny, 4, 48), StudioKind::model, "version 48, of a later engine"},
         {with(tiny, 140, 129), StudioKind::model, "129 bones, more than the 128"},
         {Bytes(tiny.begin(), tiny.begin() + 100), StudioKind::model, "after 100 bytes"},
         {{textures.begin(), textures.end()}, StudioKind::texture_file, "a texture file"},
         {{group.begin(), group.end()}, StudioKind::group_file, "a sequence group file"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(model::studio_kind(c.file), c.kind) << c.refusal;
-        EXPECT_TRUE(
-            holds(platform::english(model::load_refusal(c.file).value_or(platform::Message{})),
-                  c.refusal));
+    for (const auto& [file, kind, refusal] : cases) {
+        EXPECT_EQ(model::studio_kind(file), kind) << refusal;
+        EXPECT_TRUE(holds(
+            platform::english(model::load_refusal(file).value_or(platform::Message{})), refusal));
     }
     const Bytes zip{'P', 'K', 3, 4};
     EXPECT_EQ(model::studio_kind(zip), StudioKind::none);

@@ -25,14 +25,12 @@ constexpr Colour blue = rgb(0, 0, 255);
 // A full-bright texture of one colour per row, top row first, so that colours come out exact.
 model::Texture striped(const std::vector<Colour>& rows, bool masked = false,
                        bool additive = false) {
-    model::Texture texture;
-    texture.width = 1;
-    texture.height = static_cast<int>(rows.size());
-    texture.masked = masked;
-    texture.full_bright = true;
-    texture.additive = additive;
-    texture.argb = rows;
-    return texture;
+    return {.width = 1,
+            .height = static_cast<int>(rows.size()),
+            .argb = rows,
+            .masked = masked,
+            .full_bright = true,
+            .additive = additive};
 }
 
 // A square from its bottom left corner round to its top left, front faces counter-clockwise, with
