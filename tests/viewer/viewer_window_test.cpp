@@ -49,6 +49,10 @@ bool reddish(QRgb pixel) {
     return qRed(pixel) - std::max(qGreen(pixel), qBlue(pixel)) > 60;
 }
 
+QString text_of(const std::unique_ptr<viewer::ViewerWindow>& window, const char* label) {
+    return child<QLabel>(window.get(), label)->text();
+}
+
 QColor colour_of(render::Colour colour) {
     return QColor(render::red_of(colour), render::green_of(colour), render::blue_of(colour));
 }
@@ -179,7 +183,7 @@ private slots:
         grouped.sequences[0].in_group_file = true;
         write(grouped);
         window = open(folder->filePath("test01.mdl"));
-        QVERIFY(child<QLabel>(window.get(), "message")->text().contains("of the model test.mdl"));
+        QVERIFY(text_of(window, "message").contains("of the model test.mdl"));
         save_screenshot(window.get(), "viewer_group_file");
         child<QPushButton>(window.get(), "open_model")->click();
         QVERIFY(child<QWidget>(window.get(), "panel_scroll")->isVisible());
@@ -193,7 +197,7 @@ private slots:
     void standsAloneAndOpensModelsFromItsMenuAndByDrops() {
         auto window = open(QString());
         QCOMPARE(window->windowTitle(), QStringLiteral("Tessary model viewer"));
-        QVERIFY(child<QLabel>(window.get(), "message")->text().contains("File → Open"));
+        QVERIFY(text_of(window, "message").contains("File → Open"));
         save_screenshot(window.get(), "viewer_empty");
 
         const QString tiny = write(model_writer::tiny_model());
@@ -218,15 +222,12 @@ private slots:
 
         // What servers make of a file: none checks test.mdl; gign.mdl reaches beyond its box.
         window = open(tiny);
-        QVERIFY(child<QLabel>(window.get(), "servers")
-                    ->text()
-                    .contains("No server checks a file named test.mdl."));
+        QVERIFY(text_of(window, "servers").contains("No server checks a file named test.mdl."));
         auto wide = model_writer::tiny_model();
         wide.name = "gign.mdl";
         wide.body_parts[0].models[0].vertices[1].x = 60;
         window = open(write(wide));
-        QVERIFY(child<QLabel>(window.get(), "servers")
-                    ->text()
+        QVERIFY(text_of(window, "servers")
                     .contains("servers refuse it: it is 22.0 units too long for servers, which "
                               "allow 38.0 forward."));
         save_screenshot(window.get(), "viewer_refused");
@@ -268,7 +269,7 @@ private slots:
             vertex = {16, vertex.y * 2, vertex.z * 4.5f - 36};
         window = open(write(player));
         child<QCheckBox>(window.get(), "chk_player_size")->setChecked(true);
-        QVERIFY(child<QLabel>(window.get(), "server_box_legend")->text().contains("32 × 32 × 72"));
+        QVERIFY(text_of(window, "server_box_legend").contains("32 × 32 × 72"));
         for (const float z : {-36.0f, 36.0f})
             QCOMPARE(QColor(pixel_at(window.get(), {16, 16, z})),
                      colour_of(render::standing_hull_colour));
@@ -344,8 +345,7 @@ private slots:
             QVERIFY2(child<QCheckBox>(window.get(), name)->isChecked() == on, name);
         QCOMPARE(QColor(window->picture().pixel(2, 2)), QColor(10, 20, 30));
         // No server checks test.mdl: it is held against the player box.
-        QVERIFY(child<QLabel>(window.get(), "server_box_legend")
-                    ->text()
+        QVERIFY(text_of(window, "server_box_legend")
                     .contains("Yellow: the box servers would measure."));
 
         child<QCheckBox>(window.get(), "show_bones")->setChecked(true);
@@ -474,7 +474,7 @@ private slots:
         }
 
         window = open(folder->filePath("testT.mdl"));
-        QCOMPARE(child<QLabel>(window.get(), "texture_note")->text(),
+        QCOMPARE(text_of(window, "texture_note"),
                  QStringLiteral("testT.mdl holds the textures of the model test.mdl."));
         QCOMPARE(child<QTabWidget>(window.get(), "pages")->count(), 1);
         QCOMPARE(child<QTreeWidget>(window.get(), "texture_list")->topLevelItemCount(), 1);
