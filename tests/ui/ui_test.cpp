@@ -253,6 +253,7 @@ private slots:
                           files->viewport()->mapTo(player, own.center()));
         QTRY_VERIFY(menu->isVisible());
         save_screenshot(player, "import_player_as");
+        save_screenshot(menu, "menu_import_as");
         child<QAction>(menu, "import_as_gign")->trigger();
         menu->close();
         QCOMPARE(label(player, "lbl_confirm"), QStringLiteral("Hero imported"));
