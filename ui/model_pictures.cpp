@@ -51,8 +51,6 @@ PicturedRow checked_and_pictured(core::CheckRow row, qreal pixel_ratio) {
     QImage picture = row.found == core::CheckRow::Found::model && !row.unloadable()
                          ? model_picture(std::move(*content), row.path, pixel_ratio)
                          : QImage();
-    if (picture.isNull())
-        picture = plain_mark(pixel_ratio);
     return {std::move(row), std::move(picture)};
 }
 

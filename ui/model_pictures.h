@@ -22,8 +22,8 @@ QImage model_picture(std::string content, const core::Path& path, qreal pixel_ra
 // What stands in for the picture of a file that is no model the game reads.
 QImage plain_mark(qreal pixel_ratio);
 
-// A row's file read and checked, with its picture or, for a file that is no model the game reads,
-// the plain mark.
+// A row's file read and checked, with its picture: a null image for a file that is no model the
+// game reads, which the window shows with the plain mark.
 struct PicturedRow {
     core::CheckRow row;
     QImage picture;

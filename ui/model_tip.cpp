@@ -72,8 +72,8 @@ QString model_tip(const core::Library& library, const core::LibraryModel& model,
             continue;
         const auto [checked, picture] = checked_and_pictured(std::move(row), pixel_ratio);
         return QStringLiteral("<table><tr><td>%1</td><td width=\"220\">%2<br>%3</td></tr></table>")
-            .arg(image_html(picture), gui::qtext(file).toHtmlEscaped(),
-                 verdict_sentence(checked).toHtmlEscaped());
+            .arg(image_html(picture.isNull() ? plain_mark(pixel_ratio) : picture),
+                 gui::qtext(file).toHtmlEscaped(), verdict_sentence(checked).toHtmlEscaped());
     }
     return {};
 }
