@@ -25,9 +25,11 @@ constexpr Colour blue = rgb(0, 0, 255);
 // A full-bright texture of one colour per row, top row first, so that colours come out exact.
 model::Texture striped(const std::vector<Colour>& rows, bool masked = false,
                        bool additive = false) {
-    return {.width = 1,
+    return {.name = {},
+            .width = 1,
             .height = static_cast<int>(rows.size()),
             .argb = rows,
+            .indices = {},
             .masked = masked,
             .full_bright = true,
             .additive = additive};
