@@ -30,14 +30,17 @@ struct Texture {
     std::string name;
     int width = 0;
     int height = 0;
-    std::vector<std::uint32_t> argb;         // width × height pixels
-    std::vector<std::uint8_t> indices;       // width × height palette indices
+    std::vector<std::uint8_t> indices;       // width × height palette indices, row by row
     std::array<std::uint8_t, 768> palette{}; // 256 colours, red, green and blue
     bool masked = false;
     bool chrome = false;      // texture coordinates come from the normals at draw time
     bool full_bright = false; // drawn unlit
     bool additive = false;    // added to the frame rather than drawn over it
 };
+
+// The texture's palette as 0xAARRGGBB colours, each pixel the colour its index names: opaque, but
+// for the last colour of a masked texture, which is transparent.
+std::array<std::uint32_t, 256> colours_of(const Texture& texture);
 
 struct SequenceInfo {
     std::string name;

@@ -36,7 +36,12 @@ Texture read_texture(const FileBytes& file, std::uint64_t at, std::int64_t& texe
     const std::uint8_t* index = file.bytes().data() + pixels;
     texture.indices.assign(index, index + count);
     std::copy_n(index + count, record::palette_size, texture.palette.begin());
-    // Each of the 256 colours once, then each pixel by its index.
+    return texture;
+}
+
+} // namespace
+
+std::array<std::uint32_t, 256> colours_of(const Texture& texture) {
     std::array<std::uint32_t, 256> colours;
     for (std::size_t c = 0; c < colours.size(); ++c) {
         const std::uint8_t* rgb = texture.palette.data() + c * 3;
@@ -44,13 +49,8 @@ Texture read_texture(const FileBytes& file, std::uint64_t at, std::int64_t& texe
         colours[c] =
             alpha << 24 | std::uint32_t{rgb[0]} << 16 | std::uint32_t{rgb[1]} << 8 | rgb[2];
     }
-    texture.argb.resize(count);
-    std::transform(index, index + count, texture.argb.begin(),
-                   [&colours](std::uint8_t i) { return colours[i]; });
-    return texture;
+    return colours;
 }
-
-} // namespace
 
 TextureSet read_textures(const FileBytes& file) {
     TextureSet set;

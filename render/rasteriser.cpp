@@ -117,7 +117,7 @@ Colour sample(const SampledTexture& texture, float u, float v) {
         std::min(static_cast<int>(std::clamp(u, 0.0f, 1.0f) * texture.width), texture.width - 1);
     const int y =
         std::min(static_cast<int>(std::clamp(v, 0.0f, 1.0f) * texture.height), texture.height - 1);
-    return texture.texels[static_cast<std::size_t>(y) * texture.width + x];
+    return texture.colours[texture.indices[static_cast<std::size_t>(y) * texture.width + x]];
 }
 
 } // namespace
@@ -233,7 +233,7 @@ void Rasteriser::fill(const ScreenVertex* corners[3], const Surface& surface) {
     const float vw = p0.v_w, vw1 = p1.v_w - vw, vw2 = p2.v_w - vw;
     const float lw = p0.light_w, lw1 = p1.light_w - lw, lw2 = p2.light_w - lw;
     const SampledTexture* texture =
-        surface.texture && !surface.texture->texels.empty() ? surface.texture : nullptr;
+        surface.texture && !surface.texture->indices.empty() ? surface.texture : nullptr;
 
     for (int y = y_begin; y <= y_end; ++y) {
         const std::int64_t rows = y - y_begin;

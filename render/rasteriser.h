@@ -3,6 +3,8 @@
 #include "render/image.h"
 #include "render/maths.h"
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 // Fills triangles and draws lines given in clip space into an image, with a depth buffer.
@@ -18,11 +20,13 @@ struct RasterVertex {
     float light = 1; // the colour's factor: 1 draws the texel as it is
 };
 
-// A texture ready for sampling: texels row by row, top row first.
+// A texture ready for sampling: the palette index of each texel row by row, top row first, and
+// the colour each index names.
 struct SampledTexture {
     int width = 0;
     int height = 0;
-    std::vector<Colour> texels;
+    std::vector<std::uint8_t> indices;
+    std::array<Colour, 256> colours{};
 };
 
 // How the pixels of a triangle get their colour.

@@ -61,10 +61,11 @@ void SceneRenderer::set_textures(const std::vector<model::Texture>& textures) {
         material.additive = texture.additive;
         const auto texels = static_cast<std::size_t>(std::max(texture.width, 0)) *
                             static_cast<std::size_t>(std::max(texture.height, 0));
-        if (texels > 0 && texture.argb.size() == texels) {
+        if (texels > 0 && texture.indices.size() == texels) {
             material.texture.width = texture.width;
             material.texture.height = texture.height;
-            material.texture.texels = texture.argb;
+            material.texture.indices = texture.indices;
+            material.texture.colours = model::colours_of(texture);
         }
         materials_.push_back(std::move(material));
     }

@@ -45,7 +45,8 @@ platform::Result<model::StudioModel> read(const Description& description) {
 }
 
 Rgba pixel(const model::Texture& texture, int x, int y) {
-    const auto argb = texture.argb[static_cast<std::size_t>(y * texture.width + x)];
+    const auto argb = model::colours_of(
+        texture)[texture.indices[static_cast<std::size_t>(y * texture.width + x)]];
     const auto channel = [argb](int shift) { return static_cast<std::uint8_t>(argb >> shift); };
     return {channel(16), channel(8), channel(0), channel(24)};
 }

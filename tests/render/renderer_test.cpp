@@ -22,17 +22,26 @@ constexpr Colour red = rgb(255, 0, 0);
 constexpr Colour green = rgb(0, 255, 0);
 constexpr Colour blue = rgb(0, 0, 255);
 
-// A full-bright texture of one colour per row, top row first, so that colours come out exact.
+// A full-bright texture of one colour per row, top row first, so that colours come out exact. On
+// a masked texture, a row of a colour without alpha takes the palette's last, transparent, index.
 model::Texture striped(const std::vector<Colour>& rows, bool masked = false,
                        bool additive = false) {
-    return {.name = {},
-            .width = 1,
-            .height = static_cast<int>(rows.size()),
-            .argb = rows,
-            .indices = {},
-            .masked = masked,
-            .full_bright = true,
-            .additive = additive};
+    model::Texture texture{.name = {},
+                           .width = 1,
+                           .height = static_cast<int>(rows.size()),
+                           .indices = {},
+                           .masked = masked,
+                           .full_bright = true,
+                           .additive = additive};
+    for (const Colour colour : rows) {
+        const auto index =
+            static_cast<std::uint8_t>(masked && colour >> 24 == 0 ? 255 : texture.indices.size());
+        texture.indices.push_back(index);
+        texture.palette[index * 3u] = static_cast<std::uint8_t>(red_of(colour));
+        texture.palette[index * 3u + 1] = static_cast<std::uint8_t>(green_of(colour));
+        texture.palette[index * 3u + 2] = static_cast<std::uint8_t>(blue_of(colour));
+    }
+    return texture;
 }
 
 // A square from its bottom left corner round to its top left, front faces counter-clockwise, with
