@@ -122,16 +122,6 @@ Colour sample(const SampledTexture& texture, float u, float v) {
 
 } // namespace
 
-struct Rasteriser::ScreenVertex {
-    std::int64_t x = 0; // in 1/sub of a pixel
-    std::int64_t y = 0;
-    // Divided by w, so that they interpolate linearly across the screen.
-    float inv_w = 0;
-    float u_w = 0;
-    float v_w = 0;
-    float light_w = 0;
-};
-
 void Rasteriser::begin(Image& image, Colour background, float near_distance) {
     image_ = &image;
     std::fill(image.pixels.begin(), image.pixels.end(), background);
@@ -145,22 +135,57 @@ Rasteriser::ScreenVertex Rasteriser::to_screen(const RasterVertex& vertex) const
             vertex.u * p.inv_w,      vertex.v * p.inv_w,      vertex.light * p.inv_w};
 }
 
-void Rasteriser::triangle(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c,
-                          const Surface& surface) {
-    if (!finite(a.position) || !finite(b.position) || !finite(c.position))
+Rasteriser::Placed Rasteriser::placed(const RasterVertex& vertex) const {
+    Placed placed;
+    placed.finite = finite(vertex.position);
+    if (!placed.finite)
+        return placed;
+    placed.outside = outside_planes(vertex.position, near_);
+    if (placed.outside == 0)
+        placed.screen = to_screen(vertex);
+    return placed;
+}
+
+void Rasteriser::fill_placed(const RasterVertex* corners[3], const Placed* placed[3],
+                             const Surface& surface) {
+    if (!placed[0]->finite || !placed[1]->finite || !placed[2]->finite)
         return;
-    const unsigned outside_a = outside_planes(a.position, near_);
-    const unsigned outside_b = outside_planes(b.position, near_);
-    const unsigned outside_c = outside_planes(c.position, near_);
+    const unsigned outside_a = placed[0]->outside;
+    const unsigned outside_b = placed[1]->outside;
+    const unsigned outside_c = placed[2]->outside;
     if (outside_a & outside_b & outside_c)
         return;
     if (outside_a | outside_b | outside_c) {
-        clip_and_fill(a, b, c, surface);
+        clip_and_fill(*corners[0], *corners[1], *corners[2], surface);
         return;
     }
-    const ScreenVertex screen[3] = {to_screen(a), to_screen(b), to_screen(c)};
-    const ScreenVertex* corners[3] = {&screen[0], &screen[1], &screen[2]};
-    fill(corners, surface);
+    const ScreenVertex* screen[3] = {&placed[0]->screen, &placed[1]->screen, &placed[2]->screen};
+    fill(screen, surface);
+}
+
+void Rasteriser::triangle(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c,
+                          const Surface& surface) {
+    const Placed placed_corners[3] = {placed(a), placed(b), placed(c)};
+    const RasterVertex* corners[3] = {&a, &b, &c};
+    const Placed* placed[3] = {&placed_corners[0], &placed_corners[1], &placed_corners[2]};
+    fill_placed(corners, placed, surface);
+}
+
+void Rasteriser::triangles(std::span<const RasterVertex> corners,
+                           std::span<const std::array<std::uint32_t, 3>> triangles,
+                           const Surface& surface) {
+    placed_scratch_.resize(corners.size());
+    for (std::size_t i = 0; i < corners.size(); ++i)
+        placed_scratch_[i] = placed(corners[i]);
+    for (const auto& triangle : triangles) {
+        if (std::max({triangle[0], triangle[1], triangle[2]}) >= corners.size())
+            continue;
+        const RasterVertex* of[3] = {&corners[triangle[0]], &corners[triangle[1]],
+                                     &corners[triangle[2]]};
+        const Placed* placed[3] = {&placed_scratch_[triangle[0]], &placed_scratch_[triangle[1]],
+                                   &placed_scratch_[triangle[2]]};
+        fill_placed(of, placed, surface);
+    }
 }
 
 void Rasteriser::clip_and_fill(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c,

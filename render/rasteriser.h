@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // Fills triangles and draws lines given in clip space into an image, with a depth buffer.
@@ -20,12 +21,12 @@ struct RasterVertex {
     float light = 1; // the colour's factor: 1 draws the texel as it is
 };
 
-// A texture ready for sampling: the palette index of each texel row by row, top row first, and
-// the colour each index names.
+// A texture ready for sampling: the palette index of each texel row by row, top row first, held
+// by whoever gave it, and the colour each index names.
 struct SampledTexture {
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> indices;
+    std::span<const std::uint8_t> indices;
     std::array<Colour, 256> colours{};
 };
 
@@ -53,14 +54,37 @@ public:
     // left out.
     void triangle(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c,
                   const Surface& surface);
+    // Fills each triangle of corners, as triangle() does: a mesh's corners shared by its
+    // triangles are put on the screen once. An index out of range leaves its triangle out.
+    void triangles(std::span<const RasterVertex> corners,
+                   std::span<const std::array<std::uint32_t, 3>> triangles, const Surface& surface);
 
     void line(ClipPoint a, ClipPoint b, Colour colour, LineDepth depth);
 
 private:
-    struct ScreenVertex;
+    // A corner on the screen, x and y in sub-pixel steps.
+    struct ScreenVertex {
+        std::int64_t x = 0;
+        std::int64_t y = 0;
+        // Divided by w, so that they interpolate linearly across the screen.
+        float inv_w = 0;
+        float u_w = 0;
+        float v_w = 0;
+        float light_w = 0;
+    };
+    // A corner as clipping and filling take it: the planes it lies outside, and where it falls on
+    // the screen when that is none.
+    struct Placed {
+        bool finite = false;
+        unsigned outside = 0;
+        ScreenVertex screen;
+    };
 
     void fill(const ScreenVertex* corners[3], const Surface& surface);
     ScreenVertex to_screen(const RasterVertex& vertex) const;
+    Placed placed(const RasterVertex& vertex) const;
+    void fill_placed(const RasterVertex* corners[3], const Placed* placed[3],
+                     const Surface& surface);
     void clip_and_fill(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c,
                        const Surface& surface);
 
@@ -68,6 +92,7 @@ private:
     std::vector<float> depth_; // 1 / w of the nearest surface drawn, 0 where there is none
     float near_ = 1;
     std::vector<RasterVertex> clip_scratch_[2];
+    std::vector<Placed> placed_scratch_;
 };
 
 } // namespace render

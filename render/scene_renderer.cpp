@@ -134,12 +134,7 @@ void SceneRenderer::draw_mesh(const model::DrawMesh& mesh, const ClipTransform& 
         corners_[i] = {to_clip(vertex.position), vertex.u, vertex.v,
                        full_bright ? 1.0f : light_on(vertex.normal, light)};
     }
-    for (const auto& triangle : mesh.triangles) {
-        if (std::max({triangle[0], triangle[1], triangle[2]}) >= corners_.size())
-            continue;
-        rasteriser_.triangle(corners_[triangle[0]], corners_[triangle[1]], corners_[triangle[2]],
-                             surface);
-    }
+    rasteriser_.triangles(corners_, mesh.triangles, surface);
 }
 
 void SceneRenderer::draw_wireframe(const model::DrawMesh& mesh, const ClipTransform& to_clip) {

@@ -34,7 +34,8 @@ Ground ground_under(Vec3 min, Vec3 max);
 
 class SceneRenderer final {
 public:
-    // Keeps the model's textures, converted once for drawing.
+    // Draws with the model's textures from now on, their colours converted once: they must stay
+    // as they are until the next call, which may give none.
     void set_textures(const std::vector<model::Texture>& textures);
     // Keeps the boxes the server box shows, or none where there are none to show.
     void set_server_boxes(std::optional<ServerBoxes> boxes);

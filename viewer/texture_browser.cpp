@@ -47,13 +47,8 @@ QString flags_of(const model::Texture& texture) {
 // The texture's indices in its palette; index 255 of a masked texture is transparent, as drawn.
 QImage indexed_image(const model::Texture& texture) {
     QImage image(texture.width, texture.height, QImage::Format_Indexed8);
-    QList<QRgb> colours;
-    for (std::size_t i = 0; i < 256; ++i)
-        colours << qRgb(texture.palette[i * 3], texture.palette[i * 3 + 1],
-                        texture.palette[i * 3 + 2]);
-    if (texture.masked)
-        colours[255] &= RGB_MASK;
-    image.setColorTable(colours);
+    const auto colours = model::colours_of(texture); // as QRgb holds them
+    image.setColorTable(QList<QRgb>(colours.begin(), colours.end()));
     for (int y = 0; y < texture.height; ++y)
         std::memcpy(image.scanLine(y),
                     texture.indices.data() + static_cast<std::size_t>(y) * texture.width,

@@ -274,6 +274,7 @@ void ViewerWindow::close_model() {
     open_model_->hide();
     save_picture_->setEnabled(false);
     playback_.reset();
+    view_->set_textures({});
     model_.reset();
     pose_ = {};
     view_->show_pose({});
