@@ -6,23 +6,6 @@
 
 namespace model {
 
-SampleLookup find_sample(std::span<const std::uint8_t> file, std::uint64_t at, int frame) {
-    RunWalk walk(file, at, RunReading::strict);
-    SampleLookup lookup;
-    while (walk.next()) {
-        if (frame < walk.total()) {
-            lookup.sample = walk.word(std::min(frame, walk.valid() - 1) + 1);
-            break;
-        }
-        frame -= walk.total();
-    }
-    lookup.problem = walk.problem();
-    lookup.valid = walk.valid();
-    lookup.total = walk.total();
-    lookup.runs = walk.runs();
-    return lookup;
-}
-
 namespace {
 
 std::string describe(const SampleLookup& lookup) {

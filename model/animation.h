@@ -4,6 +4,7 @@
 #include "model/model_data.h"
 #include "model/runs.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -19,7 +20,23 @@ struct SampleLookup {
 };
 
 // The sample of a frame in the chain of runs of a channel that starts at `at`, walked strictly.
-SampleLookup find_sample(std::span<const std::uint8_t> file, std::uint64_t at, int frame);
+// Inline, as posing looks up each channel of each bone of every frame drawn.
+inline SampleLookup find_sample(std::span<const std::uint8_t> file, std::uint64_t at, int frame) {
+    RunWalk walk(file, at, RunReading::strict);
+    SampleLookup lookup;
+    while (walk.next()) {
+        if (frame < walk.total()) {
+            lookup.sample = walk.word(std::min(frame, walk.valid() - 1) + 1);
+            break;
+        }
+        frame -= walk.total();
+    }
+    lookup.problem = walk.problem();
+    lookup.valid = walk.valid();
+    lookup.total = walk.total();
+    lookup.runs = walk.runs();
+    return lookup;
+}
 
 // Walks every channel of every blend of each sequence's animation to its last frame, so that
 // posing never meets a run it cannot read. The walking of all sequences together stays within a
