@@ -35,14 +35,31 @@ enum Column { picture, where, type, model, file, loads, servers, why, box, colum
 // What the eye should find first: what the game or servers refuse in red, what they take in green.
 enum class Tone { plain, good, bad };
 
-QStandardItem* cell(const QString& text, Tone tone = Tone::plain) {
-    auto* item = new QStandardItem(text);
-    item->setEditable(false);
-    item->setToolTip(text); // the whole of what a narrow column cuts short
+// A cell's data by role: each role a cell of the table may hold, those it does not hold empty, so
+// that a cell put over another leaves nothing of the one before.
+using Cell = QMap<int, QVariant>;
+
+Cell cell(const QString& text, Tone tone = Tone::plain) {
+    Cell cell{{Qt::DisplayRole, text},
+              {Qt::ToolTipRole, text}, // the whole of what a narrow column cuts short
+              {Qt::ForegroundRole, QVariant()},
+              {Qt::DecorationRole, QVariant()}};
     if (tone != Tone::plain)
-        item->setForeground(tone == Tone::bad ? QColor(0xB0, 0x00, 0x00)
-                                              : QColor(0x00, 0x70, 0x20));
-    return item;
+        cell[Qt::ForegroundRole] =
+            tone == Tone::bad ? QColor(0xB0, 0x00, 0x00) : QColor(0x00, 0x70, 0x20);
+    return cell;
+}
+
+QList<QStandardItem*> items_of(const QList<Cell>& cells) {
+    QList<QStandardItem*> items;
+    for (const Cell& cell : cells) {
+        auto* item = new QStandardItem;
+        item->setEditable(false);
+        for (auto [role, value] : cell.asKeyValueRange())
+            item->setData(value, role);
+        items.append(item);
+    }
+    return items;
 }
 
 QString verdict_text(model::Verdict verdict) {
@@ -70,7 +87,7 @@ QString origins_text(const std::vector<core::FileOrigin>& origins) {
 }
 
 // The cells of what the file was found to be, from the column of whether the game loads it on.
-QList<QStandardItem*> found_cells(const core::CheckRow& row) {
+QList<Cell> found_cells(const core::CheckRow& row) {
     using Found = core::CheckRow::Found;
     switch (row.found) {
     case Found::unread:
@@ -103,16 +120,16 @@ QList<QStandardItem*> found_cells(const core::CheckRow& row) {
                                   : QString())};
 }
 
-QList<QStandardItem*> cells_of(const core::CheckRow& row, const QImage& image) {
+QList<Cell> cells_of(const core::CheckRow& row, const QImage& image) {
     const bool in_library = row.place == core::CheckRow::Place::library;
-    auto* shown = cell({});
+    Cell shown = cell({});
     if (!image.isNull())
-        shown->setData(image, Qt::DecorationRole);
-    QList<QStandardItem*> cells{
-        shown, cell(in_library ? CheckWindow::tr("library") : CheckWindow::tr("game")),
-        cell(gui::qtext(row.type)),
-        cell(in_library ? gui::qtext(row.model) : origins_text(row.origins)),
-        cell(gui::qtext(row.file))};
+        shown[Qt::DecorationRole] = image;
+    QList<Cell> cells{shown,
+                      cell(in_library ? CheckWindow::tr("library") : CheckWindow::tr("game")),
+                      cell(gui::qtext(row.type)),
+                      cell(in_library ? gui::qtext(row.model) : origins_text(row.origins)),
+                      cell(gui::qtext(row.file))};
     cells.append(found_cells(row));
     return cells;
 }
@@ -214,7 +231,7 @@ CheckWindow::CheckWindow(const core::Library& library)
     if (game_rows)
         rows_.insert(rows_.end(), game_rows->begin(), game_rows->end());
     for (const auto& row : rows_)
-        cells_->appendRow(cells_of(row, {}));
+        cells_->appendRow(items_of(cells_of(row, {})));
     take_size();
     progress_->setRange(0, static_cast<int>(rows_.size()));
     if (rows_.empty()) {
@@ -266,10 +283,13 @@ void CheckWindow::show_checked() {
         rows_[row] = std::move(checked.row);
         const auto cells =
             cells_of(rows_[row], checked.picture.isNull() ? plain_mark_ : checked.picture);
-        cells_->setItem(static_cast<int>(row), picture, cells[picture]);
+        // Over the items there, as putting new items in their place costs many times more.
+        const auto put = [&](int column) {
+            cells_->setItemData(cells_->index(static_cast<int>(row), column), cells[column]);
+        };
+        put(picture);
         for (int column = loads; column < columns; ++column)
-            cells_->setItem(static_cast<int>(row), column, cells[column]);
-        qDeleteAll(cells.mid(where, loads - where));
+            put(column);
     }
     arrived_.erase(arrived_.begin(), arrived_.begin() + static_cast<std::ptrdiff_t>(shown));
     checked_ += shown;
