@@ -10,11 +10,11 @@
 namespace model {
 
 SampleRange channel_range(const MeasuredFile& file, std::int64_t at, std::int64_t frames,
-                          const std::string& channel, std::int64_t& words_left) {
+                          const std::function<std::string()>& channel, std::int64_t& words_left) {
     namespace run = layout::run;
     SampleRange range{std::numeric_limits<std::int16_t>::max(),
                       std::numeric_limits<std::int16_t>::min()};
-    const auto runs = [&channel] { return "a run of " + channel; };
+    const auto runs = [&channel] { return "a run of " + channel(); };
     // Vouched for run by run below: an offset before the file is named there as such.
     RunWalk walk(file.file().bytes(), static_cast<std::uint64_t>(at), RunReading::lenient);
     for (std::int64_t frames_left = frames; frames_left > 0;) {

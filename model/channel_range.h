@@ -3,6 +3,7 @@
 #include "model/measured_file.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace model {
@@ -18,9 +19,9 @@ struct SampleRange {
 // of no frames, and taking for a frame past a run's stored samples its word `valid`, counted from
 // the run's header as word 0, which is the header itself in a run that stores none. The walk
 // reads what the game's reads of every frame read together, once; each word read is taken from
-// words_left, the measurement's allowance, and the channel names the runs where they leave the
+// words_left, the measurement's allowance, and channel() names the runs where they leave the
 // file.
 SampleRange channel_range(const MeasuredFile& file, std::int64_t at, std::int64_t frames,
-                          const std::string& channel, std::int64_t& words_left);
+                          const std::function<std::string()>& channel, std::int64_t& words_left);
 
 } // namespace model

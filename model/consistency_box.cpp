@@ -111,22 +111,21 @@ float channel_at(float value, float scale, std::int16_t sample) {
 // Rounding keeps the order of samples, so each bone's extremes lie at the channel's extremes.
 Axes extent(const std::vector<BonePosition>& bones,
             const std::array<SampleRange, layout::position_channels>& ranges) {
-    Axes least{}, greatest{};
-    for (std::size_t b = 0; b < bones.size(); ++b) {
-        for (std::size_t j = 0; j < layout::position_channels; ++j) {
-            const float at_least =
-                channel_at(bones[b].value[j], bones[b].scale[j], ranges[j].least);
-            const float at_greatest =
-                channel_at(bones[b].value[j], bones[b].scale[j], ranges[j].greatest);
-            const float low = std::min(at_least, at_greatest);
-            const float high = std::max(at_least, at_greatest);
-            least[j] = b == 0 ? low : std::min(least[j], low);
-            greatest[j] = b == 0 ? high : std::max(greatest[j], high);
-        }
-    }
     Axes size{};
-    for (std::size_t j = 0; j < layout::position_channels; ++j)
-        size[j] = greatest[j] - least[j];
+    if (bones.empty())
+        return size;
+    for (std::size_t j = 0; j < layout::position_channels; ++j) {
+        // No bone's reach is a NaN: values and scales are finite, their sums at most infinite.
+        float least = std::numeric_limits<float>::infinity();
+        float greatest = -least;
+        for (const BonePosition& bone : bones) {
+            const float at_least = channel_at(bone.value[j], bone.scale[j], ranges[j].least);
+            const float at_greatest = channel_at(bone.value[j], bone.scale[j], ranges[j].greatest);
+            least = std::min({least, at_least, at_greatest});
+            greatest = std::max({greatest, at_least, at_greatest});
+        }
+        size[j] = greatest - least;
+    }
     return size;
 }
 
@@ -156,35 +155,40 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
         const std::uint64_t at =
             measured.inside(sequences + s * size_of(sequence::size), sequence::size,
                             [s] { return "sequence " + std::to_string(s); });
-        const std::string name = sequence_name(file, at, s);
+        // Named only when a refusal names them, as building names costs more than measuring.
+        const auto name = [&] { return sequence_name(file, at, s); };
         const std::int32_t frames = file.i32(at + sequence::frame_count);
         if (frames < 1 || !has_bones)
             continue;
         if (frames > limits::frames)
-            throw Refusal{said("%1 has %2 frames, more than the %3 Tessary measures", name, frames,
-                               limits::frames)};
+            throw Refusal{said("%1 has %2 frames, more than the %3 Tessary measures", name(),
+                               frames, limits::frames)};
         if (bones.empty())
             bones = bone_positions(measured);
-        const std::string animation = "the animation of " + name +
-                                      (file.i32(at + sequence::group) == 0
-                                           ? ""
-                                           : " from this file although its group file holds it");
+        const auto animation = [&] {
+            return "the animation of " + name() +
+                   (file.i32(at + sequence::group) == 0
+                        ? ""
+                        : " from this file although its group file holds it");
+        };
         const std::int64_t first_record = file.i32(at + sequence::animation);
-        const std::uint64_t offsets =
-            measured.inside(first_record, layout::position_channels * record::channel_offset_size,
-                            [&animation] { return animation; });
+        const std::uint64_t offsets = measured.inside(
+            first_record, layout::position_channels * record::channel_offset_size, animation);
         std::array<SampleRange, layout::position_channels> ranges{};
         for (std::uint64_t j = 0; j < layout::position_channels; ++j) {
             const std::uint16_t offset = file.u16(offsets + j * record::channel_offset_size);
             if (offset != 0)
-                ranges[j] = channel_range(measured, first_record + offset, frames,
-                                          std::string("channel ") + "XYZ"[j] + " of " + animation,
-                                          words_left);
+                ranges[j] = channel_range(
+                    measured, first_record + offset, frames,
+                    [&animation, j] {
+                        return std::string("channel ") + "XYZ"[j] + " of " + animation();
+                    },
+                    words_left);
         }
         const Axes size = extent(bones, ranges);
         const Vec3 half{size[0] / 2, size[1] / 2, size[2] / 2};
         if (!std::isfinite(half.x) || !std::isfinite(half.y) || !std::isfinite(half.z))
-            throw Refusal{said("the bones of %1 reach beyond the range of a float", name)};
+            throw Refusal{said("the bones of %1 reach beyond the range of a float", name())};
         include(box, half);
         include(box, {-half.x, -half.y, -half.z});
     }
