@@ -121,8 +121,8 @@ Axes extent(const std::vector<BonePosition>& bones,
         for (const BonePosition& bone : bones) {
             const float at_least = channel_at(bone.value[j], bone.scale[j], ranges[j].least);
             const float at_greatest = channel_at(bone.value[j], bone.scale[j], ranges[j].greatest);
-            least = std::min({least, at_least, at_greatest});
-            greatest = std::max({greatest, at_least, at_greatest});
+            least = std::min(least, std::min(at_least, at_greatest));
+            greatest = std::max(greatest, std::max(at_least, at_greatest));
         }
         size[j] = greatest - least;
     }

@@ -11,20 +11,6 @@ FileBytes::FileBytes(std::span<const std::uint8_t> bytes, platform::Message labe
                      std::uint64_t header_size)
     : bytes_(bytes), label_(std::move(label)), header_size_(header_size) {}
 
-float FileBytes::finite(std::uint64_t at, const std::string& what) const {
-    const float value = f32(at);
-    if (!std::isfinite(value))
-        damaged(what + " is not a number");
-    return value;
-}
-
-Vec3 FileBytes::finite_vec3(std::uint64_t at, const std::string& what) const {
-    const Vec3 point{f32(at), f32(at + 4), f32(at + 8)};
-    if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(point.z))
-        damaged(what + " has a coordinate that is not a number");
-    return point;
-}
-
 std::string FileBytes::text(std::uint64_t at, std::uint64_t field) const {
     if (!holds(at, field))
         damaged("a name at offset " + std::to_string(at) + " lies outside the file");
@@ -63,6 +49,10 @@ void FileBytes::check_inside(std::int64_t offset, std::uint64_t size,
         damaged("it ends before " + what);
     if (!holds(static_cast<std::uint64_t>(offset), size))
         damaged("it ends inside " + what);
+}
+
+void FileBytes::field_outside(std::uint64_t at) const {
+    damaged("a field at offset " + std::to_string(at) + " lies outside the file");
 }
 
 void FileBytes::damaged(const std::string& what) const {

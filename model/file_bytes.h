@@ -4,6 +4,7 @@
 #include "model/said.h"
 #include "model/studio_model.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -62,9 +63,20 @@ public:
     std::uint16_t u16(std::uint64_t at) const { return read<std::uint16_t>(at); }
     std::uint8_t u8(std::uint64_t at) const { return read<std::uint8_t>(at); }
     float f32(std::uint64_t at) const { return read<float>(at); }
-    // A float that must be a number; what names it in the refusal.
-    float finite(std::uint64_t at, const std::string& what) const;
-    Vec3 finite_vec3(std::uint64_t at, const std::string& what) const;
+    // A float that must be a number; what() names it in the refusal, made only then, as names
+    // cost more than reads.
+    template <typename Name> float finite(std::uint64_t at, const Name& what) const {
+        const float value = f32(at);
+        if (!std::isfinite(value))
+            damaged(what() + " is not a number");
+        return value;
+    }
+    template <typename Name> Vec3 finite_vec3(std::uint64_t at, const Name& what) const {
+        const Vec3 point{f32(at), f32(at + 4), f32(at + 8)};
+        if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(point.z))
+            damaged(what() + " has a coordinate that is not a number");
+        return point;
+    }
     // A fixed text field: the bytes up to its first NUL, or all of them, as field_text() shows
     // them.
     std::string text(std::uint64_t at, std::uint64_t field) const;
@@ -85,11 +97,14 @@ public:
 private:
     template <typename T> T read(std::uint64_t at) const {
         if (!holds(at, sizeof(T)))
-            damaged("a field at offset " + std::to_string(at) + " lies outside the file");
+            field_outside(at);
         T value;
         std::memcpy(&value, bytes_.data() + at, sizeof value);
         return value;
     }
+
+    // Out of line, so that the checked reads stay small enough to inline.
+    [[noreturn]] void field_outside(std::uint64_t at) const;
 
     std::span<const std::uint8_t> bytes_;
     platform::Message label_;

@@ -40,10 +40,10 @@ void read_points(const FileBytes& file, std::uint64_t record, std::int64_t bone_
     const Table point_table = file.table(count, file.i32(record + fields::positions),
                                          layout::vec3_size, count, "the " + plural + of_model);
     for (std::int64_t i = 0; i < count; ++i) {
-        const std::string point = noun + " " + std::to_string(i) + of_model;
+        const auto point = [&] { return noun + " " + std::to_string(i) + of_model; };
         const std::uint8_t bone = file.u8(bone_table.at(i));
         if (bone >= bone_count)
-            file.damaged(point + " follows bone " + index_of(bone, bone_count));
+            file.damaged(point() + " follows bone " + index_of(bone, bone_count));
         bones.push_back(bone);
         points.push_back(file.finite_vec3(point_table.at(i), point));
     }

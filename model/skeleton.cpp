@@ -34,8 +34,10 @@ std::vector<BoneData> read_bones(const FileBytes& file, const Table& bones,
                 file.damaged(bone + " names bone controller " +
                              index_of(controller, controller_count));
             data.controllers[j] = controller;
-            data.value[j] = file.finite(at + bone_record::value + j * 4, "a value of " + bone);
-            data.scale[j] = file.finite(at + bone_record::scale + j * 4, "a scale of " + bone);
+            data.value[j] =
+                file.finite(at + bone_record::value + j * 4, [&] { return "a value of " + bone; });
+            data.scale[j] =
+                file.finite(at + bone_record::scale + j * 4, [&] { return "a scale of " + bone; });
         }
     }
     return result;
@@ -52,8 +54,10 @@ std::vector<float> read_controller_settings(const FileBytes& file, const Table& 
         if (bone < 0 || bone >= bone_count)
             file.damaged(controller + " moves bone " + index_of(bone, bone_count));
         const std::int32_t type = file.i32(at + record::type);
-        const float start = file.finite(at + record::start, "the range of " + controller);
-        const float end = file.finite(at + record::end, "the range of " + controller);
+        const float start =
+            file.finite(at + record::start, [&] { return "the range of " + controller; });
+        const float end =
+            file.finite(at + record::end, [&] { return "the range of " + controller; });
         const double low = std::min(start, end);
         const double high = std::max(start, end);
         double setting = std::clamp(0.0, low, high);
