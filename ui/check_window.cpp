@@ -254,7 +254,10 @@ CheckWindow::CheckWindow(const core::Library& library)
                 this,
                 [this, i, checked = std::move(checked)]() mutable {
                     arrived_.push_back({i, std::move(checked)});
-                    if (!batch_.isActive())
+                    // The last rows are shown at once rather than a batch's wait later.
+                    if (checked_ + arrived_.size() == rows_.size())
+                        batch_.start(0);
+                    else if (!batch_.isActive())
                         batch_.start(50);
                 },
                 Qt::QueuedConnection);
