@@ -36,6 +36,24 @@ MainWindow::MainWindow(platform::Path program_folder)
     word_menus();
 }
 
+MainWindow::~MainWindow() {
+    const auto close = [this](ui::ChildWindow* window) {
+        if (!window)
+            return;
+        window->disconnect(this);
+        window->close(); // as the user would, so that it keeps what it keeps then
+        delete window;
+    };
+    close(backup_window_);
+    close(player_import_window_);
+    close(weapon_import_window_);
+    close(player_install_window_);
+    close(weapon_install_window_);
+    close(check_window_);
+    close(readme_window_);
+    close(about_window_);
+}
+
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         word_menus();

@@ -31,6 +31,8 @@ class MainWindow final : public QMainWindow {
 
 public:
     explicit MainWindow(platform::Path program_folder);
+    // Closes and deletes a window still open first, as it works on the library.
+    ~MainWindow() override;
 
     const core::Library& library() const { return library_; }
 

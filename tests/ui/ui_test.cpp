@@ -483,13 +483,19 @@ private slots:
         QCOMPARE(picture("library", "sas.mdl"), mark);
         save_screenshot(window, "check");
 
-        // The size and the widths of the columns are as the user left them, next time too.
-        window->resize(700, 450);
-        child<QTableView>(window, "tbl_check")->setColumnWidth(7, 333);
-        window->close();
-        window = UiWorld::open(*world.main_window, "mi_check", "check");
-        QCOMPARE(window->size(), QSize(700, 450));
-        QCOMPARE(child<QTableView>(window, "tbl_check")->columnWidth(7), 333);
+        // The size and the widths of the columns are as the user left them, next time too, and
+        // after Tessary ended with the window open.
+        for (const bool ended : {false, true}) {
+            window->resize(700 + ended, 450);
+            child<QTableView>(window, "tbl_check")->setColumnWidth(7, 333 + ended);
+            if (ended)
+                world.main_window = world.start();
+            else
+                window->close();
+            window = UiWorld::open(*world.main_window, "mi_check", "check");
+            QCOMPARE(window->size(), QSize(700 + ended, 450));
+            QCOMPARE(child<QTableView>(window, "tbl_check")->columnWidth(7), 333 + ended);
+        }
     }
 
     void theWeaponCheckBoxesShowWhatAModelHoldsAndOnlyTicksInstall() {
