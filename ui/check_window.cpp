@@ -302,7 +302,7 @@ void CheckWindow::show_checked() {
     if (checked_ < rows_.size())
         return;
     // Every file is read: the game's files that are the library's, byte for byte, are named, off
-    // this thread too, as that reads a file again for each that may be the same.
+    // this thread too, as that reads again each library file of a game file's size.
     std::vector<core::CheckRow> library_files, game_files;
     for (const auto& each : rows_)
         (each.place == core::CheckRow::Place::library ? library_files : game_files).push_back(each);
@@ -345,9 +345,13 @@ void CheckWindow::keep_within_screen() {
     const QSize frame = frameGeometry().size() - size();
     resize(std::min(width(), screen.width() - frame.width()),
            std::min(height(), screen.height() - frame.height()));
+    // At the screen's top left corner when even the least size leaves it.
+    const auto within = [](int at, int length, int first, int room) {
+        return std::max(first, std::min(at, first + room - length));
+    };
     const QRect outer = frameGeometry();
-    move(std::clamp(outer.x(), screen.left(), screen.right() + 1 - outer.width()),
-         std::clamp(outer.y(), screen.top(), screen.bottom() + 1 - outer.height()));
+    move(within(outer.x(), outer.width(), screen.x(), screen.width()),
+         within(outer.y(), outer.height(), screen.y(), screen.height()));
 }
 
 void CheckWindow::fit_columns() {
