@@ -82,15 +82,17 @@ BoneTransform local_transform(const Placement& placement) {
               1 - 2 * (q.x * q.x + q.y * q.y), p.z}}};
 }
 
+// Written out rather than looped, as it is taken for every bone of every pose; each sum in the
+// order a loop over k would take it.
 BoneTransform combine(const BoneTransform& parent, const BoneTransform& local) {
-    BoneTransform world{};
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            float sum = column == 3 ? parent[row][3] : 0;
-            for (int k = 0; k < 3; ++k)
-                sum += parent[row][k] * local[k][column];
-            world[row][column] = sum;
-        }
+    BoneTransform world;
+    for (std::size_t row = 0; row < 3; ++row) {
+        const auto& p = parent[row];
+        const auto column = [&](std::size_t c) {
+            return p[0] * local[0][c] + p[1] * local[1][c] + p[2] * local[2][c];
+        };
+        world[row] = {column(0), column(1), column(2),
+                      p[3] + p[0] * local[0][3] + p[1] * local[1][3] + p[2] * local[2][3]};
     }
     return world;
 }
