@@ -1,5 +1,6 @@
 #include "model/field_text.h"
 
+#include "platform/code_pages.h"
 #include "platform/utf8.h"
 
 namespace model {
@@ -68,6 +69,11 @@ std::string field_text(std::string_view bytes, unsigned user_code_page) {
     for (const char byte : bytes)
         platform::append_utf8(latin_1, static_cast<unsigned char>(byte));
     return latin_1;
+}
+
+std::string field_text(std::string_view bytes) {
+    return platform::is_utf8(bytes) ? std::string(bytes)
+                                    : field_text(bytes, platform::ansi_code_page());
 }
 
 } // namespace model

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/code_pages.h"
-
 #include <string>
 #include <string_view>
 
@@ -17,7 +15,8 @@ namespace model {
 // 1258 Vietnamese) read nearly any bytes as letters, so for their users they come after
 // Windows-1251, and a Cyrillic name still shows as one; their own names, which mix accented and
 // plain Latin letters in a word, do not read as Cyrillic.
-std::string field_text(std::string_view bytes,
-                       unsigned user_code_page = platform::ansi_code_page());
+std::string field_text(std::string_view bytes, unsigned user_code_page);
+// As the user's system reads it: the code page is looked up only for bytes that are not UTF-8.
+std::string field_text(std::string_view bytes);
 
 } // namespace model
