@@ -50,8 +50,8 @@ platform::Result<StudioModel> load_model(const std::string& path) {
 }
 
 platform::Result<StudioModel> load_model(std::span<const std::uint8_t> main_file,
-                                         const std::string& path, Sequences sequences) {
-    return read_model(main_file, siblings_beside(path), path, sequences);
+                                         const std::string& path) {
+    return read_model(main_file, siblings_beside(path), path);
 }
 
 platform::Result<StudioModel> load_model(std::string main_file, const std::string& path,

@@ -114,9 +114,8 @@ std::unique_ptr<StudioModel::Data> read_data(std::string main_file, const Siblin
 } // namespace
 
 platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file,
-                                         const SiblingReader& sibling, std::string_view file_name,
-                                         Sequences sequences) {
-    return read_model(content_of(main_file), sibling, file_name, sequences);
+                                         const SiblingReader& sibling, std::string_view file_name) {
+    return read_model(content_of(main_file), sibling, file_name);
 }
 
 platform::Result<StudioModel> read_model(std::string main_file, const SiblingReader& sibling,

@@ -170,14 +170,13 @@ using SiblingReader =
 // by "T.mdl" or the group's two digits and ".mdl": "gign.mdl" has "gignT.mdl" and "gign01.mdl".
 // file_name is the main file's name or path; when it is empty, the name stored in the file stands
 // in for it.
-// A model read for a glance at it (a picture in a list) needs only its first sequence: the others
-// are then neither read nor checked, and sequences() holds the first alone.
-enum class Sequences { all, first };
 platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file,
                                          const SiblingReader& sibling,
-                                         std::string_view file_name = {},
-                                         Sequences sequences = Sequences::all);
-// The same, keeping the main file's bytes rather than a copy of them.
+                                         std::string_view file_name = {});
+// The same, keeping the main file's bytes rather than a copy of them. A model read for a glance at
+// it (a picture in a list) needs only its first sequence: the others are then neither read nor
+// checked, and sequences() holds the first alone.
+enum class Sequences { all, first };
 platform::Result<StudioModel> read_model(std::string main_file, const SiblingReader& sibling,
                                          std::string_view file_name = {},
                                          Sequences sequences = Sequences::all);
@@ -192,8 +191,7 @@ platform::Result<std::vector<std::uint8_t>> read_model_file(const std::string& p
 platform::Result<StudioModel> load_model(const std::string& path);
 // The same, of a main file already read whole from that path.
 platform::Result<StudioModel> load_model(std::span<const std::uint8_t> main_file,
-                                         const std::string& path,
-                                         Sequences sequences = Sequences::all);
+                                         const std::string& path);
 platform::Result<StudioModel> load_model(std::string main_file, const std::string& path,
                                          Sequences sequences = Sequences::all);
 
