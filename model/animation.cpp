@@ -42,8 +42,11 @@ void AnimationChecker::check(const FileBytes& file, const Animation& animation,
             const std::uint16_t offset = file.u16(at + channel * fields::channel_offset_size);
             if (offset == 0)
                 continue;
-            const SampleLookup lookup =
-                find_sample(file.bytes(), at + offset, animation.frames - 1);
+            const std::uint64_t first_run = at + offset;
+            if (first_run < file.size())
+                file.take(first_run,
+                          std::min(most_walked_to(animation.frames - 1), file.size() - first_run));
+            const SampleLookup lookup = find_sample(file.bytes(), first_run, animation.frames - 1);
             if (lookup.problem != RunProblem::none)
                 file.damaged("the animation of bone " + std::to_string(record % bone_count) +
                              " in sequence " + sequence + " " + describe(lookup));

@@ -196,10 +196,10 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
 
 } // namespace
 
-platform::Result<Box> measure_consistency_box(std::span<const std::uint8_t> file) {
-    if (studio_kind(file) == StudioKind::none)
+platform::Result<Box> measure_consistency_box(FileView file) {
+    if (studio_kind(file.bytes) == StudioKind::none)
         return platform::fail(said("it is not a model file"));
-    if (const auto refusal = load_refusal(file))
+    if (const auto refusal = load_refusal(file.bytes))
         return platform::fail(said("the game does not load it (%1)", *refusal));
     return read_refusing([&] {
         const MeasuredFile measured(file);

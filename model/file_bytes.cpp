@@ -7,13 +7,13 @@
 
 namespace model {
 
-FileBytes::FileBytes(std::span<const std::uint8_t> bytes, platform::Message label,
-                     std::uint64_t header_size)
-    : bytes_(bytes), label_(std::move(label)), header_size_(header_size) {}
+FileBytes::FileBytes(FileView file, platform::Message label, std::uint64_t header_size)
+    : bytes_(file.bytes), pages_(file.pages), label_(std::move(label)), header_size_(header_size) {}
 
 std::string FileBytes::text(std::uint64_t at, std::uint64_t field) const {
     if (!holds(at, field))
         damaged("a name at offset " + std::to_string(at) + " lies outside the file");
+    take(at, field);
     const auto* first = reinterpret_cast<const char*>(bytes_.data() + at);
     return field_text(
         {first, static_cast<std::size_t>(std::find(first, first + field, 0) - first)});
@@ -53,6 +53,10 @@ void FileBytes::check_inside(std::int64_t offset, std::uint64_t size,
 
 void FileBytes::field_outside(std::uint64_t at) const {
     damaged("a field at offset " + std::to_string(at) + " lies outside the file");
+}
+
+void FileBytes::unreadable() const {
+    throw Refusal{said("%1 cannot be read", label_)};
 }
 
 void FileBytes::damaged(const std::string& what) const {

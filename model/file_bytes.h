@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/layout.h"
+#include "model/paged_file.h"
 #include "model/said.h"
 #include "model/studio_model.h"
 
@@ -42,14 +43,15 @@ struct Table {
     }
 };
 
-// One file's bytes, read only through bounds checks: any read outside the file refuses it.
+// One file's bytes, read only through bounds checks: any read outside the file refuses it. The
+// bytes of a paged file are read from disk by the same checks, as they are first wanted.
 class FileBytes final {
 public:
     // label names the file in refusals ("the file", "texture file gignT.mdl"); header_size is
     // where the records may start.
-    FileBytes(std::span<const std::uint8_t> bytes, platform::Message label,
-              std::uint64_t header_size);
+    FileBytes(FileView file, platform::Message label, std::uint64_t header_size);
 
+    // All of the file's bytes, for a reader that makes those it takes readable with take().
     std::span<const std::uint8_t> bytes() const { return bytes_; }
     std::uint64_t size() const { return bytes_.size(); }
     // size bytes at offset at are all in the file.
@@ -57,6 +59,19 @@ public:
         return at <= this->size() && this->size() - at >= size;
     }
     const platform::Message& label() const { return label_; }
+
+    // The size bytes at `at`, which lie in the file, made readable.
+    void take(std::uint64_t at, std::uint64_t size) const {
+        if (pages_ != nullptr && !pages_->read(at, size))
+            unreadable();
+    }
+    // The size bytes at `at`, to read as they are, or a refusal where they leave the file.
+    std::span<const std::uint8_t> span(std::uint64_t at, std::uint64_t size) const {
+        if (!holds(at, size))
+            field_outside(at);
+        take(at, size);
+        return bytes_.subspan(static_cast<std::size_t>(at), static_cast<std::size_t>(size));
+    }
 
     std::int32_t i32(std::uint64_t at) const { return read<std::int32_t>(at); }
     std::int16_t i16(std::uint64_t at) const { return read<std::int16_t>(at); }
@@ -98,6 +113,7 @@ private:
     template <typename T> T read(std::uint64_t at) const {
         if (!holds(at, sizeof(T)))
             field_outside(at);
+        take(at, sizeof(T));
         T value;
         std::memcpy(&value, bytes_.data() + at, sizeof value);
         return value;
@@ -105,8 +121,10 @@ private:
 
     // Out of line, so that the checked reads stay small enough to inline.
     [[noreturn]] void field_outside(std::uint64_t at) const;
+    [[noreturn]] void unreadable() const;
 
     std::span<const std::uint8_t> bytes_;
+    const PagedFile* pages_;
     platform::Message label_;
     std::uint64_t header_size_;
 };

@@ -3,6 +3,7 @@
 #include "model/limits.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace model {
 
@@ -79,12 +80,22 @@ void read_commands(const FileBytes& file, std::uint64_t at, const ModelData& mod
                          std::to_string(limits::corners) + " triangle corners");
         add_to_total(file, totals.corners, corners, limits::total_corners, "triangle corners");
         namespace corner = layout::corner;
-        if (!file.holds(at, static_cast<std::uint64_t>(corners) * corner::size))
+        const std::uint64_t size = static_cast<std::uint64_t>(corners) * corner::size;
+        if (!file.holds(at, size))
             file.damaged(where + " run past the end of the file");
+        // The command's corners checked and read in one go, as there are thousands.
+        const std::span<const std::uint8_t> command = file.span(at, size);
+        const auto field = [&command](std::uint64_t c, layout::Offset offset) {
+            std::int16_t value;
+            std::memcpy(&value, command.data() + c * corner::size + offset, sizeof value);
+            return value;
+        };
+        at += size;
         const auto first = static_cast<std::uint32_t>(mesh.corners.size());
-        for (int c = 0; c < corners; ++c, at += corner::size) {
-            const std::int16_t vertex = file.i16(at + corner::vertex);
-            const std::int16_t normal = file.i16(at + corner::normal);
+        mesh.corners.reserve(mesh.corners.size() + static_cast<std::size_t>(corners));
+        for (std::uint64_t c = 0; c < static_cast<std::uint64_t>(corners); ++c) {
+            const std::int16_t vertex = field(c, corner::vertex);
+            const std::int16_t normal = field(c, corner::normal);
             const auto vertices = static_cast<std::int64_t>(model.vertices.size());
             const auto normals = static_cast<std::int64_t>(model.normals.size());
             if (vertex < 0 || vertex >= vertices)
@@ -94,8 +105,8 @@ void read_commands(const FileBytes& file, std::uint64_t at, const ModelData& mod
                 file.damaged("a triangle of model " + model_name + " names normal " +
                              index_of(normal, normals));
             mesh.corners.push_back({static_cast<std::uint16_t>(vertex),
-                                    static_cast<std::uint16_t>(normal), file.i16(at + corner::s),
-                                    file.i16(at + corner::t)});
+                                    static_cast<std::uint16_t>(normal), field(c, corner::s),
+                                    field(c, corner::t)});
         }
         add_triangles(mesh, first, static_cast<std::uint32_t>(corners), count < 0);
     }

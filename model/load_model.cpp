@@ -54,7 +54,7 @@ platform::Result<StudioModel> load_model(std::span<const std::uint8_t> main_file
     return read_model(main_file, siblings_beside(path), path);
 }
 
-platform::Result<StudioModel> load_model(std::string main_file, const std::string& path,
+platform::Result<StudioModel> load_model(KeptFile main_file, const std::string& path,
                                          Sequences sequences) {
     return read_model(std::move(main_file), siblings_beside(path), path, sequences);
 }

@@ -2,8 +2,7 @@
 
 namespace model {
 
-MeasuredFile::MeasuredFile(std::span<const std::uint8_t> bytes)
-    : file_(bytes, said("the file"), layout::header::size) {}
+MeasuredFile::MeasuredFile(FileView bytes) : file_(bytes, said("the file"), layout::header::size) {}
 
 void MeasuredFile::outside(std::int64_t at, std::uint64_t size, const std::string& what) const {
     if (at < 0)

@@ -3,7 +3,6 @@
 #include "model/file_bytes.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 
 namespace model {
@@ -15,15 +14,17 @@ namespace model {
 // game reads there is named only when it lies outside.
 class MeasuredFile final {
 public:
-    explicit MeasuredFile(std::span<const std::uint8_t> bytes);
+    explicit MeasuredFile(FileView bytes);
 
     const FileBytes& file() const { return file_; }
 
-    // The offset of the size bytes at `at`, which the game reads as what().
+    // The offset of the size bytes at `at`, which the game reads as what(): made readable, as
+    // they are read next.
     template <typename Name>
     std::uint64_t inside(std::int64_t at, std::uint64_t size, const Name& what) const {
         if (at < 0 || !file_.holds(static_cast<std::uint64_t>(at), size))
             outside(at, size, what());
+        file_.take(static_cast<std::uint64_t>(at), size);
         return static_cast<std::uint64_t>(at);
     }
 

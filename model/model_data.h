@@ -65,7 +65,7 @@ struct StudioModel::Data {
     std::vector<int> skins; // family by family, the texture of each skin reference
     std::vector<Texture> textures;
     // The main file and the group files, kept for their animation runs.
-    std::vector<std::string> files;
+    std::vector<KeptFile> files;
 };
 
 } // namespace model

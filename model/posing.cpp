@@ -108,7 +108,7 @@ struct Moment {
 // The channels of a bone at a frame of one blend set, the controllers added.
 Channels channels_at(const StudioModel::Data& data, const Animation& animation, std::size_t blend,
                      std::size_t bone, int frame) {
-    const auto file = bytes_of(data.files[static_cast<std::size_t>(animation.file)]);
+    const auto file = view_of(data.files[static_cast<std::size_t>(animation.file)]).bytes;
     const std::uint64_t record =
         static_cast<std::uint64_t>(animation.block) +
         (blend * data.bones.size() + bone) * layout::animation_record::size;

@@ -38,7 +38,7 @@ void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& seque
                      const SiblingReader& sibling, const std::string& stem) {
     std::map<int, int> group_files{{0, 0}};
     std::vector<FileBytes> files{
-        FileBytes(bytes_of(data.files.front()), said("the file"), layout::header::size)};
+        FileBytes(view_of(data.files.front()), said("the file"), layout::header::size)};
     for (SequenceRecord& sequence : sequences) {
         const auto [found, added] =
             group_files.try_emplace(sequence.group, static_cast<int>(data.files.size()));
@@ -47,7 +47,7 @@ void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& seque
             const auto bytes =
                 read_sibling(sibling, name, said("sequence group file %1 is missing", name));
             data.files.push_back(content_of(bytes));
-            files.emplace_back(bytes_of(data.files.back()), said("sequence group file %1", name),
+            files.emplace_back(view_of(data.files.back()), said("sequence group file %1", name),
                                layout::group_header::size);
             check_file_header(files.back(), FileKind::group);
         }
@@ -62,12 +62,12 @@ void read_animations(StudioModel::Data& data, std::vector<SequenceRecord>& seque
     }
 }
 
-std::unique_ptr<StudioModel::Data> read_data(std::string main_file, const SiblingReader& sibling,
+std::unique_ptr<StudioModel::Data> read_data(KeptFile main_file, const SiblingReader& sibling,
                                              std::string_view file_name, Sequences wanted) {
     auto data = std::make_unique<StudioModel::Data>();
     data->files.push_back(std::move(main_file));
     namespace header = layout::header;
-    const FileBytes file(bytes_of(data->files.front()), said("the file"), header::size);
+    const FileBytes file(view_of(data->files.front()), said("the file"), header::size);
     check_file_header(file, FileKind::main);
     data->name = file.text(header::name, layout::name_size);
     const std::string stem = companion_stem(file_name.empty() ? data->name : file_name);
@@ -118,7 +118,7 @@ platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file
     return read_model(content_of(main_file), sibling, file_name);
 }
 
-platform::Result<StudioModel> read_model(std::string main_file, const SiblingReader& sibling,
+platform::Result<StudioModel> read_model(KeptFile main_file, const SiblingReader& sibling,
                                          std::string_view file_name, Sequences sequences) {
     return read_refusing([&] {
         return StudioModel(read_data(std::move(main_file), sibling, file_name, sequences));

@@ -23,7 +23,7 @@ std::vector<AxisOutside> sides_outside(const Box& box, const Box& allowed) {
     return outside;
 }
 
-ServerCheck check_for_servers(std::span<const std::uint8_t> file, std::string_view file_name) {
+ServerCheck check_for_servers(FileView file, std::string_view file_name) {
     ServerCheck check;
     check.allowed = allowed_box(file_name);
     auto measured = measure_consistency_box(file);

@@ -26,7 +26,7 @@ namespace model {
 // Where the game's reading would leave the file, or go beyond what Tessary follows (limits.h), the
 // answer is unknown: the failure says why, as a clause that reads after "cannot tell: ". A file
 // that the game does not load is not measured.
-platform::Result<Box> measure_consistency_box(std::span<const std::uint8_t> file);
+platform::Result<Box> measure_consistency_box(FileView file);
 
 // The box servers allow for a game file, by its file name alone ("gign.mdl", "p_ak47.mdl",
 // "p_shield_knife.mdl", "w_c4.mdl"; a folder before it does not count), compared without regard to
@@ -70,6 +70,6 @@ struct ServerCheck {
 
 // What servers make of a model file that stands under that file name in the game: accepted when
 // no side of its box lies outside the one allowed.
-ServerCheck check_for_servers(std::span<const std::uint8_t> file, std::string_view file_name);
+ServerCheck check_for_servers(FileView file, std::string_view file_name);
 
 } // namespace model

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/paged_file.h"
 #include "platform/result.h"
 
 #include <algorithm>
@@ -173,11 +174,12 @@ using SiblingReader =
 platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file,
                                          const SiblingReader& sibling,
                                          std::string_view file_name = {});
-// The same, keeping the main file's bytes rather than a copy of them. A model read for a glance at
+// The same, keeping the main file's bytes rather than a copy of them: read whole, or paged, whose
+// pages are read as the reader wants them. A model read for a glance at
 // it (a picture in a list) needs only its first sequence: the others are then neither read nor
 // checked, and sequences() holds the first alone.
 enum class Sequences { all, first };
-platform::Result<StudioModel> read_model(std::string main_file, const SiblingReader& sibling,
+platform::Result<StudioModel> read_model(KeptFile main_file, const SiblingReader& sibling,
                                          std::string_view file_name = {},
                                          Sequences sequences = Sequences::all);
 
@@ -192,7 +194,8 @@ platform::Result<StudioModel> load_model(const std::string& path);
 // The same, of a main file already read whole from that path.
 platform::Result<StudioModel> load_model(std::span<const std::uint8_t> main_file,
                                          const std::string& path);
-platform::Result<StudioModel> load_model(std::string main_file, const std::string& path,
+// The same, of a main file read whole or opened paged from that path.
+platform::Result<StudioModel> load_model(KeptFile main_file, const std::string& path,
                                          Sequences sequences = Sequences::all);
 
 // A sequence group file ("hostage01.mdl"), which holds animation of the model it belongs to and

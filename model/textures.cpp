@@ -33,7 +33,8 @@ Texture read_texture(const FileBytes& file, std::uint64_t at, std::int64_t& texe
     const std::int32_t pixels = file.i32(at + record::pixels);
     file.check_inside(pixels, count + record::palette_size,
                       "the pixels of texture " + texture.name);
-    const std::uint8_t* index = file.bytes().data() + pixels;
+    const std::uint8_t* index =
+        file.span(static_cast<std::uint64_t>(pixels), count + record::palette_size).data();
     texture.indices.assign(index, index + count);
     std::copy_n(index + count, record::palette_size, texture.palette.begin());
     return texture;

@@ -26,6 +26,10 @@ public:
     // Reads up to size bytes from the position, which moves past them; fewer only at the end.
     Result<std::size_t> read(void* buffer, std::size_t size);
 
+    // Reads up to size bytes from that many bytes from the start; fewer only at the end. One call
+    // of the system, for a reader that wants many small parts; the position may move.
+    Result<std::size_t> read_at(std::uint64_t offset, void* buffer, std::size_t size);
+
     // Moves the position to that many bytes from the start.
     Result<> seek(std::uint64_t position);
 

@@ -519,6 +519,17 @@ Result<std::size_t> FileReader::read(void* buffer, std::size_t size) {
     }
 }
 
+Result<std::size_t> FileReader::read_at(std::uint64_t offset, void* buffer, std::size_t size) {
+    for (;;) {
+        const auto count =
+            ::pread(static_cast<int>(handle_), buffer, size, static_cast<off_t>(offset));
+        if (count >= 0)
+            return static_cast<std::size_t>(count);
+        if (errno != EINTR)
+            return fail(last_errno());
+    }
+}
+
 Result<> FileReader::seek(std::uint64_t position) {
     return checked(::lseek(static_cast<int>(handle_), static_cast<off_t>(position), SEEK_SET) >= 0);
 }

@@ -551,6 +551,19 @@ Result<std::size_t> FileReader::read(void* buffer, std::size_t size) {
     return static_cast<std::size_t>(count);
 }
 
+Result<std::size_t> FileReader::read_at(std::uint64_t offset, void* buffer, std::size_t size) {
+    // A synchronous handle read at an offset given with it; the end of the file is no error.
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD count = 0;
+    const auto wanted = static_cast<DWORD>(std::min<std::size_t>(size, 1 << 30));
+    if (!ReadFile(reinterpret_cast<HANDLE>(handle_), buffer, wanted, &count, &at) &&
+        GetLastError() != ERROR_HANDLE_EOF)
+        return fail(last_error());
+    return static_cast<std::size_t>(count);
+}
+
 Result<> FileReader::seek(std::uint64_t position) {
     LARGE_INTEGER distance;
     distance.QuadPart = static_cast<LONGLONG>(position);

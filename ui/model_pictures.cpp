@@ -17,8 +17,8 @@ int pixels_for(qreal pixel_ratio) {
 
 } // namespace
 
-QImage model_picture(std::string content, const core::Path& path, qreal pixel_ratio) {
-    const auto model = model::load_model(std::move(content), path.text(), model::Sequences::first);
+QImage model_picture(model::KeptFile file, const core::Path& path, qreal pixel_ratio) {
+    const auto model = model::load_model(std::move(file), path.text(), model::Sequences::first);
     if (!model)
         return {};
     const auto image = render::model_picture(*model, render::seen_from_the_eye(path.file_name()),
@@ -46,10 +46,10 @@ QImage plain_mark(qreal pixel_ratio) {
 }
 
 PicturedRow checked_and_pictured(core::CheckRow row, qreal pixel_ratio) {
-    auto content = core::read_row_file(row);
-    core::check_row(row, content);
+    auto file = core::open_row_file(row);
+    core::check_row(row, file);
     QImage picture = row.found == core::CheckRow::Found::model && !row.unloadable()
-                         ? model_picture(std::move(*content), row.path, pixel_ratio)
+                         ? model_picture(std::move(*file), row.path, pixel_ratio)
                          : QImage();
     return {std::move(row), std::move(picture)};
 }

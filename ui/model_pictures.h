@@ -5,8 +5,6 @@
 
 #include <QImage>
 
-#include <string>
-
 // The small pictures by which the windows show models: drawn by Tessary's own renderer, made on
 // any thread.
 namespace ui {
@@ -14,10 +12,10 @@ namespace ui {
 // About an inch of a screen at 96 dots per inch; drawn in the screen's own pixels.
 inline constexpr int picture_size = 96;
 
-// The model whose file is `content`, read from `path` with its companions beside it, as the
+// The model whose file, opened from `path`, is `file`, with its companions beside it, as the
 // viewer first shows it, for a screen of that pixel ratio. A null image for a file that is no
 // model the game reads.
-QImage model_picture(std::string content, const core::Path& path, qreal pixel_ratio);
+QImage model_picture(model::KeptFile file, const core::Path& path, qreal pixel_ratio);
 
 // What stands in for the picture of a file that is no model the game reads.
 QImage plain_mark(qreal pixel_ratio);

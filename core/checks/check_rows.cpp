@@ -5,7 +5,6 @@
 #include "core/game/game_tree.h"
 #include "core/library/name_lists.h"
 #include "core/library/set_lists.h"
-#include "model/bytes.h"
 #include "model/limits.h"
 #include "platform/file_system.h"
 #include "platform/names.h"
@@ -91,22 +90,22 @@ Result<std::vector<CheckRow>> game_rows(const Library& library) {
     return with_texts(std::move(rows), told);
 }
 
-Result<std::string> read_row_file(const CheckRow& row) {
-    return platform::read_file(row.path, model::limits::file_size);
+Result<model::PagedFile> open_row_file(const CheckRow& row) {
+    return model::PagedFile::open(row.path, model::limits::file_size);
 }
 
-void check_row(CheckRow& row, const Result<std::string>& content) {
-    if (!content) {
+void check_row(CheckRow& row, const Result<model::PagedFile>& file) {
+    if (!file) {
         row.found = CheckRow::Found::unreadable;
-        row.reason = content.why();
+        row.reason = file.why();
         return;
     }
-    row.size = content->size();
+    row.size = file->bytes().size();
     if (row.companion) {
         row.found = CheckRow::Found::companion;
         return;
     }
-    auto check = check_model(model::bytes_of(*content), row.path, row.file);
+    auto check = check_model(*file, row.path, row.file);
     if (!check) {
         row.found = CheckRow::Found::not_a_model;
         return;
@@ -122,6 +121,9 @@ void name_game_files(const Library& library, std::vector<CheckRow>& game,
         return sets ? std::move(sets).value() : Names{};
     };
     const Names set_lists[] = {sets_of(ModelKind::player), sets_of(ModelKind::weapon)};
+    const auto read_whole = [](const CheckRow& row) {
+        return platform::read_file(row.path, model::limits::file_size);
+    };
     for (auto& row : game) {
         // Read when a library file may be the same, once however many may be.
         std::optional<Result<std::string>> content;
@@ -131,8 +133,8 @@ void name_game_files(const Library& library, std::vector<CheckRow>& game,
                 row.size == 0)
                 continue;
             if (!content)
-                content = read_row_file(row);
-            const auto other = read_row_file(candidate);
+                content = read_whole(row);
+            const auto other = read_whole(candidate);
             if (!*content || !other || **content != *other)
                 continue;
             const auto& sets = set_lists[row.kind == ModelKind::player ? 0 : 1];

@@ -64,12 +64,13 @@ Result<std::vector<CheckRow>> library_rows(const Library& library);
 // followed by the companions its header names that lie beside it.
 Result<std::vector<CheckRow>> game_rows(const Library& library);
 
-// The row's file, read whole as check_row() takes it.
-Result<std::string> read_row_file(const CheckRow& row);
+// The row's file, opened as check_row() takes it: paged, as checking a model reads a fifth of it.
+Result<model::PagedFile> open_row_file(const CheckRow& row);
 
-// Fills in what the game and its servers make of the row's file from its content, or from why it
-// could not be read. Rows may be checked on several threads at once, each row on one.
-void check_row(CheckRow& row, const Result<std::string>& content);
+// Fills in what the game and its servers make of the row's file, reading what that needs of it,
+// or from why it could not be opened. Rows may be checked on several threads at once, each row
+// on one.
+void check_row(CheckRow& row, const Result<model::PagedFile>& file);
 
 // Names, in each game row, the library models and backup sets whose file is byte for byte the
 // one the game has, among library rows that were checked.

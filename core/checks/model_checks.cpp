@@ -20,12 +20,13 @@ std::optional<Message> missing_companion_of(const Path& file, std::string_view g
 
 } // namespace
 
-std::optional<ModelCheck> check_model(std::span<const std::uint8_t> bytes, const Path& file,
+std::optional<ModelCheck> check_model(model::FileView bytes, const Path& file,
                                       std::string_view game_name) {
-    if (model::studio_kind(bytes) == model::StudioKind::none)
+    // A paged file's header is read as it opens.
+    if (model::studio_kind(bytes.bytes) == model::StudioKind::none)
         return std::nullopt;
     ModelCheck check;
-    check.load_refusal = model::load_refusal(bytes);
+    check.load_refusal = model::load_refusal(bytes.bytes);
     if (!check.load_refusal)
         check.load_refusal = missing_companion_of(file, game_name);
     check.servers = model::check_for_servers(bytes, game_name);

@@ -21,7 +21,7 @@ struct ModelCheck {
 // The check of a model file's bytes; its companions are looked for beside it. Nothing for a file
 // that is not a studio model file at all, whose content Tessary leaves alone as the game's own
 // random-looking files are.
-std::optional<ModelCheck> check_model(std::span<const std::uint8_t> bytes, const Path& file,
+std::optional<ModelCheck> check_model(model::FileView bytes, const Path& file,
                                       std::string_view game_name);
 
 // Why the game would not load the file in a model's place, from its header alone; nothing when it

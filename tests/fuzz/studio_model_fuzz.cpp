@@ -1,12 +1,75 @@
 // A model file as anyone may have made it: the main file, then after each "--next file--" the
 // texture file and the group file that the reader is handed whatever name it asks for. Each of
-// Tessary's readers of models reads it: an import's, the group file's, the servers' check's.
+// Tessary's readers of models reads it: an import's, the group file's, the servers' check's, and
+// the Check window's, which reads the main file from disk a page at a time.
 #include "model/companions.h"
 #include "model/server_check.h"
 #include "model/studio_model.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <string_view>
+
+// Fresh memory filled, as a read of the main file a page at a time must read each byte it takes
+// from disk: one it took unread would be this fill and would tell from the file read whole.
+extern "C" const char* __asan_default_options() {
+    return "max_malloc_fill_size=67108864:malloc_fill_byte=190";
+}
+
+namespace {
+
+template <typename T> std::string outcome(const platform::Result<T>& result) {
+    return result ? std::string() : platform::english(result.messages().front());
+}
+
+// The main file read a page at a time from disk must give what it gives read whole: the
+// measured box, and what the glance at the model for its picture reads.
+void compare_with_paged(const std::vector<std::uint8_t>& main,
+                        const model::SiblingReader& sibling) {
+    static const struct Input {
+        std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("tessary-fuzz-" + std::to_string(getpid()) + ".mdl");
+        ~Input() { std::filesystem::remove(path); }
+    } input;
+    std::ofstream(input.path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(main.data()),
+               static_cast<std::streamsize>(main.size()));
+    const auto open = [] {
+        // Pages of 16 bytes, so that a byte read without being taken shows in small files too.
+        auto file = model::PagedFile::open(platform::Path(input.path.string()), 64 << 20, 4);
+        if (!file)
+            __builtin_trap();
+        return std::move(file).value();
+    };
+    const auto whole_box = model::measure_consistency_box(main);
+    const auto paged_box = model::measure_consistency_box(open());
+    if (outcome(whole_box) != outcome(paged_box) ||
+        (whole_box && std::memcmp(&*whole_box, &*paged_box, sizeof *whole_box) != 0))
+        __builtin_trap();
+    const auto glance = [&](model::KeptFile file) {
+        return model::read_model(std::move(file), sibling, "fuzz.mdl", model::Sequences::first);
+    };
+    const auto whole = glance(std::string(main.begin(), main.end()));
+    const auto paged = glance(open());
+    if (outcome(whole) != outcome(paged))
+        __builtin_trap();
+    if (!whole)
+        return;
+    const auto whole_bounds = whole->bounds({0, 0, {}}), paged_bounds = paged->bounds({0, 0, {}});
+    if (whole_bounds.has_value() != paged_bounds.has_value() ||
+        (whole_bounds && std::memcmp(&*whole_bounds, &*paged_bounds, sizeof *whole_bounds) != 0))
+        __builtin_trap();
+    for (std::size_t t = 0; t < whole->textures().size(); ++t)
+        if (whole->textures()[t].indices != paged->textures()[t].indices)
+            __builtin_trap();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     constexpr std::string_view marker = "--next file--";
@@ -33,6 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         box && !(box->min.x <= box->max.x && box->min.y <= box->max.y && box->min.z <= box->max.z))
         __builtin_trap();
     (void)model::check_for_servers(files[0], "gign.mdl");
+    compare_with_paged(files[0], sibling);
     const auto model = model::read_model(files[0], sibling, "fuzz.mdl");
     if (!model)
         return 0;

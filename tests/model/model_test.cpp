@@ -383,6 +383,58 @@ TEST(ConsistencyBox, MeasuresAsTheGameDoesOrCannotTellWhereItReadsOutsideTheFile
     }
 }
 
+// A model over many pages, read from disk a page at a time as the checks want it: measured, and
+// read for a picture, as it is read whole; cut short after it was opened, refused, not misread.
+TEST(PagedFile, ReadsWhatTheChecksWantAsTheWholeFileReadsAndRefusesAFileCutShort) {
+    Description description = model_writer::chained_model(8);
+    description.textures[0] = {"large.bmp", 0, 128, 128, Bytes(128 * 128, 7)};
+    // The first sequence's runs, which a picture poses, over pages of their own.
+    description.sequences.clear();
+    for (int s = 0; s < 40; ++s) {
+        model_writer::Sequence& sequence = description.sequences.emplace_back();
+        sequence.label = "move" + std::to_string(s);
+        sequence.frames = s == 0 ? 200 : 30;
+        sequence.animation.resize(description.bones.size());
+        for (auto& channels : sequence.animation)
+            for (int frame = 0; frame < sequence.frames; ++frame)
+                for (auto& channel : channels)
+                    channel.push_back(static_cast<std::int16_t>(frame * (s + 1) * 7 % 2000 - 1000));
+    }
+    const Bytes bytes = write(description);
+    ASSERT_GT(bytes.size(), 16u << model::PagedFile::system_page_bits);
+    const TestWorld world;
+    const fs::path file = world.root / "paged.mdl";
+    TestWorld::write(file, {bytes.begin(), bytes.end()});
+    const auto open = [&] {
+        {
+            // Memory of the file's size filled with other bytes and freed: the next file's memory
+            // is likely to be it, so that a byte taken without being read from disk shows.
+            const std::string other(bytes.size(), '\xEE');
+            TestWorld::write(world.root / "other", other);
+        }
+        auto paged = model::PagedFile::open(platform::Path(file.string()), 64 << 20);
+        EXPECT_TRUE(paged.ok());
+        return std::move(paged).value();
+    };
+
+    const auto first_only = [&](model::KeptFile kept) {
+        auto model = model::read_model(std::move(kept), {}, "test.mdl", model::Sequences::first);
+        EXPECT_TRUE(model.ok()) << said(model);
+        return std::pair(corners(*model->bounds({0, 0, {0}})), model->textures().at(0).indices);
+    };
+    EXPECT_EQ(first_only(open()), first_only(std::string(bytes.begin(), bytes.end())));
+    const auto whole = model::measure_consistency_box(bytes);
+    const auto paged = model::measure_consistency_box(open());
+    ASSERT_TRUE(whole.ok() && paged.ok()) << said(paged);
+    EXPECT_EQ(corners(*paged), corners(*whole));
+
+    auto cut = open();
+    fs::resize_file(file, bytes.size() / 2);
+    EXPECT_EQ(said(model::measure_consistency_box(cut)), "the file cannot be read");
+    EXPECT_EQ(said(model::read_model(std::move(cut), {}, "test.mdl", model::Sequences::first)),
+              "the file cannot be read");
+}
+
 TEST(ServerCheck, ChecksTheBoxAllowedForTheFileName) {
     // The player box on its limit, then 0.01 beyond it on each side in turn: X, Y, Z min, then max.
     constexpr std::array<float, 6> player{-38, -24, -41, 38, 24, 41};
