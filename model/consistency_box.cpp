@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace model {
@@ -59,9 +60,11 @@ void include_vertices(const MeasuredFile& measured, std::optional<Box>& box) {
             throw Refusal{said("the game reads more than %1 vertices of its models, more than "
                                "Tessary measures",
                                limits::measured_vertices)};
+        const auto positions = file.span(first, count * layout::vec3_size);
         for (std::int64_t i = 0; i < count; ++i) {
-            const std::uint64_t v = first + i * layout::vec3_size;
-            const Vec3 vertex{file.f32(v), file.f32(v + 4), file.f32(v + 8)};
+            static_assert(sizeof(Vec3) == layout::vec3_size);
+            Vec3 vertex;
+            std::memcpy(&vertex, positions.data() + i * layout::vec3_size, sizeof vertex);
             // Whether a box takes a NaN in depends on how the game compares, and an infinity
             // leaves no excess to tell.
             if (!std::isfinite(vertex.x) || !std::isfinite(vertex.y) || !std::isfinite(vertex.z))

@@ -86,12 +86,6 @@ public:
             damaged(what() + " is not a number");
         return value;
     }
-    template <typename Name> Vec3 finite_vec3(std::uint64_t at, const Name& what) const {
-        const Vec3 point{f32(at), f32(at + 4), f32(at + 8)};
-        if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(point.z))
-            damaged(what() + " has a coordinate that is not a number");
-        return point;
-    }
     // A fixed text field: the bytes up to its first NUL, or all of them, as field_text() shows
     // them.
     std::string text(std::uint64_t at, std::uint64_t field) const;

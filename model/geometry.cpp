@@ -2,6 +2,7 @@
 
 #include "model/limits.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -40,13 +41,24 @@ void read_points(const FileBytes& file, std::uint64_t record, std::int64_t bone_
                                         "the " + noun + " bones" + of_model);
     const Table point_table = file.table(count, file.i32(record + fields::positions),
                                          layout::vec3_size, count, "the " + plural + of_model);
-    for (std::int64_t i = 0; i < count; ++i) {
+    // Both arrays checked and taken whole, as models have thousands of points.
+    const auto point_bones = file.span(bone_table.offset, static_cast<std::uint64_t>(count));
+    const auto positions =
+        file.span(point_table.offset, point_table.at(count) - point_table.offset);
+    bones.reserve(bones.size() + point_bones.size());
+    points.reserve(points.size() + point_bones.size());
+    for (std::size_t i = 0; i < point_bones.size(); ++i) {
         const auto point = [&] { return noun + " " + std::to_string(i) + of_model; };
-        const std::uint8_t bone = file.u8(bone_table.at(i));
+        const std::uint8_t bone = point_bones[i];
         if (bone >= bone_count)
             file.damaged(point() + " follows bone " + index_of(bone, bone_count));
         bones.push_back(bone);
-        points.push_back(file.finite_vec3(point_table.at(i), point));
+        static_assert(sizeof(Vec3) == layout::vec3_size);
+        Vec3 position;
+        std::memcpy(&position, positions.data() + i * layout::vec3_size, sizeof position);
+        if (!std::isfinite(position.x) || !std::isfinite(position.y) || !std::isfinite(position.z))
+            file.damaged(point() + " has a coordinate that is not a number");
+        points.push_back(position);
     }
 }
 
