@@ -15,13 +15,13 @@
 namespace model {
 
 // A file on disk read a page at a time as its readers first want each part of it, into memory
-// of the file's size. A glance at a model (its picture, what servers measure of it) wants a
-// fifth of its bytes: its textures, its meshes, its tables and the first few records of each
-// animation. One thread reads it at a time.
+// of the file's size. A glance at a model (its picture, what servers measure of it) wants about
+// a quarter of a player model's bytes: its textures, its meshes, its tables and the first few
+// records of each animation. One thread reads it at a time.
 class PagedFile final {
 public:
-    // Pages of 4 KB, as the system reads files. A check of the readers takes pages of a few
-    // bytes, so that a byte read without being made readable first tells.
+    // Pages of 4 KB, as the system reads files. Pages of a few bytes serve to check that the
+    // readers make each byte readable before they read it: one they did not then shows.
     static constexpr unsigned system_page_bits = 12;
 
     // An ordinary file of at most max_size bytes opened for reading, as much of a model's header

@@ -175,9 +175,9 @@ platform::Result<StudioModel> read_model(std::span<const std::uint8_t> main_file
                                          const SiblingReader& sibling,
                                          std::string_view file_name = {});
 // The same, keeping the main file's bytes rather than a copy of them: read whole, or paged, whose
-// pages are read as the reader wants them. A model read for a glance at
-// it (a picture in a list) needs only its first sequence: the others are then neither read nor
-// checked, and sequences() holds the first alone.
+// pages are read as the reader wants them. A model read for a glance at it (a picture in a list)
+// needs only its first sequence: the others are then neither read nor checked, and sequences()
+// holds the first alone.
 enum class Sequences { all, first };
 platform::Result<StudioModel> read_model(KeptFile main_file, const SiblingReader& sibling,
                                          std::string_view file_name = {},

@@ -64,7 +64,8 @@ Result<std::vector<CheckRow>> library_rows(const Library& library);
 // followed by the companions its header names that lie beside it.
 Result<std::vector<CheckRow>> game_rows(const Library& library);
 
-// The row's file, opened as check_row() takes it: paged, as checking a model reads a fifth of it.
+// The row's file, opened as check_row() takes it: paged, as checking a model reads about a quarter
+// of it.
 Result<model::PagedFile> open_row_file(const CheckRow& row);
 
 // Fills in what the game and its servers make of the row's file, reading what that needs of it,
