@@ -2,6 +2,7 @@
 
 #include "core/checks/companions.h"
 #include "model/bytes.h"
+#include "model/companions.h"
 #include "model/layout.h"
 #include "platform/file_system.h"
 
@@ -9,9 +10,14 @@ namespace core {
 
 namespace {
 
-// The companion the game needs beside the file that is not there, if any.
-std::optional<Message> missing_companion_of(const Path& file, std::string_view game_name) {
-    for (const auto& companion : companions_of(file, game_name)) {
+// The companion the game needs beside the file that is not there, if any, as its header names
+// them.
+std::optional<Message> missing_companion_of(std::span<const std::uint8_t> header, const Path& file,
+                                            std::string_view game_name) {
+    const auto needs = model::companion_needs(header);
+    if (!needs)
+        return std::nullopt;
+    for (const auto& companion : companions_named(*needs, game_name)) {
         if (!platform::is_ordinary_file(file.folder() / companion.file))
             return said("it needs %1 beside it, which is missing", companion.file);
     }
@@ -28,7 +34,7 @@ std::optional<ModelCheck> check_model(model::FileView bytes, const Path& file,
     ModelCheck check;
     check.load_refusal = model::load_refusal(bytes.bytes);
     if (!check.load_refusal)
-        check.load_refusal = missing_companion_of(file, game_name);
+        check.load_refusal = missing_companion_of(bytes.bytes, file, game_name);
     check.servers = model::check_for_servers(bytes, game_name);
     return check;
 }
