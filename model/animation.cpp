@@ -8,6 +8,14 @@ namespace model {
 
 namespace {
 
+// The most bytes a strict walk reads from the first run on to find a frame's sample: each run
+// before the frame's covers a frame at least with no more samples than frames, 4 bytes a frame
+// at most; the frame's own run, its header and one of at most 255 samples.
+constexpr std::uint64_t most_walked_to(int frame) {
+    return 4 * static_cast<std::uint64_t>(frame) + layout::run::header_size +
+           255 * layout::run::sample_size;
+}
+
 std::string describe(const SampleLookup& lookup) {
     switch (lookup.problem) {
     case RunProblem::outside_file:

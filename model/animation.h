@@ -38,14 +38,6 @@ inline SampleLookup find_sample(std::span<const std::uint8_t> file, std::uint64_
     return lookup;
 }
 
-// The most bytes a strict walk reads from the first run on to find a frame's sample: each run
-// before the frame's covers a frame at least with no more samples than frames, 4 bytes a frame
-// at most; the frame's own run, its header and one of at most 255 samples.
-constexpr std::uint64_t most_walked_to(int frame) {
-    return 4 * static_cast<std::uint64_t>(frame) + layout::run::header_size +
-           255 * layout::run::sample_size;
-}
-
 // Walks every channel of every blend of each sequence's animation to its last frame, so that
 // posing never meets a run it cannot read. The walking of all sequences together stays within a
 // budget of runs: channels of a hostile file may all point at one long chain.

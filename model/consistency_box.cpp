@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace model {
@@ -62,9 +61,7 @@ void include_vertices(const MeasuredFile& measured, std::optional<Box>& box) {
                                limits::measured_vertices)};
         const auto positions = file.span(first, count * layout::vec3_size);
         for (std::int64_t i = 0; i < count; ++i) {
-            static_assert(sizeof(Vec3) == layout::vec3_size);
-            Vec3 vertex;
-            std::memcpy(&vertex, positions.data() + i * layout::vec3_size, sizeof vertex);
+            const Vec3 vertex = point_in(positions, static_cast<std::size_t>(i));
             // Whether a box takes a NaN in depends on how the game compares, and an infinity
             // leaves no excess to tell.
             if (!std::isfinite(vertex.x) || !std::isfinite(vertex.y) || !std::isfinite(vertex.z))

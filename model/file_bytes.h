@@ -43,6 +43,14 @@ struct Table {
     }
 };
 
+// Point i of an array of points taken whole with FileBytes::span(): three floats, as stored.
+inline Vec3 point_in(std::span<const std::uint8_t> points, std::size_t i) {
+    static_assert(sizeof(Vec3) == layout::vec3_size);
+    Vec3 point;
+    std::memcpy(&point, points.data() + i * layout::vec3_size, sizeof point);
+    return point;
+}
+
 // One file's bytes, read only through bounds checks: any read outside the file refuses it. The
 // bytes of a paged file are read from disk by the same checks, as they are first wanted.
 class FileBytes final {

@@ -53,9 +53,7 @@ void read_points(const FileBytes& file, std::uint64_t record, std::int64_t bone_
         if (bone >= bone_count)
             file.damaged(point() + " follows bone " + index_of(bone, bone_count));
         bones.push_back(bone);
-        static_assert(sizeof(Vec3) == layout::vec3_size);
-        Vec3 position;
-        std::memcpy(&position, positions.data() + i * layout::vec3_size, sizeof position);
+        const Vec3 position = point_in(positions, i);
         if (!std::isfinite(position.x) || !std::isfinite(position.y) || !std::isfinite(position.z))
             file.damaged(point() + " has a coordinate that is not a number");
         points.push_back(position);
