@@ -95,9 +95,18 @@ std::optional<Box> StudioModel::bounds(const Pose& pose) const {
     constexpr float unbounded = std::numeric_limits<float>::infinity();
     Four low_x = Four{} + unbounded, low_y = low_x, low_z = low_x;
     Four high_x = Four{} - unbounded, high_y = high_x, high_z = high_x;
+    std::optional<FramePoser> poser;
+    if (animation) {
+        std::vector<bool> wanted(data.bones.size());
+        for (std::size_t b = 0; b < wanted.size(); ++b)
+            wanted[b] = points.bone_ends[b] > (b == 0 ? 0 : points.bone_ends[b - 1]);
+        poser.emplace(data, sequence, wanted);
+    }
+    const auto reference = poser ? std::vector<BoneTransform>() : pose_bones(data, -1, 0, 0);
     for (std::int64_t at = 0; at < poses; at += step) {
-        const auto bones = pose_bones(data, sequence, static_cast<float>(at % frames),
-                                      static_cast<float>(at / frames));
+        const auto& bones =
+            poser ? poser->pose(static_cast<int>(at % frames), static_cast<int>(at / frames))
+                  : reference;
         std::size_t begin = 0;
         for (std::size_t b = 0; b < bones.size(); begin = points.bone_ends[b++]) {
             const BoneTransform& m = bones[b];

@@ -105,32 +105,46 @@ struct Moment {
     float t = 0;
 };
 
-// The channels of a bone at a frame of one blend set, the controllers added.
+// Where the animation record of a bone in a blend set lies in the animation's file.
+std::uint64_t record_at(const StudioModel::Data& data, const Animation& animation,
+                        std::size_t blend, std::size_t bone) {
+    return static_cast<std::uint64_t>(animation.block) +
+           (blend * data.bones.size() + bone) * layout::animation_record::size;
+}
+
+// Where channel j's first run lies, 0 for a channel without runs, whose samples are all 0.
+std::uint64_t first_run(std::span<const std::uint8_t> file, std::uint64_t record, std::size_t j) {
+    // The reader checked every record and run of the animation to its last frame.
+    assert(record + layout::animation_record::size <= file.size());
+    std::uint16_t offset = 0;
+    std::memcpy(&offset, file.data() + record + j * layout::animation_record::channel_offset_size,
+                sizeof offset);
+    return offset == 0 ? 0 : record + offset;
+}
+
+// Channel j of a bone at a sample of its runs, the controllers added.
+float channel_value(const StudioModel::Data& data, const BoneData& bone, std::size_t j,
+                    int sample) {
+    float value = bone.value[j] + static_cast<float>(sample) * bone.scale[j];
+    if (bone.controllers[j] >= 0)
+        value += data.controller_settings[static_cast<std::size_t>(bone.controllers[j])];
+    return value;
+}
+
+// The channels of a bone at a frame of one blend set.
 Channels channels_at(const StudioModel::Data& data, const Animation& animation, std::size_t blend,
                      std::size_t bone, int frame) {
     const auto file = view_of(data.files[static_cast<std::size_t>(animation.file)]).bytes;
-    const std::uint64_t record =
-        static_cast<std::uint64_t>(animation.block) +
-        (blend * data.bones.size() + bone) * layout::animation_record::size;
-    const BoneData& bone_data = data.bones[bone];
-    // The reader checked every record and run of the animation to its last frame.
-    assert(record + layout::animation_record::size <= file.size());
+    const std::uint64_t record = record_at(data, animation, blend, bone);
     Channels channels{};
-    for (std::size_t j = 0; j < 6; ++j) {
-        std::uint16_t offset = 0;
-        std::memcpy(&offset,
-                    file.data() + record + j * layout::animation_record::channel_offset_size,
-                    sizeof offset);
+    for (std::size_t j = 0; j < channels.size(); ++j) {
         int sample = 0;
-        if (offset != 0) {
-            const SampleLookup lookup = find_sample(file, record + offset, frame);
+        if (const std::uint64_t run = first_run(file, record, j)) {
+            const SampleLookup lookup = find_sample(file, run, frame);
             assert(lookup.problem == RunProblem::none && "checked when the model was read");
             sample = lookup.sample;
         }
-        channels[j] = bone_data.value[j] + static_cast<float>(sample) * bone_data.scale[j];
-        if (bone_data.controllers[j] >= 0)
-            channels[j] +=
-                data.controller_settings[static_cast<std::size_t>(bone_data.controllers[j])];
+        channels[j] = channel_value(data, data.bones[bone], j, sample);
     }
     return channels;
 }
@@ -182,6 +196,68 @@ std::vector<BoneTransform> pose_bones(const StudioModel::Data& data, int sequenc
                                              local_transform(local));
     }
     return world;
+}
+
+FramePoser::FramePoser(const StudioModel::Data& data, int sequence, const std::vector<bool>& wanted)
+    : data_(data), animation_(data.animations[static_cast<std::size_t>(sequence)]),
+      world_(data.bones.size()) {
+    std::vector<bool> posed = wanted;
+    for (std::size_t b = data.bones.size(); b-- > 0;) {
+        if (posed[b] && data.bones[b].parent >= 0)
+            posed[static_cast<std::size_t>(data.bones[b].parent)] = true;
+    }
+    for (std::size_t b = 0; b < posed.size(); ++b) {
+        if (posed[b])
+            posed_.push_back(b);
+    }
+}
+
+void FramePoser::start_set(int blend) {
+    const auto file = view_of(data_.files[static_cast<std::size_t>(animation_.file)]).bytes;
+    cursors_.clear();
+    for (const std::size_t b : posed_) {
+        const std::uint64_t record =
+            record_at(data_, animation_, static_cast<std::size_t>(blend), b);
+        for (std::size_t j = 0; j < std::tuple_size_v<Channels>; ++j) {
+            auto& cursor = cursors_.emplace_back();
+            if (const std::uint64_t run = first_run(file, record, j)) {
+                cursor.emplace(Cursor{RunWalk(file, run, RunReading::strict)});
+                [[maybe_unused]] const bool walked = cursor->walk.next();
+                assert(walked && "checked when the model was read");
+            }
+        }
+    }
+    set_ = blend;
+}
+
+const std::vector<BoneTransform>& FramePoser::pose(int frame, int blend) {
+    if (blend != set_ || frame < frame_)
+        start_set(blend);
+    frame_ = frame;
+    auto cursor = cursors_.begin();
+    for (const std::size_t b : posed_) {
+        const BoneData& bone = data_.bones[b];
+        Channels channels{};
+        for (std::size_t j = 0; j < channels.size(); ++j, ++cursor) {
+            int sample = 0;
+            if (*cursor) {
+                // As find_sample() walks from the first run.
+                RunWalk& walk = (*cursor)->walk;
+                int& run_start = (*cursor)->run_start;
+                while (frame - run_start >= walk.total()) {
+                    run_start += walk.total();
+                    [[maybe_unused]] const bool walked = walk.next();
+                    assert(walked && "checked when the model was read");
+                }
+                sample = walk.word(std::min(frame - run_start, walk.valid() - 1) + 1);
+            }
+            channels[j] = channel_value(data_, bone, j, sample);
+        }
+        const BoneTransform local = local_transform(placement(channels));
+        world_[b] =
+            bone.parent < 0 ? local : combine(world_[static_cast<std::size_t>(bone.parent)], local);
+    }
+    return world_;
 }
 
 int sequence_in_range(const StudioModel::Data& data, int sequence) {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -60,6 +61,35 @@ void compare_with_paged(const std::vector<std::uint8_t>& main,
         __builtin_trap();
 }
 
+// Framing walks each channel's runs on from frame to frame: over a sequence of one blend set, the
+// box it gives must be the one the drawings of its frames make together, each posed from the
+// first run on.
+void compare_framing_with_drawing(const model::StudioModel& model,
+                                  const std::vector<int>& choices) {
+    for (int sequence = 0; sequence < static_cast<int>(model.sequences().size()); ++sequence) {
+        const auto& info = model.sequences()[static_cast<std::size_t>(sequence)];
+        if (info.blends != 1 || info.frame_count > 64)
+            continue;
+        std::optional<model::Box> drawn;
+        for (int frame = 0; frame < info.frame_count; ++frame) {
+            const auto list = model.draw({sequence, static_cast<float>(frame), choices});
+            for (const auto& mesh : list.meshes)
+                for (const auto& vertex : mesh.vertices)
+                    model::include(drawn, vertex.position);
+        }
+        const auto framed = model.bounds({sequence, 0, choices});
+        const auto corners = [](const std::optional<model::Box>& box) {
+            return box ? std::vector{box->min.x, box->min.y, box->min.z,
+                                     box->max.x, box->max.y, box->max.z}
+                       : std::vector<float>{};
+        };
+        const auto a = corners(drawn), b = corners(framed);
+        // A NaN or an infinity leaves the comparison to how each takes it.
+        if (std::ranges::all_of(a, [](float c) { return std::isfinite(c); }) && a != b)
+            __builtin_trap();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -100,5 +130,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 (void)model->draw({sequence, frame, choices, 1, blend});
         (void)model->bounds({sequence, 0, choices});
     }
+    compare_framing_with_drawing(*model, choices);
     return 0;
 }

@@ -285,6 +285,11 @@ TEST(Pose, ReadsSamplesAcrossRuns) {
         expect_quad(model->draw({0, static_cast<float>(frame), {}, 0}), expected,
                     "frame " + std::to_string(frame));
     }
+    // Framing walks the runs on from frame to frame: frame 1 reaches X = -7, frame 2 X = 10.
+    const auto box = model->bounds({0});
+    ASSERT_TRUE(box);
+    EXPECT_NEAR(box->min.x, -7, 1e-4);
+    EXPECT_NEAR(box->max.x, 10, 1e-4);
 }
 
 TEST(Pose, WindsFrontFacesCounterClockwiseFromOutside) {
