@@ -42,7 +42,8 @@ void compare_with_paged(const std::vector<std::uint8_t>& main,
         .write(reinterpret_cast<const char*>(main.data()),
                static_cast<std::streamsize>(main.size()));
     const auto paged = [] {
-        return std::move(*model::PagedFile::open(platform::Path(input.path.string()), 64 << 20, 4));
+        return std::move(*model::PagedFile::open(platform::Path(input.path.string()), 64 << 20,
+                                                 model::PagedFile::byte_checking));
     };
     if (outcome(model::measure_consistency_box(main)) !=
         outcome(model::measure_consistency_box(paged())))

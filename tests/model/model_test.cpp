@@ -406,7 +406,7 @@ TEST(PagedFile, ReadsWhatTheChecksWantAsTheWholeFileReadsAndRefusesAFileCutShort
                     channel.push_back(static_cast<std::int16_t>(frame * (s + 1) * 7 % 2000 - 1000));
     }
     const Bytes bytes = write(description);
-    ASSERT_GT(bytes.size(), 16u << model::PagedFile::system_page_bits);
+    ASSERT_GT(bytes.size(), 16u << model::PageReading{}.page_bits);
     const TestWorld world;
     const fs::path file = world.root / "paged.mdl";
     TestWorld::write(file, {bytes.begin(), bytes.end()});
