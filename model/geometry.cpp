@@ -102,7 +102,6 @@ void read_commands(const FileBytes& file, std::uint64_t at, const ModelData& mod
         };
         at += size;
         const auto first = static_cast<std::uint32_t>(mesh.corners.size());
-        mesh.corners.reserve(mesh.corners.size() + static_cast<std::size_t>(corners));
         for (std::uint64_t c = 0; c < static_cast<std::uint64_t>(corners); ++c) {
             const std::int16_t vertex = field(c, corner::vertex);
             const std::int16_t normal = field(c, corner::normal);
