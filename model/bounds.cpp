@@ -1,5 +1,6 @@
 #include "model/model_data.h"
 #include "model/posing.h"
+#include "model/vector_of_four.h"
 
 #include <algorithm>
 #include <cstring>
@@ -13,24 +14,6 @@ namespace {
 // models stay well within it at every frame of every blend set; the poses of a hostile file's
 // longer sequences are sampled evenly.
 constexpr std::int64_t transform_budget = 1 << 24;
-
-// Four floats side by side in one vector register, as GCC and Clang build them: a bone's points
-// are moved four at a time.
-using Four = float __attribute__((vector_size(16)));
-constexpr std::size_t lanes = sizeof(Four) / sizeof(float);
-
-Four four_of(const float* first) {
-    Four four;
-    std::memcpy(&four, first, sizeof four);
-    return four;
-}
-
-float least_of(Four four) {
-    return std::min({four[0], four[1], four[2], four[3]});
-}
-float greatest_of(Four four) {
-    return std::max({four[0], four[1], four[2], four[3]});
-}
 
 // Each vertex the models' meshes draw, once, in its bone's space: bone by bone, each coordinate
 // in an array of its own, and each bone's points made a whole number of fours by repeating its
@@ -116,12 +99,12 @@ std::optional<Box> StudioModel::bounds(const Pose& pose) const {
                 const Four px = x * m[0][0] + y * m[0][1] + z * m[0][2] + m[0][3];
                 const Four py = x * m[1][0] + y * m[1][1] + z * m[1][2] + m[1][3];
                 const Four pz = x * m[2][0] + y * m[2][1] + z * m[2][2] + m[2][3];
-                low_x = px < low_x ? px : low_x;
-                low_y = py < low_y ? py : low_y;
-                low_z = pz < low_z ? pz : low_z;
-                high_x = px > high_x ? px : high_x;
-                high_y = py > high_y ? py : high_y;
-                high_z = pz > high_z ? pz : high_z;
+                low_x = lesser(px, low_x);
+                low_y = lesser(py, low_y);
+                low_z = lesser(pz, low_z);
+                high_x = greater(px, high_x);
+                high_y = greater(py, high_y);
+                high_z = greater(pz, high_z);
             }
         }
     }

@@ -3,10 +3,13 @@
 #include "model/measured_file.h"
 #include "model/posing.h"
 #include "model/server_check.h"
+#include "model/vector_of_four.h"
 
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace model {
 
@@ -72,59 +75,69 @@ void include_vertices(const MeasuredFile& measured, std::optional<Box>& box) {
     }
 }
 
-// What the measurement takes of a bone: its own position values and scales.
-struct BonePosition {
-    Axes value{};
-    Axes scale{};
+// What the measurement takes of the bones: each position channel's values and scales, bone after
+// bone, made a whole number of fours by repeating the last bone, which moves no extreme.
+struct BonePositions {
+    std::array<std::vector<float>, layout::position_channels> value;
+    std::array<std::vector<float>, layout::position_channels> scale;
 };
 
-std::vector<BonePosition> bone_positions(const MeasuredFile& measured) {
+// Of a file with bones.
+BonePositions bone_positions(const MeasuredFile& measured) {
     namespace bone = layout::bone;
     const FileBytes& file = measured.file();
     const std::int32_t count = file.i32(header::bones.count); // at most 128: the game refuses more
     const std::int64_t bones = file.i32(header::bones.offset);
-    std::vector<BonePosition> positions;
+    BonePositions positions;
     for (std::int64_t b = 0; b < count; ++b) {
         const std::uint64_t at = measured.inside(bones + b * size_of(bone::size), bone::size,
                                                  [b] { return "bone " + std::to_string(b); });
-        BonePosition& position = positions.emplace_back();
         for (std::uint64_t j = 0; j < layout::position_channels; ++j) {
-            position.value[j] = file.f32(at + bone::value + 4 * j);
-            position.scale[j] = file.f32(at + bone::scale + 4 * j);
+            const float value = file.f32(at + bone::value + 4 * j);
+            const float scale = file.f32(at + bone::scale + 4 * j);
             // Infinities could meet in a NaN that the game's comparisons would treat their own way.
-            if (!std::isfinite(position.value[j]) || !std::isfinite(position.scale[j]))
+            if (!std::isfinite(value) || !std::isfinite(scale))
                 throw Refusal{
                     said("bone %1 has a position value or scale that is not a finite number", b)};
+            positions.value[j].push_back(value);
+            positions.scale[j].push_back(scale);
+        }
+    }
+    for (std::uint64_t j = 0; j < layout::position_channels; ++j) {
+        while (positions.value[j].size() % lanes != 0) {
+            positions.value[j].push_back(positions.value[j].back());
+            positions.scale[j].push_back(positions.scale[j].back());
         }
     }
     return positions;
 }
 
-// A position channel at a sample, in single precision as the game computes it: the product
-// rounded, then the sum.
-float channel_at(float value, float scale, std::int16_t sample) {
-    const float moved = static_cast<float>(sample) * scale;
+// A position channel of four bones at a sample, in single precision as the game computes it: the
+// product rounded, then the sum.
+Four channel_at(Four value, Four scale, std::int16_t sample) {
+    const Four moved = static_cast<float>(sample) * scale;
     return value + moved;
 }
 
 // How far each bone's position channels reach over a sequence, all read through one record.
 // Rounding keeps the order of samples, so each bone's extremes lie at the channel's extremes.
-Axes extent(const std::vector<BonePosition>& bones,
+Axes extent(const BonePositions& bones,
             const std::array<SampleRange, layout::position_channels>& ranges) {
     Axes size{};
-    if (bones.empty())
-        return size;
     for (std::size_t j = 0; j < layout::position_channels; ++j) {
         // No bone's reach is a NaN: values and scales are finite, their sums at most infinite.
-        float least = std::numeric_limits<float>::infinity();
-        float greatest = -least;
-        for (const BonePosition& bone : bones) {
-            const float at_least = channel_at(bone.value[j], bone.scale[j], ranges[j].least);
-            const float at_greatest = channel_at(bone.value[j], bone.scale[j], ranges[j].greatest);
-            least = std::min(least, std::min(at_least, at_greatest));
-            greatest = std::max(greatest, std::max(at_least, at_greatest));
+        constexpr float unbounded = std::numeric_limits<float>::infinity();
+        Four least = Four{} + unbounded;
+        Four greatest = Four{} - unbounded;
+        for (std::size_t b = 0; b < bones.value[j].size(); b += lanes) {
+            const Four value = four_of(&bones.value[j][b]);
+            const Four scale = four_of(&bones.scale[j][b]);
+            const Four at_least = channel_at(value, scale, ranges[j].least);
+            const Four at_greatest = channel_at(value, scale, ranges[j].greatest);
+            least = lesser(least, lesser(at_least, at_greatest));
+            greatest = greater(greatest, greater(at_least, at_greatest));
         }
-        size[j] = greatest - least;
+        size[j] = greatest_of(greatest) - least_of(least);
     }
     return size;
 }
@@ -149,7 +162,7 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
                            limits::sequences)};
     const std::int64_t sequences = file.i32(header::sequences.offset);
     const bool has_bones = file.i32(header::bones.count) > 0;
-    std::vector<BonePosition> bones; // read once a sequence needs them
+    std::optional<BonePositions> bones; // read once a sequence needs them
     std::int64_t words_left = limits::measured_animation_words;
     for (std::int64_t s = 0; s < count; ++s) {
         const std::uint64_t at =
@@ -163,7 +176,7 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
         if (frames > limits::frames)
             throw Refusal{said("%1 has %2 frames, more than the %3 Tessary measures", name(),
                                frames, limits::frames)};
-        if (bones.empty())
+        if (!bones)
             bones = bone_positions(measured);
         const auto animation = [&] {
             return "the animation of " + name() +
@@ -185,7 +198,7 @@ void include_sequences(const MeasuredFile& measured, std::optional<Box>& box) {
                     },
                     words_left);
         }
-        const Axes size = extent(bones, ranges);
+        const Axes size = extent(*bones, ranges);
         const Vec3 half{size[0] / 2, size[1] / 2, size[2] / 2};
         if (!std::isfinite(half.x) || !std::isfinite(half.y) || !std::isfinite(half.z))
             throw Refusal{said("the bones of %1 reach beyond the range of a float", name())};
