@@ -3,6 +3,7 @@
 #include "model/vector_of_four.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -22,39 +23,84 @@ struct BonePoints {
     std::vector<float> x, y, z;
     std::vector<std::size_t> bone_ends; // bone b's points end at bone_ends[b]
     std::size_t drawn = 0;              // without the repeated ones
+    // Around each bone's points, a box centred on a point of its space.
+    std::vector<Vec3> centres;
+    std::vector<Vec3> halves;
 };
 
-BonePoints drawn_vertices(const std::vector<const ModelData*>& models, std::size_t bone_count) {
-    struct Drawn {
-        std::uint8_t bone;
-        Vec3 position;
-    };
-    std::vector<Drawn> drawn_points;
-    std::vector<bool> drawn;
-    for (const ModelData* model : models) {
-        drawn.assign(model->vertices.size(), false);
-        for (const MeshData& mesh : model->meshes)
-            for (const Corner& corner : mesh.corners)
-                drawn[corner.vertex] = true;
-        for (std::size_t i = 0; i < drawn.size(); ++i)
-            if (drawn[i])
-                drawn_points.push_back({model->vertex_bones[i], model->vertices[i]});
+// Whether each point of the box around a bone's points, moved by the bone, lies inside the box so
+// far, with a margin far wider than the rounding of any point moved one by one: then none of the
+// points can widen the box.
+bool moved_inside(const BoneTransform& m, Vec3 centre, Vec3 half, const Box& so_far) {
+    const float lows[] = {so_far.min.x, so_far.min.y, so_far.min.z};
+    const float highs[] = {so_far.max.x, so_far.max.y, so_far.max.z};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto& row = m[k];
+        const float moved = row[0] * centre.x + row[1] * centre.y + row[2] * centre.z + row[3];
+        const float reach =
+            std::abs(row[0]) * half.x + std::abs(row[1]) * half.y + std::abs(row[2]) * half.z;
+        const float margin =
+            1e-5f * (std::abs(row[0]) * (std::abs(centre.x) + half.x) +
+                     std::abs(row[1]) * (std::abs(centre.y) + half.y) +
+                     std::abs(row[2]) * (std::abs(centre.z) + half.z) + std::abs(row[3]));
+        // Written so that a NaN anywhere answers no.
+        if (!(moved - reach - margin >= lows[k] && moved + reach + margin <= highs[k]))
+            return false;
     }
-    std::ranges::stable_sort(drawn_points, {}, &Drawn::bone);
+    return true;
+}
+
+BonePoints drawn_vertices(const std::vector<const ModelData*>& models, std::size_t bone_count) {
+    // Which vertices the meshes draw, and how many of them each bone carries.
+    std::vector<std::vector<std::uint8_t>> drawn(models.size());
+    std::vector<std::size_t> counts(bone_count);
+    for (std::size_t m = 0; m < models.size(); ++m) {
+        drawn[m].assign(models[m]->vertices.size(), 0);
+        for (const MeshData& mesh : models[m]->meshes)
+            for (const Corner& corner : mesh.corners)
+                drawn[m][corner.vertex] = 1;
+        for (std::size_t i = 0; i < drawn[m].size(); ++i)
+            counts[models[m]->vertex_bones[i]] += drawn[m][i];
+    }
     BonePoints points;
-    points.drawn = drawn_points.size();
-    const auto add = [&points](const Vec3& position) {
-        points.x.push_back(position.x);
-        points.y.push_back(position.y);
-        points.z.push_back(position.z);
-    };
-    auto point = drawn_points.begin();
+    std::vector<std::size_t> next; // where each bone's next point goes
+    for (const std::size_t count : counts) {
+        const std::size_t begin = points.bone_ends.empty() ? 0 : points.bone_ends.back();
+        next.push_back(begin);
+        points.bone_ends.push_back(begin + (count + lanes - 1) / lanes * lanes);
+        points.drawn += count;
+    }
+    const std::size_t size = points.bone_ends.empty() ? 0 : points.bone_ends.back();
+    points.x.resize(size);
+    points.y.resize(size);
+    points.z.resize(size);
+    std::vector<std::optional<Box>> boxes(bone_count);
+    for (std::size_t m = 0; m < models.size(); ++m) {
+        for (std::size_t i = 0; i < drawn[m].size(); ++i) {
+            if (!drawn[m][i])
+                continue;
+            const std::uint8_t bone = models[m]->vertex_bones[i];
+            const Vec3& position = models[m]->vertices[i];
+            const std::size_t at = next[bone]++;
+            points.x[at] = position.x;
+            points.y[at] = position.y;
+            points.z[at] = position.z;
+            include(boxes[bone], position);
+        }
+    }
     for (std::size_t b = 0; b < bone_count; ++b) {
-        for (; point != drawn_points.end() && point->bone == b; ++point)
-            add(point->position);
-        while (points.x.size() % lanes != 0)
-            add({points.x.back(), points.y.back(), points.z.back()});
-        points.bone_ends.push_back(points.x.size());
+        for (std::size_t at = next[b]; at < points.bone_ends[b]; ++at) {
+            points.x[at] = points.x[at - 1];
+            points.y[at] = points.y[at - 1];
+            points.z[at] = points.z[at - 1];
+        }
+        const Box around = boxes[b].value_or(Box{});
+        points.centres.push_back({(around.min.x + around.max.x) / 2,
+                                  (around.min.y + around.max.y) / 2,
+                                  (around.min.z + around.max.z) / 2});
+        points.halves.push_back({(around.max.x - around.min.x) / 2,
+                                 (around.max.y - around.min.y) / 2,
+                                 (around.max.z - around.min.z) / 2});
     }
     return points;
 }
@@ -90,9 +136,15 @@ std::optional<Box> StudioModel::bounds(const Pose& pose) const {
         const auto& bones =
             poser ? poser->pose(static_cast<int>(at % frames), static_cast<int>(at / frames))
                   : reference;
+        // Most bones move inside the box that earlier poses made.
+        const Box so_far{{least_of(low_x), least_of(low_y), least_of(low_z)},
+                         {greatest_of(high_x), greatest_of(high_y), greatest_of(high_z)}};
         std::size_t begin = 0;
         for (std::size_t b = 0; b < bones.size(); begin = points.bone_ends[b++]) {
             const BoneTransform& m = bones[b];
+            if (begin == points.bone_ends[b] ||
+                moved_inside(m, points.centres[b], points.halves[b], so_far))
+                continue;
             for (std::size_t i = begin; i < points.bone_ends[b]; i += lanes) {
                 const Four x = four_of(&points.x[i]), y = four_of(&points.y[i]),
                            z = four_of(&points.z[i]);
