@@ -67,6 +67,14 @@ std::int64_t signed_area(const auto& p0, const auto& p1, const auto& p2) {
     return (p1.x - p0.x) * (p2.y - p0.y) - (p1.y - p0.y) * (p2.x - p0.x);
 }
 
+// As std::llround(), to the nearest whole number and halves away from zero, but without a call
+// into the maths library for each corner: x less the part cut off is exact in a float.
+std::int64_t rounded(float x) {
+    const auto whole = static_cast<std::int64_t>(x);
+    const float rest = x - static_cast<float>(whole);
+    return whole + (rest >= 0.5f) - (rest <= -0.5f);
+}
+
 std::int64_t floor_div(std::int64_t a, std::int64_t b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
@@ -131,8 +139,8 @@ void Rasteriser::begin(Image& image, Colour background, float near_distance) {
 
 Rasteriser::ScreenVertex Rasteriser::to_screen(const RasterVertex& vertex) const {
     const PixelPoint p = to_pixels(vertex.position, image_->width, image_->height);
-    return {std::llround(p.x * sub), std::llround(p.y * sub), p.inv_w,
-            vertex.u * p.inv_w,      vertex.v * p.inv_w,      vertex.light * p.inv_w};
+    return {rounded(p.x * sub), rounded(p.y * sub), p.inv_w,
+            vertex.u * p.inv_w, vertex.v * p.inv_w, vertex.light * p.inv_w};
 }
 
 Rasteriser::Placed Rasteriser::placed(const RasterVertex& vertex) const {
