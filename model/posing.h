@@ -39,8 +39,9 @@ public:
     // wanted holds a flag for each bone; sequence must be in range, not -1.
     FramePoser(const StudioModel::Data& data, int sequence, const std::vector<bool>& wanted);
 
-    // The bones at a frame of a blend set, both in range; bones not wanted hold no pose. Walks on
-    // where the frame follows the last one asked for in the same set, else starts the set afresh.
+    // The bones at a frame of a blend set, both in range; a bone neither wanted nor a parent of
+    // one is left at zero. Walks on where the frame follows the last one asked for in the same
+    // set, else starts the set afresh.
     const std::vector<BoneTransform>& pose(int frame, int blend);
 
 private:
