@@ -82,7 +82,7 @@ struct BonePositions {
     std::array<std::vector<float>, layout::position_channels> scale;
 };
 
-// Of a file with bones.
+// Of a file that has bones, so that each channel has a last one to repeat.
 BonePositions bone_positions(const MeasuredFile& measured) {
     namespace bone = layout::bone;
     const FileBytes& file = measured.file();
