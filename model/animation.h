@@ -4,7 +4,6 @@
 #include "model/model_data.h"
 #include "model/runs.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -26,7 +25,7 @@ inline SampleLookup find_sample(std::span<const std::uint8_t> file, std::uint64_
     SampleLookup lookup;
     while (walk.next()) {
         if (frame < walk.total()) {
-            lookup.sample = walk.word(std::min(frame, walk.valid() - 1) + 1);
+            lookup.sample = walk.sample_of(frame);
             break;
         }
         frame -= walk.total();

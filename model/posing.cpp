@@ -249,7 +249,7 @@ const std::vector<BoneTransform>& FramePoser::pose(int frame, int blend) {
                     [[maybe_unused]] const bool walked = walk.next();
                     assert(walked && "checked when the model was read");
                 }
-                sample = walk.word(std::min(frame - run_start, walk.valid() - 1) + 1);
+                sample = walk.sample_of(frame - run_start);
             }
             channels[j] = channel_value(data_, bone, j, sample);
         }

@@ -2,6 +2,7 @@
 
 #include "model/layout.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <cstring>
@@ -44,6 +45,9 @@ public:
     // Word k of the run, counted from its header as word 0: sample k - 1 for k from 1 to valid.
     // A strict walk vouches for its samples; a lenient one's caller vouches for each word.
     std::int16_t word(std::int64_t k) const;
+    // The sample of the run's frame, counted from its first: past the samples stored the last one
+    // repeats. A strict walk vouches for it.
+    std::int16_t sample_of(int frame) const { return word(std::min(frame, valid_ - 1) + 1); }
 
 private:
     std::span<const std::uint8_t> file_;

@@ -64,7 +64,7 @@ Result<std::vector<CheckRow>> library_rows(const Library& library);
 // followed by the companions its header names that lie beside it.
 Result<std::vector<CheckRow>> game_rows(const Library& library);
 
-// The row's file, opened as check_row() takes it: paged, as checking a model reads about a quarter
+// The row's file, opened as check_row() takes it: paged, as checking a model reads about a fifth
 // of it.
 Result<model::PagedFile> open_row_file(const CheckRow& row);
 
